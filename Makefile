@@ -1,0 +1,35 @@
+# Quick start: `make run` starts the window, `make test` runs every test.
+BUILD_DIR ?= build
+ASAN_BUILD_DIR ?= build-asan
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run test bench asan-test clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/src/ui/velmorant
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmorant-bench
+	$(BUILD_DIR)/bench/velmorant-bench
+
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -1,0 +1,119 @@
+// Generation and writing of rename.pro against a plain write of the same
+// bytes. Prints milliseconds (median of several runs), throughput, peak
+// memory and the ratio to the plain write.
+#include "generator/MapkeyGenerator.h"
+#include "generator/RenameProWriter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+// Resident and peak resident memory in MB, from /proc (Linux).
+double procStatusMb(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::stod(line.substr(std::string(key).size())) / 1024.0;
+    }
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void plainWrite(const QString &path, const QByteArray &bytes, bool sync)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::fprintf(stderr, "plain write failed\n");
+    if (sync) {
+        file.flush();
+        ::fsync(file.handle());
+    }
+}
+
+// What velmorant-cli --out does: generate the bytes, write them atomically.
+void writeFile(const QStringList &oldNames, const QStringList &newNames, const QString &folder)
+{
+    const auto g = MapkeyGenerator::generateFile(oldNames, newNames);
+    if (!RenameProWriter::writeBytes(folder, g.fileBytes).ok)
+        std::fprintf(stderr, "write failed\n");
+}
+
+void benchmark(qsizetype pairs, const QString &folder)
+{
+    QStringList oldNames;
+    QStringList newNames;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        oldNames << u"C:\\work\\projekt\\baugruppe_%1.asm.3"_s.arg(i, 5, 10, QLatin1Char('0'));
+        newNames << u"neu_baugruppe_%1.asm"_s.arg(i, 5, 10, QLatin1Char('0'));
+    }
+    const int runs = pairs > 10000 ? 5 : 21;
+
+    // Peak memory of one complete run, measured from a reset peak.
+    resetPeakMemory();
+    const double before = procStatusMb("VmRSS:");
+    writeFile(oldNames, newNames, folder);
+    const double peak = procStatusMb("VmHWM:") - before;
+
+    qsizetype bytes = 0;
+    const double generateMs = medianMs(runs, [&] { bytes = MapkeyGenerator::generateFile(oldNames, newNames).fileBytes.size(); });
+    const double totalMs = medianMs(runs, [&] { writeFile(oldNames, newNames, folder); });
+    const double windowPathMs = medianMs(runs, [&] {
+        const auto g = MapkeyGenerator::generate(oldNames, newNames);
+        RenameProWriter::write(folder, g.text);
+    });
+    const QByteArray fileBytes = MapkeyGenerator::generateFile(oldNames, newNames).fileBytes;
+    const QString plainPath = folder + u"/plain.pro"_s;
+    const double plainMs = medianMs(runs, [&] { plainWrite(plainPath, fileBytes, false); });
+    const double plainSyncMs = medianMs(runs, [&] { plainWrite(plainPath, fileBytes, true); });
+
+    const double mb = bytes / 1e6;
+    std::printf("%6lld pairs %7.2f MB | generate %7.2f ms | generate+write %7.2f ms %5.0f MB/s | "
+                "plain write %7.2f ms (with fsync %7.2f) | ratio %.2f | peak +%.1f MB = %.2f x file | "
+                "as text, then encoded and written: %7.2f ms\n",
+                static_cast<long long>(pairs), mb, generateMs, totalMs, mb / (totalMs / 1000.0), plainMs,
+                plainSyncMs, totalMs / plainMs, peak, peak / mb, windowPathMs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) + u"/velmorant-bench-XXXXXX"_s
+                               : QDir::tempPath() + u"/velmorant-bench-XXXXXX"_s);
+    if (!dir.isValid())
+        return 1;
+    std::printf("rename.pro in %s\n", qPrintable(dir.path()));
+    for (const qsizetype pairs : {20, 1000, 32767})
+        benchmark(pairs, dir.path());
+    return 0;
+}

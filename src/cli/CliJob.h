@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One run of velmorant-cli: what the command line asks for, and doing it.
+// Exit statuses: 0 done, 1 the lists differ in length, 2 usage or input
+// error, 3 writing failed.
+class CliJob
+{
+public:
+    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3 };
+
+    // Parses the arguments without the program name. Returns false with a
+    // message in error() when they make no sense.
+    bool parse(const QStringList &arguments);
+    QString error() const { return m_error; }
+
+    bool wantsHelp() const { return m_help; }
+    bool wantsVersion() const { return m_version; }
+
+    // Runs the job; `out` and `err` receive what goes to standard output and
+    // standard error (bytes for out, since --stdout carries the file).
+    int run(QByteArray &out, QString &err) const;
+
+    static QString usage();
+
+private:
+    bool readList(const QString &path, QStringList &lines, QString &err) const;
+
+    QString m_oldFile;
+    QString m_newFile;
+    QString m_expression;
+    QString m_replacement;
+    QString m_outFolder;
+    bool m_useRule = false;
+    bool m_toStdout = false;
+    bool m_help = false;
+    bool m_version = false;
+    QString m_error;
+};

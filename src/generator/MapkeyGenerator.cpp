@@ -1,0 +1,228 @@
+#include "generator/MapkeyGenerator.h"
+
+#include "common/Cp1252Text.h"
+#include "common/Module1.h"
+#include "generator/Templates.h"
+
+using namespace Templates;
+
+namespace MapkeyGenerator {
+
+namespace {
+
+constexpr QLatin1String kCrLf("\r\n");
+constexpr QLatin1String kConfigLine("save_objects all\r\n");
+constexpr QLatin1String kHeadEnd(" ~ ;\\\r\n");
+constexpr QLatin1String kCallPrefix("mapkey(continued) ~ ;%");
+constexpr QLatin1String kCallSuffix(";\\");
+constexpr QLatin1String kNameClose("`;\\\r\n");
+
+// txt_open ends in the opening backquote of the name followed by CR LF;
+// the name goes directly after the backquote.
+constexpr QLatin1String openWithoutLineEnd()
+{
+    return txt_open.chopped(2);
+}
+
+// The builders below write into either a QString (the text the window
+// shows) or a Cp1252Text (the bytes of the file), so both come from one
+// piece of code.
+
+// The template with its placeholder replaced by `name`. Appending the three
+// pieces is ReplaceFirst without the intermediate copy; the template itself
+// never changes, so every entry starts from the same text.
+template <typename Out>
+void appendWithPlaceholder(Out &out, QLatin1String templ, QLatin1String placeholder, const QString &name)
+{
+    const qsizetype p = templ.indexOf(placeholder);
+    out.append(templ.left(p));
+    out.append(QStringView(name));
+    out.append(templ.mid(p + placeholder.size()));
+}
+
+template <typename Out>
+void appendHead(Out &out, QLatin1String name)
+{
+    out.append(QLatin1String("mapkey "));
+    out.append(name);
+    out.append(kHeadEnd);
+}
+
+template <typename Out>
+void renameMapkey(Out &out, qsizetype index, const QString &oldName, const QString &newName)
+{
+    out.append(QLatin1String("mapkey umb"));
+    out.append(QStringView(QString::number(index)));
+    out.append(kHeadEnd);
+    out.append(openWithoutLineEnd());
+    out.append(QStringView(oldName));
+    appendWithPlaceholder(out, txt_Kern, kNewNamePlaceholder, newName);
+    out.append(txt_end);
+}
+
+template <typename Out>
+void callAllBlock(Out &out, const QStringList &oldNames)
+{
+    out.append(kCrLf);
+    appendHead(out, QLatin1String("CallALLNow"));
+    for (const QString &name : oldNames) {
+        out.append(openWithoutLineEnd());
+        out.append(QStringView(name));
+        out.append(kNameClose);
+        out.append(txt_CallAll);
+    }
+    out.append(txt_end);
+}
+
+template <typename Out>
+void saveBlock(Out &out, QLatin1String mapkeyName, const QStringList &names)
+{
+    out.append(kCrLf);
+    appendHead(out, mapkeyName);
+    for (const QString &name : names)
+        appendWithPlaceholder(out, txt_saveALL, kSaveNamePlaceholder, name);
+    out.append(txt_end);
+}
+
+template <typename Out>
+void masterBlock(Out &out, qsizetype pairCount)
+{
+    const auto appendCall = [&out](QLatin1String name) {
+        out.append(kCrLf);
+        out.append(kCallPrefix);
+        out.append(name);
+        out.append(kCallSuffix);
+    };
+    out.append(kCrLf);
+    out.append(QLatin1String("mapkey rename ~ ;\\"));
+    appendCall(QLatin1String("CallALLNow"));
+    for (qsizetype i = 0; i < pairCount; ++i) {
+        const QByteArray umb = "umb" + QByteArray::number(i);
+        appendCall(QLatin1String(umb));
+    }
+    // The saving mapkeys are called with these capitals, unlike their
+    // definitions; Pro/ENGINEER files written so far rely on the spelling.
+    appendCall(QLatin1String("SaveASMNow"));
+    appendCall(QLatin1String("SaveAllNow"));
+    out.append(kCrLf);
+    out.append(txt_end);
+}
+
+qsizetype totalLength(const QStringList &names)
+{
+    qsizetype sum = 0;
+    for (const QString &name : names)
+        sum += name.size();
+    return sum;
+}
+
+// An upper bound of the output size, so that the text is allocated once.
+qsizetype capacityFor(const QStringList &oldNames, const QStringList &newNames)
+{
+    constexpr qsizetype kHead = 40; // any head line or call line, index included
+    const qsizetype n = newNames.size();
+    const qsizetype perPair = kHead + txt_open.size() + txt_Kern.size() + txt_end.size();
+    const qsizetype perCall = txt_open.size() + kNameClose.size() + txt_CallAll.size();
+    const qsizetype perSave = txt_saveALL.size();
+    const qsizetype blocks = 4 * (kCrLf.size() + kHead + txt_end.size());
+    return kConfigLine.size() + n * (perPair + perCall + 2 * perSave + kHead) + 2 * totalLength(oldNames)
+        + 3 * totalLength(newNames) + blocks + 3 * kHead + kCrLf.size();
+}
+
+// The whole file in block order: configuration line, rename mapkeys,
+// CallALLNow, saveALLNow, saveASMNow, rename.
+template <typename Out>
+void wholeText(Out &out, const QStringList &oldNames, const QStringList &newNames)
+{
+    out.reserve(capacityFor(oldNames, newNames));
+    out.append(kConfigLine);
+    for (qsizetype i = 0; i < newNames.size(); ++i)
+        renameMapkey(out, i, oldNames.at(i), newNames.at(i));
+    callAllBlock(out, oldNames);
+    saveBlock(out, QLatin1String("saveALLNow"), newNames);
+    saveBlock(out, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
+    masterBlock(out, newNames.size());
+}
+
+// The checks and normalisation both entry points share; false when the
+// lists do not pair up.
+template <typename Result>
+bool prepare(Result &result, const QStringList &oldNames, const QStringList &newNames)
+{
+    result.normalisedOldNames = clean(oldNames);
+    result.countsMatch = result.normalisedOldNames.size() == newNames.size();
+    result.newListEmpty = newNames.isEmpty();
+    return result.countsMatch;
+}
+
+} // namespace
+
+QStringList clean(const QStringList &oldNames)
+{
+    QStringList normalised;
+    normalised.reserve(oldNames.size());
+    for (const QString &name : oldNames)
+        normalised.append(Module1::NormalisedName(name));
+    return normalised;
+}
+
+void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName)
+{
+    renameMapkey(out, index, oldName, newName);
+}
+
+void CallALL(QString &out, const QStringList &oldNames)
+{
+    callAllBlock(out, oldNames);
+}
+
+void SaveALL(QString &out, const QStringList &newNames)
+{
+    saveBlock(out, QLatin1String("saveALLNow"), newNames);
+}
+
+QStringList assemblyNames(const QStringList &oldNames, const QStringList &newNames)
+{
+    QStringList list_ASM;
+    const qsizetype n = std::min(oldNames.size(), newNames.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString extension = Module1::FileExtension(oldNames.at(i));
+        if (extension == u".asm" || extension == u".drw")
+            list_ASM.append(newNames.at(i));
+    }
+    return list_ASM;
+}
+
+void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames)
+{
+    saveBlock(out, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
+}
+
+void mapkeyList(QString &out, qsizetype pairCount)
+{
+    masterBlock(out, pairCount);
+}
+
+Generation generate(const QStringList &oldNames, const QStringList &newNames)
+{
+    Generation g;
+    if (prepare(g, oldNames, newNames))
+        wholeText(g.text, g.normalisedOldNames, newNames);
+    return g;
+}
+
+EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames)
+{
+    EncodedGeneration g;
+    if (!prepare(g, oldNames, newNames))
+        return g;
+    Cp1252Text out;
+    wholeText(out, g.normalisedOldNames, newNames);
+    out.append(kCrLf);
+    g.firstUnrepresentable = out.firstUnrepresentable();
+    if (out.isRepresentable())
+        g.fileBytes = out.takeBytes();
+    return g;
+}
+
+} // namespace MapkeyGenerator

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Builds the text of rename.pro from the old and new names. The builders
+// append to one output text whose capacity generate() reserves up front, so
+// the cost grows linearly with the size of the file.
+namespace MapkeyGenerator {
+
+// The old names without drive, folder and version number.
+QStringList clean(const QStringList &oldNames);
+
+// One rename mapkey "umb<index>": open under the old name, rename, save,
+// close the windows.
+void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName);
+
+// The collective mapkeys, each appended as CR LF plus the block.
+void CallALL(QString &out, const QStringList &oldNames);
+void SaveALL(QString &out, const QStringList &newNames);
+void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames);
+
+// The new name of every pair whose (normalised) old name is an assembly
+// (".asm") or a drawing (".drw"), letter case included.
+QStringList assemblyNames(const QStringList &oldNames, const QStringList &newNames);
+
+// The master mapkey "rename" that calls all others in order.
+void mapkeyList(QString &out, qsizetype pairCount);
+
+struct Generation {
+    // False when the two lists differ in length; `text` is then empty.
+    bool countsMatch = false;
+    // With different counts the window warns only when the new-name list
+    // holds something.
+    bool newListEmpty = false;
+    // The old names as the window shows them afterwards, in either case.
+    QStringList normalisedOldNames;
+    // The complete content of rename.pro, every line ending in CR LF.
+    QString text;
+};
+
+Generation generate(const QStringList &oldNames, const QStringList &newNames);
+
+// The same generation straight into the bytes of rename.pro (Windows-1252,
+// the final CR LF included): half the memory of the text and no second
+// pass, for writing without showing.
+struct EncodedGeneration {
+    bool countsMatch = false;
+    bool newListEmpty = false;
+    QStringList normalisedOldNames;
+    // Empty when a name holds a character Windows-1252 cannot represent;
+    // `firstUnrepresentable` then names it.
+    QByteArray fileBytes;
+    QString firstUnrepresentable;
+};
+
+EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
+
+} // namespace MapkeyGenerator

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/WriteReport.h"
+
+#include <QString>
+#include <QStringView>
+
+// Writes the output text as rename.pro: Windows-1252, one more CR LF at the
+// end, all or nothing.
+namespace RenameProWriter {
+
+inline const QString kFileName = QStringLiteral("rename.pro");
+
+// rename.pro inside `folder`, joined with the platform's separator.
+QString filePath(const QString &folder);
+
+// The status line text says the file was saved, or why it was not; on any
+// failure an existing rename.pro keeps its old content.
+WriteReport write(const QString &folder, QStringView outputText);
+
+// The same for content already encoded, final CR LF included.
+WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes);
+
+} // namespace RenameProWriter

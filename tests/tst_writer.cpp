@@ -1,0 +1,153 @@
+#include "TestSupport.h"
+#include "common/Cp1252.h"
+#include "generator/MapkeyGenerator.h"
+#include "generator/RenameProWriter.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void filePath_data();
+    void filePath();
+    void writesOutputTextPlusOneLineEnd();
+    void replacesLongerFileCompletely();
+    void encodesAsWindows1252_data();
+    void encodesAsWindows1252();
+    void refusesUnrepresentableCharacters_data();
+    void refusesUnrepresentableCharacters();
+    void reportsFailedWrites_data();
+    void reportsFailedWrites();
+    void everyByteSurvivesDecodeAndEncode();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestWriter::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestWriter::filePath_data()
+{
+    const QString sep = QDir::separator();
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("folder") << u"base"_s + sep + u"temp"_s << u"base"_s + sep + u"temp"_s + sep + u"rename.pro"_s;
+    QTest::newRow("root") << sep << sep + u"rename.pro"_s;
+    QTest::newRow("trailing separator") << u"temp"_s + sep << u"temp"_s + sep + u"rename.pro"_s;
+}
+
+void TestWriter::filePath()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, path);
+    QCOMPARE(RenameProWriter::filePath(folder), path);
+}
+
+void TestWriter::writesOutputTextPlusOneLineEnd()
+{
+    const auto g = MapkeyGenerator::generate({u"C:\\w\\a.asm.2"_s}, {u"b.asm"_s});
+    const QString folder = QDir::toNativeSeparators(m_dir->path());
+    const WriteReport report = RenameProWriter::write(folder, g.text);
+    QVERIFY(report.ok);
+    QCOMPARE(report.statusText, u"Datei rename.pro wurde gespeichert in "_s + folder);
+    const QByteArray bytes = TestSupport::readBytes(RenameProWriter::filePath(folder));
+    COMPARE_BYTES(bytes, g.text.toLatin1() + "\r\n");
+    QVERIFY(bytes.endsWith("mapkey(continued) ~ ;\r\n\r\n"));
+}
+
+void TestWriter::replacesLongerFileCompletely()
+{
+    const QString path = RenameProWriter::filePath(m_dir->path());
+    QVERIFY(TestSupport::writeBytes(path, QByteArray(100000, 'x')));
+    QVERIFY(RenameProWriter::write(m_dir->path(), u"kurz\r\n"_s).ok);
+    COMPARE_BYTES(TestSupport::readBytes(path), "kurz\r\n\r\n");
+}
+
+void TestWriter::encodesAsWindows1252_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("umlauts") << u"Gehäuse_Größe"_s << QByteArray("Geh\xE4use_Gr\xF6\xDF" "e");
+    QTest::newRow("euro and dashes") << u"€–—"_s << QByteArray("\x80\x96\x97");
+    QTest::newRow("no-break space") << u"a\u00A0b"_s << QByteArray("a\xA0" "b");
+    QTest::newRow("undefined byte kept") << u"\u0081"_s << QByteArray("\x81");
+}
+
+void TestWriter::encodesAsWindows1252()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(RenameProWriter::write(m_dir->path(), name).ok);
+    COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(m_dir->path())), bytes + "\r\n");
+}
+
+void TestWriter::refusesUnrepresentableCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("greek") << u"a.prt\r\nΩmega.prt"_s << u"Ω"_s;
+    QTest::newRow("outside the basic plane") << u"x😀y"_s << u"😀"_s;
+    QTest::newRow("control character without byte") << u"a\u0080"_s << u"\u0080"_s;
+    QTest::newRow("late in a long text") << QString(50000, u'a') + u"č"_s << u"č"_s;
+}
+
+void TestWriter::refusesUnrepresentableCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, character);
+    const QString path = RenameProWriter::filePath(m_dir->path());
+    QVERIFY(TestSupport::writeBytes(path, "alt\r\n"));
+    const WriteReport report = RenameProWriter::write(m_dir->path(), text);
+    QVERIFY(!report.ok);
+    QCOMPARE(report.statusText, u"Fehler: Zeichen außerhalb von Windows-1252: "_s + character);
+    COMPARE_BYTES(TestSupport::readBytes(path), "alt\r\n");
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"rename.pro"_s});
+}
+
+void TestWriter::reportsFailedWrites_data()
+{
+    QTest::addColumn<QString>("subPath");
+    QTest::newRow("folder text names a file") << u"file.txt"_s;
+    QTest::newRow("folder removed") << u"gone"_s;
+    QTest::newRow("rename.pro is a folder") << u"blocked"_s;
+}
+
+void TestWriter::reportsFailedWrites()
+{
+    QFETCH(QString, subPath);
+    QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"file.txt"_s), "data"));
+    QVERIFY(QDir(m_dir->path()).mkpath(u"blocked/rename.pro"_s));
+    const QString folder = m_dir->filePath(subPath);
+    const WriteReport report = RenameProWriter::write(folder, u"text\r\n"_s);
+    QVERIFY(!report.ok);
+    QCOMPARE(report.statusText, u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder);
+    COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"file.txt"_s)), "data");
+    QVERIFY(QFileInfo(m_dir->filePath(u"blocked/rename.pro"_s)).isDir());
+}
+
+void TestWriter::everyByteSurvivesDecodeAndEncode()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = Cp1252::decode(all);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0xE4), QChar(0xE4));
+    QByteArray again;
+    QVERIFY(Cp1252::encodeAppend(text, again, nullptr));
+    QCOMPARE(again, all);
+}
+
+QTEST_GUILESS_MAIN(TestWriter)
+#include "tst_writer.moc"
