@@ -3,7 +3,7 @@
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation)
 if [ "${1:-}" = "--with-screenshot-tools" ]; then
   packages+=(xvfb xauth imagemagick)
 fi

@@ -1,0 +1,139 @@
+#include "ui/FolderChooser.h"
+
+#include "common/Module1.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Pictures.h"
+#include "ui/Platform.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
+    : QGroupBox(QStringLiteral("Dateiliste"), parent)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("Frame5"));
+    setGeometry(Twips::rect(420, 1035, 5895, 3015));
+    setAutoFillBackground(true);
+
+    txt_path = new QLineEdit(platform.designFolderText(), this);
+    txt_path->setObjectName(QStringLiteral("txt_path"));
+    txt_path->setGeometry(Twips::rect(120, 240, 5535, 285));
+
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(Twips::rect(120, 600, 2655, 315));
+    Drive1->addItems(platform.drives());
+
+    Label8 = new QLabel(QStringLiteral("Bitte wählen Sie nun bitte das Ausgabeverzeichnis für Datei rename.pro"), this);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setGeometry(Twips::rect(3360, 900, 1815, 750));
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_model = new QFileSystemModel(this);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setRootPath(QString());
+    Dir1 = new QTreeView(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
+    Dir1->setModel(m_model);
+    Dir1->setHeaderHidden(true);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        Dir1->hideColumn(column);
+    Dir1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    cmd_okfiles = new QPushButton(QStringLiteral("OK"), this);
+    cmd_okfiles->setObjectName(QStringLiteral("cmd_okfiles"));
+    cmd_okfiles->setGeometry(Twips::rect(3390, 2205, 1785, 645));
+    QFont okFont = cmd_okfiles->font();
+    okFont.setBold(true);
+    okFont.setPointSizeF(9.75);
+    cmd_okfiles->setFont(okFont);
+
+    img_quit = new ClickableLabel(Pictures::smallExit(), this);
+    img_quit->setObjectName(QStringLiteral("img_quit"));
+    img_quit->setGeometry(Twips::rect(5250, 2340, 480, 480));
+    img_quit->setToolTip(QStringLiteral("EXIT"));
+
+    // The tree starts on the working folder, the drive list on its drive;
+    // no reaction runs for the design state.
+    setDirPath(platform.startFolder());
+    m_dirPath = QDir::toNativeSeparators(m_model->filePath(Dir1->currentIndex()));
+    const int driveIndex = Drive1->findText(platform.driveOf(m_dirPath));
+    Drive1->setCurrentIndex(driveIndex >= 0 ? driveIndex : 0);
+
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
+    connect(txt_path, &QLineEdit::textChanged, this, &FolderChooser::txt_path_Change);
+    connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderChooser::Drive1_Change);
+    hide();
+}
+
+void FolderChooser::setDirPath(const QString &path)
+{
+    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
+    if (!index.isValid())
+        return;
+    if (index == Dir1->currentIndex())
+        return;
+    Dir1->setCurrentIndex(index);
+    Dir1->scrollTo(index);
+    Dir1->expand(index);
+}
+
+void FolderChooser::Dir1_Change()
+{
+    const QModelIndex index = Dir1->currentIndex();
+    if (!index.isValid())
+        return;
+    const QString path = QDir::toNativeSeparators(m_model->filePath(index));
+    if (path == m_dirPath)
+        return;
+    m_dirPath = path;
+    m_folderOnDrive.insert(m_platform.driveOf(path), path);
+    txt_path->setText(m_dirPath);
+}
+
+void FolderChooser::txt_path_Change()
+{
+    if (Module1::FolderExists(txt_path->text()))
+        setDirPath(txt_path->text());
+}
+
+void FolderChooser::Drive1_Change()
+{
+    const QString drive = Drive1->currentText();
+    if (Module1::FolderExists(m_platform.driveRoot(drive))) {
+        selectDrive(drive);
+        return;
+    }
+    const int back = Drive1->findText(m_platform.driveOf(m_dirPath));
+    Drive1->setCurrentIndex(back);
+    emit statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
+}
+
+void FolderChooser::selectDrive(const QString &drive)
+{
+    if (m_platform.driveOf(m_dirPath) == drive)
+        return; // the tree already shows that drive's current folder
+    const QString remembered = m_folderOnDrive.value(drive);
+    setDirPath(Module1::FolderExists(remembered) ? remembered : m_platform.driveRoot(drive));
+}
+
+void FolderChooser::showChooser()
+{
+    setVisible(true);
+    move(Twips::toPixels(400), Twips::toPixels(1000));
+    raise();
+    if (Module1::FolderExists(txt_path->text()))
+        setDirPath(txt_path->text());
+    else
+        txt_path->setText(m_dirPath);
+}

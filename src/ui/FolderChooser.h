@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QHash>
+
+class ClickableLabel;
+class Platform;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+// The output folder chooser "Dateiliste": a drive list, a folder tree and
+// the folder field, kept in step. Each of the three reacts to its own
+// change, whether the user or the code made it; setting a control to the
+// value it already holds raises nothing, which ends every chain.
+class FolderChooser : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    FolderChooser(const Platform &platform, QWidget *parent);
+
+    // The folder tree's folder in native form: a root keeps its trailing
+    // separator, any other folder has none.
+    QString dirPath() const { return m_dirPath; }
+    // Moves the folder tree; raises its change when the folder differs.
+    void setDirPath(const QString &path);
+
+    // Shown after a generation: visible, in place, and the folder field and
+    // the folder tree brought into line.
+    void showChooser();
+
+    QLineEdit *txt_path = nullptr;
+    QComboBox *Drive1 = nullptr;
+    QTreeView *Dir1 = nullptr;
+    QPushButton *cmd_okfiles = nullptr;
+    QLabel *Label8 = nullptr;
+    ClickableLabel *img_quit = nullptr;
+
+signals:
+    void statusMessage(const QString &text);
+
+private:
+    void Dir1_Change();
+    void txt_path_Change();
+    void Drive1_Change();
+    void selectDrive(const QString &drive);
+
+    const Platform &m_platform;
+    QFileSystemModel *m_model = nullptr;
+    QString m_dirPath;
+    // The folder the tree last showed on each drive, the way a drive keeps
+    // its current folder.
+    QHash<QString, QString> m_folderOnDrive;
+};

@@ -1,0 +1,84 @@
+#include "ui/Platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QStorageInfo>
+
+QStringList Platform::drives() const
+{
+    QStringList entries;
+#ifdef Q_OS_WIN
+    for (const QFileInfo &drive : QDir::drives())
+        entries << drive.absolutePath().left(2).toUpper();
+#else
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = QDir::toNativeSeparators(volume.rootPath());
+        if (volume.isValid() && !entries.contains(root))
+            entries << root;
+    }
+    entries.removeAll(QDir::rootPath());
+    entries.sort();
+    entries.prepend(QDir::rootPath());
+#endif
+    return entries;
+}
+
+QString Platform::driveRoot(const QString &drive) const
+{
+#ifdef Q_OS_WIN
+    return drive.left(1) + QStringLiteral(":\\");
+#else
+    return drive;
+#endif
+}
+
+QString Platform::driveOf(const QString &path) const
+{
+#ifdef Q_OS_WIN
+    return path.left(2).toUpper();
+#else
+    const QStorageInfo volume(path);
+    return volume.isValid() ? QDir::toNativeSeparators(volume.rootPath()) : QDir::rootPath();
+#endif
+}
+
+std::unique_ptr<QSettings> Platform::openSettings() const
+{
+#ifdef Q_OS_WIN
+    // Where the platform's GetSetting/SaveSetting keep their values, so that
+    // remembered texts carry over.
+    auto settings = std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmorant"),
+        QSettings::NativeFormat);
+#else
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                QStringLiteral("Velmorant"), QStringLiteral("Velmorant"));
+#endif
+    settings->beginGroup(QStringLiteral("Optionen"));
+    return settings;
+}
+
+QString Platform::programFolder() const
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+QString Platform::designFolderText() const
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\temp");
+#else
+    return QDir::toNativeSeparators(QDir::tempPath());
+#endif
+}
+
+QString Platform::startFolder() const
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+bool Platform::openWithDesktop(const QUrl &url) const
+{
+    return QDesktopServices::openUrl(url);
+}

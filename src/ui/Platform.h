@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+// Everything that differs between Windows and the other desktops: drives,
+// the settings store, the program's folder, the default output folder and
+// handing a file or web address to the desktop. The window asks only this
+// class; tests derive from it to fake drives, settings and the desktop.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // The entries of the drive list. Windows: the drive letters ("C:");
+    // elsewhere the mounted volumes' root paths, "/" first.
+    virtual QStringList drives() const;
+    // The folder an entry stands for: "C:\" for "C:", the entry itself elsewhere.
+    virtual QString driveRoot(const QString &drive) const;
+    // The entry of the drive that holds `path`.
+    virtual QString driveOf(const QString &path) const;
+
+    // Section "Optionen" of application "Velmorant" in the per-user store.
+    virtual std::unique_ptr<QSettings> openSettings() const;
+
+    // Where the list files lie: the folder of the program's executable.
+    virtual QString programFolder() const;
+
+    // The folder field's text before the settings are read, and its default.
+    virtual QString designFolderText() const;
+
+    // Where the folder tree starts.
+    virtual QString startFolder() const;
+
+    // Opens a file or web address with the desktop's associated program;
+    // false when the desktop refused.
+    virtual bool openWithDesktop(const QUrl &url) const;
+};

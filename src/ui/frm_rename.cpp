@@ -1,0 +1,289 @@
+#include "ui/frm_rename.h"
+
+#include "common/Module1.h"
+#include "generator/MapkeyGenerator.h"
+#include "generator/RenameProWriter.h"
+#include "lists/ListFile.h"
+#include "lists/NameListOps.h"
+#include "lists/ReplacementRule.h"
+#include "ui/ClickableLabel.h"
+#include "ui/FolderChooser.h"
+#include "ui/NameListWidget.h"
+#include "ui/Platform.h"
+#include "ui/Twips.h"
+#include "ui/frm_Info.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+
+namespace {
+
+const QString kRuleKey = QStringLiteral("txt_rename.Text");
+const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
+const QString kFolderKey = QStringLiteral("txt_path.Text");
+
+constexpr double kStartHeight = 8000;
+constexpr double kNarrowWidth = 9200;
+constexpr double kWideWidth = 16755;
+constexpr double kSmallestHeight = 6000;
+constexpr double kReferenceHeight = 8300;
+
+} // namespace
+
+frm_rename::frm_rename(const Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+{
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
+frm_rename::~frm_rename()
+{
+    delete m_info;
+}
+
+void frm_rename::connectHandlers()
+{
+    connect(cmd_info, &QPushButton::clicked, this, &frm_rename::cmd_info_Click);
+    connect(cmd_mapkeyNow, &QPushButton::clicked, this, &frm_rename::cmd_mapkeyNow_Click);
+    connect(cmd_openmFile, &QPushButton::clicked, this, &frm_rename::cmd_openmFile_Click);
+    connect(Frame5->cmd_okfiles, &QPushButton::clicked, this, &frm_rename::cmd_okfiles_Click);
+    connect(Frame5->img_quit, &ClickableLabel::clicked, this, &frm_rename::img_quit_Click);
+    connect(Frame5, &FolderChooser::statusMessage, this, &frm_rename::FolderChooser_Status);
+    connect(img_EXIT, &ClickableLabel::clicked, this, &frm_rename::img_EXIT_Click);
+    connect(Image_EXIT, &ClickableLabel::clicked, this, &frm_rename::Image_EXIT_Click);
+    connect(imgOpen, &ClickableLabel::clicked, this, &frm_rename::imgOpen_Click);
+    connect(imgclose, &ClickableLabel::clicked, this, &frm_rename::imgclose_Click);
+    connect(list_OldName, &NameListWidget::MouseDown, this, &frm_rename::list_OldName_MouseDown);
+    connect(list_OldName, &NameListWidget::Click, this, &frm_rename::list_OldName_Click);
+    connect(list_NewName, &NameListWidget::MouseDown, this, &frm_rename::list_NewName_MouseDown);
+    connect(list_NewName, &NameListWidget::Click, this, &frm_rename::list_NewName_Click);
+    connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
+    connect(cmd_del, &QPushButton::clicked, this, &frm_rename::cmd_del_Click);
+    connect(clear, &QPushButton::clicked, this, &frm_rename::clear_Click);
+    connect(save, &ClickableLabel::clicked, this, &frm_rename::save_Click);
+    connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
+    connect(paste, &QPushButton::clicked, this, &frm_rename::paste_Click);
+    connect(cmd_action, &QPushButton::clicked, this, &frm_rename::cmd_action_Click);
+}
+
+// --- size -----------------------------------------------------------------
+
+double frm_rename::outerWidthTwips() const
+{
+    return Twips::fromPixels(frameGeometry().width());
+}
+
+double frm_rename::outerHeightTwips() const
+{
+    return Twips::fromPixels(frameGeometry().height());
+}
+
+void frm_rename::setOuterWidthTwips(double twips)
+{
+    resize(Twips::toPixels(twips) - (frameGeometry().width() - width()), height());
+}
+
+void frm_rename::setOuterHeightTwips(double twips)
+{
+    resize(width(), Twips::toPixels(twips) - (frameGeometry().height() - height()));
+}
+
+// --- start-up and shutdown ------------------------------------------------
+
+void frm_rename::Form_Load()
+{
+    setOuterHeightTwips(kStartHeight);
+    setOuterWidthTwips(kNarrowWidth);
+    const std::unique_ptr<QSettings> settings = m_platform.openSettings();
+    txt_rename->setText(settings->value(kRuleKey, QStringLiteral("OldName123")).toString());
+    txt_renameNEU->setText(settings->value(kReplacementKey, QStringLiteral("NewName123")).toString());
+    // A restored folder other than the design text moves the folder tree
+    // through the folder field's own reaction.
+    Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
+}
+
+void frm_rename::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frm_rename::Form_Unload()
+{
+    {
+        const std::unique_ptr<QSettings> settings = m_platform.openSettings();
+        settings->setValue(kRuleKey, txt_rename->text());
+        settings->setValue(kReplacementKey, txt_renameNEU->text());
+        settings->setValue(kFolderKey, Frame5->txt_path->text());
+    }
+    unloadAll();
+}
+
+void frm_rename::unloadAll()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}
+
+void frm_rename::img_EXIT_Click()
+{
+    close();
+}
+
+// --- layout ---------------------------------------------------------------
+
+void frm_rename::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+// The lists, the output field and the bottom row follow the outer height;
+// the width moves nothing, it only decides how much of the window is seen.
+void frm_rename::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const int frameHeight = frameGeometry().height() - height();
+    setMinimumHeight(Twips::toPixels(kSmallestHeight) - frameHeight);
+    if (outerHeightTwips() < kSmallestHeight)
+        setOuterHeightTwips(kSmallestHeight);
+    const double d = std::max(outerHeightTwips(), kSmallestHeight) - kReferenceHeight;
+    txt_OUT->resize(txt_OUT->width(), Twips::toPixels(7350 + d));
+    img_EXIT->move(img_EXIT->x(), Twips::toPixels(6300 + d));
+    cmd_mapkeyNow->move(cmd_mapkeyNow->x(), Twips::toPixels(6660 + d));
+    cmd_openmFile->move(cmd_openmFile->x(), cmd_mapkeyNow->y());
+    list_OldName->resize(list_OldName->width(), Twips::toPixels(5715 + d));
+    list_NewName->resize(list_NewName->width(), Twips::toPixels(5715 + d));
+    lbl_status->move(lbl_status->x(), Twips::toPixels(7500 + d));
+}
+
+void frm_rename::imgOpen_Click()
+{
+    setOuterWidthTwips(kWideWidth);
+    imgOpen->hide();
+    imgclose->show();
+}
+
+void frm_rename::imgclose_Click()
+{
+    setOuterWidthTwips(kNarrowWidth);
+    imgOpen->show();
+    imgclose->hide();
+}
+
+// --- generation and writing -----------------------------------------------
+
+void frm_rename::cmd_mapkeyNow_Click()
+{
+    m_platform.openSettings()->setValue(kRuleKey, txt_rename->text());
+    MapkeyGenerator::Generation g = MapkeyGenerator::generate(list_OldName->entries(), list_NewName->entries());
+    clean(g.normalisedOldNames);
+    cmd_openmFile->hide();
+    if (!g.countsMatch) {
+        txt_OUT->clear();
+        if (!g.newListEmpty) {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
+                            QStringLiteral("Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"),
+                            QMessageBox::Ok, this);
+            box.exec();
+        }
+        return;
+    }
+    txt_OUT->setPlainText(g.text);
+    g.text.clear();
+    Frame5->showChooser();
+    cmd_openmFile->show();
+}
+
+void frm_rename::clean(const QStringList &normalisedOldNames)
+{
+    list_OldName->setEntries(normalisedOldNames);
+}
+
+void frm_rename::cmd_okfiles_Click()
+{
+    Frame5->hide();
+    Frame5->txt_path->setText(Frame5->dirPath());
+    kontextmenue->hide();
+    fileout();
+}
+
+// Writes what txt_OUT holds. The field keeps its lines as blocks; its raw
+// text separates them with U+2029 and, unlike its plain text, leaves a
+// no-break space in a name alone. Every line end goes back to CR LF.
+void frm_rename::fileout()
+{
+    QString text = txt_OUT->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    const WriteReport report = RenameProWriter::write(Frame5->txt_path->text(), text);
+    lbl_status->setText(report.statusText);
+}
+
+void frm_rename::img_quit_Click()
+{
+    Frame5->hide();
+    txt_OUT->clear();
+}
+
+void frm_rename::FolderChooser_Status(const QString &text)
+{
+    lbl_status->setText(text);
+}
+
+// --- opening the written file and the Info window -------------------------
+
+bool frm_rename::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txt_OUT->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        txt_OUT_DblClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+void frm_rename::cmd_openmFile_Click()
+{
+    openWrittenFile();
+}
+
+void frm_rename::txt_OUT_DblClick()
+{
+    openWrittenFile();
+}
+
+// Looks in the folder tree's folder, not the folder text: after a write
+// the two agree, and the tree is what the user sees.
+void frm_rename::openWrittenFile()
+{
+    const QString path = RenameProWriter::filePath(Frame5->dirPath());
+    if (Module1::FileExists(path))
+        m_platform.openWithDesktop(QUrl::fromLocalFile(path));
+}
+
+void frm_rename::cmd_info_Click()
+{
+    if (m_info) {
+        m_info->raise();
+        m_info->activateWindow();
+        return;
+    }
+    m_info = new frm_Info(m_platform);
+    m_info->setAttribute(Qt::WA_DeleteOnClose);
+    m_info->Form_Load(*this);
+}

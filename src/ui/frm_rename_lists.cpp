@@ -1,0 +1,134 @@
+// The name lists, their command panel and the replacement rule.
+#include "ui/frm_rename.h"
+
+#include "lists/ListFile.h"
+#include "lists/NameListOps.h"
+#include "lists/ReplacementRule.h"
+#include "ui/NameListWidget.h"
+#include "ui/Platform.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+NameListWidget *frm_rename::currentList() const
+{
+    return Option2->isChecked() ? list_NewName : list_OldName;
+}
+
+QString frm_rename::currentListFile() const
+{
+    return ListFile::path(m_platform.programFolder(),
+                          Option2->isChecked() ? ListFile::Kind::NewNames : ListFile::Kind::OldNames);
+}
+
+void frm_rename::list_OldName_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) {
+        kontextmenue->show();
+        kontextmenue->raise();
+        Option1->setChecked(true);
+    } else if (button == Qt::LeftButton) {
+        kontextmenue->hide();
+        Option1->setChecked(true);
+    }
+}
+
+void frm_rename::list_OldName_Click()
+{
+    Option1->setChecked(true);
+    kontextmenue->hide();
+}
+
+void frm_rename::list_NewName_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) {
+        kontextmenue->show();
+        kontextmenue->raise();
+        Option2->setChecked(true);
+    } else if (button == Qt::LeftButton) {
+        kontextmenue->hide();
+        Option2->setChecked(true);
+    }
+}
+
+void frm_rename::list_NewName_Click()
+{
+    kontextmenue->hide();
+    Option2->setChecked(true);
+}
+
+void frm_rename::Image_EXIT_Click()
+{
+    kontextmenue->hide();
+}
+
+void frm_rename::cmd_hinzu_Click()
+{
+    NameListWidget *list = currentList();
+    if (list->count() >= NameListOps::kMaxEntries) {
+        lbl_status->setText(NameListOps::listFullMessage());
+        return;
+    }
+    list->appendEntries({Text1->text()});
+}
+
+void frm_rename::cmd_del_Click()
+{
+    NameListWidget *list = currentList();
+    list->setEntries(NameListOps::withoutMarkedAndEmpty(list->entries(), list->selectedRow()));
+    kontextmenue->hide();
+}
+
+void frm_rename::clear_Click()
+{
+    currentList()->setEntries({});
+    kontextmenue->hide();
+}
+
+void frm_rename::appendToCurrentList(QStringList lines)
+{
+    NameListWidget *list = currentList();
+    const NameListOps::Fitted fitted = NameListOps::fitInto(std::move(lines), list->count());
+    list->appendEntries(fitted.taken);
+    if (fitted.leftOut > 0)
+        lbl_status->setText(NameListOps::linesLeftOutMessage(fitted.leftOut));
+}
+
+void frm_rename::save_Click()
+{
+    const WriteReport report = ListFile::write(currentListFile(), currentList()->entries());
+    if (!report.ok)
+        lbl_status->setText(report.statusText);
+    kontextmenue->hide();
+}
+
+// The list is emptied before the file is looked for: a missing file leaves
+// it empty, without a word.
+void frm_rename::open_Click()
+{
+    const QString path = currentListFile();
+    currentList()->setEntries({});
+    const ListFile::ReadResult file = ListFile::read(path);
+    if (file.status == ListFile::ReadResult::Status::Unreadable)
+        lbl_status->setText(ListFile::unreadableMessage(path));
+    else
+        appendToCurrentList(file.lines);
+    kontextmenue->hide();
+}
+
+// The clipboard's lines go behind the entries, split in memory: no scratch
+// file, so pasting works in any working folder.
+void frm_rename::paste_Click()
+{
+    appendToCurrentList(NameListOps::clipboardLines(QGuiApplication::clipboard()->text()));
+    kontextmenue->hide();
+}
+
+void frm_rename::cmd_action_Click()
+{
+    list_NewName->setEntries(
+        ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
+}
