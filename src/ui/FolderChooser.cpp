@@ -67,6 +67,7 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // no reaction runs for the design state.
     setDirPath(platform.startFolder());
     m_dirPath = QDir::toNativeSeparators(m_model->filePath(Dir1->currentIndex()));
+    m_folderOnDrive.insert(platform.driveOf(m_dirPath), m_dirPath);
     const int driveIndex = Drive1->findText(platform.driveOf(m_dirPath));
     Drive1->setCurrentIndex(driveIndex >= 0 ? driveIndex : 0);
 

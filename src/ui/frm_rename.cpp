@@ -113,6 +113,18 @@ void frm_rename::Form_Load()
     Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
 }
 
+// The window system reports the frame only once the window is shown; the
+// start size is an outer size, so it is applied again with the frame known.
+void frm_rename::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    setOuterHeightTwips(kStartHeight);
+    setOuterWidthTwips(kNarrowWidth);
+}
+
 void frm_rename::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
@@ -161,8 +173,9 @@ void frm_rename::Form_Resize()
 {
     if (isMinimized())
         return;
-    const int frameHeight = frameGeometry().height() - height();
-    setMinimumHeight(Twips::toPixels(kSmallestHeight) - frameHeight);
+    const int smallest = Twips::toPixels(kSmallestHeight) - (frameGeometry().height() - height());
+    if (minimumHeight() != smallest)
+        setMinimumHeight(smallest);
     if (outerHeightTwips() < kSmallestHeight)
         setOuterHeightTwips(kSmallestHeight);
     const double d = std::max(outerHeightTwips(), kSmallestHeight) - kReferenceHeight;

@@ -41,6 +41,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -86,6 +87,7 @@ private:
 
     const Platform &m_platform;
     bool m_unloaded = false;
+    bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
 
     QPushButton *cmd_info = nullptr;

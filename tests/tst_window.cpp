@@ -1,0 +1,566 @@
+#include "TestSupport.h"
+#include "WindowFixture.h"
+#include "generator/MapkeyGenerator.h"
+#include "generator/RenameProWriter.h"
+
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A step of a mouse script: "right:old", "left:new", "middle:old", "click:new".
+void perform(Window &win, const QString &step)
+{
+    const QString action = step.section(u':', 0, 0);
+    NameListWidget *list = step.section(u':', 1) == u"new" ? win.newList() : win.oldList();
+    if (action == u"right")
+        win.press(list, Qt::RightButton);
+    else if (action == u"left")
+        win.press(list, Qt::LeftButton);
+    else if (action == u"middle")
+        win.press(list, Qt::MiddleButton);
+    else if (action == u"click")
+        win.press(list, Qt::LeftButton, 0);
+    else if (action == u"exit")
+        win.click("Image_EXIT");
+}
+
+int px(double twips)
+{
+    return Twips::toPixels(twips);
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpState();
+    void settingsSurviveRestart_data();
+    void settingsSurviveRestart();
+    void panelAndCurrentList_data();
+    void panelAndCurrentList();
+    void rightPressKeepsSelection();
+    void listCommands_data();
+    void listCommands();
+    void fullListTakesNoMore();
+    void rule_data();
+    void rule();
+    void generationRefusals_data();
+    void generationRefusals();
+    void generationStoresExpression();
+    void mainJobByMouse();
+    void writesWhatTheOutputFieldHolds_data();
+    void writesWhatTheOutputFieldHolds();
+    void writeFailures_data();
+    void writeFailures();
+    void typedMissingFolderWritesIntoTree();
+    void cancelDiscardsOutput();
+    void chooserFollowsRememberedFolder_data();
+    void chooserFollowsRememberedFolder();
+    void typingMovesTreeOnlyToFolders();
+    void trailingSeparatorChains();
+    void driveChanges();
+    void resizeRule_data();
+    void resizeRule();
+    void minimisedWindowKeepsLayout();
+    void widthSwitch();
+};
+
+void TestWindow::startUpState()
+{
+    Window win;
+    QCOMPARE(win.w->windowTitle(), u"Velmorant"_s);
+    QCOMPARE(win.get<QLineEdit>("txt_rename")->text(), u"OldName123"_s);
+    QCOMPARE(win.get<QLineEdit>("txt_renameNEU")->text(), u"NewName123"_s);
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), win.platform.designFolderText());
+    QVERIFY(win.panelShown());
+    QVERIFY(!win.newListCurrent());
+    QVERIFY(!win.chooser()->isVisible());
+    QVERIFY(!win.get("cmd_openmFile")->isVisible());
+    QVERIFY(win.get("imgOpen")->isVisible());
+    QVERIFY(!win.get("imgclose")->isVisible());
+    QCOMPARE(win.w->frameGeometry().size(), QSize(px(9200), px(8000)));
+    QCOMPARE(win.get("cmd_mapkeyNow")->y(), px(6360));
+    QCOMPARE(win.chooser()->dirPath(), win.platform.startFolder());
+    QCOMPARE(win.oldList()->count() + win.newList()->count(), 0);
+    QCOMPARE(win.status(), u"Status"_s);
+    // The panel stands above the lists it covers.
+    QWidget *atPanel = win.w->childAt(win.get("kontextmenue")->geometry().topLeft() + QPoint(3, 3));
+    QVERIFY(atPanel == win.get("kontextmenue") || win.get("kontextmenue")->isAncestorOf(atPanel));
+}
+
+void TestWindow::settingsSurviveRestart_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("folderIsVolume");
+    QTest::newRow("edited texts") << u"_alt"_s << u"_neu "_s << true;
+    QTest::newRow("emptied fields stay empty") << QString() << QString() << false;
+    QTest::newRow("umlauts") << u"Gehäuse"_s << u"Größe"_s << true;
+}
+
+void TestWindow::settingsSurviveRestart()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, replacement);
+    QFETCH(bool, folderIsVolume);
+    Window win;
+    const QString folder = folderIsVolume ? win.platform.path(u"volumeB/sub"_s) : u"  kein Ordner"_s;
+    win.get<QLineEdit>("txt_rename")->setText(expression);
+    win.get<QLineEdit>("txt_renameNEU")->setText(replacement);
+    win.get<QLineEdit>("txt_path")->setText(folder);
+    win.restart();
+    QCOMPARE(win.get<QLineEdit>("txt_rename")->text(), expression);
+    QCOMPARE(win.get<QLineEdit>("txt_renameNEU")->text(), replacement);
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), folder);
+    // A restored folder that exists moves the tree; any other leaves it.
+    QCOMPARE(win.chooser()->dirPath(), folderIsVolume ? folder : win.platform.startFolder());
+}
+
+void TestWindow::panelAndCurrentList_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("panelShown");
+    QTest::addColumn<bool>("newCurrent");
+    QTest::newRow("start") << QStringList{} << true << false;
+    QTest::newRow("right press on new list") << QStringList{u"right:new"_s} << true << true;
+    QTest::newRow("left press closes") << QStringList{u"left:old"_s} << false << false;
+    QTest::newRow("left press on new list") << QStringList{u"left:new"_s} << false << true;
+    QTest::newRow("click on an entry") << QStringList{u"right:new"_s, u"click:new"_s} << false << true;
+    QTest::newRow("close box") << QStringList{u"exit:"_s} << false << false;
+    QTest::newRow("reopened on the old list") << QStringList{u"right:new"_s, u"left:new"_s, u"right:old"_s} << true << false;
+    QTest::newRow("middle press does nothing") << QStringList{u"middle:new"_s} << true << false;
+    QTest::newRow("middle press on hidden panel") << QStringList{u"left:new"_s, u"middle:old"_s} << false << true;
+    QTest::newRow("right on both lists") << QStringList{u"right:old"_s, u"right:new"_s} << true << true;
+}
+
+void TestWindow::panelAndCurrentList()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, panelShown);
+    QFETCH(bool, newCurrent);
+    Window win;
+    win.oldList()->setEntries({u"a"_s});
+    win.newList()->setEntries({u"b"_s});
+    for (const QString &step : steps)
+        perform(win, step);
+    QCOMPARE(win.panelShown(), panelShown);
+    QCOMPARE(win.newListCurrent(), newCurrent);
+    QCOMPARE(win.get<QRadioButton>("Option1")->isChecked(), !newCurrent);
+    if (panelShown) {
+        win.add(u"x"_s);
+        QCOMPARE((newCurrent ? win.newList() : win.oldList())->entries().last(), u"x"_s);
+        QCOMPARE((newCurrent ? win.oldList() : win.newList())->count(), 1);
+    }
+}
+
+void TestWindow::rightPressKeepsSelection()
+{
+    Window win;
+    win.oldList()->setEntries({u"a"_s, u"b"_s, u"c"_s});
+    win.press(win.oldList(), Qt::LeftButton, 1);
+    QCOMPARE(win.oldList()->selectedRow(), 1);
+    win.press(win.oldList(), Qt::RightButton, 2);
+    win.press(win.oldList(), Qt::MiddleButton, 0);
+    QCOMPARE(win.oldList()->selectedRow(), 1);
+    QVERIFY(win.panelShown());
+    // "markiertes löschen" removes what was selected before the right press.
+    win.click("cmd_del");
+    QCOMPARE(win.oldList()->entries(), (QStringList{u"a"_s, u"c"_s}));
+}
+
+void TestWindow::listCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("oldAfter");
+    QTest::addColumn<bool>("panelShown");
+    const QStringList start{u"a"_s, QString(), u" "_s, u"b"_s};
+    QTest::newRow("add keeps the panel open") << u"cmd_hinzu"_s << u"neu.prt"_s << -1 << (start + QStringList{u"neu.prt"_s}) << true;
+    QTest::newRow("add empty text") << u"cmd_hinzu"_s << QString() << -1 << (start + QStringList{QString()}) << true;
+    QTest::newRow("delete marked") << u"cmd_del"_s << QString() << 3 << QStringList{u"a"_s, u" "_s} << false;
+    QTest::newRow("delete without mark drops empties") << u"cmd_del"_s << QString() << -1
+                                                       << QStringList{u"a"_s, u" "_s, u"b"_s} << false;
+    QTest::newRow("delete the blank entry") << u"cmd_del"_s << QString() << 2 << QStringList{u"a"_s, u"b"_s} << false;
+    QTest::newRow("clear") << u"clear"_s << QString() << -1 << QStringList{} << false;
+}
+
+void TestWindow::listCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(int, selected);
+    QFETCH(QStringList, oldAfter);
+    QFETCH(bool, panelShown);
+    Window win;
+    win.oldList()->setEntries({u"a"_s, QString(), u" "_s, u"b"_s});
+    win.newList()->setEntries({u"x"_s, QString()});
+    if (selected >= 0)
+        win.press(win.oldList(), Qt::LeftButton, selected);
+    win.press(win.oldList(), Qt::RightButton);
+    win.get<QLineEdit>("Text1")->setText(text);
+    win.click(command.toLatin1().constData());
+    QCOMPARE(win.oldList()->entries(), oldAfter);
+    QCOMPARE(win.newList()->entries(), (QStringList{u"x"_s, QString()}));
+    QCOMPARE(win.panelShown(), panelShown);
+    QCOMPARE(win.get<QLineEdit>("Text1")->text(), text);
+    if (command == u"cmd_del")
+        QCOMPARE(win.oldList()->selectedRow(), -1);
+}
+
+void TestWindow::fullListTakesNoMore()
+{
+    Window win;
+    QStringList names;
+    for (int i = 0; i < 32767; ++i)
+        names << QString::number(i);
+    win.oldList()->setEntries(names);
+    win.add(u"one more"_s);
+    QCOMPARE(win.oldList()->count(), 32767);
+    QCOMPARE(win.status(), u"Achtung: Die Liste ist voll (32767 Einträge)"_s);
+    win.oldList()->setEntries(names.mid(1));
+    win.add(u"last"_s);
+    QCOMPARE(win.oldList()->count(), 32767);
+    QCOMPARE(win.oldList()->entries().last(), u"last"_s);
+}
+
+void TestWindow::rule_data()
+{
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::newRow("first occurrence") << QStringList{u"motor_alt.prt"_s, u"a1_a1.asm"_s} << u"_alt"_s << u"_neu"_s
+                                      << QStringList{u"motor_neu.prt"_s, u"a1_a1.asm"_s};
+    QTest::newRow("case-sensitive") << QStringList{u"Motor.prt"_s} << u"motor"_s << u"welle"_s << QStringList{u"Motor.prt"_s};
+    QTest::newRow("empty expression") << QStringList{u"motor.prt"_s, QString()} << QString() << u"v2_"_s
+                                      << QStringList{u"v2_motor.prt"_s, QString()};
+    QTest::newRow("empty replacement") << QStringList{u"motor_alt.prt"_s} << u"_alt"_s << QString()
+                                       << QStringList{u"motor.prt"_s};
+    QTest::newRow("empty old list empties new list") << QStringList{} << u"a"_s << u"b"_s << QStringList{};
+}
+
+void TestWindow::rule()
+{
+    QFETCH(QStringList, oldNames);
+    QFETCH(QString, expression);
+    QFETCH(QString, replacement);
+    QFETCH(QStringList, newNames);
+    Window win;
+    win.oldList()->setEntries(oldNames);
+    win.newList()->setEntries({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s});
+    win.press(win.newList(), Qt::RightButton);
+    win.get<QLineEdit>("txt_rename")->setText(expression);
+    win.get<QLineEdit>("txt_renameNEU")->setText(replacement);
+    win.click("cmd_action");
+    QCOMPARE(win.newList()->entries(), newNames);
+    QCOMPARE(win.oldList()->entries(), oldNames);
+    QVERIFY(win.panelShown());
+    QVERIFY(win.newListCurrent());
+}
+
+void TestWindow::generationRefusals_data()
+{
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("new list empty") << QStringList{u"C:\\work\\Motor.prt.7"_s} << QStringList{} << false;
+    QTest::newRow("old list empty") << QStringList{} << QStringList{u"b.prt"_s} << true;
+    QTest::newRow("three against five") << QStringList{u"a"_s, u"b"_s, u"x\\c.prt.1"_s}
+                                        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s} << true;
+}
+
+void TestWindow::generationRefusals()
+{
+    QFETCH(QStringList, oldNames);
+    QFETCH(QStringList, newNames);
+    QFETCH(bool, message);
+    Window win;
+    win.oldList()->setEntries(oldNames);
+    win.newList()->setEntries(newNames);
+    win.get<QPlainTextEdit>("txt_OUT")->setPlainText(u"alt"_s);
+    const SeenMessageBox box = win.generate();
+    QCOMPARE(box.count, message ? 1 : 0);
+    if (message) {
+        QCOMPARE(box.title, u"Velmorant"_s);
+        QCOMPARE(box.text, u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"_s);
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QStringList{u"OK"_s});
+    }
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString());
+    QCOMPARE(win.oldList()->entries(), MapkeyGenerator::clean(oldNames));
+    QVERIFY(!win.chooser()->isVisible());
+    QVERIFY(!win.get("cmd_openmFile")->isVisible());
+}
+
+void TestWindow::generationStoresExpression()
+{
+    Window win;
+    win.get<QLineEdit>("txt_rename")->setText(u"_v1"_s);
+    win.generate();
+    QCOMPARE(win.platform.openSettings()->value(u"txt_rename.Text"_s).toString(), u"_v1"_s);
+}
+
+// The main job, by mouse: fill both lists, generate, choose, confirm.
+void TestWindow::mainJobByMouse()
+{
+    Window win;
+    const QStringList oldNames{u"C:\\work\\Motor.prt.7"_s, u"plan.drw"_s, u"baugruppe.asm.2"_s};
+    const QStringList newNames{u"Getriebe.prt"_s, u"plan2.drw"_s, u"bg_neu.asm"_s};
+    win.fill(win.oldList(), oldNames);
+    win.fill(win.newList(), newNames);
+    QCOMPARE(win.oldList()->entries(), oldNames);
+    QCOMPARE(win.newList()->entries(), newNames);
+    QCOMPARE(win.generate().count, 0);
+    QCOMPARE(win.oldList()->entries(), (QStringList{u"Motor.prt"_s, u"plan.drw"_s, u"baugruppe.asm"_s}));
+    QVERIFY(win.chooser()->isVisible());
+    QCOMPARE(win.chooser()->pos(), QPoint(px(400), px(1000)));
+    QVERIFY(win.get("cmd_openmFile")->isVisible());
+    const MapkeyGenerator::Generation g = MapkeyGenerator::generate(oldNames, newNames);
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString(g.text).replace(u"\r\n"_s, u"\n"_s));
+
+    const QString folder = win.platform.path(u"volumeB"_s);
+    win.confirmFolder(folder);
+    COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)),
+                  MapkeyGenerator::generateFile(oldNames, newNames).fileBytes);
+    QCOMPARE(win.status(), u"Datei rename.pro wurde gespeichert in "_s + folder);
+    QVERIFY(!win.chooser()->isVisible());
+    QVERIFY(!win.panelShown());
+    QVERIFY(win.get("cmd_openmFile")->isVisible());
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), folder);
+}
+
+void TestWindow::writesWhatTheOutputFieldHolds_data()
+{
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("no-break space and umlauts") << QStringList{u"Geh\u00E4use\u00A0neu.prt"_s} << QString() << QByteArray();
+    QTest::newRow("euro sign") << QStringList{u"teil_\u20AC.prt"_s} << QString() << QByteArray();
+    QTest::newRow("edited by the user") << QStringList{u"b.prt"_s} << u"mapkey x ~ ;"_s
+                                        << QByteArray("mapkey x ~ ;\r\n");
+}
+
+// Line ends come back as CR LF, and no character is changed on the way.
+void TestWindow::writesWhatTheOutputFieldHolds()
+{
+    QFETCH(QStringList, newNames);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, tail);
+    Window win;
+    win.oldList()->setEntries({u"a.prt"_s});
+    win.newList()->setEntries(newNames);
+    win.generate();
+    auto *out = win.get<QPlainTextEdit>("txt_OUT");
+    if (!typed.isEmpty()) {
+        out->moveCursor(QTextCursor::End);
+        QTest::keyClicks(out, typed);
+        QTest::keyClick(out, Qt::Key_Return);
+    }
+    const QString folder = win.platform.path(u"volumeB"_s);
+    win.confirmFolder(folder);
+    const QByteArray expected = MapkeyGenerator::generateFile({u"a.prt"_s}, newNames).fileBytes;
+    COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)), expected.chopped(2) + tail + "\r\n");
+}
+
+void TestWindow::writeFailures_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("folder removed after it was chosen") << u"removed"_s
+                                                        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+    QTest::newRow("rename.pro is a folder") << u"blocked"_s
+                                            << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+    QTest::newRow("name outside Windows-1252") << u"greek"_s << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+}
+
+void TestWindow::writeFailures()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, status);
+    Window win;
+    const QString folder = win.platform.path(u"volumeB/sub"_s);
+    win.oldList()->setEntries({u"a.prt"_s});
+    win.newList()->setEntries({failure == u"greek" ? u"Ωmega.prt"_s : u"b.prt"_s});
+    QVERIFY(TestSupport::writeBytes(RenameProWriter::filePath(folder), "alt\r\n"));
+    win.generate();
+    win.get<QLineEdit>("txt_path")->setText(folder);
+    if (failure == u"removed")
+        QVERIFY(QDir(folder).removeRecursively());
+    if (failure == u"blocked") {
+        QVERIFY(QFile::remove(RenameProWriter::filePath(folder)));
+        QVERIFY(QDir(folder).mkdir(u"rename.pro"_s));
+    }
+    win.click("cmd_okfiles");
+    QVERIFY2(win.status().startsWith(status), qPrintable(win.status()));
+    if (failure == u"greek")
+        COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)), "alt\r\n");
+    QVERIFY(!win.get<QPlainTextEdit>("txt_OUT")->toPlainText().isEmpty());
+}
+
+void TestWindow::typedMissingFolderWritesIntoTree()
+{
+    Window win;
+    win.generate();
+    const QString tree = win.chooser()->dirPath();
+    win.get<QLineEdit>("txt_path")->setText(win.platform.path(u"nowhere"_s));
+    win.click("cmd_okfiles");
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), tree);
+    QVERIFY(QFile::exists(RenameProWriter::filePath(tree)));
+    QVERIFY(!QFile::exists(win.platform.path(u"nowhere"_s)));
+}
+
+void TestWindow::cancelDiscardsOutput()
+{
+    Window win;
+    win.generate();
+    QVERIFY(!win.get<QPlainTextEdit>("txt_OUT")->toPlainText().isEmpty());
+    const QString statusBefore = win.status();
+    win.click("img_quit");
+    QVERIFY(!win.chooser()->isVisible());
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString());
+    QCOMPARE(win.status(), statusBefore);
+    QVERIFY(!QFile::exists(RenameProWriter::filePath(win.chooser()->dirPath())));
+}
+
+void TestWindow::chooserFollowsRememberedFolder_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("remembered folder present") << true;
+    QTest::newRow("remembered folder missing") << false;
+}
+
+void TestWindow::chooserFollowsRememberedFolder()
+{
+    QFETCH(bool, exists);
+    Window win;
+    const QString remembered = win.platform.path(u"volumeB/sub"_s);
+    win.get<QLineEdit>("txt_path")->setText(remembered);
+    if (!exists)
+        QVERIFY(QDir(remembered).removeRecursively());
+    win.restart();
+    win.generate();
+    QCOMPARE(win.chooser()->dirPath(), exists ? remembered : win.platform.startFolder());
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), win.chooser()->dirPath());
+}
+
+void TestWindow::typingMovesTreeOnlyToFolders()
+{
+    Window win;
+    auto *field = win.get<QLineEdit>("txt_path");
+    const QString target = win.platform.path(u"volumeB/sub"_s);
+    field->clear();
+    QStringList visited;
+    for (const QChar c : target) {
+        QTest::keyClick(field, c.toLatin1());
+        if (!visited.contains(win.chooser()->dirPath()))
+            visited << win.chooser()->dirPath();
+        QCOMPARE(field->text().size(), visited.isEmpty() ? 0 : field->text().size());
+    }
+    QCOMPARE(field->text(), target);
+    QCOMPARE(win.chooser()->dirPath(), target);
+    QVERIFY(visited.contains(QDir::rootPath()));
+    QVERIFY(visited.contains(win.platform.path(u"volumeB"_s)));
+    QVERIFY(!visited.contains(win.platform.path(u"volumeB/su"_s)));
+}
+
+void TestWindow::trailingSeparatorChains()
+{
+    Window win;
+    auto *field = win.get<QLineEdit>("txt_path");
+    const QString folder = win.platform.path(u"volumeB"_s);
+    QSignalSpy treeMoves(win.get<QTreeView>("Dir1")->selectionModel(), &QItemSelectionModel::currentChanged);
+    field->setText(folder + QDir::separator());
+    QCOMPARE(win.chooser()->dirPath(), folder);
+    QCOMPARE(field->text(), folder);
+    QCOMPARE(treeMoves.count(), 1);
+    field->setText(folder + QDir::separator());
+    QCOMPARE(field->text(), folder + QDir::separator());
+    QCOMPARE(treeMoves.count(), 1);
+}
+
+void TestWindow::driveChanges()
+{
+    Window win;
+    auto *drives = win.get<QComboBox>("Drive1");
+    const QString volume = win.platform.path(u"volumeB"_s);
+    QCOMPARE(drives->currentText(), QDir::rootPath());
+    drives->setCurrentIndex(drives->findText(volume));
+    QCOMPARE(win.chooser()->dirPath(), volume);
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), volume);
+    QCOMPARE(win.status(), u"Status"_s);
+
+    drives->setCurrentIndex(drives->findText(win.platform.path(u"offline"_s)));
+    QCOMPARE(drives->currentText(), volume);
+    QCOMPARE(win.chooser()->dirPath(), volume);
+    QCOMPARE(win.status(), u"Laufwerk nicht verfügbar !"_s);
+
+    // Back on the first drive, the tree returns to the folder it showed there.
+    drives->setCurrentIndex(0);
+    QCOMPARE(win.chooser()->dirPath(), win.platform.startFolder());
+}
+
+void TestWindow::resizeRule_data()
+{
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("applied");
+    QTest::newRow("start height 8000") << 8000.0 << 8000.0;
+    QTest::newRow("smallest 6000") << 6000.0 << 6000.0;
+    QTest::newRow("5000 snaps to 6000") << 5000.0 << 6000.0;
+    QTest::newRow("maximised 11000") << 11000.0 << 11000.0;
+}
+
+void TestWindow::resizeRule()
+{
+    QFETCH(double, height);
+    QFETCH(double, applied);
+    Window win;
+    const int width = win.w->width();
+    win.w->setOuterHeightTwips(height);
+    QTRY_COMPARE(win.w->frameGeometry().height(), px(applied));
+    const double d = Twips::fromPixels(win.w->frameGeometry().height()) - 8300;
+    QCOMPARE(win.get("txt_OUT")->height(), px(7350 + d));
+    QCOMPARE(win.get("img_EXIT")->y(), px(6300 + d));
+    QCOMPARE(win.get("cmd_mapkeyNow")->y(), px(6660 + d));
+    QCOMPARE(win.get("cmd_openmFile")->y(), px(6660 + d));
+    QCOMPARE(win.oldList()->height(), px(5715 + d));
+    QCOMPARE(win.newList()->height(), px(5715 + d));
+    QCOMPARE(win.get("lbl_status")->y(), px(7500 + d));
+    QCOMPARE(win.w->width(), width);
+    QCOMPARE(win.get("Frame1")->geometry(), Twips::rect(5880, 630, 2955, 1950));
+    QCOMPARE(win.get("kontextmenue")->geometry(), Twips::rect(1785, 1305, 2460, 3585));
+}
+
+void TestWindow::minimisedWindowKeepsLayout()
+{
+    Window win;
+    const int listHeight = win.oldList()->height();
+    win.w->setWindowState(Qt::WindowMinimized);
+    win.w->resize(win.w->width(), px(10000));
+    QCOMPARE(win.oldList()->height(), listHeight);
+}
+
+void TestWindow::widthSwitch()
+{
+    Window win;
+    win.w->resize(px(12000), win.w->height());
+    const int height = win.w->frameGeometry().height();
+    win.click("imgOpen");
+    QTRY_COMPARE(win.w->frameGeometry().width(), px(16755));
+    QVERIFY(!win.get("imgOpen")->isVisible());
+    QVERIFY(win.get("imgclose")->isVisible());
+    QVERIFY(win.get("txt_OUT")->geometry().right() < win.w->width());
+    win.click("imgclose");
+    QTRY_COMPARE(win.w->frameGeometry().width(), px(9200));
+    QVERIFY(win.get("imgOpen")->isVisible());
+    QVERIFY(!win.get("imgclose")->isVisible());
+    QCOMPARE(win.w->frameGeometry().height(), height);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
