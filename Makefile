@@ -23,8 +23,9 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmorant-bench
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmorant-bench velmorant-bench-window
 	$(BUILD_DIR)/bench/velmorant-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velmorant-bench-window
 
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON

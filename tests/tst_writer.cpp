@@ -26,6 +26,8 @@ private slots:
     void reportsFailedWrites_data();
     void reportsFailedWrites();
     void everyByteSurvivesDecodeAndEncode();
+    void paragraphsBecomeCrLfLines_data();
+    void paragraphsBecomeCrLfLines();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -147,6 +149,23 @@ void TestWriter::everyByteSurvivesDecodeAndEncode()
     QByteArray again;
     QVERIFY(Cp1252::encodeAppend(text, again, nullptr));
     QCOMPARE(again, all);
+}
+
+void TestWriter::paragraphsBecomeCrLfLines_data()
+{
+    QTest::addColumn<QString>("paragraphs");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("lines") << u"a\u2029b\u2029"_s << u"a\r\nb\r\n"_s;
+    QTest::newRow("empty lines") << u"\u2029\u2029"_s << u"\r\n\r\n"_s;
+    QTest::newRow("no-break space and tab untouched") << u"a\u00A0\tb"_s << u"a\u00A0\tb"_s;
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestWriter::paragraphsBecomeCrLfLines()
+{
+    QFETCH(QString, paragraphs);
+    QFETCH(QString, lines);
+    QCOMPARE(RenameProWriter::withCrLf(paragraphs), lines);
 }
 
 QTEST_GUILESS_MAIN(TestWriter)

@@ -10,6 +10,22 @@ using namespace Qt::StringLiterals;
 
 namespace RenameProWriter {
 
+QString withCrLf(QStringView paragraphs)
+{
+    const qsizetype breaks = paragraphs.count(QChar::ParagraphSeparator);
+    QString text(paragraphs.size() + breaks, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : paragraphs) {
+        if (c == QChar::ParagraphSeparator) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
+    }
+    return text;
+}
+
 QString filePath(const QString &folder)
 {
     return Module1::PathInFolder(folder, kFileName, QDir::separator());

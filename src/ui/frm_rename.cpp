@@ -244,8 +244,7 @@ void frm_rename::cmd_okfiles_Click()
 // no-break space in a name alone. Every line end goes back to CR LF.
 void frm_rename::fileout()
 {
-    QString text = txt_OUT->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    const QString text = RenameProWriter::withCrLf(txt_OUT->document()->toRawText());
     const WriteReport report = RenameProWriter::write(Frame5->txt_path->text(), text);
     lbl_status->setText(report.statusText);
 }
@@ -291,7 +290,8 @@ void frm_rename::openWrittenFile()
 
 void frm_rename::cmd_info_Click()
 {
-    if (m_info) {
+    // A closed Info window may still await its deletion: it counts as gone.
+    if (m_info && m_info->isVisible()) {
         m_info->raise();
         m_info->activateWindow();
         return;
