@@ -3,8 +3,8 @@
 // memory and the ratio to the plain write.
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
+#include "BenchTiming.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -18,19 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
 
 // Resident and peak resident memory in MB, from /proc (Linux).
 double procStatusMb(const char *key)

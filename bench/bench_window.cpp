@@ -1,12 +1,12 @@
 // The generation command in the window: from the click on "Mapkey rename
 // in Datei rename.pro jetzt erstellen" until the handler returns with the
 // output shown, and "OK" until rename.pro is written. Median of several runs.
+#include "BenchTiming.h"
 #include "ui/NameListWidget.h"
 #include "ui/Platform.h"
 #include "ui/frm_rename.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,20 +43,6 @@ private:
     QString m_folder;
 };
 
-double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -84,9 +70,9 @@ int main(int argc, char **argv)
             oldList->setEntries(oldNames);
             newList->setEntries(newNames);
         };
-        const double clickMs = medianMs(runs, fill, [&] { QTest::mouseClick(generate, Qt::LeftButton); });
-        const double okMs = medianMs(runs, [&] { QTest::mouseClick(generate, Qt::LeftButton); },
-                                     [&] { QTest::mouseClick(ok, Qt::LeftButton); });
+        const double clickMs = medianMs(runs, [&] { QTest::mouseClick(generate, Qt::LeftButton); }, fill);
+        const double okMs = medianMs(runs, [&] { QTest::mouseClick(ok, Qt::LeftButton); },
+                                     [&] { QTest::mouseClick(generate, Qt::LeftButton); });
         std::printf("window: %5d pairs | generation click to return, output shown %8.1f ms | "
                     "OK to rename.pro written %8.1f ms | %lld lines shown\n",
                     pairs, clickMs, okMs, static_cast<long long>(out->blockCount()));

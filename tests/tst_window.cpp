@@ -3,6 +3,7 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +48,8 @@ private slots:
     void listCommands_data();
     void listCommands();
     void fullListTakesNoMore();
+    void namesNeverHoldLineBreaks_data();
+    void namesNeverHoldLineBreaks();
     void rule_data();
     void rule();
     void generationRefusals_data();
@@ -227,6 +230,34 @@ void TestWindow::fullListTakesNoMore()
     win.add(u"last"_s);
     QCOMPARE(win.oldList()->count(), 32767);
     QCOMPARE(win.oldList()->entries().last(), u"last"_s);
+}
+
+void TestWindow::namesNeverHoldLineBreaks_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("pasted into the single entry") << u"Text1"_s << u"cmd_hinzu"_s;
+    QTest::newRow("pasted into the replacement") << u"txt_renameNEU"_s << u"cmd_action"_s;
+}
+
+void TestWindow::namesNeverHoldLineBreaks()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, command);
+    Window win;
+    win.oldList()->setEntries({u"a_alt"_s});
+    win.newList()->setEntries({u"b"_s});
+    win.get<QLineEdit>("txt_rename")->setText(u"_alt"_s);
+    win.press(win.newList(), Qt::RightButton);
+    QGuiApplication::clipboard()->setText(u"x\r\ny"_s);
+    auto *edit = win.get<QLineEdit>(field.toLatin1().constData());
+    edit->clear();
+    edit->paste();
+    QCOMPARE(edit->text(), u"x\r\ny"_s);
+    win.click(command.toLatin1().constData());
+    QCOMPARE(win.newList()->entries(), QStringList{u"b"_s});
+    QCOMPARE(win.oldList()->entries(), QStringList{u"a_alt"_s});
+    QCOMPARE(win.status(), u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s);
 }
 
 void TestWindow::rule_data()

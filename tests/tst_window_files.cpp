@@ -359,9 +359,11 @@ void TestWindowFiles::closingTheMainWindowClosesInfo()
     Window win;
     win.click("cmd_info");
     QCOMPARE(infoWindows().size(), 1);
+    win.get<QLineEdit>("txt_renameNEU")->setText(u"beim Beenden"_s);
     win.click("img_EXIT");
     QVERIFY(!win.w->isVisible());
     QTRY_COMPARE(infoWindows().size(), 0);
+    QCOMPARE(win.platform.openSettings()->value(u"txt_renameNEU.Text"_s).toString(), u"beim Beenden"_s);
 }
 
 QTEST_MAIN(TestWindowFiles)

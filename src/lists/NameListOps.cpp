@@ -53,6 +53,16 @@ Fitted fitInto(QStringList lines, qsizetype held)
     return fitted;
 }
 
+bool holdsLineBreak(QStringView text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+QString lineBreakMessage()
+{
+    return u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
+}
+
 QString listFullMessage()
 {
     return u"Achtung: Die Liste ist voll (32767 Einträge)"_s;

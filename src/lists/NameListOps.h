@@ -32,6 +32,11 @@ struct Fitted {
 };
 Fitted fitInto(QStringList lines, qsizetype held);
 
+// A pasted or typed text can hold line breaks; an entry must not, or the
+// mapkey lines and the list files would break apart.
+bool holdsLineBreak(QStringView text);
+QString lineBreakMessage();
+
 QString listFullMessage();
 QString linesLeftOutMessage(qsizetype leftOut);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QRect>
 #include <QtMath>
 
@@ -22,6 +23,15 @@ inline double fromPixels(int pixels)
 inline QRect rect(double left, double top, double width, double height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+// Names a control and puts it at its design rectangle in its container.
+template <typename Control>
+Control *place(Control *control, const char *name, double left, double top, double width, double height)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(rect(left, top, width, height));
+    return control;
 }
 
 } // namespace Twips

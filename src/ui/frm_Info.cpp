@@ -56,14 +56,6 @@ constexpr double kDesignClient = 5790;
 constexpr double kRoomNeeded = 5520;
 constexpr double kWideningStep = 200;
 
-template <typename Control>
-Control *placed(Control *control, const char *name, double left, double top, double width, double height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(Twips::rect(left, top, width, height));
-    return control;
-}
-
 QLabel *label(const QString &text, QWidget *parent, const QFont &font)
 {
     auto *result = new QLabel(text, parent);
@@ -93,14 +85,14 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     resize(Twips::toPixels(kDesignClient), Twips::toPixels(kDesignClient));
     setMouseTracking(true);
 
-    Text2 = placed(readOnlyText(kDescription, this), "Text2", 105, 540, 3270, 1950);
-    Command1 = placed(new QPushButton(QStringLiteral("ist ja gut"), this), "Command1", 1905, 5220, 1650, 375);
-    Picture1 = placed(new QLabel(this), "Picture1", 3825, 45, 1575, 1215);
+    Text2 = Twips::place(readOnlyText(kDescription, this), "Text2", 105, 540, 3270, 1950);
+    Command1 = Twips::place(new QPushButton(QStringLiteral("ist ja gut"), this), "Command1", 1905, 5220, 1650, 375);
+    Picture1 = Twips::place(new QLabel(this), "Picture1", 3825, 45, 1575, 1215);
     Picture1->setPixmap(Pictures::logo());
     Picture1->setAlignment(Qt::AlignCenter);
-    Text1 = placed(readOnlyText(kLicence, this), "Text1", 105, 3810, 5370, 1350);
-    Label2 = placed(label(QStringLiteral("Lizenz:"), this, DesignFont::sansSerif()), "Label2", 105, 3555, 750, 240);
-    Label9 = placed(label(QStringLiteral("Das Eingabemenue für die Listen erreichen Sie, wenn Sie mit der rechten "
+    Text1 = Twips::place(readOnlyText(kLicence, this), "Text1", 105, 3810, 5370, 1350);
+    Label2 = Twips::place(label(QStringLiteral("Lizenz:"), this, DesignFont::sansSerif()), "Label2", 105, 3555, 750, 240);
+    Label9 = Twips::place(label(QStringLiteral("Das Eingabemenue für die Listen erreichen Sie, wenn Sie mit der rechten "
                                          "Maustaste auf die entsprechende Liste klicken."),
                           this, DesignFont::bold()),
                     "Label9", 3465, 1935, 2220, 1320);
@@ -112,9 +104,9 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     titleFont.setPointSizeF(15.75);
     titleFont.setBold(true);
     titleFont.setItalic(true);
-    Label1 = placed(label(QStringLiteral("Velmorant"), this, titleFont), "Label1", 1125, 30, 2055, 495);
+    Label1 = Twips::place(label(QStringLiteral("Velmorant"), this, titleFont), "Label1", 1125, 30, 2055, 495);
 
-    Label5 = placed(new ClickableLabel(this), "Label5", 3150, 3540, 2295, 255);
+    Label5 = Twips::place(new ClickableLabel(this), "Label5", 3150, 3540, 2295, 255);
     Label5->setText(kWebAddress.mid(kWebAddress.indexOf(QLatin1String("//")) + 2));
     Label5->setToolTip(kWebAddress);
     QFont linkFont = DesignFont::sansSerif();
@@ -124,20 +116,20 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     linkPalette.setColor(QPalette::WindowText, Qt::blue);
     Label5->setPalette(linkPalette);
 
-    Label4 = placed(label(QStringLiteral("velmorant@example.org"), this, DesignFont::sansSerif()), "Label4", 3705,
+    Label4 = Twips::place(label(QStringLiteral("velmorant@example.org"), this, DesignFont::sansSerif()), "Label4", 3705,
                     1605, 1815, 255);
-    Label3 = placed(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705, 1365,
+    Label3 = Twips::place(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705, 1365,
                     1815, 255);
-    Image2 = placed(new ClickableLabel(Pictures::sleeper(true), this), "Image2", 2025, 2700, 525, 645);
+    Image2 = Twips::place(new ClickableLabel(Pictures::sleeper(true), this), "Image2", 2025, 2700, 525, 645);
     Image2->hide();
-    Image1 = placed(new ClickableLabel(Pictures::sleeper(false), this), "Image1", 2025, 2700, 540, 645);
+    Image1 = Twips::place(new ClickableLabel(Pictures::sleeper(false), this), "Image1", 2025, 2700, 540, 645);
     Image1->setCursor(Qt::ArrowCursor);
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    Line1 = placed(line, "Line1", 465, 3285, 4000 - 465, 30);
-    Label6 = placed(label(QStringLiteral(VELMORANT_VERSION), this, DesignFont::bold()), "Label6", 3120, 135, 330, 240);
+    Line1 = Twips::place(line, "Line1", 465, 3285, 4000 - 465, 30);
+    Label6 = Twips::place(label(QStringLiteral(VELMORANT_VERSION), this, DesignFont::bold()), "Label6", 3120, 135, 330, 240);
 
     connect(Command1, &QPushButton::clicked, this, &frm_Info::Command1_Click);
     connect(Image2, &ClickableLabel::clicked, this, &frm_Info::Image2_Click);

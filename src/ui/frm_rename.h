@@ -81,6 +81,7 @@ private:
     void fileout();
     void unloadAll();
     void openWrittenFile();
+    void listMouseDown(Qt::MouseButton button, QRadioButton *option);
     NameListWidget *currentList() const;
     QString currentListFile() const;
     void appendToCurrentList(QStringList lines);

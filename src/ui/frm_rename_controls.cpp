@@ -17,20 +17,12 @@
 
 namespace {
 
-template <typename Control>
-Control *placed(Control *control, const char *name, double left, double top, double width, double height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(Twips::rect(left, top, width, height));
-    return control;
-}
-
 QFrame *separator(QWidget *parent, const char *name, double left, double right, double top)
 {
     auto *line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    return placed(line, name, left, top - 15, right - left, 30);
+    return Twips::place(line, name, left, top - 15, right - left, 30);
 }
 
 } // namespace
@@ -42,40 +34,40 @@ void frm_rename::createControls()
     setWindowIcon(Pictures::windowIcon());
     setFont(DesignFont::sansSerif());
 
-    Label7 = placed(new QLabel(QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" durchführen !"), this),
+    Label7 = Twips::place(new QLabel(QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" durchführen !"), this),
                     "Label7", 105, 45, 7260, 240);
     Label7->setFont(DesignFont::bold());
 
-    cmd_info = placed(new QPushButton(QStringLiteral("Info"), this), "cmd_info", 7455, 45, 1275, 375);
+    cmd_info = Twips::place(new QPushButton(QStringLiteral("Info"), this), "cmd_info", 7455, 45, 1275, 375);
     cmd_info->setFont(DesignFont::bold());
 
-    txt_OUT = placed(new QPlainTextEdit(this), "txt_OUT", 9135, 180, 7320, 7350);
+    txt_OUT = Twips::place(new QPlainTextEdit(this), "txt_OUT", 9135, 180, 7320, 7350);
     txt_OUT->setLineWrapMode(QPlainTextEdit::NoWrap);
     txt_OUT->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_OUT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_OUT->viewport()->installEventFilter(this);
 
-    Option1 = placed(new QRadioButton(QStringLiteral("alter Name"), this), "Option1", 105, 405, 1380, 195);
-    Option2 = placed(new QRadioButton(QStringLiteral("neuer Name"), this), "Option2", 3045, 405, 1380, 195);
+    Option1 = Twips::place(new QRadioButton(QStringLiteral("alter Name"), this), "Option1", 105, 405, 1380, 195);
+    Option2 = Twips::place(new QRadioButton(QStringLiteral("neuer Name"), this), "Option2", 3045, 405, 1380, 195);
     Option1->setChecked(true);
 
-    list_OldName = placed(new NameListWidget(this), "list_OldName", 105, 630, 2700, 5715);
-    list_NewName = placed(new NameListWidget(this), "list_NewName", 2940, 630, 2700, 5715);
+    list_OldName = Twips::place(new NameListWidget(this), "list_OldName", 105, 630, 2700, 5715);
+    list_NewName = Twips::place(new NameListWidget(this), "list_NewName", 2940, 630, 2700, 5715);
 
     createRuleFrame();
 
-    imgOpen = placed(new ClickableLabel(Pictures::tab(true), this), "imgOpen", 8925, 3015, 135, 1605);
-    imgclose = placed(new ClickableLabel(Pictures::tab(false), this), "imgclose", 8925, 3015, 135, 1605);
+    imgOpen = Twips::place(new ClickableLabel(Pictures::tab(true), this), "imgOpen", 8925, 3015, 135, 1605);
+    imgclose = Twips::place(new ClickableLabel(Pictures::tab(false), this), "imgclose", 8925, 3015, 135, 1605);
     imgclose->hide();
 
-    cmd_mapkeyNow = placed(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this),
+    cmd_mapkeyNow = Twips::place(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this),
                            "cmd_mapkeyNow", 210, 6525, 5355, 630);
     cmd_mapkeyNow->setFont(DesignFont::bold());
-    cmd_openmFile = placed(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
+    cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
                            1485, 600);
     cmd_openmFile->hide();
-    img_EXIT = placed(new ClickableLabel(Pictures::bigExit(), this), "img_EXIT", 7770, 6300, 1110, 1170);
-    lbl_status = placed(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
+    img_EXIT = Twips::place(new ClickableLabel(Pictures::bigExit(), this), "img_EXIT", 7770, 6300, 1110, 1170);
+    lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
 
     createContextMenu();
 
@@ -84,35 +76,35 @@ void frm_rename::createControls()
 
 void frm_rename::createRuleFrame()
 {
-    Frame1 = placed(new QGroupBox(QStringLiteral("Regel"), this), "Frame1", 5880, 630, 2955, 1950);
-    Label1_2 = placed(new QLabel(QStringLiteral("Ausdruck"), Frame1), "Label1_2", 105, 270, 1275, 285);
-    txt_rename = placed(new QLineEdit(Frame1), "txt_rename", 105, 495, 2535, 285);
-    Label1_3 = placed(new QLabel(QStringLiteral("ersetzen mit"), Frame1), "Label1_3", 105, 945, 1275, 285);
-    txt_renameNEU = placed(new QLineEdit(Frame1), "txt_renameNEU", 105, 1170, 2535, 285);
-    cmd_action = placed(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
+    Frame1 = Twips::place(new QGroupBox(QStringLiteral("Regel"), this), "Frame1", 5880, 630, 2955, 1950);
+    Label1_2 = Twips::place(new QLabel(QStringLiteral("Ausdruck"), Frame1), "Label1_2", 105, 270, 1275, 285);
+    txt_rename = Twips::place(new QLineEdit(Frame1), "txt_rename", 105, 495, 2535, 285);
+    Label1_3 = Twips::place(new QLabel(QStringLiteral("ersetzen mit"), Frame1), "Label1_3", 105, 945, 1275, 285);
+    txt_renameNEU = Twips::place(new QLineEdit(Frame1), "txt_renameNEU", 105, 1170, 2535, 285);
+    cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
 }
 
 void frm_rename::createContextMenu()
 {
-    kontextmenue = placed(new QFrame(this), "kontextmenue", 1785, 1305, 2460, 3585);
+    kontextmenue = Twips::place(new QFrame(this), "kontextmenue", 1785, 1305, 2460, 3585);
     kontextmenue->setFrameShape(QFrame::Box);
     kontextmenue->setAutoFillBackground(true);
     QPalette palette = kontextmenue->palette();
     palette.setColor(QPalette::Window, QColor(255, 192, 128));
     kontextmenue->setPalette(palette);
 
-    Image_EXIT = placed(new ClickableLabel(Pictures::smallExit(), kontextmenue), "Image_EXIT", 1890, 45, 480, 480);
+    Image_EXIT = Twips::place(new ClickableLabel(Pictures::smallExit(), kontextmenue), "Image_EXIT", 1890, 45, 480, 480);
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
-    paste = placed(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
+    paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
-    cmd_del = placed(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080, 2220, 285);
+    cmd_del = Twips::place(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080, 2220, 285);
     Line1 = separator(kontextmenue, "Line1", 105, 2310, 1440);
-    Label5 = placed(new QLabel(QStringLiteral("Einzelner Eintrag:"), kontextmenue), "Label5", 105, 1485, 1380, 285);
-    Text1 = placed(new QLineEdit(kontextmenue), "Text1", 105, 1710, 2220, 285);
-    cmd_hinzu = placed(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220, 285);
+    Label5 = Twips::place(new QLabel(QStringLiteral("Einzelner Eintrag:"), kontextmenue), "Label5", 105, 1485, 1380, 285);
+    Text1 = Twips::place(new QLineEdit(kontextmenue), "Text1", 105, 1710, 2220, 285);
+    cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220, 285);
     Line2 = separator(kontextmenue, "Line2", 105, 2310, 2340);
-    clear = placed(new QPushButton(QStringLiteral("Liste löschen"), kontextmenue), "clear", 105, 2475, 2220, 285);
-    save = placed(new ClickableLabel(Pictures::floppy(), kontextmenue), "save", 420, 2970, 510, 495);
-    open = placed(new QPushButton(QStringLiteral("Liste öffnen"), kontextmenue), "open", 1155, 2970, 960, 495);
+    clear = Twips::place(new QPushButton(QStringLiteral("Liste löschen"), kontextmenue), "clear", 105, 2475, 2220, 285);
+    save = Twips::place(new ClickableLabel(Pictures::floppy(), kontextmenue), "save", 420, 2970, 510, 495);
+    open = Twips::place(new QPushButton(QStringLiteral("Liste öffnen"), kontextmenue), "open", 1155, 2970, 960, 495);
     kontextmenue->raise();
 }

@@ -24,16 +24,24 @@ QString frm_rename::currentListFile() const
                           Option2->isChecked() ? ListFile::Kind::NewNames : ListFile::Kind::OldNames);
 }
 
-void frm_rename::list_OldName_MouseDown(Qt::MouseButton button)
+// A right press opens the panel over the lists, a left press closes it;
+// either makes the pressed list current. Other buttons do nothing.
+void frm_rename::listMouseDown(Qt::MouseButton button, QRadioButton *option)
 {
     if (button == Qt::RightButton) {
         kontextmenue->show();
         kontextmenue->raise();
-        Option1->setChecked(true);
     } else if (button == Qt::LeftButton) {
         kontextmenue->hide();
-        Option1->setChecked(true);
+    } else {
+        return;
     }
+    option->setChecked(true);
+}
+
+void frm_rename::list_OldName_MouseDown(Qt::MouseButton button)
+{
+    listMouseDown(button, Option1);
 }
 
 void frm_rename::list_OldName_Click()
@@ -44,14 +52,7 @@ void frm_rename::list_OldName_Click()
 
 void frm_rename::list_NewName_MouseDown(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton) {
-        kontextmenue->show();
-        kontextmenue->raise();
-        Option2->setChecked(true);
-    } else if (button == Qt::LeftButton) {
-        kontextmenue->hide();
-        Option2->setChecked(true);
-    }
+    listMouseDown(button, Option2);
 }
 
 void frm_rename::list_NewName_Click()
@@ -68,6 +69,10 @@ void frm_rename::Image_EXIT_Click()
 void frm_rename::cmd_hinzu_Click()
 {
     NameListWidget *list = currentList();
+    if (NameListOps::holdsLineBreak(Text1->text())) {
+        lbl_status->setText(NameListOps::lineBreakMessage());
+        return;
+    }
     if (list->count() >= NameListOps::kMaxEntries) {
         lbl_status->setText(NameListOps::listFullMessage());
         return;
@@ -129,6 +134,10 @@ void frm_rename::paste_Click()
 
 void frm_rename::cmd_action_Click()
 {
+    if (NameListOps::holdsLineBreak(txt_renameNEU->text())) {
+        lbl_status->setText(NameListOps::lineBreakMessage());
+        return;
+    }
     list_NewName->setEntries(
         ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
 }
