@@ -26,6 +26,11 @@
 #include <QTreeView>
 #include <QComboBox>
 
+inline int px(double twips)
+{
+    return Twips::toPixels(twips);
+}
+
 class TestPlatform : public Platform
 {
 public:

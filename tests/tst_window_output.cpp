@@ -1,0 +1,272 @@
+#include "TestSupport.h"
+#include "WindowFixture.h"
+#include "generator/MapkeyGenerator.h"
+#include "generator/RenameProWriter.h"
+
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+class TestWindowOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generationRefusals_data();
+    void generationRefusals();
+    void generationStoresExpression();
+    void mainJobByMouse();
+    void writesWhatTheOutputFieldHolds_data();
+    void writesWhatTheOutputFieldHolds();
+    void writeFailures_data();
+    void writeFailures();
+    void typedMissingFolderWritesIntoTree();
+    void cancelDiscardsOutput();
+    void chooserFollowsRememberedFolder_data();
+    void chooserFollowsRememberedFolder();
+    void typingMovesTreeOnlyToFolders();
+    void trailingSeparatorChains();
+    void driveChanges();
+};
+
+void TestWindowOutput::generationRefusals_data()
+{
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("new list empty") << QStringList{u"C:\\work\\Motor.prt.7"_s} << QStringList{} << false;
+    QTest::newRow("old list empty") << QStringList{} << QStringList{u"b.prt"_s} << true;
+    QTest::newRow("three against five") << QStringList{u"a"_s, u"b"_s, u"x\\c.prt.1"_s}
+                                        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s} << true;
+}
+
+void TestWindowOutput::generationRefusals()
+{
+    QFETCH(QStringList, oldNames);
+    QFETCH(QStringList, newNames);
+    QFETCH(bool, message);
+    Window win;
+    win.oldList()->setEntries(oldNames);
+    win.newList()->setEntries(newNames);
+    win.get<QPlainTextEdit>("txt_OUT")->setPlainText(u"alt"_s);
+    const SeenMessageBox box = win.generate();
+    QCOMPARE(box.count, message ? 1 : 0);
+    if (message) {
+        QCOMPARE(box.title, u"Velmorant"_s);
+        QCOMPARE(box.text, u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"_s);
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QStringList{u"OK"_s});
+    }
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString());
+    QCOMPARE(win.oldList()->entries(), MapkeyGenerator::clean(oldNames));
+    QVERIFY(!win.chooser()->isVisible());
+    QVERIFY(!win.get("cmd_openmFile")->isVisible());
+}
+
+void TestWindowOutput::generationStoresExpression()
+{
+    Window win;
+    win.get<QLineEdit>("txt_rename")->setText(u"_v1"_s);
+    win.generate();
+    QCOMPARE(win.platform.openSettings()->value(u"txt_rename.Text"_s).toString(), u"_v1"_s);
+}
+
+void TestWindowOutput::mainJobByMouse()
+{
+    Window win;
+    const QStringList oldNames{u"C:\\work\\Motor.prt.7"_s, u"plan.drw"_s, u"baugruppe.asm.2"_s};
+    const QStringList newNames{u"Getriebe.prt"_s, u"plan2.drw"_s, u"bg_neu.asm"_s};
+    win.fill(win.oldList(), oldNames);
+    win.fill(win.newList(), newNames);
+    QCOMPARE(win.oldList()->entries(), oldNames);
+    QCOMPARE(win.newList()->entries(), newNames);
+    QCOMPARE(win.generate().count, 0);
+    QCOMPARE(win.oldList()->entries(), (QStringList{u"Motor.prt"_s, u"plan.drw"_s, u"baugruppe.asm"_s}));
+    QVERIFY(win.chooser()->isVisible());
+    QCOMPARE(win.chooser()->pos(), QPoint(px(400), px(1000)));
+    QVERIFY(win.get("cmd_openmFile")->isVisible());
+    const MapkeyGenerator::Generation g = MapkeyGenerator::generate(oldNames, newNames);
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString(g.text).replace(u"\r\n"_s, u"\n"_s));
+
+    const QString folder = win.platform.path(u"volumeB"_s);
+    win.confirmFolder(folder);
+    COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)),
+                  MapkeyGenerator::generateFile(oldNames, newNames).fileBytes);
+    QCOMPARE(win.status(), u"Datei rename.pro wurde gespeichert in "_s + folder);
+    QVERIFY(!win.chooser()->isVisible());
+    QVERIFY(!win.panelShown());
+    QVERIFY(win.get("cmd_openmFile")->isVisible());
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), folder);
+}
+
+void TestWindowOutput::writesWhatTheOutputFieldHolds_data()
+{
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("no-break space and umlauts") << QStringList{u"Geh\u00E4use\u00A0neu.prt"_s} << QString() << QByteArray();
+    QTest::newRow("euro sign") << QStringList{u"teil_\u20AC.prt"_s} << QString() << QByteArray();
+    QTest::newRow("edited by the user") << QStringList{u"b.prt"_s} << u"mapkey x ~ ;"_s
+                                        << QByteArray("mapkey x ~ ;\r\n");
+}
+
+void TestWindowOutput::writesWhatTheOutputFieldHolds()
+{
+    QFETCH(QStringList, newNames);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, tail);
+    Window win;
+    win.oldList()->setEntries({u"a.prt"_s});
+    win.newList()->setEntries(newNames);
+    win.generate();
+    auto *out = win.get<QPlainTextEdit>("txt_OUT");
+    if (!typed.isEmpty()) {
+        out->moveCursor(QTextCursor::End);
+        QTest::keyClicks(out, typed);
+        QTest::keyClick(out, Qt::Key_Return);
+    }
+    const QString folder = win.platform.path(u"volumeB"_s);
+    win.confirmFolder(folder);
+    const QByteArray expected = MapkeyGenerator::generateFile({u"a.prt"_s}, newNames).fileBytes;
+    COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)), expected.chopped(2) + tail + "\r\n");
+}
+
+void TestWindowOutput::writeFailures_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("folder removed after it was chosen") << u"removed"_s
+                                                        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+    QTest::newRow("rename.pro is a folder") << u"blocked"_s
+                                            << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+    QTest::newRow("name outside Windows-1252") << u"greek"_s << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+}
+
+void TestWindowOutput::writeFailures()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, status);
+    Window win;
+    const QString folder = win.platform.path(u"volumeB/sub"_s);
+    win.oldList()->setEntries({u"a.prt"_s});
+    win.newList()->setEntries({failure == u"greek" ? u"Ωmega.prt"_s : u"b.prt"_s});
+    QVERIFY(TestSupport::writeBytes(RenameProWriter::filePath(folder), "alt\r\n"));
+    win.generate();
+    win.get<QLineEdit>("txt_path")->setText(folder);
+    if (failure == u"removed")
+        QVERIFY(QDir(folder).removeRecursively());
+    if (failure == u"blocked") {
+        QVERIFY(QFile::remove(RenameProWriter::filePath(folder)));
+        QVERIFY(QDir(folder).mkdir(u"rename.pro"_s));
+    }
+    win.click("cmd_okfiles");
+    QVERIFY2(win.status().startsWith(status), qPrintable(win.status()));
+    if (failure == u"greek")
+        COMPARE_BYTES(TestSupport::readBytes(RenameProWriter::filePath(folder)), "alt\r\n");
+    QVERIFY(!win.get<QPlainTextEdit>("txt_OUT")->toPlainText().isEmpty());
+}
+
+void TestWindowOutput::typedMissingFolderWritesIntoTree()
+{
+    Window win;
+    win.generate();
+    const QString tree = win.chooser()->dirPath();
+    win.get<QLineEdit>("txt_path")->setText(win.platform.path(u"nowhere"_s));
+    win.click("cmd_okfiles");
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), tree);
+    QVERIFY(QFile::exists(RenameProWriter::filePath(tree)));
+    QVERIFY(!QFile::exists(win.platform.path(u"nowhere"_s)));
+}
+
+void TestWindowOutput::cancelDiscardsOutput()
+{
+    Window win;
+    win.generate();
+    QVERIFY(!win.get<QPlainTextEdit>("txt_OUT")->toPlainText().isEmpty());
+    const QString statusBefore = win.status();
+    win.click("img_quit");
+    QVERIFY(!win.chooser()->isVisible());
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), QString());
+    QCOMPARE(win.status(), statusBefore);
+    QVERIFY(!QFile::exists(RenameProWriter::filePath(win.chooser()->dirPath())));
+}
+
+void TestWindowOutput::chooserFollowsRememberedFolder_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("remembered folder present") << true;
+    QTest::newRow("remembered folder missing") << false;
+}
+
+void TestWindowOutput::chooserFollowsRememberedFolder()
+{
+    QFETCH(bool, exists);
+    Window win;
+    const QString remembered = win.platform.path(u"volumeB/sub"_s);
+    win.get<QLineEdit>("txt_path")->setText(remembered);
+    if (!exists)
+        QVERIFY(QDir(remembered).removeRecursively());
+    win.restart();
+    win.generate();
+    QCOMPARE(win.chooser()->dirPath(), exists ? remembered : win.platform.startFolder());
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), win.chooser()->dirPath());
+}
+
+void TestWindowOutput::typingMovesTreeOnlyToFolders()
+{
+    Window win;
+    auto *field = win.get<QLineEdit>("txt_path");
+    const QString target = win.platform.path(u"volumeB/sub"_s);
+    field->clear();
+    QStringList visited;
+    for (const QChar c : target) {
+        QTest::keyClick(field, c.toLatin1());
+        if (!visited.contains(win.chooser()->dirPath()))
+            visited << win.chooser()->dirPath();
+        QCOMPARE(field->text().size(), visited.isEmpty() ? 0 : field->text().size());
+    }
+    QCOMPARE(field->text(), target);
+    QCOMPARE(win.chooser()->dirPath(), target);
+    QVERIFY(visited.contains(QDir::rootPath()));
+    QVERIFY(visited.contains(win.platform.path(u"volumeB"_s)));
+    QVERIFY(!visited.contains(win.platform.path(u"volumeB/su"_s)));
+}
+
+void TestWindowOutput::trailingSeparatorChains()
+{
+    Window win;
+    auto *field = win.get<QLineEdit>("txt_path");
+    const QString folder = win.platform.path(u"volumeB"_s);
+    QSignalSpy treeMoves(win.get<QTreeView>("Dir1")->selectionModel(), &QItemSelectionModel::currentChanged);
+    field->setText(folder + QDir::separator());
+    QCOMPARE(win.chooser()->dirPath(), folder);
+    QCOMPARE(field->text(), folder);
+    QCOMPARE(treeMoves.count(), 1);
+    field->setText(folder + QDir::separator());
+    QCOMPARE(field->text(), folder + QDir::separator());
+    QCOMPARE(treeMoves.count(), 1);
+}
+
+void TestWindowOutput::driveChanges()
+{
+    Window win;
+    auto *drives = win.get<QComboBox>("Drive1");
+    const QString volume = win.platform.path(u"volumeB"_s);
+    QCOMPARE(drives->currentText(), QDir::rootPath());
+    drives->setCurrentIndex(drives->findText(volume));
+    QCOMPARE(win.chooser()->dirPath(), volume);
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), volume);
+    QCOMPARE(win.status(), u"Status"_s);
+
+    drives->setCurrentIndex(drives->findText(win.platform.path(u"offline"_s)));
+    QCOMPARE(drives->currentText(), volume);
+    QCOMPARE(win.chooser()->dirPath(), volume);
+    QCOMPARE(win.status(), u"Laufwerk nicht verfügbar !"_s);
+
+    // Back on the first drive, the tree returns to the folder it showed there.
+    drives->setCurrentIndex(0);
+    QCOMPARE(win.chooser()->dirPath(), win.platform.startFolder());
+}
+
+QTEST_MAIN(TestWindowOutput)
+#include "tst_window_output.moc"
