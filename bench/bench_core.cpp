@@ -3,7 +3,7 @@
 // memory and the ratio to the plain write.
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
-#include "BenchTiming.h"
+#include "BenchSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,12 +57,9 @@ void writeFile(const QStringList &oldNames, const QStringList &newNames, const Q
 
 void benchmark(qsizetype pairs, const QString &folder)
 {
-    QStringList oldNames;
-    QStringList newNames;
-    for (qsizetype i = 0; i < pairs; ++i) {
-        oldNames << u"C:\\work\\projekt\\baugruppe_%1.asm.3"_s.arg(i, 5, 10, QLatin1Char('0'));
-        newNames << u"neu_baugruppe_%1.asm"_s.arg(i, 5, 10, QLatin1Char('0'));
-    }
+    const BenchLists lists = benchLists(pairs);
+    const QStringList &oldNames = lists.oldNames;
+    const QStringList &newNames = lists.newNames;
     const int runs = pairs > 10000 ? 5 : 21;
 
     // Peak memory of one complete run, measured from a reset peak.

@@ -1,7 +1,7 @@
 // The generation command in the window: from the click on "Mapkey rename
 // in Datei rename.pro jetzt erstellen" until the handler returns with the
 // output shown, and "OK" until rename.pro is written. Median of several runs.
-#include "BenchTiming.h"
+#include "BenchSupport.h"
 #include "ui/NameListWidget.h"
 #include "ui/Platform.h"
 #include "ui/frm_rename.h"
@@ -59,12 +59,9 @@ int main(int argc, char **argv)
     auto *out = window.findChild<QPlainTextEdit *>(u"txt_OUT"_s);
 
     for (const int pairs : {1000, 32767}) {
-        QStringList oldNames;
-        QStringList newNames;
-        for (int i = 0; i < pairs; ++i) {
-            oldNames << u"C:\\work\\projekt\\baugruppe_%1.asm.3"_s.arg(i, 5, 10, QLatin1Char('0'));
-            newNames << u"neu_baugruppe_%1.asm"_s.arg(i, 5, 10, QLatin1Char('0'));
-        }
+        const BenchLists lists = benchLists(pairs);
+        const QStringList &oldNames = lists.oldNames;
+        const QStringList &newNames = lists.newNames;
         const int runs = pairs > 10000 ? 3 : 11;
         const auto fill = [&] {
             oldList->setEntries(oldNames);
