@@ -203,7 +203,6 @@ void TestGenerator::namesThatLookLikeTemplateText()
     MapkeyGenerator::appendRenameMapkey(umb1, 1, u"c.prt"_s, u"d.prt"_s);
     QCOMPARE(blockOf(text, u"umb1"_s), umb1);
     QCOMPARE(text.count(u"`Inputname` `d.prt`;\\"_s), 1); // saveALLNow only
-    QVERIFY(Templates::txt_Kern.contains(QLatin1String("`NeuName123`")));
 }
 
 void TestGenerator::mapkeysNumberedInListOrder()

@@ -40,6 +40,12 @@ void appendWithPlaceholder(Out &out, QLatin1String templ, QLatin1String placehol
     out.append(templ.mid(p + placeholder.size()));
 }
 
+// The name of pair i's rename mapkey, "umb" and i in decimal digits.
+QByteArray umbName(qsizetype index)
+{
+    return "umb" + QByteArray::number(index);
+}
+
 template <typename Out>
 void appendHead(Out &out, QLatin1String name)
 {
@@ -51,9 +57,7 @@ void appendHead(Out &out, QLatin1String name)
 template <typename Out>
 void renameMapkey(Out &out, qsizetype index, const QString &oldName, const QString &newName)
 {
-    out.append(QLatin1String("mapkey umb"));
-    out.append(QStringView(QString::number(index)));
-    out.append(kHeadEnd);
+    appendHead(out, QLatin1String(umbName(index)));
     out.append(openWithoutLineEnd());
     out.append(QStringView(oldName));
     appendWithPlaceholder(out, txt_Kern, kNewNamePlaceholder, newName);
@@ -97,8 +101,7 @@ void masterBlock(Out &out, qsizetype pairCount)
     out.append(QLatin1String("mapkey rename ~ ;\\"));
     appendCall(QLatin1String("CallALLNow"));
     for (qsizetype i = 0; i < pairCount; ++i) {
-        const QByteArray umb = "umb" + QByteArray::number(i);
-        appendCall(QLatin1String(umb));
+        appendCall(QLatin1String(umbName(i)));
     }
     // The saving mapkeys are called with these capitals, unlike their
     // definitions; Pro/ENGINEER files written so far rely on the spelling.

@@ -104,8 +104,15 @@ void FolderChooser::Dir1_Change()
 
 void FolderChooser::txt_path_Change()
 {
-    if (Module1::FolderExists(txt_path->text()))
-        setDirPath(txt_path->text());
+    followFolderText();
+}
+
+bool FolderChooser::followFolderText()
+{
+    if (!Module1::FolderExists(txt_path->text()))
+        return false;
+    setDirPath(txt_path->text());
+    return true;
 }
 
 void FolderChooser::Drive1_Change()
@@ -133,8 +140,6 @@ void FolderChooser::showChooser()
     setVisible(true);
     move(Twips::toPixels(400), Twips::toPixels(1000));
     raise();
-    if (Module1::FolderExists(txt_path->text()))
-        setDirPath(txt_path->text());
-    else
+    if (!followFolderText())
         txt_path->setText(m_dirPath);
 }

@@ -46,6 +46,8 @@ signals:
 private:
     void Dir1_Change();
     void txt_path_Change();
+    // Moves the tree to the folder text when it names a folder.
+    bool followFolderText();
     void Drive1_Change();
     void selectDrive(const QString &drive);
 

@@ -3,9 +3,6 @@
 #include "common/Module1.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
-#include "lists/ListFile.h"
-#include "lists/NameListOps.h"
-#include "lists/ReplacementRule.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
 #include "ui/NameListWidget.h"
@@ -14,14 +11,12 @@
 #include "ui/frm_Info.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextDocument>
 
 namespace {
@@ -101,10 +96,15 @@ void frm_rename::setOuterHeightTwips(double twips)
 
 // --- start-up and shutdown ------------------------------------------------
 
-void frm_rename::Form_Load()
+void frm_rename::applyStartSize()
 {
     setOuterHeightTwips(kStartHeight);
     setOuterWidthTwips(kNarrowWidth);
+}
+
+void frm_rename::Form_Load()
+{
+    applyStartSize();
     const std::unique_ptr<QSettings> settings = m_platform.openSettings();
     txt_rename->setText(settings->value(kRuleKey, QStringLiteral("OldName123")).toString());
     txt_renameNEU->setText(settings->value(kReplacementKey, QStringLiteral("NewName123")).toString());
@@ -121,8 +121,7 @@ void frm_rename::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    setOuterHeightTwips(kStartHeight);
-    setOuterWidthTwips(kNarrowWidth);
+    applyStartSize();
 }
 
 void frm_rename::closeEvent(QCloseEvent *event)

@@ -51,6 +51,7 @@ private:
     void createRuleFrame();
     void connectHandlers();
 
+    void applyStartSize();
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
