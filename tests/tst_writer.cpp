@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
+#include "generator/OutputParagraphs.h"
 #include "generator/RenameProWriter.h"
 
 #include <QDir>
@@ -26,8 +27,8 @@ private slots:
     void reportsFailedWrites_data();
     void reportsFailedWrites();
     void everyByteSurvivesDecodeAndEncode();
-    void paragraphsBecomeCrLfLines_data();
-    void paragraphsBecomeCrLfLines();
+    void paragraphsAndCrLfLines_data();
+    void paragraphsAndCrLfLines();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -151,21 +152,30 @@ void TestWriter::everyByteSurvivesDecodeAndEncode()
     QCOMPARE(again, all);
 }
 
-void TestWriter::paragraphsBecomeCrLfLines_data()
+// Both ways between the lines of a file and the paragraphs a text document
+// is given: from the text and from its Windows-1252 bytes, and back.
+void TestWriter::paragraphsAndCrLfLines_data()
 {
     QTest::addColumn<QString>("paragraphs");
+    QTest::addColumn<int>("linesPerParagraph");
     QTest::addColumn<QString>("lines");
-    QTest::newRow("lines") << u"a\u2029b\u2029"_s << u"a\r\nb\r\n"_s;
-    QTest::newRow("empty lines") << u"\u2029\u2029"_s << u"\r\n\r\n"_s;
-    QTest::newRow("no-break space and tab untouched") << u"a\u00A0\tb"_s << u"a\u00A0\tb"_s;
-    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("lines") << u"a\u2029b\u2029"_s << 1 << u"a\r\nb\r\n"_s;
+    QTest::newRow("empty lines") << u"\u2029\u2029"_s << 1 << u"\r\n\r\n"_s;
+    QTest::newRow("no-break space, tab, euro sign untouched") << u"a\u00A0\t\u20ACb"_s << 1 << u"a\u00A0\t\u20ACb"_s;
+    QTest::newRow("empty") << QString() << 1 << QString();
+    QTest::newRow("three lines to a paragraph") << u"a\u2028\u2028b\u2029c\u2028"_s << 3 << u"a\r\n\r\nb\r\nc\r\n"_s;
 }
 
-void TestWriter::paragraphsBecomeCrLfLines()
+void TestWriter::paragraphsAndCrLfLines()
 {
     QFETCH(QString, paragraphs);
+    QFETCH(int, linesPerParagraph);
     QFETCH(QString, lines);
     QCOMPARE(RenameProWriter::withCrLf(paragraphs), lines);
+    QCOMPARE(OutputParagraphs::fromText(lines, linesPerParagraph), paragraphs);
+    QByteArray fileBytes;
+    QVERIFY(Cp1252::encodeAppend(lines, fileBytes, nullptr));
+    QCOMPARE(OutputParagraphs::fromFileBytes(fileBytes + "\r\n", linesPerParagraph), paragraphs);
 }
 
 QTEST_GUILESS_MAIN(TestWriter)

@@ -6,17 +6,20 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace RenameProWriter {
 
 QString withCrLf(QStringView paragraphs)
 {
-    const qsizetype breaks = paragraphs.count(QChar::ParagraphSeparator);
+    const auto isBreak = [](QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; };
+    const qsizetype breaks = std::count_if(paragraphs.begin(), paragraphs.end(), isBreak);
     QString text(paragraphs.size() + breaks, Qt::Uninitialized);
     QChar *out = text.data();
     for (const QChar c : paragraphs) {
-        if (c == QChar::ParagraphSeparator) {
+        if (isBreak(c)) {
             *out++ = u'\r';
             *out++ = u'\n';
         } else {

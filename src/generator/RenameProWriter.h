@@ -11,8 +11,8 @@ namespace RenameProWriter {
 
 inline const QString kFileName = QStringLiteral("rename.pro");
 
-// A text whose lines are separated by U+2029, as a text document keeps
-// them, with CR LF in their place.
+// A text whose lines are separated by U+2029 or U+2028, as a text document
+// keeps them, with CR LF in their place.
 QString withCrLf(QStringView paragraphs);
 
 // rename.pro inside `folder`, joined with the platform's separator.
