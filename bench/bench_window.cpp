@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,7 +73,7 @@ int main(int argc, char **argv)
                                      [&] { QTest::mouseClick(generate, Qt::LeftButton); });
         std::printf("window: %5d pairs | generation click to return, output shown %8.1f ms | "
                     "OK to rename.pro written %8.1f ms | %lld lines shown\n",
-                    pairs, clickMs, okMs, static_cast<long long>(out->blockCount()));
+                    pairs, clickMs, okMs, static_cast<long long>(out->document()->lineCount()));
     }
     return 0;
 }

@@ -15,12 +15,12 @@
 class FolderChooser;
 class ClickableLabel;
 class NameListWidget;
+class OutputTextEdit;
 class Platform;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class frm_Info;
@@ -79,6 +79,7 @@ private:
     void FolderChooser_Status(const QString &text);
 
     void clean(const QStringList &normalisedOldNames);
+    void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
     void fileout();
     void unloadAll();
     void openWrittenFile();
@@ -95,7 +96,7 @@ private:
     QPushButton *cmd_info = nullptr;
     QPushButton *cmd_openmFile = nullptr;
     FolderChooser *Frame5 = nullptr;
-    QPlainTextEdit *txt_OUT = nullptr;
+    OutputTextEdit *txt_OUT = nullptr;
     QPushButton *cmd_mapkeyNow = nullptr;
     QFrame *kontextmenue = nullptr;
     QPushButton *paste = nullptr;

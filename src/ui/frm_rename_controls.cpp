@@ -5,13 +5,13 @@
 #include "ui/FolderChooser.h"
 #include "ui/ClickableLabel.h"
 #include "ui/NameListWidget.h"
+#include "ui/OutputTextEdit.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -41,8 +41,7 @@ void frm_rename::createControls()
     cmd_info = Twips::place(new QPushButton(QStringLiteral("Info"), this), "cmd_info", 7455, 45, 1275, 375);
     cmd_info->setFont(DesignFont::bold());
 
-    txt_OUT = Twips::place(new QPlainTextEdit(this), "txt_OUT", 9135, 180, 7320, 7350);
-    txt_OUT->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txt_OUT = Twips::place(new OutputTextEdit(this), "txt_OUT", 9135, 180, 7320, 7350);
     txt_OUT->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_OUT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_OUT->viewport()->installEventFilter(this);

@@ -1,0 +1,210 @@
+#include "ui/OutputTextEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The line under `cursor` with its line end, as a triple click takes it.
+QTextCursor wholeLine(QTextCursor cursor)
+{
+    cursor.clearSelection();
+    cursor.movePosition(QTextCursor::StartOfLine);
+    cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    return cursor;
+}
+
+} // namespace
+
+OutputTextEdit::OutputTextEdit(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The document reports the changed range first, then resets the line
+    // counts there, then reports that it changed.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+        m_changedFrom = from;
+        m_changedTo = from + added;
+    });
+    // Any change, typed or set, ends what the remembered bytes stand for.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        m_fileBytes.clear();
+        countLines(m_changedFrom, m_changedTo);
+    });
+}
+
+void OutputTextEdit::showOutput(const QString &paragraphs, QByteArray fileBytes)
+{
+    setPlainText(paragraphs);
+    m_fileBytes = std::move(fileBytes);
+}
+
+// A changed paragraph counts as one line to the document until it is laid
+// out for drawing; the scroll bar would then shrink a 64-line paragraph out
+// of view to one line and jump while the user scrolls. Without wrapping, a
+// paragraph holds one line more than line separators.
+void OutputTextEdit::countLines(int from, int to)
+{
+    QTextDocument *doc = document();
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to; block = block.next())
+        block.setLineCount(int(block.text().count(QChar::LineSeparator)) + 1);
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    emit layout->documentSizeChanged(layout->documentSize());
+}
+
+// A new width or font makes the document forget every paragraph's layout,
+// and with it the line counts the scroll bar's position is measured in.
+void OutputTextEdit::resizeEvent(QResizeEvent *event)
+{
+    const int topLine = verticalScrollBar()->value();
+    QPlainTextEdit::resizeEvent(event);
+    if (event->oldSize().width() != event->size().width())
+        recountKeepingTopLine(topLine);
+}
+
+void OutputTextEdit::changeEvent(QEvent *event)
+{
+    const int topLine = verticalScrollBar()->value();
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange)
+        recountKeepingTopLine(topLine);
+}
+
+void OutputTextEdit::recountKeepingTopLine(int topLine)
+{
+    countLines(0, std::numeric_limits<int>::max());
+    verticalScrollBar()->setValue(topLine);
+}
+
+void OutputTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (!moveByWord(event))
+        QPlainTextEdit::keyPressEvent(event);
+}
+
+// Moving, selecting or deleting by words crosses a line end only when it
+// starts right at it, and then moves over the line end alone; otherwise it
+// stops at the line end, as at the end of a paragraph.
+bool OutputTextEdit::moveByWord(QKeyEvent *event)
+{
+    bool forward = false;
+    QTextCursor::MoveMode mode = QTextCursor::MoveAnchor;
+    bool remove = false;
+    if (event == QKeySequence::MoveToNextWord || event == QKeySequence::SelectNextWord
+        || event == QKeySequence::DeleteEndOfWord)
+        forward = true;
+    else if (!(event == QKeySequence::MoveToPreviousWord || event == QKeySequence::SelectPreviousWord
+               || event == QKeySequence::DeleteStartOfWord))
+        return false;
+    if (event == QKeySequence::SelectNextWord || event == QKeySequence::SelectPreviousWord)
+        mode = QTextCursor::KeepAnchor;
+    if (event == QKeySequence::DeleteEndOfWord || event == QKeySequence::DeleteStartOfWord) {
+        if (textCursor().hasSelection() || isReadOnly())
+            return false;
+        mode = QTextCursor::KeepAnchor;
+        remove = true;
+    }
+
+    QTextCursor cursor = textCursor();
+    const QString text = cursor.block().text();
+    const int inBlock = cursor.positionInBlock();
+    const int blockStart = cursor.block().position();
+    int target = 0;
+    QTextCursor word = cursor;
+    if (forward) {
+        const int lineEnd = int(text.indexOf(QChar::LineSeparator, inBlock));
+        if (lineEnd < 0)
+            return false;
+        word.movePosition(QTextCursor::NextWord);
+        target = lineEnd == inBlock ? cursor.position() + 1 : std::min(word.position(), blockStart + lineEnd);
+    } else {
+        if (inBlock == 0)
+            return false;
+        const int lineStart = int(text.lastIndexOf(QChar::LineSeparator, inBlock - 1)) + 1;
+        if (lineStart == 0)
+            return false;
+        word.movePosition(QTextCursor::PreviousWord);
+        target = lineStart == inBlock ? cursor.position() - 1 : std::max(word.position(), blockStart + lineStart);
+    }
+    cursor.setPosition(target, mode);
+    if (remove)
+        cursor.removeSelectedText();
+    setTextCursor(cursor);
+    return true;
+}
+
+void OutputTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    m_sinceDoubleClick.start();
+    m_doubleClickPoint = event->position().toPoint();
+}
+
+// A third click soon after a double click selects the line under the mouse
+// with its line end; dragging on extends the selection by whole lines. The
+// document itself selects the whole paragraph and scrolls to its end, so
+// the scroll bars are put back before the line is selected.
+void OutputTextEdit::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool tripleClick = event->button() == Qt::LeftButton && m_sinceDoubleClick.isValid()
+        && m_sinceDoubleClick.elapsed() < QApplication::doubleClickInterval()
+        && (at - m_doubleClickPoint).manhattanLength() < QApplication::startDragDistance();
+    m_sinceDoubleClick.invalidate();
+    m_tripleClickLine = QTextCursor();
+    const QTextCursor under = cursorForPosition(at);
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    QPlainTextEdit::mousePressEvent(event);
+    if (!tripleClick)
+        return;
+    scrollBack(scrolled);
+    m_tripleClickLine = wholeLine(under);
+    setTextCursor(m_tripleClickLine);
+}
+
+void OutputTextEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_tripleClickLine.isNull() || !(event->buttons() & Qt::LeftButton)) {
+        QPlainTextEdit::mouseMoveEvent(event);
+        return;
+    }
+    const int under = cursorForPosition(event->position().toPoint()).position();
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    QPlainTextEdit::mouseMoveEvent(event);
+    scrollBack(scrolled);
+    selectLinesTo(under);
+}
+
+void OutputTextEdit::scrollBack(QPoint scrolled)
+{
+    horizontalScrollBar()->setValue(scrolled.x());
+    verticalScrollBar()->setValue(scrolled.y());
+}
+
+// The empty last line has nothing to select; from there the selection
+// follows the mouse character by character.
+void OutputTextEdit::selectLinesTo(int position)
+{
+    const QTextCursor &line = m_tripleClickLine;
+    QTextCursor cursor = line;
+    if (!line.hasSelection()) {
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    } else if (position < line.selectionStart()) {
+        cursor.setPosition(line.selectionEnd());
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::StartOfLine, QTextCursor::KeepAnchor);
+    } else if (position > line.selectionEnd()) {
+        cursor.setPosition(line.selectionStart());
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    }
+    setTextCursor(cursor);
+}
