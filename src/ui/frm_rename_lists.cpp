@@ -6,6 +6,7 @@
 #include "lists/ReplacementRule.h"
 #include "ui/NameListWidget.h"
 #include "ui/Platform.h"
+#include "ui/WaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -114,6 +115,7 @@ void frm_rename::save_Click()
 // it empty, without a word.
 void frm_rename::open_Click()
 {
+    const WaitCursor busy;
     const QString path = currentListFile();
     currentList()->setEntries({});
     const ListFile::ReadResult file = ListFile::read(path);
