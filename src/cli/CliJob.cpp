@@ -151,7 +151,7 @@ int CliJob::run(QByteArray &out, QString &err) const
     }
     const WriteReport report = RenameProWriter::writeBytes(m_outFolder, g.fileBytes);
     if (!report.ok) {
-        err = report.statusText + u'\n';
+        err = report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';
         return WriteFailed;
     }
     out = (report.statusText + u'\n').toUtf8();

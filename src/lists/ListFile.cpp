@@ -55,7 +55,7 @@ WriteReport write(const QString &path, const QStringList &entries)
         }
         bytes.append("\r\n", 2);
     }
-    report.ok = AtomicFile::write(path, bytes);
+    report.ok = AtomicFile::write(path, bytes, &report.reason);
     if (!report.ok)
         report.statusText = u"Fehler: Liste konnte nicht gespeichert werden: "_s + path;
     return report;
