@@ -154,8 +154,22 @@ void TestCli::refusals_data()
                                << u"Fehler: --out oder --stdout fehlt"_s;
     QTest::newRow("out and stdout") << QStringList{"--old", "@two", "--new", "@two", "--out", "@out", "--stdout"} << 2
                                     << u"Fehler: --out und --stdout"_s;
-    QTest::newRow("unrepresentable name") << QStringList{"--old", "@two", "--rule", "a", u"Ω"_s, "--out", "@out"} << 3
-                                          << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+    QTest::newRow("list is a folder") << QStringList{"--old", "@out", "--new", "@one", "--out", "@out"} << 2
+                                      << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("empty folder") << QStringList{"--old", "@two", "--new", "@two", "--out", ""} << 2
+                                  << u"Fehler: --out braucht ein Verzeichnis"_s;
+    QTest::newRow("old twice") << QStringList{"--old", "@two", "--old", "@one", "--new", "@one", "--stdout"} << 2
+                               << u"Fehler: --old ist doppelt angegeben"_s;
+    QTest::newRow("new twice") << QStringList{"--old", "@one", "--new", "@one", "--new", "@one", "--stdout"} << 2
+                               << u"Fehler: --new ist doppelt angegeben"_s;
+    QTest::newRow("out twice") << QStringList{"--old", "@one", "--new", "@one", "--out", "@out", "--out", "@out"} << 2
+                               << u"Fehler: --out ist doppelt angegeben"_s;
+    QTest::newRow("rule outside Windows-1252") << QStringList{"--old", "@two", "--rule", "a", u"Ω"_s, "--out", "@out"} << 2
+                                               << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+    QTest::newRow("line break in the replacement") << QStringList{"--old", "@two", "--rule", "a.prt", "x.prt\r\nmapkey evil ~ ;", "--stdout"}
+                                                   << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
+    QTest::newRow("paragraph separator in the expression") << QStringList{"--old", "@two", "--rule", u"a\u2029"_s, "b", "--stdout"}
+                                                           << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
 }
 
 // Every refusal writes nothing and says why on standard error.
