@@ -61,24 +61,15 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 
 // A disk that takes only `bytes` more: while a FileSizeLimit lives, every
 // file this process writes stops growing there, and the write that crosses
-// the limit comes back short instead of raising SIGXFSZ. setInChild() sets
-// the same limit in a child process between fork and exec.
+// the limit comes back short instead of raising SIGXFSZ. set() alone does
+// the same in a child process between fork and exec.
 class FileSizeLimit
 {
 public:
 #ifdef Q_OS_UNIX
-    explicit FileSizeLimit(qint64 bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        m_handlerBefore = std::signal(SIGXFSZ, SIG_IGN);
-        m_active = setInChild(bytes);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_handlerBefore);
-    }
-    static bool setInChild(qint64 bytes)
+    explicit FileSizeLimit(qint64 bytes) { m_active = getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes); }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    static bool set(qint64 bytes)
     {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
@@ -95,7 +86,6 @@ private:
     bool m_active = false;
 #ifdef Q_OS_UNIX
     rlimit m_before{};
-    void (*m_handlerBefore)(int) = SIG_DFL;
 #endif
 };
 

@@ -31,7 +31,7 @@ Run runCli(const QStringList &arguments, const QString &fault = {})
     QProcess process;
 #ifdef Q_OS_UNIX
     if (fault == u"disk full")
-        process.setChildProcessModifier([] { TestSupport::FileSizeLimit::setInChild(4096); });
+        process.setChildProcessModifier([] { TestSupport::FileSizeLimit::set(4096); });
     if (fault == u"output closed")
         process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     if (fault == u"output full")
