@@ -14,9 +14,10 @@ namespace NameListOps {
 // users' habits rely on this bound.
 inline constexpr qsizetype kMaxEntries = 32767;
 
-// A line end wherever text comes from: CR and LF, and the Unicode next
-// line, line separator and paragraph separator, which a text field keeps
-// in a pasted text and writes out as a line break.
+// A line end, wherever a text comes from: CR, LF, and the Unicode next
+// line (U+0085), line separator (U+2028) and paragraph separator (U+2029).
+// The output field keeps its lines apart with U+2029, so any of them in a
+// name would split that name's line in rename.pro.
 inline bool isLineEnd(QChar c)
 {
     const char16_t u = c.unicode();
