@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
+#include "lists/PairsFile.h"
+#include "lists/TwoColumns.h"
+#include "common/Cp1252.h"
 #include "lists/ReplacementRule.h"
 
 #include <QDir>
@@ -8,6 +11,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(ListFile::ReadResult::Status)
 
 class TestLists : public QObject
 {
@@ -30,10 +35,13 @@ private slots:
     void fileRoundTrip();
     void readsFilesFromOtherEditors_data();
     void readsFilesFromOtherEditors();
-    void missingAndUnreadableFiles();
+    void readRefusals_data();
+    void readRefusals();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void fileNamesBesideTheProgram();
+    void pairs_data();
+    void pairs();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -92,6 +100,7 @@ void TestLists::splitLines_data()
     QTest::newRow("only a line end") << "\r\n" << QStringList{""};
     QTest::newRow("nothing") << "" << QStringList{};
     QTest::newRow("blanks and tabs kept") << "  \r\na\tb\r\n" << QStringList{"  ", "a\tb"};
+    QTest::newRow("unicode line ends") << u"a\u2028b\u2029c\u0085d\r\u2029"_s << QStringList{"a", "b", "c", "d", ""};
 }
 
 void TestLists::splitLines()
@@ -199,7 +208,9 @@ void TestLists::readsFilesFromOtherEditors_data()
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("unix line ends") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("old mac line ends") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("windows-1252 bytes") << QByteArray("\x80\xFC\r\n") << QStringList{u"€ü"_s};
+    QTest::newRow("windows-1252 bytes") << QByteArray("\x80\xFC\x85\r\n") << QStringList{u"€ü…"_s};
+    QTest::newRow("CR LF across a megabyte") << QByteArray((1 << 20) - 1, 'a') + "\r\nb"
+                                             << QStringList{QString((1 << 20) - 1, u'a'), u"b"_s};
 }
 
 void TestLists::readsFilesFromOtherEditors()
@@ -211,15 +222,38 @@ void TestLists::readsFilesFromOtherEditors()
     QCOMPARE(ListFile::read(path).lines, lines);
 }
 
-void TestLists::missingAndUnreadableFiles()
+void TestLists::readRefusals_data()
 {
-    QCOMPARE(ListFile::read(m_dir->filePath(u"missing.txt"_s)).status, ListFile::ReadResult::Status::Missing);
-    const QString path = m_dir->filePath(u"locked.txt"_s);
-    QVERIFY(TestSupport::writeBytes(path, "a\r\n"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-    if (QFile probe(path); probe.open(QIODevice::ReadOnly))
-        QSKIP("this user reads files without read permission (root)");
-    QCOMPARE(ListFile::read(path).status, ListFile::ReadResult::Status::Unreadable);
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<ListFile::ReadResult::Status>("status");
+    QTest::addColumn<QString>("message");
+    using Status = ListFile::ReadResult::Status;
+    QTest::newRow("missing") << u"missing.txt"_s << Status::Missing << u"Fehler: Listendatei nicht gefunden: "_s;
+    QTest::newRow("folder") << u"folder"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("named pipe") << u"pipe"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("endless device") << u"/dev/zero"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("over 256 MiB") << u"huge.txt"_s << Status::TooLarge << u"Fehler: Listendatei ist größer als 256 MiB: "_s;
+}
+
+// Refused before anything is read: a pipe would wait for a writer forever,
+// a device or a huge file would fill the memory.
+void TestLists::readRefusals()
+{
+    QFETCH(QString, path);
+    QFETCH(ListFile::ReadResult::Status, status);
+    QFETCH(QString, message);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    if (QFile huge(m_dir->filePath(u"huge.txt"_s)); !huge.open(QIODevice::WriteOnly) || !huge.resize(256 * 1024 * 1024 + 1))
+        QFAIL("cannot make a large sparse file");
+    if (!TestSupport::makeFifo(m_dir->filePath(u"pipe"_s)) && path == u"pipe")
+        QSKIP("this system has no named pipes");
+    const QString full = QDir::isAbsolutePath(path) ? path : m_dir->filePath(path);
+    if (QDir::isAbsolutePath(path) && !QFileInfo::exists(path))
+        QSKIP("this system has no such device");
+    const ListFile::ReadResult read = ListFile::read(full);
+    QCOMPARE(read.status, status);
+    QVERIFY(read.lines.isEmpty());
+    QCOMPARE(ListFile::failureMessage(read.status, full), message + full);
 }
 
 void TestLists::failedSaveKeepsOldFile_data()
@@ -256,6 +290,91 @@ void TestLists::fileNamesBesideTheProgram()
     const QString sep = QDir::separator();
     QCOMPARE(ListFile::path(u"prog"_s, ListFile::Kind::OldNames), u"prog"_s + sep + u"Velmorant_renOLD.txt"_s);
     QCOMPARE(ListFile::path(u"prog"_s, ListFile::Kind::NewNames), u"prog"_s + sep + u"Velmorant_renNEW.txt"_s);
+}
+
+// Pairs files read and written, and two-column text pasted onto lists
+// already holding `held` pairs (-1: lists of different length).
+void TestLists::pairs_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<QString>("error");
+    const QString full = u"Achtung: Die Liste ist voll (32767 Einträge), nichts übernommen"_s;
+    QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro")
+        << u"read+write"_s << 0 << QByteArray("alter Name;neuer Name\r\na.prt;b.prt\r\nGeh\xE4use.prt;Gr\xF6\xDF" "e\x80.prt\r\n")
+        << QStringList{u"a.prt"_s, u"Gehäuse.prt"_s} << QStringList{u"b.prt"_s, u"Größe€.prt"_s} << QString();
+    QTest::newRow("empty lists: the header alone") << u"read+write"_s << 0 << QByteArray("alter Name;neuer Name\r\n")
+                                                   << QStringList{} << QStringList{} << QString();
+    QTest::newRow("tab, no header, LF, empty cell, semicolon inside")
+        << u"read"_s << 0 << QByteArray("a;x\tb\n\tc\n") << QStringList{u"a;x"_s, QString()}
+        << QStringList{u"b"_s, u"c"_s} << QString();
+    QTest::newRow("tab header, lone CR, empty lines, last line open")
+        << u"read"_s << 0 << QByteArray("\ralter Name\tneuer Name\r\ra;b\r\rc;d") << QStringList{u"a"_s, u"c"_s}
+        << QStringList{u"b"_s, u"d"_s} << QString();
+    QTest::newRow("header later is a pair") << u"read"_s << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
+                                            << QStringList{u"a"_s, u"alter Name"_s} << QStringList{u"b"_s, u"neuer Name"_s} << QString();
+    QTest::newRow("one column") << u"read"_s << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
+                                << u"Achtung: Zeile 3 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+    QTest::newRow("three columns") << u"read"_s << 0 << QByteArray("a\tb\tc\r\n") << QStringList{} << QStringList{}
+                                   << u"Achtung: Zeile 1 hat 3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+    QByteArray limit("alter Name;neuer Name\r\n");
+    QStringList numbers;
+    for (int i = 0; i < 32767; ++i) {
+        numbers << QString::number(i);
+        limit += QByteArray::number(i) + ';' + QByteArray::number(i) + "\r\n";
+    }
+    QTest::newRow("32,767 pairs") << u"read+write"_s << 0 << limit << numbers << numbers << QString();
+    QTest::newRow("32,768 pairs") << u"read"_s << 0 << (limit + "x;y\r\n") << QStringList{} << QStringList{} << full;
+    QTest::newRow("pasted: the last pair that fits") << u"paste"_s << 32766 << QByteArray("Name\tx\r\n")
+                                                     << QStringList{u"Name"_s} << QStringList{u"x"_s} << QString();
+    QTest::newRow("pasted: one pair too many") << u"paste"_s << 32766 << QByteArray("a;b\r\nc;d") << QStringList{}
+                                               << QStringList{} << full;
+    QTest::newRow("pasted onto lists of different length") << u"paste"_s << -1 << QByteArray("a;b") << QStringList{} << QStringList{}
+                                                           << u"Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen"_s;
+    QTest::newRow("saved: a name with a semicolon") << u"write"_s << 0 << QByteArray() << QStringList{u"a"_s, u"b"_s}
+                                                    << QStringList{u"c"_s, u"d;e"_s}
+                                                    << u"Fehler: Zeile 2 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
+    QTest::newRow("saved: a name with a tab") << u"write"_s << 0 << QByteArray() << QStringList{u"a\tb"_s} << QStringList{u"c"_s}
+                                              << u"Fehler: Zeile 1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
+    QTest::newRow("saved: lists of different length") << u"write"_s << 0 << QByteArray() << QStringList{u"a"_s} << QStringList{}
+                                                      << u"Achtung: Die Listen sind verschieden lang, Paare nicht gespeichert"_s;
+}
+
+void TestLists::pairs()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, held);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, oldNames);
+    QFETCH(QStringList, newNames);
+    QFETCH(QString, error);
+    const QString path = m_dir->filePath(u"pairs.csv"_s);
+    if (mode.startsWith(u"read")) {
+        QVERIFY(TestSupport::writeBytes(path, bytes));
+        const PairsFile::ReadResult read = PairsFile::read(path);
+        QCOMPARE(read.statusText, error);
+        QCOMPARE(read.ok, error.isEmpty());
+        QCOMPARE(read.oldNames, oldNames);
+        QCOMPARE(read.newNames, newNames);
+    }
+    if (mode.endsWith(u"write")) {
+        QVERIFY(TestSupport::writeBytes(path, "old\r\n"));
+        const WriteReport report = PairsFile::write(path, oldNames, newNames);
+        QCOMPARE(report.statusText, error);
+        QCOMPARE(report.ok, error.isEmpty());
+        COMPARE_BYTES(TestSupport::readBytes(path), error.isEmpty() ? bytes : QByteArray("old\r\n"));
+    }
+    if (mode == u"paste") {
+        const QStringList before(std::max(held, 1), u"v"_s);
+        const TwoColumns::Table table = TwoColumns::appended(before, before.mid(held < 0 ? 1 : 0),
+                                                             NameListOps::splitLines(Cp1252::decode(bytes)));
+        QCOMPARE(table.error, error);
+        QCOMPARE(table.first, error.isEmpty() ? before + oldNames : QStringList{});
+        QCOMPARE(table.second, error.isEmpty() ? before + newNames : QStringList{});
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLists)

@@ -222,7 +222,11 @@ void frm_rename::cmd_mapkeyNow_Click()
             txt_OUT->clear();
     }
     if (!g.countsMatch) {
-        if (!g.newListEmpty) {
+        // Old names without new ones are a step not yet taken rather than a
+        // mismatch: no message box, but the status line says what is missing.
+        if (g.newListEmpty) {
+            lbl_status->setText(QStringLiteral("Achtung: Die Liste der neuen Namen ist leer"));
+        } else {
             QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
                             QStringLiteral("Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"),
                             QMessageBox::Ok, this);
