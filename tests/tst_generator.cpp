@@ -281,9 +281,9 @@ void TestGenerator::fileBytesEqualTheEncodedText_data()
                                              << QStringList{u"n.asm"_s, u"q.drw"_s, u"v.prt"_s};
     QTest::newRow("umlauts and euro") << QStringList{u"Gehäuse.prt"_s} << QStringList{u"Gehäuse_€.prt"_s};
     QStringList many;
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 400; ++i)
         many << u"teil%1.asm"_s.arg(i);
-    QTest::newRow("150 pairs") << many << many;
+    QTest::newRow("400 pairs, over a megabyte") << many << many;
 }
 
 void TestGenerator::fileBytesEqualTheEncodedText()
@@ -297,6 +297,12 @@ void TestGenerator::fileBytesEqualTheEncodedText()
     QByteArray expected;
     QVERIFY(Cp1252::encodeAppend(text.text + u"\r\n"_s, expected, nullptr));
     COMPARE_BYTES(file.fileBytes, expected);
+    QByteArray streamed;
+    MapkeyGenerator::streamFile(oldNames, newNames, [&streamed](QByteArrayView piece) {
+        streamed.append(piece);
+        return true;
+    });
+    COMPARE_BYTES(streamed, expected);
 }
 
 void TestGenerator::fileBytesRefuseUnrepresentableNames()

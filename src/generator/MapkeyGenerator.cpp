@@ -4,6 +4,8 @@
 #include "common/Module1.h"
 #include "generator/Templates.h"
 
+#include <charconv>
+
 using namespace Templates;
 
 namespace MapkeyGenerator {
@@ -16,6 +18,9 @@ constexpr QLatin1String kHeadEnd(" ~ ;\\\r\n");
 constexpr QLatin1String kCallPrefix("mapkey(continued) ~ ;%");
 constexpr QLatin1String kCallSuffix(";\\");
 constexpr QLatin1String kNameClose("`;\\\r\n");
+// Large enough that handing a piece on costs little against making it,
+// small enough to stay in the processor's cache.
+constexpr qsizetype kStreamPiece = 1 << 20;
 
 // txt_open ends in the opening backquote of the name followed by CR LF;
 // the name goes directly after the backquote.
@@ -28,23 +33,45 @@ constexpr QLatin1String openWithoutLineEnd()
 // shows) or a Cp1252Text (the bytes of the file), so both come from one
 // piece of code.
 
-// The template with its placeholder replaced by `name`. Appending the three
-// pieces is ReplaceFirst without the intermediate copy; the template itself
-// never changes, so every entry starts from the same text.
-template <typename Out>
-void appendWithPlaceholder(Out &out, QLatin1String templ, QLatin1String placeholder, const QString &name)
+// A template cut at its placeholder. The cut is found once per block, not
+// once per name; the template itself never changes, so every entry starts
+// from the same text.
+struct CutTemplate {
+    QLatin1String before;
+    QLatin1String after;
+};
+
+CutTemplate cutAt(QLatin1String templ, QLatin1String placeholder)
 {
     const qsizetype p = templ.indexOf(placeholder);
-    out.append(templ.left(p));
-    out.append(QStringView(name));
-    out.append(templ.mid(p + placeholder.size()));
+    return {templ.left(p), templ.mid(p + placeholder.size())};
 }
 
-// The name of pair i's rename mapkey, "umb" and i in decimal digits.
-QByteArray umbName(qsizetype index)
+// The template with its placeholder replaced by `name`: ReplaceFirst
+// without the intermediate copy.
+template <typename Out>
+void appendWithPlaceholder(Out &out, const CutTemplate &templ, const QString &name)
 {
-    return "umb" + QByteArray::number(index);
+    out.append(templ.before);
+    out.append(QStringView(name));
+    out.append(templ.after);
 }
+
+// The name of pair i's rename mapkey, "umb" and i in decimal digits, made
+// without allocating: the file holds tens of thousands of them.
+class UmbName
+{
+public:
+    explicit UmbName(qsizetype index)
+        : m_size(std::to_chars(m_text + 3, m_text + sizeof m_text, index).ptr - m_text)
+    {
+    }
+    QLatin1String view() const { return QLatin1String(m_text, m_size); }
+
+private:
+    char m_text[24] = {'u', 'm', 'b'};
+    qsizetype m_size;
+};
 
 template <typename Out>
 void appendHead(Out &out, QLatin1String name)
@@ -55,12 +82,12 @@ void appendHead(Out &out, QLatin1String name)
 }
 
 template <typename Out>
-void renameMapkey(Out &out, qsizetype index, const QString &oldName, const QString &newName)
+void renameMapkey(Out &out, const CutTemplate &kern, qsizetype index, const QString &oldName, const QString &newName)
 {
-    appendHead(out, QLatin1String(umbName(index)));
+    appendHead(out, UmbName(index).view());
     out.append(openWithoutLineEnd());
     out.append(QStringView(oldName));
-    appendWithPlaceholder(out, txt_Kern, kNewNamePlaceholder, newName);
+    appendWithPlaceholder(out, kern, newName);
     out.append(txt_end);
 }
 
@@ -83,8 +110,9 @@ void saveBlock(Out &out, QLatin1String mapkeyName, const QStringList &names)
 {
     out.append(kCrLf);
     appendHead(out, mapkeyName);
+    const CutTemplate saveAll = cutAt(txt_saveALL, kSaveNamePlaceholder);
     for (const QString &name : names)
-        appendWithPlaceholder(out, txt_saveALL, kSaveNamePlaceholder, name);
+        appendWithPlaceholder(out, saveAll, name);
     out.append(txt_end);
 }
 
@@ -101,7 +129,7 @@ void masterBlock(Out &out, qsizetype pairCount)
     out.append(QLatin1String("mapkey rename ~ ;\\"));
     appendCall(QLatin1String("CallALLNow"));
     for (qsizetype i = 0; i < pairCount; ++i) {
-        appendCall(QLatin1String(umbName(i)));
+        appendCall(UmbName(i).view());
     }
     // The saving mapkeys are called with these capitals, unlike their
     // definitions; Pro/ENGINEER files written so far rely on the spelling.
@@ -139,8 +167,9 @@ void wholeText(Out &out, const QStringList &oldNames, const QStringList &newName
 {
     out.reserve(capacityFor(oldNames, newNames));
     out.append(kConfigLine);
+    const CutTemplate kern = cutAt(txt_Kern, kNewNamePlaceholder);
     for (qsizetype i = 0; i < newNames.size(); ++i)
-        renameMapkey(out, i, oldNames.at(i), newNames.at(i));
+        renameMapkey(out, kern, i, oldNames.at(i), newNames.at(i));
     callAllBlock(out, oldNames);
     saveBlock(out, QLatin1String("saveALLNow"), newNames);
     saveBlock(out, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
@@ -171,7 +200,7 @@ QStringList clean(const QStringList &oldNames)
 
 void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName)
 {
-    renameMapkey(out, index, oldName, newName);
+    renameMapkey(out, cutAt(txt_Kern, kNewNamePlaceholder), index, oldName, newName);
 }
 
 void CallALL(QString &out, const QStringList &oldNames)
@@ -225,6 +254,19 @@ EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &n
     g.firstUnrepresentable = out.firstUnrepresentable();
     if (out.isRepresentable())
         g.fileBytes = out.takeBytes();
+    return g;
+}
+
+EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink)
+{
+    EncodedGeneration g;
+    if (!prepare(g, oldNames, newNames))
+        return g;
+    Cp1252Text out(sink, kStreamPiece);
+    wholeText(out, g.normalisedOldNames, newNames);
+    out.append(kCrLf);
+    g.sinkStopped = !out.finish() && out.isRepresentable();
+    g.firstUnrepresentable = out.firstUnrepresentable();
     return g;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Cp1252Text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -52,8 +54,16 @@ struct EncodedGeneration {
     // `firstUnrepresentable` then names it.
     QByteArray fileBytes;
     QString firstUnrepresentable;
+    // streamFile only: the sink refused a piece, which ended the generation.
+    bool sinkStopped = false;
 };
 
 EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
+
+// The same bytes handed to `sink` in pieces while they are made, so that
+// memory holds one piece rather than the file; `fileBytes` stays empty. The
+// sink is called only when the lists pair up. A name Windows-1252 cannot
+// represent stops the generation after some pieces may have gone out.
+EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink);
 
 } // namespace MapkeyGenerator
