@@ -9,6 +9,24 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The exit status when the generation itself refused, otherwise 0.
+int refusal(const MapkeyGenerator::EncodedGeneration &g, QString &err)
+{
+    if (!g.countsMatch) {
+        err = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
+        return CliJob::CountsDiffer;
+    }
+    if (!g.firstUnrepresentable.isEmpty()) {
+        err = Cp1252::unrepresentableMessage(g.firstUnrepresentable) + u'\n';
+        return CliJob::WriteFailed;
+    }
+    return CliJob::Ok;
+}
+
+} // namespace
+
 bool CliJob::parse(const QStringList &arguments)
 {
     const auto fail = [this](const QString &message) {
@@ -155,20 +173,18 @@ int CliJob::run(QByteArray &out, QString &err) const
     else if (!readList(m_newFile, newNames, err))
         return BadInput;
 
-    MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
-    if (!g.countsMatch) {
-        err = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
-        return CountsDiffer;
-    }
-    if (!g.firstUnrepresentable.isEmpty()) {
-        err = Cp1252::unrepresentableMessage(g.firstUnrepresentable) + u'\n';
-        return WriteFailed;
-    }
     if (m_toStdout) {
+        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
+        if (const int refused = refusal(g, err))
+            return refused;
         out = std::move(g.fileBytes);
         return Ok;
     }
-    const WriteReport report = RenameProWriter::writeBytes(m_outFolder, g.fileBytes);
+    // Straight into the file: memory holds a piece of it, not all of it.
+    const RenameProWriter::GeneratedWrite written = RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
+    if (const int refused = refusal(written.generation, err))
+        return refused;
+    const WriteReport &report = written.report;
     if (!report.ok) {
         err = report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';
         return WriteFailed;

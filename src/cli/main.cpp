@@ -1,4 +1,5 @@
 #include "cli/CliJob.h"
+#include "common/AtomicFile.h"
 
 #include <QCoreApplication>
 
@@ -48,6 +49,16 @@ int print(FILE *stream, const QByteArray &bytes)
     return 0;
 }
 
+#ifdef Q_OS_LINUX
+// rename.pro is written in pieces while it is made: each piece starts on its
+// way to the disk at once, so the sync at the end waits for little more
+// than the last one.
+void startWriteback(int handle, qint64 offset, qint64 size)
+{
+    sync_file_range(handle, offset, size, SYNC_FILE_RANGE_WRITE);
+}
+#endif
+
 int reportStdoutFailure(int error)
 {
     print(stderr, (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ")
@@ -68,6 +79,9 @@ int main(int argc, char *argv[])
         return CliJob::BadInput;
     }
     setBinaryStdout();
+#ifdef Q_OS_LINUX
+    AtomicFile::setWritebackStarter(startWriteback);
+#endif
     QByteArray out;
     QString err;
     const int status = job.run(out, err);

@@ -1,48 +1,92 @@
 #include "common/AtomicFile.h"
 
-#include <QSaveFile>
-
 namespace AtomicFile {
 
 namespace {
 
-// A short write is no error by itself: the file system says why only when
-// asked for the rest. So the rest is asked for until every byte is taken
-// or an attempt takes nothing.
-bool writeEveryByte(QSaveFile &file, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 taken = file.write(bytes.constData() + done, bytes.size() - done);
-        if (taken <= 0)
-            return false;
-        done += taken;
-    }
-    // A small file sits wholly in the write buffer, and commit() would
-    // flush it and rename even when the disk took only part of it: the
-    // flush is done and checked here.
-    qint64 left = file.bytesToWrite();
-    while (!file.flush()) {
-        const qint64 now = file.bytesToWrite();
-        if (now == 0 || now >= left)
-            return false;
-        left = now;
-    }
-    return true;
-}
+WritebackStarter g_writebackStarter = nullptr;
 
 } // namespace
 
+void setWritebackStarter(WritebackStarter starter)
+{
+    g_writebackStarter = starter;
+}
+
 bool write(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && writeEveryByte(file, bytes) && file.commit())
+    Writer file(path);
+    if (file.write(bytes) && file.commit())
         return true;
     if (error)
         *error = file.errorString();
-    // Without a commit the temporary file goes with `file`; the old file
-    // stays as it was.
-    file.cancelWriting();
     return false;
+}
+
+Writer::Writer(const QString &path)
+    : m_file(path)
+{
+}
+
+// Without a commit the temporary file goes; the old file stays as it was.
+Writer::~Writer()
+{
+    if (m_opened && !m_committed)
+        m_file.cancelWriting();
+}
+
+bool Writer::open()
+{
+    m_opened = true;
+    return m_file.open(QIODevice::WriteOnly) || fail();
+}
+
+bool Writer::fail()
+{
+    if (!m_failed)
+        m_error = m_file.errorString();
+    m_failed = true;
+    return false;
+}
+
+// A short write is no error by itself: the file system says why only when
+// asked for the rest. So the rest is asked for until every byte is taken
+// or an attempt takes nothing.
+bool Writer::write(QByteArrayView piece)
+{
+    if (m_failed || (!m_opened && !open()))
+        return false;
+    for (qsizetype done = 0; done < piece.size();) {
+        const qint64 taken = m_file.write(piece.data() + done, piece.size() - done);
+        if (taken <= 0)
+            return fail();
+        done += taken;
+    }
+    // A piece larger than the write buffer went straight to the system.
+    if (g_writebackStarter && m_file.bytesToWrite() == 0)
+        g_writebackStarter(m_file.handle(), m_written, piece.size());
+    m_written += piece.size();
+    return true;
+}
+
+bool Writer::commit()
+{
+    if (m_failed || (!m_opened && !open()))
+        return false;
+    // A small file sits wholly in the write buffer, and commit() would
+    // flush it and rename even when the disk took only part of it: the
+    // flush is done and checked here.
+    qint64 left = m_file.bytesToWrite();
+    while (!m_file.flush()) {
+        const qint64 now = m_file.bytesToWrite();
+        if (now == 0 || now >= left)
+            return fail();
+        left = now;
+    }
+    if (!m_file.commit())
+        return fail();
+    m_committed = true;
+    return true;
 }
 
 } // namespace AtomicFile

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QSaveFile>
 #include <QString>
 
 namespace AtomicFile {
@@ -12,5 +14,43 @@ namespace AtomicFile {
 // name, a full disk); `error` then receives the file system's reason. No
 // temporary file stays behind either way.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The same, for content that arrives in pieces: memory need hold only one
+// piece. The temporary file is created with the first piece; commit()
+// replaces the file, and a writer destroyed without a successful commit
+// leaves the old file and no temporary file.
+class Writer
+{
+public:
+    explicit Writer(const QString &path);
+    ~Writer();
+    Writer(const Writer &) = delete;
+    Writer &operator=(const Writer &) = delete;
+
+    // False once anything failed; later pieces are then refused too.
+    bool write(QByteArrayView piece);
+    bool commit();
+    // The file system's reason for the first failure.
+    QString errorString() const { return m_error; }
+
+private:
+    bool open();
+    bool fail();
+
+    QSaveFile m_file;
+    bool m_opened = false;
+    bool m_failed = false;
+    bool m_committed = false;
+    QString m_error;
+    qint64 m_written = 0;
+};
+
+// Has the system start putting a piece that was just written on the disk,
+// without waiting for it. The one sync before the file is renamed then
+// finds most of the file there already instead of all of it still to do.
+// The program sets one where its system offers it; correctness never
+// depends on it.
+using WritebackStarter = void (*)(int handle, qint64 offset, qint64 size);
+void setWritebackStarter(WritebackStarter starter);
 
 } // namespace AtomicFile

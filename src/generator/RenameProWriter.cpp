@@ -48,14 +48,43 @@ WriteReport write(const QString &folder, QStringView outputText)
     return writeBytes(folder, bytes);
 }
 
-WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes)
+namespace {
+
+WriteReport report(bool ok, const QString &folder, const QString &reason)
 {
     WriteReport report;
-    report.ok = AtomicFile::write(filePath(folder), fileBytes, &report.reason);
-    report.statusText = report.ok
-        ? u"Datei rename.pro wurde gespeichert in "_s + folder
-        : u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder;
+    report.ok = ok;
+    report.reason = ok ? QString() : reason;
+    report.statusText = ok ? u"Datei rename.pro wurde gespeichert in "_s + folder
+                           : u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder;
     return report;
+}
+
+} // namespace
+
+WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes)
+{
+    QString reason;
+    const bool ok = AtomicFile::write(filePath(folder), fileBytes, &reason);
+    return report(ok, folder, reason);
+}
+
+GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames)
+{
+    GeneratedWrite result;
+    AtomicFile::Writer file(filePath(folder));
+    result.generation = MapkeyGenerator::streamFile(oldNames, newNames,
+                                                    [&file](QByteArrayView piece) { return file.write(piece); });
+    const MapkeyGenerator::EncodedGeneration &g = result.generation;
+    if (!g.countsMatch)
+        return result;
+    if (!g.firstUnrepresentable.isEmpty()) {
+        result.report.statusText = Cp1252::unrepresentableMessage(g.firstUnrepresentable);
+        return result;
+    }
+    const bool ok = !g.sinkStopped && file.commit();
+    result.report = report(ok, folder, file.errorString());
+    return result;
 }
 
 } // namespace RenameProWriter

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/WriteReport.h"
+#include "generator/MapkeyGenerator.h"
 
 #include <QString>
 #include <QStringView>
@@ -24,5 +25,15 @@ WriteReport write(const QString &folder, QStringView outputText);
 
 // The same for content already encoded, final CR LF included.
 WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes);
+
+// Generates rename.pro straight into its file, piece by piece, so that
+// memory holds one piece rather than the whole file. The file is replaced
+// only when the lists pair up and every name has its byte; `report` is
+// empty when the lists do not pair up.
+struct GeneratedWrite {
+    MapkeyGenerator::EncodedGeneration generation;
+    WriteReport report;
+};
+GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames);
 
 } // namespace RenameProWriter
