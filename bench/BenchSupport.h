@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,6 +23,41 @@ inline double medianMs(int runs, const std::function<void()> &work, const std::f
     }
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
+}
+
+// The smallest, middle and largest of some values, for printing a range.
+struct Spread {
+    double min = 0;
+    double median = 0;
+    double max = 0;
+};
+
+inline Spread spreadOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values.front(), values[values.size() / 2], values.back()};
+}
+
+// Starts `program` and returns the milliseconds until it has ended, or
+// until it printed a first line when `untilLine` is set; -1 on failure.
+inline double childMs(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                      bool untilLine = false)
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    child.start(program, arguments);
+    if (untilLine) {
+        while (!child.canReadLine() && child.waitForReadyRead(30000)) {
+        }
+    }
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return -1;
+    return untilLine ? ms : timer.nsecsElapsed() / 1e6;
 }
 
 // Pairs of assembly names as a CAD user's list holds them: old names with

@@ -1,14 +1,18 @@
 // Generation and writing of rename.pro against a plain write of the same
 // bytes. Prints milliseconds (median of several runs), throughput, peak
 // memory and the ratio to the plain write; then the name check and the
-// chain ordering beside the generation of the same lists.
+// chain ordering beside the generation of the same lists; then the real
+// velmorant-cli against dd writing the same bytes durably, in pairs of runs.
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
+#include "lists/ListFile.h"
 #include "BenchSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -16,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -50,11 +55,10 @@ void plainWrite(const QString &path, const QByteArray &bytes, bool sync)
     }
 }
 
-// What velmorant-cli --out does: generate the bytes, write them atomically.
+// What velmorant-cli --out does: generate the bytes straight into the file.
 void writeFile(const QStringList &oldNames, const QStringList &newNames, const QString &folder)
 {
-    const auto g = MapkeyGenerator::generateFile(oldNames, newNames);
-    if (!RenameProWriter::writeBytes(folder, g.fileBytes).ok)
+    if (!RenameProWriter::writeGenerated(folder, oldNames, newNames).report.ok)
         std::fprintf(stderr, "write failed\n");
 }
 
@@ -119,6 +123,65 @@ void checkBenchmark(qsizetype pairs)
                 static_cast<long long>(moved));
 }
 
+// The real velmorant-cli as a child process, against dd writing the bytes it
+// wrote to another file and waiting for the disk (conv=fdatasync): the
+// cost of any durable write of that file. Each pair runs the two back to
+// back, in turns which goes first, so that both meet the same load.
+void cliAgainstDd(qsizetype pairs, const QString &folder)
+{
+    const BenchLists lists = benchLists(pairs);
+    const QString oldFile = folder + u"/old.txt"_s;
+    const QString newFile = folder + u"/new.txt"_s;
+    if (!ListFile::write(oldFile, lists.oldNames).ok || !ListFile::write(newFile, lists.newNames).ok)
+        return;
+    const QString cli = QStringLiteral(VELMORANT_CLI);
+    const QStringList cliArguments{u"--old"_s, oldFile, u"--new"_s, newFile, u"--out"_s, folder};
+    const QString dd = QStandardPaths::findExecutable(u"dd"_s);
+    const QStringList ddArguments{u"if="_s + RenameProWriter::filePath(folder), u"of="_s + folder + u"/dd.pro"_s,
+                                  u"bs=1M"_s, u"conv=fdatasync"_s};
+
+    // The first child of this process. A child starts as a copy of this
+    // process and its peak counts that copy too, so this runs first, while
+    // this process is still small; its own size is printed beside.
+    const double ownMb = procStatusMb("VmRSS:") * 1.048576;
+    if (childMs(cli, cliArguments) < 0) {
+        std::printf("velmorant-cli failed\n");
+        return;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const double fileMb = QFileInfo(RenameProWriter::filePath(folder)).size() / 1e6;
+    const double peakMb = usage.ru_maxrss * 1024 / 1e6;
+    if (dd.isEmpty()) {
+        std::printf("velmorant-cli %lld pairs: no dd found to compare with\n", static_cast<long long>(pairs));
+        return;
+    }
+    childMs(dd, ddArguments);
+
+    std::vector<double> cliRuns;
+    std::vector<double> ddRuns;
+    std::vector<double> ratios;
+    for (int i = 0; i < 9; ++i) {
+        const bool cliFirst = i % 2 == 0;
+        const double first = cliFirst ? childMs(cli, cliArguments) : childMs(dd, ddArguments);
+        const double second = cliFirst ? childMs(dd, ddArguments) : childMs(cli, cliArguments);
+        const double cliMs = cliFirst ? first : second;
+        const double ddMs = cliFirst ? second : first;
+        cliRuns.push_back(cliMs);
+        ddRuns.push_back(ddMs);
+        ratios.push_back(cliMs / ddMs);
+    }
+    const Spread c = spreadOf(cliRuns);
+    const Spread d = spreadOf(ddRuns);
+    const Spread r = spreadOf(ratios);
+    std::printf("velmorant-cli --out, %lld pairs, %.2f MB: %.0f ms (%.0f-%.0f) | dd conv=fdatasync of the same bytes "
+                "%.0f ms (%.0f-%.0f) | ratio of 9 paired runs %.2f (%.2f-%.2f), goal <= 1.30\n",
+                static_cast<long long>(pairs), fileMb, c.median, c.min, c.max, d.median, d.min, d.max, r.median,
+                r.min, r.max);
+    std::printf("velmorant-cli peak memory %.1f MB = %.2f x the file, goal <= 1.20 (this process: %.1f MB)\n", peakMb,
+                peakMb / fileMb, ownMb);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -128,6 +191,7 @@ int main(int argc, char **argv)
     if (!dir.isValid())
         return 1;
     std::printf("rename.pro in %s\n", qPrintable(dir.path()));
+    cliAgainstDd(32767, dir.path());
     for (const qsizetype pairs : {20, 1000, 32767})
         benchmark(pairs, dir.path());
     checkBenchmark(32767);
