@@ -24,7 +24,7 @@ test: build
 
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmorant-bench velmorant-bench-window
-	$(BUILD_DIR)/bench/velmorant-bench
+	$(BUILD_DIR)/bench/velmorant-bench $(BUILD_DIR)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velmorant-bench-window
 
 asan-test: deps

@@ -8,9 +8,10 @@
 #include <functional>
 #include <vector>
 
-// The median of `runs` timings of `work` in milliseconds; `prepare` runs
-// before each timing and is not counted.
-inline double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
+// `runs` timings of `work` in milliseconds; `prepare` runs before each
+// timing and is not counted.
+inline std::vector<double> timingsMs(int runs, const std::function<void()> &work,
+                                     const std::function<void()> &prepare = {})
 {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
@@ -21,6 +22,12 @@ inline double medianMs(int runs, const std::function<void()> &work, const std::f
         work();
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
+    return ms;
+}
+
+inline double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
+{
+    std::vector<double> ms = timingsMs(runs, work, prepare);
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
 }

@@ -2,6 +2,9 @@
 #include "ui/frm_rename.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -10,5 +13,15 @@ int main(int argc, char *argv[])
     Platform platform;
     frm_rename window(platform);
     window.show();
+    // For measuring the start-up (make bench): once the window is shown and
+    // painted, say so and end without storing anything.
+    if (qEnvironmentVariableIsSet("VELMORANT_EXIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, &app, [&window] {
+            window.repaint();
+            std::puts("shown");
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
     return app.exec();
 }
