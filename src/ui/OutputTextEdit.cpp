@@ -21,6 +21,26 @@ QTextCursor wholeLine(QTextCursor cursor)
     return cursor;
 }
 
+// What a double click at `at` selects when its line is a paragraph of its
+// own: the word under the mouse, found in a document holding just the line.
+QTextCursor wordInOwnLine(QTextCursor at)
+{
+    at.clearSelection();
+    QTextCursor start = at;
+    start.movePosition(QTextCursor::StartOfLine);
+    QTextCursor end = at;
+    end.movePosition(QTextCursor::EndOfLine);
+    if (start.position() == end.position())
+        return at;
+    QTextDocument line(at.block().text().mid(start.positionInBlock(), end.position() - start.position()));
+    QTextCursor inLine(&line);
+    inLine.setPosition(at.position() - start.position());
+    inLine.select(QTextCursor::WordUnderCursor);
+    at.setPosition(start.position() + inLine.anchor());
+    at.setPosition(start.position() + inLine.position(), QTextCursor::KeepAnchor);
+    return at;
+}
+
 } // namespace
 
 OutputTextEdit::OutputTextEdit(QWidget *parent)
@@ -140,11 +160,23 @@ bool OutputTextEdit::moveByWord(QKeyEvent *event)
     return true;
 }
 
+// Next to a line separator the document finds a word where a line end
+// has none: on an empty line, or right of a line that ends in a blank or a
+// mark, a double click selects nothing, and dragging on changes nothing.
 void OutputTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    const QTextCursor word = wordInOwnLine(cursorForPosition(event->position().toPoint()));
     QPlainTextEdit::mouseDoubleClickEvent(event);
     m_sinceDoubleClick.start();
     m_doubleClickPoint = event->position().toPoint();
+    const QTextCursor made = textCursor();
+    if (event->button() != Qt::LeftButton || (word.anchor() == made.anchor() && word.position() == made.position()))
+        return;
+    setTextCursor(word);
+    if (!word.hasSelection()) {
+        m_mouseSelection = word;
+        m_dragByLines = false;
+    }
 }
 
 // A third click soon after a double click selects the line under the mouse
@@ -158,20 +190,21 @@ void OutputTextEdit::mousePressEvent(QMouseEvent *event)
         && m_sinceDoubleClick.elapsed() < QApplication::doubleClickInterval()
         && (at - m_doubleClickPoint).manhattanLength() < QApplication::startDragDistance();
     m_sinceDoubleClick.invalidate();
-    m_tripleClickLine = QTextCursor();
+    m_mouseSelection = QTextCursor();
     const QTextCursor under = cursorForPosition(at);
     const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
     QPlainTextEdit::mousePressEvent(event);
     if (!tripleClick)
         return;
     scrollBack(scrolled);
-    m_tripleClickLine = wholeLine(under);
-    setTextCursor(m_tripleClickLine);
+    m_mouseSelection = wholeLine(under);
+    m_dragByLines = true;
+    setTextCursor(m_mouseSelection);
 }
 
 void OutputTextEdit::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_tripleClickLine.isNull() || !(event->buttons() & Qt::LeftButton)) {
+    if (m_mouseSelection.isNull() || !(event->buttons() & Qt::LeftButton)) {
         QPlainTextEdit::mouseMoveEvent(event);
         return;
     }
@@ -179,7 +212,10 @@ void OutputTextEdit::mouseMoveEvent(QMouseEvent *event)
     const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
     QPlainTextEdit::mouseMoveEvent(event);
     scrollBack(scrolled);
-    selectLinesTo(under);
+    if (m_dragByLines)
+        selectLinesTo(under);
+    else
+        setTextCursor(m_mouseSelection);
 }
 
 void OutputTextEdit::scrollBack(QPoint scrolled)
@@ -188,11 +224,11 @@ void OutputTextEdit::scrollBack(QPoint scrolled)
     verticalScrollBar()->setValue(scrolled.y());
 }
 
-// The empty last line has nothing to select; from there the selection
-// follows the mouse character by character.
+// From where a click selected nothing (an empty last line, a line end)
+// the selection follows the mouse character by character.
 void OutputTextEdit::selectLinesTo(int position)
 {
-    const QTextCursor &line = m_tripleClickLine;
+    const QTextCursor &line = m_mouseSelection;
     QTextCursor cursor = line;
     if (!line.hasSelection()) {
         cursor.setPosition(position, QTextCursor::KeepAnchor);

@@ -52,5 +52,8 @@ private:
     int m_changedTo = 0;
     QElapsedTimer m_sinceDoubleClick;
     QPoint m_doubleClickPoint;
-    QTextCursor m_tripleClickLine;
+    // What a double or triple click selected where the document would have
+    // selected something else; dragging on extends it by lines, or not at all.
+    QTextCursor m_mouseSelection;
+    bool m_dragByLines = false;
 };
