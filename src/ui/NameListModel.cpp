@@ -1,0 +1,98 @@
+#include "ui/NameListModel.h"
+
+#include <algorithm>
+
+NameListModel::NameListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void NameListModel::setEntries(const QStringList &after)
+{
+    const QStringList &before = m_entries;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before.at(head) == after.at(head))
+        ++head;
+    if (head == before.size() && head == after.size())
+        return;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+        ++tail;
+    const int first = int(head);
+    const int removed = int(before.size() - head - tail);
+    const int added = int(after.size() - head - tail);
+
+    if (removed == 0) {
+        beginInsertRows({}, first, first + added - 1);
+        m_entries = after;
+        endInsertRows();
+    } else if (added == 0) {
+        beginRemoveRows({}, first, first + removed - 1);
+        m_entries = after;
+        endRemoveRows();
+    } else if (removed == 2 && added == 2 && before.at(first) == after.at(first + 1)
+               && before.at(first + 1) == after.at(first)) {
+        beginMoveRows({}, first + 1, first + 1, {}, first);
+        m_entries = after;
+        endMoveRows();
+    } else if (removed == added) {
+        m_entries = after;
+        emit dataChanged(index(first), index(first + added - 1), {Qt::DisplayRole, Qt::EditRole});
+    } else {
+        beginResetModel();
+        m_entries = after;
+        endResetModel();
+    }
+    emit entriesChanged();
+}
+
+void NameListModel::setMarks(const QList<RowMark> &marks)
+{
+    if (marks.isEmpty() && m_marks.isEmpty())
+        return;
+    m_marks = marks;
+    if (!m_entries.isEmpty())
+        emit dataChanged(index(0), index(rowCount() - 1), {MarkRole, Qt::ToolTipRole});
+}
+
+const NameListModel::RowMark *NameListModel::markAt(int row) const
+{
+    return row < m_marks.size() ? &m_marks.at(row) : nullptr;
+}
+
+int NameListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant NameListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    const RowMark *mark = markAt(index.row());
+    switch (role) {
+    case Qt::DisplayRole: {
+        // More than any row can show: a view never handles a 10 MB entry
+        // whole just to paint its start.
+        constexpr qsizetype kShown = 4096;
+        const QString &entry = m_entries.at(index.row());
+        return entry.size() > kShown ? entry.left(kShown) : entry;
+    }
+    case Qt::EditRole:
+        return m_entries.at(index.row());
+    case Qt::ToolTipRole:
+        return mark && mark->mark != Mark::None ? QVariant(mark->tooltip) : QVariant();
+    case MarkRole:
+        return int(mark ? mark->mark : Mark::None);
+    case RowNumberRole:
+        return index.row() + 1;
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags NameListModel::flags(const QModelIndex &index) const
+{
+    return QAbstractListModel::flags(index) | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
+}

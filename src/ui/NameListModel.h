@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QStringList>
+
+// The entries of one name list, with the name check's mark of each row.
+// setEntries() tells views the smallest change it can see (one row edited,
+// two rows swapped, rows added or taken at one place), so a selection stays
+// on its entry, and resets them otherwise, which is fast at any size.
+class NameListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum class Mark { None, Warning, Error };
+    struct RowMark {
+        Mark mark = Mark::None;
+        QString tooltip;
+    };
+    enum Role {
+        MarkRole = Qt::UserRole + 1, // Mark as int
+        RowNumberRole,               // 1-based, as the name check counts rows
+    };
+
+    explicit NameListModel(QObject *parent = nullptr);
+
+    const QStringList &entries() const { return m_entries; }
+    void setEntries(const QStringList &entries);
+
+    // One mark per row; missing rows have none.
+    void setMarks(const QList<RowMark> &marks);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+signals:
+    // After every change of the entries, whatever its kind.
+    void entriesChanged();
+
+private:
+    const RowMark *markAt(int row) const;
+
+    QStringList m_entries;
+    QList<RowMark> m_marks;
+};
