@@ -1,6 +1,9 @@
 // Generation and writing of rename.pro against a plain write of the same
 // bytes. Prints milliseconds (median of several runs), throughput, peak
-// memory and the ratio to the plain write.
+// memory and the ratio to the plain write; then the name check and the
+// chain ordering beside the generation of the same lists.
+#include "check/ChainOrder.h"
+#include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "BenchSupport.h"
@@ -88,6 +91,34 @@ void benchmark(qsizetype pairs, const QString &folder)
                 plainSyncMs, totalMs / plainMs, peak, peak / mb, windowPathMs);
 }
 
+// The check runs before every generation in the window and the CLI, so it
+// must stay well below the generation's time. The reversed chain is the
+// hardest input for both: every pair has a finding and every pair moves.
+void checkBenchmark(qsizetype pairs)
+{
+    const BenchLists lists = benchLists(pairs);
+    BenchLists chain = lists;
+    for (qsizetype i = 0; i + 1 < pairs; ++i)
+        chain.newNames[i] = QStringLiteral("baugruppe_%1.asm").arg(i + 1, 5, 10, QLatin1Char('0'));
+    const int runs = 11;
+
+    qsizetype findings = 0;
+    qsizetype chainFindings = 0;
+    const double generateMs = medianMs(runs, [&] { MapkeyGenerator::generateFile(lists.oldNames, lists.newNames); });
+    const double checkMs = medianMs(runs, [&] { findings = NameCheck::check(lists.oldNames, lists.newNames).size(); });
+    const double orderMs = medianMs(runs, [&] { ChainOrder::order(lists.oldNames, lists.newNames); });
+    const double chainCheckMs = medianMs(runs, [&] { chainFindings = NameCheck::check(chain.oldNames, chain.newNames).size(); });
+    qsizetype moved = 0;
+    const double chainOrderMs = medianMs(runs, [&] { moved = ChainOrder::order(chain.oldNames, chain.newNames).moved; });
+
+    std::printf("Namensprüfung %lld Paare | check %7.2f ms (%lld findings) | generate %7.2f ms | "
+                "check/generate %.2f | order %7.2f ms | reversed chain: check %7.2f ms (%lld findings), "
+                "order %7.2f ms (%lld moved)\n",
+                static_cast<long long>(pairs), checkMs, static_cast<long long>(findings), generateMs,
+                checkMs / generateMs, orderMs, chainCheckMs, static_cast<long long>(chainFindings), chainOrderMs,
+                static_cast<long long>(moved));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -99,5 +130,6 @@ int main(int argc, char **argv)
     std::printf("rename.pro in %s\n", qPrintable(dir.path()));
     for (const qsizetype pairs : {20, 1000, 32767})
         benchmark(pairs, dir.path());
+    checkBenchmark(32767);
     return 0;
 }

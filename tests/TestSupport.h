@@ -6,6 +6,12 @@
 #include <QString>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
 namespace TestSupport {
 
 // A line as readable text: printable ASCII as it is, other bytes as \xNN.
@@ -51,6 +57,47 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A disk that takes only `bytes` more: while a FileSizeLimit lives, every
+// file this process writes stops growing there, and the write that crosses
+// the limit comes back short instead of raising SIGXFSZ. set() alone does
+// the same in a child process between fork and exec.
+class FileSizeLimit
+{
+public:
+#ifdef Q_OS_UNIX
+    explicit FileSizeLimit(qint64 bytes) { m_active = getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes); }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    static bool set(qint64 bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(bytes);
+        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+#else
+    explicit FileSizeLimit(qint64) {}
+#endif
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+#ifdef Q_OS_UNIX
+    rlimit m_before{};
+#endif
+};
+
+// A named pipe at `path`: opening it for reading waits for a writer.
+inline bool makeFifo(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 } // namespace TestSupport

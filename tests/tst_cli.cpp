@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -18,9 +23,23 @@ struct Run {
     QByteArray err;
 };
 
-Run runCli(const QStringList &arguments)
+// Runs the tool, optionally against a fault: "disk full" leaves 4 KiB for
+// every file it writes, "output full" sends standard output to /dev/full,
+// "output closed" starts it without standard output.
+Run runCli(const QStringList &arguments, const QString &fault = {})
 {
     QProcess process;
+#ifdef Q_OS_UNIX
+    if (fault == u"disk full")
+        process.setChildProcessModifier([] { TestSupport::FileSizeLimit::set(4096); });
+    if (fault == u"output closed")
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    if (fault == u"output full")
+        process.setStandardOutputFile(u"/dev/full"_s);
+#else
+    if (!fault.isEmpty())
+        return {};
+#endif
     process.start(QStringLiteral(VELMORANT_CLI), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -46,7 +65,8 @@ private slots:
     void ruleDerivesFromNamesAsRead();
     void refusals_data();
     void refusals();
-    void failedWriteKeepsOldFile();
+    void writeFailures_data();
+    void writeFailures();
     void helpAndVersion();
 
 private:
@@ -134,8 +154,22 @@ void TestCli::refusals_data()
                                << u"Fehler: --out oder --stdout fehlt"_s;
     QTest::newRow("out and stdout") << QStringList{"--old", "@two", "--new", "@two", "--out", "@out", "--stdout"} << 2
                                     << u"Fehler: --out und --stdout"_s;
-    QTest::newRow("unrepresentable name") << QStringList{"--old", "@two", "--rule", "a", u"Ω"_s, "--out", "@out"} << 3
-                                          << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+    QTest::newRow("list is a folder") << QStringList{"--old", "@out", "--new", "@one", "--out", "@out"} << 2
+                                      << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("empty folder") << QStringList{"--old", "@two", "--new", "@two", "--out", ""} << 2
+                                  << u"Fehler: --out braucht ein Verzeichnis"_s;
+    QTest::newRow("old twice") << QStringList{"--old", "@two", "--old", "@one", "--new", "@one", "--stdout"} << 2
+                               << u"Fehler: --old ist doppelt angegeben"_s;
+    QTest::newRow("new twice") << QStringList{"--old", "@one", "--new", "@one", "--new", "@one", "--stdout"} << 2
+                               << u"Fehler: --new ist doppelt angegeben"_s;
+    QTest::newRow("out twice") << QStringList{"--old", "@one", "--new", "@one", "--out", "@out", "--out", "@out"} << 2
+                               << u"Fehler: --out ist doppelt angegeben"_s;
+    QTest::newRow("rule outside Windows-1252") << QStringList{"--old", "@two", "--rule", "a", u"Ω"_s, "--out", "@out"} << 2
+                                               << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+    QTest::newRow("line break in the replacement") << QStringList{"--old", "@two", "--rule", "a.prt", "x.prt\r\nmapkey evil ~ ;", "--stdout"}
+                                                   << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
+    QTest::newRow("paragraph separator in the expression") << QStringList{"--old", "@two", "--rule", u"a\u2029"_s, "b", "--stdout"}
+                                                           << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
 }
 
 // Every refusal writes nothing and says why on standard error.
@@ -167,16 +201,49 @@ void TestCli::refusals()
     QVERIFY(!QFile::exists(m_dir->filePath(u"out/rename.pro"_s)));
 }
 
-void TestCli::failedWriteKeepsOldFile()
+void TestCli::writeFailures_data()
 {
-    const QString list = write(u"two.txt"_s, {u"a.prt"_s, u"b.prt"_s});
-    const QString blocked = m_dir->filePath(u"blocked"_s);
-    QVERIFY(TestSupport::writeBytes(blocked, "a file, not a folder"));
-    const Run run = runCli({u"--old"_s, list, u"--new"_s, list, u"--out"_s, blocked});
+    const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1: "_s;
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("pairs");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder is a file") << QString() << 2 << u"file"_s << notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    QTest::newRow("small file, disk full") << u"disk full"_s << 5 << u"out"_s
+                                           << notSaved + QString::fromLocal8Bit(std::strerror(EFBIG));
+    QTest::newRow("large file, disk full") << u"disk full"_s << 300 << u"out"_s
+                                           << notSaved + QString::fromLocal8Bit(std::strerror(EFBIG));
+    QTest::newRow("standard output full") << u"output full"_s << 2 << u"stdout"_s
+                                          << u"Fehler: Standardausgabe konnte nicht geschrieben werden: "_s + QString::fromLocal8Bit(std::strerror(ENOSPC));
+    QTest::newRow("standard output closed") << u"output closed"_s << 2 << u"stdout"_s
+                                            << u"Fehler: Standardausgabe konnte nicht geschrieben werden: "_s + QString::fromLocal8Bit(std::strerror(EBADF));
+}
+
+// A write that fails is exit 3 with the system's reason, never success, and
+// an old rename.pro stays whole with no temporary file beside it.
+void TestCli::writeFailures()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, pairs);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    QStringList names;
+    for (int i = 0; i < pairs; ++i)
+        names << u"teil%1.prt"_s.arg(i);
+    const QString list = write(u"list.txt"_s, names);
+    const QString target = m_dir->filePath(output == u"file" ? output : u"out"_s);
+    const QString old = output == u"file" ? target : target + u"/rename.pro"_s;
+    QVERIFY(TestSupport::writeBytes(old, "alt\r\n"));
+    const QStringList arguments = QStringList{u"--old"_s, list, u"--new"_s, list}
+        + (output == u"stdout" ? QStringList{u"--stdout"_s} : QStringList{u"--out"_s, target});
+    const Run run = runCli(arguments, fault);
+    if (run.exitCode == -1 && !fault.isEmpty())
+        QSKIP("this system cannot set up the fault");
     QCOMPARE(run.exitCode, 3);
-    QCOMPARE(QString::fromLocal8Bit(run.err),
-             u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + blocked + u'\n');
-    COMPARE_BYTES(TestSupport::readBytes(blocked), "a file, not a folder");
+    QCOMPARE(QString::fromLocal8Bit(run.err), QString(message).replace(u"%1"_s, target) + u'\n');
+    COMPARE_BYTES(TestSupport::readBytes(old), "alt\r\n");
+    const QStringList files = output == u"file" ? QStringList{u"file"_s, u"list.txt"_s} : QStringList{u"rename.pro"_s};
+    QCOMPARE(QDir(QFileInfo(old).path()).entryList(QDir::Files | QDir::Hidden), files);
 }
 
 void TestCli::helpAndVersion()

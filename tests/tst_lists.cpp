@@ -12,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(ListFile::ReadResult::Status)
+
 class TestLists : public QObject
 {
     Q_OBJECT
@@ -33,7 +35,8 @@ private slots:
     void fileRoundTrip();
     void readsFilesFromOtherEditors_data();
     void readsFilesFromOtherEditors();
-    void missingAndUnreadableFiles();
+    void readRefusals_data();
+    void readRefusals();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void fileNamesBesideTheProgram();
@@ -97,6 +100,7 @@ void TestLists::splitLines_data()
     QTest::newRow("only a line end") << "\r\n" << QStringList{""};
     QTest::newRow("nothing") << "" << QStringList{};
     QTest::newRow("blanks and tabs kept") << "  \r\na\tb\r\n" << QStringList{"  ", "a\tb"};
+    QTest::newRow("unicode line ends") << u"a\u2028b\u2029c\u0085d\r\u2029"_s << QStringList{"a", "b", "c", "d", ""};
 }
 
 void TestLists::splitLines()
@@ -204,7 +208,9 @@ void TestLists::readsFilesFromOtherEditors_data()
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("unix line ends") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("old mac line ends") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("windows-1252 bytes") << QByteArray("\x80\xFC\r\n") << QStringList{u"€ü"_s};
+    QTest::newRow("windows-1252 bytes") << QByteArray("\x80\xFC\x85\r\n") << QStringList{u"€ü…"_s};
+    QTest::newRow("CR LF across a megabyte") << QByteArray((1 << 20) - 1, 'a') + "\r\nb"
+                                             << QStringList{QString((1 << 20) - 1, u'a'), u"b"_s};
 }
 
 void TestLists::readsFilesFromOtherEditors()
@@ -216,15 +222,38 @@ void TestLists::readsFilesFromOtherEditors()
     QCOMPARE(ListFile::read(path).lines, lines);
 }
 
-void TestLists::missingAndUnreadableFiles()
+void TestLists::readRefusals_data()
 {
-    QCOMPARE(ListFile::read(m_dir->filePath(u"missing.txt"_s)).status, ListFile::ReadResult::Status::Missing);
-    const QString path = m_dir->filePath(u"locked.txt"_s);
-    QVERIFY(TestSupport::writeBytes(path, "a\r\n"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-    if (QFile probe(path); probe.open(QIODevice::ReadOnly))
-        QSKIP("this user reads files without read permission (root)");
-    QCOMPARE(ListFile::read(path).status, ListFile::ReadResult::Status::Unreadable);
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<ListFile::ReadResult::Status>("status");
+    QTest::addColumn<QString>("message");
+    using Status = ListFile::ReadResult::Status;
+    QTest::newRow("missing") << u"missing.txt"_s << Status::Missing << u"Fehler: Listendatei nicht gefunden: "_s;
+    QTest::newRow("folder") << u"folder"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("named pipe") << u"pipe"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("endless device") << u"/dev/zero"_s << Status::NotAFile << u"Fehler: Listendatei ist keine Datei: "_s;
+    QTest::newRow("over 256 MiB") << u"huge.txt"_s << Status::TooLarge << u"Fehler: Listendatei ist größer als 256 MiB: "_s;
+}
+
+// Refused before anything is read: a pipe would wait for a writer forever,
+// a device or a huge file would fill the memory.
+void TestLists::readRefusals()
+{
+    QFETCH(QString, path);
+    QFETCH(ListFile::ReadResult::Status, status);
+    QFETCH(QString, message);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    if (QFile huge(m_dir->filePath(u"huge.txt"_s)); !huge.open(QIODevice::WriteOnly) || !huge.resize(256 * 1024 * 1024 + 1))
+        QFAIL("cannot make a large sparse file");
+    if (!TestSupport::makeFifo(m_dir->filePath(u"pipe"_s)) && path == u"pipe")
+        QSKIP("this system has no named pipes");
+    const QString full = QDir::isAbsolutePath(path) ? path : m_dir->filePath(path);
+    if (QDir::isAbsolutePath(path) && !QFileInfo::exists(path))
+        QSKIP("this system has no such device");
+    const ListFile::ReadResult read = ListFile::read(full);
+    QCOMPARE(read.status, status);
+    QVERIFY(read.lines.isEmpty());
+    QCOMPARE(ListFile::failureMessage(read.status, full), message + full);
 }
 
 void TestLists::failedSaveKeepsOldFile_data()

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A step of a mouse script: "right:old", "left:new", "middle:old", "click:new".
+// A step of a script: "right:old", "left:new", "middle:old", "click:new",
+// "tab:new" (the list gains the focus by Tab), "down:old" (arrow key).
 void perform(Window &win, const QString &step)
 {
     const QString action = step.section(u':', 0, 0);
@@ -25,6 +26,10 @@ void perform(Window &win, const QString &step)
         win.press(list, Qt::LeftButton, 0);
     else if (action == u"exit")
         win.click("Image_EXIT");
+    else if (action == u"tab")
+        list->setFocus(Qt::TabFocusReason);
+    else if (action == u"down")
+        QTest::keyClick(list, Qt::Key_Down);
 }
 
 } // namespace
@@ -80,19 +85,23 @@ void TestWindow::settingsSurviveRestart_data()
 {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("replacement");
-    QTest::addColumn<bool>("folderIsVolume");
-    QTest::newRow("edited texts") << u"_alt"_s << u"_neu "_s << true;
-    QTest::newRow("emptied fields stay empty") << QString() << QString() << false;
-    QTest::newRow("umlauts") << u"Gehäuse"_s << u"Größe"_s << true;
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("edited texts") << u"_alt"_s << u"_neu "_s << u"@volumeB/sub"_s;
+    QTest::newRow("emptied fields stay empty") << QString() << QString() << u"  kein Ordner"_s;
+    QTest::newRow("umlauts") << u"Gehäuse"_s << u"Größe"_s << u"@volumeB/sub"_s;
+    QTest::newRow("past 32767 characters") << QString(40000, u'a') << QString(40000, u'b') << QString(40000, u'c');
 }
 
 void TestWindow::settingsSurviveRestart()
 {
     QFETCH(QString, expression);
     QFETCH(QString, replacement);
-    QFETCH(bool, folderIsVolume);
+    QFETCH(QString, folder);
     Window win;
-    const QString folder = folderIsVolume ? win.platform.path(u"volumeB/sub"_s) : u"  kein Ordner"_s;
+    // "@" marks a folder that exists.
+    const bool folderIsVolume = folder.startsWith(u'@');
+    if (folderIsVolume)
+        folder = win.platform.path(folder.mid(1));
     win.get<QLineEdit>("txt_rename")->setText(expression);
     win.get<QLineEdit>("txt_renameNEU")->setText(replacement);
     win.get<QLineEdit>("txt_path")->setText(folder);
@@ -119,6 +128,8 @@ void TestWindow::panelAndCurrentList_data()
     QTest::newRow("middle press does nothing") << QStringList{u"middle:new"_s} << true << false;
     QTest::newRow("middle press on hidden panel") << QStringList{u"left:new"_s, u"middle:old"_s} << false << true;
     QTest::newRow("right on both lists") << QStringList{u"right:old"_s, u"right:new"_s} << true << true;
+    QTest::newRow("tab into a list is no click") << QStringList{u"tab:new"_s} << true << false;
+    QTest::newRow("arrow key is a click") << QStringList{u"tab:new"_s, u"down:new"_s} << false << true;
 }
 
 void TestWindow::panelAndCurrentList()
@@ -127,8 +138,10 @@ void TestWindow::panelAndCurrentList()
     QFETCH(bool, panelShown);
     QFETCH(bool, newCurrent);
     Window win;
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
     win.oldList()->setEntries({u"a"_s});
-    win.newList()->setEntries({u"b"_s});
+    win.newList()->setEntries({u"b"_s, u"c"_s});
     for (const QString &step : steps)
         perform(win, step);
     QCOMPARE(win.panelShown(), panelShown);
@@ -137,7 +150,7 @@ void TestWindow::panelAndCurrentList()
     if (panelShown) {
         win.add(u"x"_s);
         QCOMPARE((newCurrent ? win.newList() : win.oldList())->entries().last(), u"x"_s);
-        QCOMPARE((newCurrent ? win.oldList() : win.newList())->count(), 1);
+        QCOMPARE((newCurrent ? win.oldList() : win.newList())->count(), newCurrent ? 1 : 2);
     }
 }
 
@@ -171,6 +184,8 @@ void TestWindow::listCommands_data()
                                                        << QStringList{u"a"_s, u" "_s, u"b"_s} << false;
     QTest::newRow("delete the blank entry") << u"cmd_del"_s << QString() << 2 << QStringList{u"a"_s, u"b"_s} << false;
     QTest::newRow("clear") << u"clear"_s << QString() << -1 << QStringList{} << false;
+    QTest::newRow("add a name past 32767 characters") << u"cmd_hinzu"_s << QString(40000, u'n') << -1
+                                                      << (start + QStringList{QString(40000, u'n')}) << true;
 }
 
 void TestWindow::listCommands()
@@ -216,24 +231,29 @@ void TestWindow::namesNeverHoldLineBreaks_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("command");
-    QTest::newRow("pasted into the single entry") << u"Text1"_s << u"cmd_hinzu"_s;
-    QTest::newRow("pasted into the replacement") << u"txt_renameNEU"_s << u"cmd_action"_s;
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("pasted into the single entry") << u"Text1"_s << u"cmd_hinzu"_s << u"x\r\ny"_s;
+    QTest::newRow("pasted into the replacement") << u"txt_renameNEU"_s << u"cmd_action"_s << u"x\r\ny"_s;
+    QTest::newRow("paragraph separator") << u"Text1"_s << u"cmd_hinzu"_s << u"p\u2029q.prt"_s;
+    QTest::newRow("line separator in the replacement") << u"txt_renameNEU"_s << u"cmd_action"_s << u"x\u2028y"_s;
+    QTest::newRow("line break in the expression") << u"txt_rename"_s << u"cmd_action"_s << u"_alt\n"_s;
 }
 
 void TestWindow::namesNeverHoldLineBreaks()
 {
     QFETCH(QString, field);
     QFETCH(QString, command);
+    QFETCH(QString, pasted);
     Window win;
     win.oldList()->setEntries({u"a_alt"_s});
     win.newList()->setEntries({u"b"_s});
     win.get<QLineEdit>("txt_rename")->setText(u"_alt"_s);
     win.press(win.newList(), Qt::RightButton);
-    QGuiApplication::clipboard()->setText(u"x\r\ny"_s);
+    QGuiApplication::clipboard()->setText(pasted);
     auto *edit = win.get<QLineEdit>(field.toLatin1().constData());
     edit->clear();
     edit->paste();
-    QCOMPARE(edit->text(), u"x\r\ny"_s);
+    QCOMPARE(edit->text(), pasted);
     win.click(command.toLatin1().constData());
     QCOMPARE(win.newList()->entries(), QStringList{u"b"_s});
     QCOMPARE(win.oldList()->entries(), QStringList{u"a_alt"_s});

@@ -21,7 +21,8 @@ private slots:
     void writesWhatTheOutputFieldHolds();
     void writeFailures_data();
     void writeFailures();
-    void typedMissingFolderWritesIntoTree();
+    void typedFolderThenOk_data();
+    void typedFolderThenOk();
     void cancelDiscardsOutput();
     void chooserFollowsRememberedFolder_data();
     void chooserFollowsRememberedFolder();
@@ -35,10 +36,12 @@ void TestWindowOutput::generationRefusals_data()
     QTest::addColumn<QStringList>("oldNames");
     QTest::addColumn<QStringList>("newNames");
     QTest::addColumn<bool>("message");
-    QTest::newRow("new list empty") << QStringList{u"C:\\work\\Motor.prt.7"_s} << QStringList{} << false;
-    QTest::newRow("old list empty") << QStringList{} << QStringList{u"b.prt"_s} << true;
+    QTest::addColumn<QString>("status");
+    QTest::newRow("new list empty") << QStringList{u"C:\\work\\Motor.prt.7"_s} << QStringList{} << false
+                                    << u"Achtung: Die Liste der neuen Namen ist leer"_s;
+    QTest::newRow("old list empty") << QStringList{} << QStringList{u"b.prt"_s} << true << u"Status"_s;
     QTest::newRow("three against five") << QStringList{u"a"_s, u"b"_s, u"x\\c.prt.1"_s}
-                                        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s} << true;
+                                        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s} << true << u"Status"_s;
 }
 
 void TestWindowOutput::generationRefusals()
@@ -46,6 +49,7 @@ void TestWindowOutput::generationRefusals()
     QFETCH(QStringList, oldNames);
     QFETCH(QStringList, newNames);
     QFETCH(bool, message);
+    QFETCH(QString, status);
     Window win;
     win.oldList()->setEntries(oldNames);
     win.newList()->setEntries(newNames);
@@ -62,6 +66,7 @@ void TestWindowOutput::generationRefusals()
     QCOMPARE(win.oldList()->entries(), MapkeyGenerator::clean(oldNames));
     QVERIFY(!win.chooser()->isVisible());
     QVERIFY(!win.get("cmd_openmFile")->isVisible());
+    QCOMPARE(win.status(), status);
 }
 
 void TestWindowOutput::generationStoresExpression()
@@ -167,16 +172,36 @@ void TestWindowOutput::writeFailures()
     QVERIFY(!win.get<QPlainTextEdit>("txt_OUT")->toPlainText().isEmpty());
 }
 
-void TestWindowOutput::typedMissingFolderWritesIntoTree()
+void TestWindowOutput::typedFolderThenOk_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing folder: into the tree's folder") << u"nowhere"_s << false;
+    QTest::newRow("hidden folder: followed") << u"volumeB/.versteckt"_s << true;
+}
+
+// The tree follows any folder the folder text names, and "OK" writes into
+// the tree's folder.
+void TestWindowOutput::typedFolderThenOk()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, exists);
     Window win;
+    const QString folder = win.platform.path(typed);
+    if (exists)
+        QVERIFY(QDir().mkpath(folder));
     win.generate();
+    // The tree shows the parent folder and has listed what it holds.
+    win.get<QLineEdit>("txt_path")->setText(QFileInfo(folder).path());
+    auto *dir1 = win.get<QTreeView>("Dir1");
+    QTRY_VERIFY(dir1->model()->rowCount(dir1->currentIndex()) > 0);
     const QString tree = win.chooser()->dirPath();
-    win.get<QLineEdit>("txt_path")->setText(win.platform.path(u"nowhere"_s));
+    win.get<QLineEdit>("txt_path")->setText(folder);
     win.click("cmd_okfiles");
-    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), tree);
-    QVERIFY(QFile::exists(RenameProWriter::filePath(tree)));
-    QVERIFY(!QFile::exists(win.platform.path(u"nowhere"_s)));
+    const QString written = exists ? folder : tree;
+    QCOMPARE(win.get<QLineEdit>("txt_path")->text(), written);
+    QVERIFY(QFile::exists(RenameProWriter::filePath(written)));
+    QCOMPARE(QFile::exists(RenameProWriter::filePath(tree)), !exists);
 }
 
 void TestWindowOutput::cancelDiscardsOutput()

@@ -2,10 +2,13 @@
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
+#include "lists/ListFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +28,8 @@ private slots:
     void refusesUnrepresentableCharacters();
     void reportsFailedWrites_data();
     void reportsFailedWrites();
+    void nearlyFullDiskKeepsOldFile_data();
+    void nearlyFullDiskKeepsOldFile();
     void everyByteSurvivesDecodeAndEncode();
     void paragraphsBecomeCrLfLines_data();
     void paragraphsBecomeCrLfLines();
@@ -136,6 +141,41 @@ void TestWriter::reportsFailedWrites()
     QCOMPARE(report.statusText, u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder);
     COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"file.txt"_s)), "data");
     QVERIFY(QFileInfo(m_dir->filePath(u"blocked/rename.pro"_s)).isDir());
+}
+
+void TestWriter::nearlyFullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<bool>("listFile");
+    QTest::addColumn<int>("size");
+    QTest::newRow("small rename.pro") << false << 3000;
+    QTest::newRow("large rename.pro") << false << 100000;
+    QTest::newRow("small list file") << true << 3000;
+    QTest::newRow("large list file") << true << 100000;
+}
+
+// Both writers of the window on a disk with 1 KiB left: a file that the
+// write buffer holds whole fails as a large one does, the old file stays,
+// no temporary file is left, and the file system's reason comes along.
+void TestWriter::nearlyFullDiskKeepsOldFile()
+{
+    QFETCH(bool, listFile);
+    QFETCH(int, size);
+    const QString path = listFile ? m_dir->filePath(u"list.txt"_s) : RenameProWriter::filePath(m_dir->path());
+    QVERIFY(TestSupport::writeBytes(path, "alt\r\n"));
+    WriteReport report;
+    {
+        const TestSupport::FileSizeLimit disk(1024);
+        if (!disk.active())
+            QSKIP("this system sets no file size limit");
+        report = listFile ? ListFile::write(path, {QString(size, u'n')})
+                          : RenameProWriter::write(m_dir->path(), QString(size, u'n'));
+    }
+    QVERIFY(!report.ok);
+    QCOMPARE(report.statusText, listFile ? u"Fehler: Liste konnte nicht gespeichert werden: "_s + path
+                                         : u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + m_dir->path());
+    QCOMPARE(report.reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    COMPARE_BYTES(TestSupport::readBytes(path), "alt\r\n");
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
 }
 
 void TestWriter::everyByteSurvivesDecodeAndEncode()

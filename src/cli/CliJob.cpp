@@ -17,14 +17,20 @@ bool CliJob::parse(const QStringList &arguments)
     };
     bool haveNew = false;
     bool haveOut = false;
+    QStringList given;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
-        const auto takeValue = [&](QString &target) {
-            if (i + 1 >= arguments.size())
+        // An empty list or folder name is what a script with an unset
+        // variable passes; it must not mean the root folder.
+        const auto takeValue = [&](QString &target, bool mayBeEmpty = false) {
+            if (i + 1 >= arguments.size() || (!mayBeEmpty && arguments.at(i + 1).isEmpty()))
                 return false;
             target = arguments.at(++i);
             return true;
         };
+        if (given.contains(a))
+            return fail(a + u" ist doppelt angegeben"_s);
+        given.append(a);
         if (a == u"--help" || a == u"-h") {
             m_help = true;
         } else if (a == u"--version") {
@@ -41,7 +47,7 @@ bool CliJob::parse(const QStringList &arguments)
         } else if (a == u"--rule") {
             if (haveNew)
                 return fail(u"--new und --rule schließen einander aus"_s);
-            if (!takeValue(m_expression) || !takeValue(m_replacement))
+            if (!takeValue(m_expression, true) || !takeValue(m_replacement, true))
                 return fail(u"--rule braucht einen Ausdruck und einen Ersatz"_s);
             m_useRule = true;
             haveNew = true;
@@ -96,23 +102,34 @@ QString CliJob::usage()
 
 bool CliJob::readList(const QString &path, QStringList &lines, QString &err) const
 {
-    const ListFile::ReadResult result = ListFile::read(path);
-    switch (result.status) {
-    case ListFile::ReadResult::Status::Missing:
-        err = u"Fehler: Listendatei nicht gefunden: "_s + path + u'\n';
+    ListFile::ReadResult result = ListFile::read(path);
+    if (result.status != ListFile::ReadResult::Status::Read) {
+        err = ListFile::failureMessage(result.status, path) + u'\n';
         return false;
-    case ListFile::ReadResult::Status::Unreadable:
-        err = ListFile::unreadableMessage(path) + u'\n';
-        return false;
-    case ListFile::ReadResult::Status::Read:
-        break;
     }
-    if (result.lines.size() > NameListOps::kMaxEntries) {
+    if (result.linesLeftOut > 0) {
         err = u"Fehler: Die Liste in %1 hat %2 Einträge, höchstens 32767 sind erlaubt\n"_s.arg(path).arg(
-            result.lines.size());
+            result.lines.size() + result.linesLeftOut);
         return false;
     }
-    lines = result.lines;
+    lines = std::move(result.lines);
+    return true;
+}
+
+// The rule's texts go into names: a line break would start a mapkey line of
+// its own, and a character without a byte in Windows-1252 cannot be written.
+bool CliJob::checkRule(QString &err) const
+{
+    for (const QString &text : {m_expression, m_replacement}) {
+        QByteArray bytes;
+        QString badCharacter;
+        if (NameListOps::holdsLineBreak(text))
+            err = NameListOps::lineBreakMessage() + u'\n';
+        else if (!Cp1252::encodeAppend(text, bytes, &badCharacter))
+            err = Cp1252::unrepresentableMessage(badCharacter) + u'\n';
+        if (!err.isEmpty())
+            return false;
+    }
     return true;
 }
 
@@ -129,6 +146,8 @@ int CliJob::run(QByteArray &out, QString &err) const
 
     QStringList oldNames;
     QStringList newNames;
+    if (m_useRule && !checkRule(err))
+        return BadInput;
     if (!readList(m_oldFile, oldNames, err))
         return BadInput;
     if (m_useRule)
@@ -151,7 +170,7 @@ int CliJob::run(QByteArray &out, QString &err) const
     }
     const WriteReport report = RenameProWriter::writeBytes(m_outFolder, g.fileBytes);
     if (!report.ok) {
-        err = report.statusText + u'\n';
+        err = report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';
         return WriteFailed;
     }
     out = (report.statusText + u'\n').toUtf8();

@@ -27,6 +27,7 @@ public:
 
 private:
     bool readList(const QString &path, QStringList &lines, QString &err) const;
+    bool checkRule(QString &err) const;
 
     QString m_oldFile;
     QString m_newFile;

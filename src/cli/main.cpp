@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -19,16 +24,43 @@ void setBinaryStdout()
 #endif
 }
 
-void print(FILE *stream, const QByteArray &bytes)
+// Started with standard output or error closed, the next file opened would
+// get that number and the output would land in it. A descriptor that takes
+// no writes holds the number, so writing fails and is reported.
+void holdClosedStandardStreams()
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+#ifndef Q_OS_WIN
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", O_RDONLY);
+    }
+#endif
+}
+
+// 0 when the stream took every byte and flushed them, otherwise the
+// system's error number.
+int print(FILE *stream, const QByteArray &bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) != size_t(bytes.size())
+        || std::fflush(stream) != 0)
+        return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+int reportStdoutFailure(int error)
+{
+    print(stderr, (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ")
+                   + QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('\n'))
+                      .toLocal8Bit());
+    return CliJob::WriteFailed;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
     QCoreApplication app(argc, argv);
     CliJob job;
     if (!job.parse(app.arguments().mid(1))) {
@@ -39,7 +71,10 @@ int main(int argc, char *argv[])
     QByteArray out;
     QString err;
     const int status = job.run(out, err);
-    print(stdout, out);
+    if (!out.isEmpty()) {
+        if (const int error = print(stdout, out))
+            return reportStdoutFailure(error);
+    }
     if (!err.isEmpty())
         print(stderr, err.toLocal8Bit());
     return status;

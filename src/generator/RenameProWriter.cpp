@@ -48,7 +48,7 @@ WriteReport write(const QString &folder, QStringView outputText)
 WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes)
 {
     WriteReport report;
-    report.ok = AtomicFile::write(filePath(folder), fileBytes);
+    report.ok = AtomicFile::write(filePath(folder), fileBytes, &report.reason);
     report.statusText = report.ok
         ? u"Datei rename.pro wurde gespeichert in "_s + folder
         : u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder;

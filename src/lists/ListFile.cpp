@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -25,22 +26,59 @@ QString path(const QString &programFolder, Kind kind)
 
 ReadResult read(const QString &path)
 {
+    using Status = ReadResult::Status;
     ReadResult result;
-    if (!Module1::FileExists(path))
+    const auto refuse = [&result](Status status) {
+        result.status = status;
         return result;
+    };
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return refuse(Status::Missing);
+    if (!info.isFile())
+        return refuse(Status::NotAFile);
+    if (info.size() > kMaxFileBytes)
+        return refuse(Status::TooLarge);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = ReadResult::Status::Unreadable;
-        return result;
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(Status::Unreadable);
+    // Swapped for a pipe or a device since it was looked at.
+    if (file.isSequential())
+        return refuse(Status::NotAFile);
+    // Read in pieces, so that memory holds one piece and the lines kept. A
+    // file that grows while it is read stops at the same bound.
+    constexpr qint64 kPiece = 1 << 20;
+    NameListOps::LineSplitter lines(NameListOps::kMaxEntries);
+    qint64 total = 0;
+    for (QByteArray piece = file.read(kPiece); !piece.isEmpty(); piece = file.read(kPiece)) {
+        total += piece.size();
+        if (total > kMaxFileBytes)
+            return refuse(Status::TooLarge);
+        lines.feed(Cp1252::decode(piece));
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = ReadResult::Status::Unreadable;
-        return result;
-    }
-    result.status = ReadResult::Status::Read;
-    result.lines = NameListOps::splitLines(Cp1252::decode(bytes));
+    if (file.error() != QFileDevice::NoError)
+        return refuse(Status::Unreadable);
+    lines.finish();
+    result.status = Status::Read;
+    result.lines = lines.takeLines();
+    result.linesLeftOut = lines.leftOut();
     return result;
+}
+
+QString failureMessage(ReadResult::Status status, const QString &path)
+{
+    switch (status) {
+    case ReadResult::Status::Missing:
+        return u"Fehler: Listendatei nicht gefunden: "_s + path;
+    case ReadResult::Status::NotAFile:
+        return u"Fehler: Listendatei ist keine Datei: "_s + path;
+    case ReadResult::Status::TooLarge:
+        return u"Fehler: Listendatei ist größer als 256 MiB: "_s + path;
+    case ReadResult::Status::Read:
+    case ReadResult::Status::Unreadable:
+        break;
+    }
+    return unreadableMessage(path);
 }
 
 WriteReport write(const QString &path, const QStringList &entries)
@@ -55,7 +93,7 @@ WriteReport write(const QString &path, const QStringList &entries)
         }
         bytes.append("\r\n", 2);
     }
-    report.ok = AtomicFile::write(path, bytes);
+    report.ok = AtomicFile::write(path, bytes, &report.reason);
     if (!report.ok)
         report.statusText = u"Fehler: Liste konnte nicht gespeichert werden: "_s + path;
     return report;

@@ -1,26 +1,70 @@
 #include "lists/NameListOps.h"
 
+#include <algorithm>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace NameListOps {
 
-QStringList splitLines(QStringView text)
+LineSplitter::LineSplitter(qsizetype keepAtMost)
+    : m_keepAtMost(keepAtMost)
 {
-    QStringList lines;
+}
+
+void LineSplitter::feed(QStringView text)
+{
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
+        if (m_afterCr) {
+            m_afterCr = false;
+            if (c == u'\n') {
+                start = i + 1;
+                continue;
+            }
+        }
+        if (!isLineEnd(c))
             continue;
-        lines.append(text.mid(start, i - start).toString());
-        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
+        take(text.mid(start, i - start));
+        endLine();
+        m_afterCr = c == u'\r';
         start = i + 1;
     }
-    if (start < n)
-        lines.append(text.mid(start).toString());
-    return lines;
+    take(text.mid(start));
+}
+
+void LineSplitter::finish()
+{
+    if (m_inLine)
+        endLine();
+}
+
+void LineSplitter::take(QStringView piece)
+{
+    if (piece.isEmpty())
+        return;
+    m_inLine = true;
+    if (m_lines.size() < m_keepAtMost)
+        m_line.append(piece);
+}
+
+void LineSplitter::endLine()
+{
+    if (m_lines.size() < m_keepAtMost)
+        m_lines.append(std::exchange(m_line, QString()));
+    else
+        ++m_leftOut;
+    m_inLine = false;
+}
+
+QStringList splitLines(QStringView text)
+{
+    LineSplitter splitter;
+    splitter.feed(text);
+    splitter.finish();
+    return splitter.takeLines();
 }
 
 QStringList clipboardLines(QStringView text)
@@ -55,7 +99,7 @@ Fitted fitInto(QStringList lines, qsizetype held)
 
 bool holdsLineBreak(QStringView text)
 {
-    return text.contains(u'\r') || text.contains(u'\n');
+    return std::any_of(text.begin(), text.end(), isLineEnd);
 }
 
 QString lineBreakMessage()

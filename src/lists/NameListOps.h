@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <limits>
+
 // What the list commands do to a list's entries, apart from the widgets
 // that show them.
 namespace NameListOps {
@@ -12,9 +14,43 @@ namespace NameListOps {
 // users' habits rely on this bound.
 inline constexpr qsizetype kMaxEntries = 32767;
 
-// The lines of a text: CR LF, a lone CR and a lone LF each end a line, and
-// a last line without a line end counts too. An entry never holds a line
-// break.
+// A line end, wherever a text comes from: CR, LF, and the Unicode next
+// line (U+0085), line separator (U+2028) and paragraph separator (U+2029).
+// The output field keeps its lines apart with U+2029, so any of them in a
+// name would split that name's line in rename.pro.
+inline bool isLineEnd(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u'\n' || u == u'\r' || u == 0x0085 || u == 0x2028 || u == 0x2029;
+}
+
+// The lines of a text fed in pieces: CR LF is one line end, any other line
+// end character one each, and a last line without a line end counts too.
+// Keeps at most `keepAtMost` lines and counts the others without keeping
+// them, so a huge text costs no more memory than the lines kept.
+class LineSplitter
+{
+public:
+    explicit LineSplitter(qsizetype keepAtMost = std::numeric_limits<qsizetype>::max());
+    void feed(QStringView text);
+    // Ends the last line when it has no line end.
+    void finish();
+    QStringList takeLines() { return std::move(m_lines); }
+    qsizetype leftOut() const { return m_leftOut; }
+
+private:
+    void take(QStringView piece);
+    void endLine();
+
+    QStringList m_lines;
+    QString m_line;
+    bool m_inLine = false;
+    bool m_afterCr = false;
+    qsizetype m_keepAtMost;
+    qsizetype m_leftOut = 0;
+};
+
+// All lines of a text. An entry never holds a line break.
 QStringList splitLines(QStringView text);
 
 // The lines of pasted text worth keeping: empty lines and the column

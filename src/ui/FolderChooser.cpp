@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include <limits>
+
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
     , m_platform(platform)
@@ -26,6 +28,9 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     txt_path = new QLineEdit(platform.designFolderText(), this);
     txt_path->setObjectName(QStringLiteral("txt_path"));
     txt_path->setGeometry(Twips::rect(120, 240, 5535, 285));
+    // No cut at Qt's default 32767 characters: the text is stored back into
+    // the settings at exit.
+    txt_path->setMaxLength(std::numeric_limits<int>::max());
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
@@ -39,7 +44,9 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_model = new QFileSystemModel(this);
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    // Hidden folders too: the tree must be able to show any folder that
+    // the folder text names.
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
     m_model->setRootPath(QString());
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));

@@ -1,6 +1,8 @@
 #include "ui/NameListWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 NameListWidget::NameListWidget(QWidget *parent)
     : QListWidget(parent)
@@ -10,7 +12,7 @@ NameListWidget::NameListWidget(QWidget *parent)
     setSortingEnabled(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_settingEntries)
+        if (m_handlingUserInput)
             emit Click();
     });
 }
@@ -26,17 +28,13 @@ QStringList NameListWidget::entries() const
 
 void NameListWidget::setEntries(const QStringList &newEntries)
 {
-    m_settingEntries = true;
     clear();
     addItems(newEntries);
-    m_settingEntries = false;
 }
 
 void NameListWidget::appendEntries(const QStringList &more)
 {
-    m_settingEntries = true;
     addItems(more);
-    m_settingEntries = false;
 }
 
 int NameListWidget::selectedRow() const
@@ -48,8 +46,22 @@ int NameListWidget::selectedRow() const
 void NameListWidget::mousePressEvent(QMouseEvent *event)
 {
     emit MouseDown(event->button());
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        const QScopedValueRollback userInput(m_handlingUserInput, true);
         QListWidget::mousePressEvent(event);
-    else
+    } else {
         event->accept();
+    }
+}
+
+void NameListWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback userInput(m_handlingUserInput, true);
+    QListWidget::mouseMoveEvent(event);
+}
+
+void NameListWidget::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback userInput(m_handlingUserInput, true);
+    QListWidget::keyPressEvent(event);
 }

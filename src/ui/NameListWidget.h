@@ -7,6 +7,12 @@
 // reports every mouse press with its button, and a Click when the user
 // moves the selection. Only the left button selects: a right press opens the
 // list's command panel and must leave the selection alone.
+//
+// A Click comes only from the user's own input, a left press or drag of the
+// mouse or a key pressed in the list. Qt moves the current row on its own as
+// well, when the list gains the focus by Tab or its entries change; such a
+// move is no Click, or tabbing through the window would switch the current
+// list and close the panel.
 class NameListWidget : public QListWidget
 {
     Q_OBJECT
@@ -26,7 +32,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool m_settingEntries = false;
+    bool m_handlingUserInput = false;
 };

@@ -211,7 +211,11 @@ void frm_rename::cmd_mapkeyNow_Click()
     cmd_openmFile->hide();
     if (!g.countsMatch) {
         txt_OUT->clear();
-        if (!g.newListEmpty) {
+        // Old names without new ones are a step not yet taken rather than a
+        // mismatch: no message box, but the status line says what is missing.
+        if (g.newListEmpty) {
+            lbl_status->setText(QStringLiteral("Achtung: Die Liste der neuen Namen ist leer"));
+        } else {
             QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
                             QStringLiteral("Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"),
                             QMessageBox::Ok, this);

@@ -110,17 +110,27 @@ void frm_rename::save_Click()
     kontextmenue->hide();
 }
 
-// The list is emptied before the file is looked for: a missing file leaves
-// it empty, without a word.
+// The file is read before the list is touched: a missing, unreadable or
+// odd file (a folder, a pipe) leaves what the user typed and says why.
 void frm_rename::open_Click()
 {
     const QString path = currentListFile();
-    currentList()->setEntries({});
     const ListFile::ReadResult file = ListFile::read(path);
-    if (file.status == ListFile::ReadResult::Status::Unreadable)
+    switch (file.status) {
+    case ListFile::ReadResult::Status::Read:
+        currentList()->setEntries(file.lines);
+        if (file.linesLeftOut > 0)
+            lbl_status->setText(NameListOps::linesLeftOutMessage(file.linesLeftOut));
+        break;
+    case ListFile::ReadResult::Status::Missing:
+    case ListFile::ReadResult::Status::TooLarge:
+        lbl_status->setText(ListFile::failureMessage(file.status, path));
+        break;
+    case ListFile::ReadResult::Status::NotAFile:
+    case ListFile::ReadResult::Status::Unreadable:
         lbl_status->setText(ListFile::unreadableMessage(path));
-    else
-        appendToCurrentList(file.lines);
+        break;
+    }
     kontextmenue->hide();
 }
 
@@ -134,7 +144,7 @@ void frm_rename::paste_Click()
 
 void frm_rename::cmd_action_Click()
 {
-    if (NameListOps::holdsLineBreak(txt_renameNEU->text())) {
+    if (NameListOps::holdsLineBreak(txt_rename->text()) || NameListOps::holdsLineBreak(txt_renameNEU->text())) {
         lbl_status->setText(NameListOps::lineBreakMessage());
         return;
     }

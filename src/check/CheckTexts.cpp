@@ -1,0 +1,170 @@
+#include "check/CheckTexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace CheckTexts {
+
+namespace {
+
+QString side(bool oldName)
+{
+    return oldName ? u"alter Name"_s : u"neuer Name"_s;
+}
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+QString codePoint(char32_t c)
+{
+    return u"U+"_s + QString::number(uint(c), 16).rightJustified(4, u'0').toUpper();
+}
+
+// A character as the user can read it in a one-line message.
+QString described(const QString &character)
+{
+    const char32_t c = character.toUcs4().value(0);
+    if (isControl(c))
+        return u"Steuerzeichen "_s + codePoint(c);
+    if (c == U' ')
+        return u"Leerzeichen"_s;
+    return u"„"_s + character + u"“"_s;
+}
+
+// A name with its control characters made visible, so that the finding
+// stays on one line.
+QString shown(const QString &name)
+{
+    QString text;
+    text.reserve(name.size());
+    for (const QChar c : name) {
+        if (isControl(c.unicode()))
+            text += u'<' + codePoint(c.unicode()) + u'>';
+        else
+            text += c;
+    }
+    return text;
+}
+
+QString named(const QString &message, const QString &name)
+{
+    return message + u": "_s + shown(name);
+}
+
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
+QString counts(qsizetype errors, qsizetype warnings)
+{
+    QStringList parts;
+    if (errors > 0)
+        parts << counted(errors, u"Fehler"_s, u"Fehler"_s);
+    if (warnings > 0)
+        parts << counted(warnings, u"Warnung"_s, u"Warnungen"_s);
+    return parts.join(u", "_s);
+}
+
+QString line(qsizetype row)
+{
+    return QString::number(row + 1);
+}
+
+} // namespace
+
+QString findingLine(qsizetype row, NameCheck::Severity severity, const QString &message)
+{
+    const QString kind = severity == NameCheck::Severity::Error ? u"Fehler"_s : u"Warnung"_s;
+    return u"Zeile "_s + line(row) + u": "_s + kind + u": "_s + message;
+}
+
+QString empty(bool oldName)
+{
+    return side(oldName) + u" leer"_s;
+}
+
+QString lineBreak(bool oldName, const QString &character, const QString &name)
+{
+    return named(side(oldName) + u" beendet die Mapkey-Zeile ("_s + described(character) + u')', name);
+}
+
+QString path(const QString &character, const QString &name)
+{
+    return named(u"neuer Name ist ein Pfad ("_s + described(character) + u"), erlaubt ist nur ein Name"_s, name);
+}
+
+QString twice(bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name)
+{
+    QString rows = u"auch Zeile "_s + line(otherRow);
+    if (otherRows > 1)
+        rows += u", insgesamt "_s + QString::number(otherRows + 1) + u"-mal"_s;
+    return named(side(oldName) + u" doppelt ("_s + rows + u')', name);
+}
+
+QString ring(qsizetype nextRow, const QString &name)
+{
+    return named(u"Ring: neuer Name ist alter Name von Zeile "_s + line(nextRow)
+                     + u", nur über einen Zwischennamen in zwei Läufen möglich"_s,
+                 name);
+}
+
+QString chain(qsizetype laterRow, const QString &name)
+{
+    return named(u"Kette: neuer Name ist alter Name der späteren Zeile "_s + line(laterRow)
+                     + u", die zuerst laufen muss (Reihenfolge ordnen)"_s,
+                 name);
+}
+
+QString unchanged(const QString &name)
+{
+    return named(u"neuer Name gleich dem alten"_s, name);
+}
+
+QString tooLong(qsizetype length, const QString &name)
+{
+    return named(u"neuer Name länger als 31 Zeichen ("_s + QString::number(length) + u')', name);
+}
+
+QString badCharacter(const QString &character, const QString &name)
+{
+    return named(u"neuer Name enthält ein unzulässiges Zeichen ("_s + described(character) + u')', name);
+}
+
+QString leadingHyphen(const QString &name)
+{
+    return named(u"neuer Name beginnt mit „-“"_s, name);
+}
+
+QString otherType(const QString &newExtension, const QString &oldExtension, const QString &name)
+{
+    const QString was = oldExtension.isEmpty() ? u"keiner Endung"_s : oldExtension;
+    return named(u"neuer Name hat einen anderen Typ ("_s + newExtension + u" statt "_s + was + u')', name);
+}
+
+QString summary(qsizetype errors, qsizetype warnings)
+{
+    if (errors == 0 && warnings == 0)
+        return u"Prüfung: keine Befunde"_s;
+    return u"Prüfung: "_s + counts(errors, warnings);
+}
+
+QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines)
+{
+    QString text = u"Die Prüfung der Namen meldet "_s + counts(errors, warnings) + u":\n\n"_s + firstLines.join(u'\n');
+    if (moreLines > 0)
+        text += u"\n… und "_s + counted(moreLines, u"weiterer Befund"_s, u"weitere Befunde"_s);
+    return text + u"\n\nrename.pro trotzdem erstellen?"_s;
+}
+
+QString orderStatus(qsizetype moved, bool ringsRemain)
+{
+    QString text = moved == 0 ? u"Reihenfolge unverändert"_s
+                              : u"Reihenfolge geordnet: "_s + counted(moved, u"Paar"_s, u"Paare"_s) + u" verschoben"_s;
+    if (ringsRemain)
+        text += u"; Ringe bleiben, siehe Prüfung"_s;
+    return text;
+}
+
+} // namespace CheckTexts

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "check/NameCheck.h"
+
+#include <QString>
+#include <QStringList>
+
+// Every German text of the name check and the chain ordering. Rows are
+// passed 0-based and shown 1-based, as the user counts them.
+namespace CheckTexts {
+
+QString findingLine(qsizetype row, NameCheck::Severity severity, const QString &message);
+
+QString empty(bool oldName);
+QString lineBreak(bool oldName, const QString &character, const QString &name);
+QString path(const QString &character, const QString &name);
+QString twice(bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name);
+QString ring(qsizetype nextRow, const QString &name);
+QString chain(qsizetype laterRow, const QString &name);
+QString unchanged(const QString &name);
+QString tooLong(qsizetype length, const QString &name);
+QString badCharacter(const QString &character, const QString &name);
+QString leadingHyphen(const QString &name);
+QString otherType(const QString &newExtension, const QString &oldExtension, const QString &name);
+
+QString summary(qsizetype errors, qsizetype warnings);
+QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines);
+
+QString orderStatus(qsizetype moved, bool ringsRemain);
+
+} // namespace CheckTexts

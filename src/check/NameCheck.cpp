@@ -1,0 +1,218 @@
+#include "check/NameCheck.h"
+
+#include "check/CheckTexts.h"
+#include "check/ComparedPairs.h"
+#include "check/RingFinder.h"
+
+#include <QStringView>
+
+#include <algorithm>
+#include <vector>
+
+namespace NameCheck {
+
+namespace {
+
+// Pro/ENGINEER's limit for an object name, extension and version not counted.
+constexpr qsizetype kMaxNameLength = 31;
+
+// The character at `i` with its low surrogate, if it has one.
+QString characterAt(QStringView text, qsizetype i)
+{
+    const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    return text.mid(i, n).toString();
+}
+
+// A backquote closes the quoted name in the mapkey line, and a control
+// character ends the line.
+bool breaksLine(char16_t c)
+{
+    return c == u'`' || c < 0x20 || c == 0x7F;
+}
+
+bool isPathSeparator(char16_t c)
+{
+    return c == u'\\' || c == u'/' || c == u':';
+}
+
+template<typename Predicate>
+qsizetype firstIndex(QStringView text, Predicate matches)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (matches(text.at(i).unicode()))
+            return i;
+    }
+    return -1;
+}
+
+// The first character of a base name that Pro/ENGINEER does not accept;
+// those already reported as line breaks or paths are not repeated.
+qsizetype firstBadCharacter(QStringView base)
+{
+    for (qsizetype i = 0; i < base.size(); ++i) {
+        const char16_t c = base.at(i).unicode();
+        if (c == u'_' || c == u'-' || breaksLine(c) || isPathSeparator(c))
+            continue;
+        const qsizetype start = i;
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < base.size() && base.at(i + 1).isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, base.at(++i).unicode());
+        if (!QChar::isLetter(code) && !QChar::isDigit(code))
+            return start;
+    }
+    return -1;
+}
+
+// For the rows that share a key: the first two of them and how many.
+struct Rows {
+    qsizetype first = -1;
+    qsizetype second = -1;
+    qsizetype count = 0;
+
+    void add(qsizetype row)
+    {
+        if (count == 0)
+            first = row;
+        else if (count == 1)
+            second = row;
+        ++count;
+    }
+    qsizetype otherThan(qsizetype row) const { return first == row ? second : first; }
+};
+
+qsizetype errorCount(const QList<Finding> &findings)
+{
+    return std::count_if(findings.begin(), findings.end(), [](const Finding &f) { return f.severity == Severity::Error; });
+}
+
+// Which rows share each key, and for each row the first later row that
+// holds its new name as old name.
+struct Tally {
+    std::vector<Rows> byOld, byNew, ringByOld;
+    std::vector<qsizetype> laterHolder;
+};
+
+Tally tally(const ComparedPairs &compared, const std::vector<bool> &onRing)
+{
+    const qsizetype rows = compared.pairs.size();
+    Tally t{std::vector<Rows>(compared.keyCount), std::vector<Rows>(compared.keyCount),
+            std::vector<Rows>(compared.keyCount), std::vector<qsizetype>(rows, -1)};
+    std::vector<qsizetype> nextWithOld(compared.keyCount, -1);
+    for (qsizetype i = rows - 1; i >= 0; --i) {
+        const ComparedPair &p = compared.pairs.at(i);
+        if (p.newKey >= 0)
+            t.laterHolder[i] = nextWithOld[p.newKey];
+        if (p.oldKey >= 0)
+            nextWithOld[p.oldKey] = i;
+    }
+    for (qsizetype i = 0; i < rows; ++i) {
+        const ComparedPair &p = compared.pairs.at(i);
+        if (p.oldKey >= 0) {
+            t.byOld[p.oldKey].add(i);
+            if (onRing[i])
+                t.ringByOld[p.oldKey].add(i);
+        }
+        if (p.newKey >= 0)
+            t.byNew[p.newKey].add(i);
+    }
+    return t;
+}
+
+// Up to the ring a finding breaks the run; from the chain on it probably
+// breaks it or does what the user did not mean.
+Severity severityOf(Rule rule)
+{
+    return rule <= Rule::Ring ? Severity::Error : Severity::Warning;
+}
+
+} // namespace
+
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
+{
+    using namespace CheckTexts;
+    const ComparedPairs compared = comparePairs(oldNames, newNames);
+    const std::vector<bool> onRing = pairsOnRings(compared);
+    const Tally t = tally(compared, onRing);
+
+    QList<Finding> findings;
+    const auto report = [&](qsizetype row, Rule rule, const QString &message) {
+        findings.append({row, severityOf(rule), rule, findingLine(row, severityOf(rule), message)});
+    };
+    for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
+        const ComparedPair &p = compared.pairs.at(i);
+        const QString &oldName = p.oldName;
+        const QString &newName = newNames.at(i);
+        if (oldName.isEmpty())
+            report(i, Rule::Empty, empty(true));
+        if (newName.isEmpty())
+            report(i, Rule::Empty, empty(false));
+        if (const qsizetype at = firstIndex(oldName, breaksLine); at >= 0)
+            report(i, Rule::LineBreak, lineBreak(true, characterAt(oldName, at), oldName));
+        if (const qsizetype at = firstIndex(newName, breaksLine); at >= 0)
+            report(i, Rule::LineBreak, lineBreak(false, characterAt(newName, at), newName));
+        if (const qsizetype at = firstIndex(newName, isPathSeparator); at >= 0)
+            report(i, Rule::Path, path(characterAt(newName, at), newName));
+        if (p.newKey >= 0 && t.byNew[p.newKey].count > 1) {
+            const Rows &same = t.byNew[p.newKey];
+            report(i, Rule::NewTwice, twice(false, same.otherThan(i), same.count - 1, newName));
+        }
+        if (p.oldKey >= 0 && t.byOld[p.oldKey].count > 1) {
+            const Rows &same = t.byOld[p.oldKey];
+            report(i, Rule::OldTwice, twice(true, same.otherThan(i), same.count - 1, oldName));
+        }
+        if (onRing[i])
+            report(i, Rule::Ring, ring(t.ringByOld[p.newKey].otherThan(i), newName));
+        else if (t.laterHolder[i] >= 0)
+            report(i, Rule::Chain, chain(t.laterHolder[i], newName));
+        if (p.unchanged())
+            report(i, Rule::Unchanged, unchanged(newName));
+        if (p.newBase().size() > kMaxNameLength)
+            report(i, Rule::TooLong, tooLong(p.newBase().size(), newName));
+        if (const qsizetype at = firstBadCharacter(p.newBase()); at >= 0)
+            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), at), newName));
+        else if (p.newBase().startsWith(u'-'))
+            report(i, Rule::Characters, leadingHyphen(newName));
+        const QStringView newType = p.newExtension();
+        const QStringView oldType = p.oldExtension();
+        if (!oldName.isEmpty() && !newType.isEmpty() && newType.compare(oldType, Qt::CaseInsensitive) != 0)
+            report(i, Rule::OtherType, otherType(newType.toString(), oldType.toString(), newName));
+    }
+    return findings;
+}
+
+QString summary(const QList<Finding> &findings)
+{
+    const qsizetype errors = errorCount(findings);
+    return CheckTexts::summary(errors, findings.size() - errors);
+}
+
+QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows)
+{
+    QList<RowMark> marks(rows);
+    for (const Finding &f : findings) {
+        if (f.row < 0 || f.row >= rows)
+            continue;
+        RowMark &mark = marks[f.row];
+        if (mark.any)
+            mark.tooltip += u'\n';
+        mark.tooltip += f.text;
+        if (!mark.any || f.severity == Severity::Error)
+            mark.worst = f.severity;
+        mark.any = true;
+    }
+    return marks;
+}
+
+QString questionText(const QList<Finding> &findings)
+{
+    if (findings.isEmpty())
+        return {};
+    constexpr qsizetype kShown = 10;
+    QStringList first;
+    for (qsizetype i = 0; i < std::min(kShown, findings.size()); ++i)
+        first << findings.at(i).text;
+    const qsizetype errors = errorCount(findings);
+    return CheckTexts::question(errors, findings.size() - errors, first, findings.size() - first.size());
+}
+
+} // namespace NameCheck

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Finds, before Pro/ENGINEER replays rename.pro, the pairs whose rename is
+// bound to fail or to do what the user did not mean: Pro/ENGINEER keeps names
+// in lower case, allows at most 31 characters of letters, digits, '_' and
+// '-', and the master mapkey opens every old object before it renames the
+// first, so a new name must not still be held by a pair that runs later.
+namespace NameCheck {
+
+enum class Severity { Warning, Error };
+
+// In the order in which a row's findings are listed.
+enum class Rule { Empty, LineBreak, Path, NewTwice, OldTwice, Ring, Chain, Unchanged, TooLong, Characters, OtherType };
+
+struct Finding {
+    qsizetype row = 0; // 0-based pair index
+    Severity severity = Severity::Error;
+    Rule rule = Rule::Empty;
+    QString text; // the whole line, "Zeile 3: Fehler: ..."
+};
+
+// The findings for the pairs of the two lists (rows up to the shorter
+// list's length), sorted by row and then by rule. The old names are taken
+// as typed and compared in their normalised form.
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames);
+
+// "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung".
+QString summary(const QList<Finding> &findings);
+
+// What a list row shows: whether it has a finding, the worst one, and its
+// finding lines as tooltip.
+struct RowMark {
+    bool any = false;
+    Severity worst = Severity::Warning;
+    QString tooltip;
+};
+QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows);
+
+// The question before writing despite findings: their count and the first
+// ten of them. Empty when there is nothing to ask.
+QString questionText(const QList<Finding> &findings);
+
+} // namespace NameCheck

@@ -1,0 +1,207 @@
+#include "check/ChainOrder.h"
+#include "check/NameCheck.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using NameCheck::Severity;
+
+class TestCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rules_data();
+    void rules();
+    void longRingNeedsNoDeepStack();
+    void order_data();
+    void order();
+    void counts_data();
+    void counts();
+    void rowMarks();
+};
+
+void TestCheck::rules_data()
+{
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<QStringList>("expected");
+    const QString name31 = u"abcdefghij_abcdefghij_abcdefghi"_s;
+    QTest::newRow("clean pairs") << QStringList{u"C:\\work\\welle.prt.3"_s, u"lager.asm"_s}
+                                 << QStringList{u"welle_neu.prt"_s, u"lager_neu"_s} << QStringList{};
+    QTest::newRow("rows beyond the shorter list") << QStringList{u"a.prt"_s, u""_s} << QStringList{u"b.prt"_s}
+                                                  << QStringList{};
+    QTest::newRow("empty") << QStringList{u"a.prt"_s, u""_s} << QStringList{u""_s, u"b.prt"_s}
+                           << QStringList{u"Zeile 1: Fehler: neuer Name leer"_s, u"Zeile 2: Fehler: alter Name leer"_s};
+    QTest::newRow("breaks the line") << QStringList{u"C:\\x\\a`x.prt.2"_s} << QStringList{u"b\tc.prt"_s} << QStringList{
+        u"Zeile 1: Fehler: alter Name beendet die Mapkey-Zeile („`“): a`x.prt"_s,
+        u"Zeile 1: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+0009): b<U+0009>c.prt"_s};
+    QTest::newRow("path") << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"C:\\neu\\b.prt"_s, u"d/e.prt"_s}
+                          << QStringList{u"Zeile 1: Fehler: neuer Name ist ein Pfad („:“), erlaubt ist nur ein Name: C:\\neu\\b.prt"_s,
+                                         u"Zeile 2: Fehler: neuer Name ist ein Pfad („/“), erlaubt ist nur ein Name: d/e.prt"_s};
+    QTest::newRow("new name twice, letter case, extension taken from the old name")
+        << QStringList{u"a.prt"_s, u"c.prt"_s, u"e.prt"_s} << QStringList{u"b.prt"_s, u"B.PRT"_s, u"b"_s}
+        << QStringList{u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 2, insgesamt 3-mal): b.prt"_s,
+                       u"Zeile 2: Fehler: neuer Name doppelt (auch Zeile 1, insgesamt 3-mal): B.PRT"_s,
+                       u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1, insgesamt 3-mal): b"_s};
+    QTest::newRow("old name twice once normalised")
+        << QStringList{u"C:\\w\\Welle.prt.2"_s, u"welle.prt"_s} << QStringList{u"a.prt"_s, u"b.prt"_s}
+        << QStringList{u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): Welle.prt"_s,
+                       u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): welle.prt"_s};
+    QTest::newRow("ring, which is no chain") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b.prt"_s, u"A"_s} << QStringList{
+        u"Zeile 1: Fehler: Ring: neuer Name ist alter Name von Zeile 2, nur über einen Zwischennamen in zwei Läufen möglich: b.prt"_s,
+        u"Zeile 2: Fehler: Ring: neuer Name ist alter Name von Zeile 1, nur über einen Zwischennamen in zwei Läufen möglich: A"_s};
+    QTest::newRow("kept name on a ring") << QStringList{u"a.prt"_s, u"a.prt"_s, u"b.prt"_s}
+                                         << QStringList{u"a.prt"_s, u"b.prt"_s, u"a.prt"_s} << QStringList{
+        u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 3): a.prt"_s,
+        u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): a.prt"_s,
+        u"Zeile 1: Fehler: Ring: neuer Name ist alter Name von Zeile 2, nur über einen Zwischennamen in zwei Läufen möglich: a.prt"_s,
+        u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s,
+        u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): a.prt"_s,
+        u"Zeile 2: Fehler: Ring: neuer Name ist alter Name von Zeile 3, nur über einen Zwischennamen in zwei Läufen möglich: b.prt"_s,
+        u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1): a.prt"_s,
+        u"Zeile 3: Fehler: Ring: neuer Name ist alter Name von Zeile 1, nur über einen Zwischennamen in zwei Läufen möglich: a.prt"_s};
+    QTest::newRow("chain, new name without extension") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b"_s, u"c.prt"_s} << QStringList{
+        u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss (Reihenfolge ordnen): b"_s};
+    QTest::newRow("holder runs earlier, other type keeps apart")
+        << QStringList{u"b.prt"_s, u"a.prt"_s, u"c.prt"_s, u"x"_s} << QStringList{u"x.prt"_s, u"b"_s, u"a.prt"_s, u"y"_s}
+        << QStringList{};
+    QTest::newRow("unchanged, letter case aside") << QStringList{u"C:\\w\\Welle.prt.1"_s, u"lager.asm"_s}
+                                                  << QStringList{u"welle.PRT"_s, u"Lager"_s}
+                                                  << QStringList{u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.PRT"_s,
+                                                                 u"Zeile 2: Warnung: neuer Name gleich dem alten: Lager"_s};
+    QTest::newRow("31 and 32 characters") << QStringList{u"a.prt"_s, u"b.prt"_s}
+                                          << QStringList{name31 + u".prt"_s, name31 + u"j.prt.2"_s} << QStringList{
+        u"Zeile 2: Warnung: neuer Name länger als 31 Zeichen (32): abcdefghij_abcdefghij_abcdefghij.prt.2"_s};
+    QTest::newRow("characters") << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s}
+                                << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s}
+                                << QStringList{u"Zeile 2: Warnung: neuer Name beginnt mit „-“: -ab.prt"_s,
+                                               u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen („#“): teil#1.prt"_s,
+                                               u"Zeile 5: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b"_s};
+    QTest::newRow("other type, after the character finding") << QStringList{u"a.prt"_s, u"b.PRT"_s, u"c"_s}
+                                                             << QStringList{u"a neu.asm"_s, u"b_neu.prt"_s, u"c_neu.drw"_s} << QStringList{
+        u"Zeile 1: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a neu.asm"_s,
+        u"Zeile 1: Warnung: neuer Name hat einen anderen Typ (.asm statt .prt): a neu.asm"_s,
+        u"Zeile 3: Warnung: neuer Name hat einen anderen Typ (.drw statt keiner Endung): c_neu.drw"_s};
+}
+
+void TestCheck::rules()
+{
+    QFETCH(QStringList, oldNames);
+    QFETCH(QStringList, newNames);
+    QFETCH(QStringList, expected);
+    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames);
+    QStringList texts;
+    for (const NameCheck::Finding &f : findings) {
+        texts << f.text;
+        QVERIFY(f.text.startsWith(u"Zeile %1: "_s.arg(f.row + 1)));
+        QCOMPARE(f.text.contains(u": Fehler: "_s), f.severity == Severity::Error);
+    }
+    QCOMPARE(texts, expected);
+}
+
+void TestCheck::longRingNeedsNoDeepStack()
+{
+    QStringList oldNames, newNames;
+    for (int i = 0; i < 32767; ++i) {
+        oldNames << u"t%1.prt"_s.arg(i);
+        newNames << u"t%1.prt"_s.arg((i + 1) % 32767);
+    }
+    const auto findings = NameCheck::check(oldNames, newNames);
+    QCOMPARE(findings.size(), 32767);
+    QVERIFY(findings.last().text.startsWith(u"Zeile 32767: Fehler: Ring: neuer Name ist alter Name von Zeile 1,"_s));
+    newNames.last() = u"ende.prt"_s;
+    const auto ordered = ChainOrder::order(oldNames, newNames);
+    QCOMPARE(ordered.newNames.first(), u"ende.prt"_s);
+    QCOMPARE(ordered.oldNames.last(), u"t0.prt"_s);
+    QCOMPARE(ChainOrder::statusText(ordered), u"Reihenfolge geordnet: 32766 Paare verschoben"_s);
+}
+
+void TestCheck::order_data()
+{
+    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::addColumn<QStringList>("orderedOld");
+    QTest::addColumn<QStringList>("orderedNew");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("reversed chain of six")
+        << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s, u"f.prt"_s}
+        << QStringList{u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s, u"f.prt"_s, u"g.prt"_s}
+        << QStringList{u"f.prt"_s, u"e.prt"_s, u"d.prt"_s, u"c.prt"_s, u"b.prt"_s, u"a.prt"_s}
+        << QStringList{u"g.prt"_s, u"f.prt"_s, u"e.prt"_s, u"d.prt"_s, u"c.prt"_s, u"b.prt"_s}
+        << u"Reihenfolge geordnet: 6 Paare verschoben"_s;
+    QTest::newRow("ring of three with a free pair")
+        << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"x.prt"_s} << QStringList{u"b.prt"_s, u"c.prt"_s, u"a.prt"_s, u"y.prt"_s}
+        << QStringList{u"x.prt"_s, u"a.prt"_s, u"b.prt"_s, u"c.prt"_s} << QStringList{u"y.prt"_s, u"b.prt"_s, u"c.prt"_s, u"a.prt"_s}
+        << u"Reihenfolge geordnet: 4 Paare verschoben; Ringe bleiben, siehe Prüfung"_s;
+    QTest::newRow("pair blocked behind a ring")
+        << QStringList{u"p.prt"_s, u"a.prt"_s, u"b.prt"_s, u"q.prt"_s} << QStringList{u"a.prt"_s, u"b.prt"_s, u"a.prt"_s, u"r.prt"_s}
+        << QStringList{u"q.prt"_s, u"p.prt"_s, u"a.prt"_s, u"b.prt"_s} << QStringList{u"r.prt"_s, u"a.prt"_s, u"b.prt"_s, u"a.prt"_s}
+        << u"Reihenfolge geordnet: 4 Paare verschoben; Ringe bleiben, siehe Prüfung"_s;
+    QTest::newRow("nothing collides") << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"b.prt"_s, u"d.prt"_s}
+                                      << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"b.prt"_s, u"d.prt"_s}
+                                      << u"Reihenfolge unverändert"_s;
+    QTest::newRow("exact texts kept, letter case ignored")
+        << QStringList{u"C:\\w\\a.prt.1"_s, u"C:\\w\\B.PRT.2"_s} << QStringList{u"b"_s, u"c.prt"_s}
+        << QStringList{u"C:\\w\\B.PRT.2"_s, u"C:\\w\\a.prt.1"_s} << QStringList{u"c.prt"_s, u"b"_s}
+        << u"Reihenfolge geordnet: 2 Paare verschoben"_s;
+    QTest::newRow("kept name frees itself, rows beyond the pairs stay")
+        << QStringList{u"k.prt"_s, u"a.prt"_s, u"b.prt"_s, u"rest.prt"_s} << QStringList{u"K.prt"_s, u"b.prt"_s, u"c.prt"_s}
+        << QStringList{u"k.prt"_s, u"b.prt"_s, u"a.prt"_s, u"rest.prt"_s} << QStringList{u"K.prt"_s, u"c.prt"_s, u"b.prt"_s}
+        << u"Reihenfolge geordnet: 2 Paare verschoben"_s;
+}
+
+void TestCheck::order()
+{
+    QFETCH(QStringList, oldNames);
+    QFETCH(QStringList, newNames);
+    const ChainOrder::Result result = ChainOrder::order(oldNames, newNames);
+    QTEST(result.oldNames, "orderedOld");
+    QTEST(result.newNames, "orderedNew");
+    QTEST(ChainOrder::statusText(result), "status");
+}
+
+void TestCheck::counts_data()
+{
+    QTest::addColumn<int>("errors");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("none") << 0 << 0 << u"Prüfung: keine Befunde"_s << QString();
+    QTest::newRow("one warning") << 0 << 1 << u"Prüfung: 1 Warnung"_s
+                                 << u"Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?"_s;
+    QTest::newRow("errors and a warning") << 2 << 1 << u"Prüfung: 2 Fehler, 1 Warnung"_s
+                                          << u"Die Prüfung der Namen meldet 2 Fehler, 1 Warnung:\n\nBefund 1\nBefund 2\nBefund 3\n\n"
+                                             "rename.pro trotzdem erstellen?"_s;
+    QTest::newRow("first ten of twelve") << 1 << 11 << u"Prüfung: 1 Fehler, 11 Warnungen"_s
+                                         << u"Die Prüfung der Namen meldet 1 Fehler, 11 Warnungen:\n\nBefund 1\nBefund 2\nBefund 3\n"
+                                            "Befund 4\nBefund 5\nBefund 6\nBefund 7\nBefund 8\nBefund 9\nBefund 10\n"
+                                            "… und 2 weitere Befunde\n\nrename.pro trotzdem erstellen?"_s;
+}
+
+void TestCheck::counts()
+{
+    QFETCH(int, errors);
+    QFETCH(int, warnings);
+    QList<NameCheck::Finding> findings;
+    for (int i = 0; i < errors + warnings; ++i)
+        findings.append({i, i < errors ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, u"Befund %1"_s.arg(i + 1)});
+    QTEST(NameCheck::summary(findings), "summary");
+    QTEST(NameCheck::questionText(findings), "question");
+}
+
+void TestCheck::rowMarks()
+{
+    const QList<NameCheck::Finding> findings{{0, Severity::Warning, NameCheck::Rule::Chain, u"w0"_s},
+                                             {2, Severity::Error, NameCheck::Rule::Path, u"e2"_s},
+                                             {2, Severity::Warning, NameCheck::Rule::TooLong, u"w2"_s},
+                                             {3, Severity::Error, NameCheck::Rule::Empty, u"beyond"_s}};
+    const QList<NameCheck::RowMark> marks = NameCheck::rowMarks(findings, 3);
+    QCOMPARE(marks.size(), 3);
+    QVERIFY(marks[0].any && marks[0].worst == Severity::Warning && marks[0].tooltip == u"w0"_s);
+    QVERIFY(!marks[1].any && marks[1].tooltip.isEmpty());
+    QVERIFY(marks[2].any && marks[2].worst == Severity::Error && marks[2].tooltip == u"e2\nw2"_s);
+}
+
+QTEST_GUILESS_MAIN(TestCheck)
+#include "tst_check.moc"
