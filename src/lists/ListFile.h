@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/WriteReport.h"
+#include "lists/NameListOps.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,8 +29,9 @@ struct ReadResult {
     qsizetype linesLeftOut = 0;
 };
 
-// Every line is an entry, empty ones included; nothing is trimmed.
-ReadResult read(const QString &path);
+// Every line is an entry, empty ones included; nothing is trimmed. At most
+// `keepAtMost` lines are kept.
+ReadResult read(const QString &path, qsizetype keepAtMost = NameListOps::kMaxEntries);
 
 // Why a list file was not read: "nicht gefunden", "ist keine Datei", too
 // large, or unreadable.

@@ -30,9 +30,15 @@ bool appendCell(const QString &name, QByteArray &bytes, WriteReport &report)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    const ListFile::ReadResult file = ListFile::read(path);
+    // Room for a full list of pairs between empty lines, below a header:
+    // a file with still more lines holds more pairs than a list takes.
+    const ListFile::ReadResult file = ListFile::read(path, 2 * NameListOps::kMaxEntries + 2);
     if (file.status != ListFile::ReadResult::Status::Read) {
         result.statusText = u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
+        return result;
+    }
+    if (file.linesLeftOut > 0) {
+        result.statusText = NameListOps::listFullMessage() + u", nichts übernommen"_s;
         return result;
     }
     TwoColumns::Table table = TwoColumns::read(file.lines);
@@ -67,7 +73,7 @@ WriteReport write(const QString &path, const QStringList &oldNames, const QStrin
             return report;
         bytes.append("\r\n", 2);
     }
-    report.ok = AtomicFile::write(path, bytes);
+    report.ok = AtomicFile::write(path, bytes, &report.reason);
     if (!report.ok)
         report.statusText = u"Fehler: Paare konnten nicht gespeichert werden: "_s + path;
     return report;
