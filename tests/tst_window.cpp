@@ -15,7 +15,7 @@ namespace {
 void perform(Window &win, const QString &step)
 {
     const QString action = step.section(u':', 0, 0);
-    NameListWidget *list = step.section(u':', 1) == u"new" ? win.newList() : win.oldList();
+    NameListView *list = step.section(u':', 1) == u"new" ? win.newList() : win.oldList();
     if (action == u"right")
         win.press(list, Qt::RightButton);
     else if (action == u"left")

@@ -47,18 +47,13 @@ void NameListModel::setEntries(const QStringList &after)
     emit entriesChanged();
 }
 
-void NameListModel::setMarks(const QList<RowMark> &marks)
+void NameListModel::setMarks(const QList<NameCheck::RowMark> &marks)
 {
     if (marks.isEmpty() && m_marks.isEmpty())
         return;
     m_marks = marks;
     if (!m_entries.isEmpty())
         emit dataChanged(index(0), index(rowCount() - 1), {MarkRole, Qt::ToolTipRole});
-}
-
-const NameListModel::RowMark *NameListModel::markAt(int row) const
-{
-    return row < m_marks.size() ? &m_marks.at(row) : nullptr;
 }
 
 int NameListModel::rowCount(const QModelIndex &parent) const
@@ -70,7 +65,8 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
         return {};
-    const RowMark *mark = markAt(index.row());
+    const NameCheck::RowMark *mark = index.row() < m_marks.size() ? &m_marks.at(index.row()) : nullptr;
+    const bool marked = mark && mark->any;
     switch (role) {
     case Qt::DisplayRole: {
         // More than any row can show: a view never handles a 10 MB entry
@@ -82,9 +78,11 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return m_entries.at(index.row());
     case Qt::ToolTipRole:
-        return mark && mark->mark != Mark::None ? QVariant(mark->tooltip) : QVariant();
+        return marked ? QVariant(mark->tooltip) : QVariant();
     case MarkRole:
-        return int(mark ? mark->mark : Mark::None);
+        if (!marked)
+            return int(Mark::None);
+        return int(mark->worst == NameCheck::Severity::Error ? Mark::Error : Mark::Warning);
     case RowNumberRole:
         return index.row() + 1;
     default:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/NameCheck.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QStringList>
@@ -14,10 +16,6 @@ class NameListModel : public QAbstractListModel
 
 public:
     enum class Mark { None, Warning, Error };
-    struct RowMark {
-        Mark mark = Mark::None;
-        QString tooltip;
-    };
     enum Role {
         MarkRole = Qt::UserRole + 1, // Mark as int
         RowNumberRole,               // 1-based, as the name check counts rows
@@ -29,7 +27,7 @@ public:
     void setEntries(const QStringList &entries);
 
     // One mark per row; missing rows have none.
-    void setMarks(const QList<RowMark> &marks);
+    void setMarks(const QList<NameCheck::RowMark> &marks);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -40,8 +38,6 @@ signals:
     void entriesChanged();
 
 private:
-    const RowMark *markAt(int row) const;
-
     QStringList m_entries;
-    QList<RowMark> m_marks;
+    QList<NameCheck::RowMark> m_marks;
 };

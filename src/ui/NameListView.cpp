@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 
@@ -36,6 +37,9 @@ NameListView::NameListView(QWidget *parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // By pixel, so that a list can scroll past its own last row to stay
+    // beside a longer partner.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setAcceptDrops(true);
     connect(delegate, &NameListDelegate::edited, this, &NameListView::entryEdited);
     connect(delegate, &NameListDelegate::lineBreakRefused, this, &NameListView::lineBreakRefused);
@@ -65,6 +69,40 @@ int NameListView::selectedRow() const
 void NameListView::selectRow(int row)
 {
     selectionModel()->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void NameListView::scrollTogether(NameListView *first, NameListView *second)
+{
+    first->m_scrollPartner = second;
+    second->m_scrollPartner = first;
+    connect(first->verticalScrollBar(), &QScrollBar::valueChanged, second->verticalScrollBar(), &QScrollBar::setValue);
+    connect(second->verticalScrollBar(), &QScrollBar::valueChanged, first->verticalScrollBar(), &QScrollBar::setValue);
+}
+
+void NameListView::updateGeometries()
+{
+    QListView::updateGeometries();
+    m_ownScrollMaximum = verticalScrollBar()->maximum();
+    applyScrollRange();
+    if (m_scrollPartner)
+        m_scrollPartner->applyScrollRange();
+}
+
+void NameListView::applyScrollRange()
+{
+    const int wanted = std::max(m_ownScrollMaximum, m_scrollPartner ? m_scrollPartner->m_ownScrollMaximum : 0);
+    if (verticalScrollBar()->maximum() != wanted)
+        verticalScrollBar()->setMaximum(wanted);
+}
+
+// A removed entry takes its mark along; Qt would mark its neighbour, and a
+// second "markiertes löschen" would then delete an entry nobody marked.
+void NameListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    const int current = currentIndex().row();
+    if (current >= start && current <= end)
+        selectionModel()->clear();
+    QListView::rowsAboutToBeRemoved(parent, start, end);
 }
 
 template <typename Handler>

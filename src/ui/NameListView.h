@@ -29,6 +29,10 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+    // Scrolls both lists together, row beside row: each scrolls as far as
+    // the longer one, so row N stays beside row N at either end.
+    static void scrollTogether(NameListView *first, NameListView *second);
+
 signals:
     void MouseDown(Qt::MouseButton button);
     void Click();
@@ -46,10 +50,17 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void updateGeometries() override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
 
 private:
     template <typename Handler>
     void clickIfSelectionMoves(Handler &&handler);
 
+    void applyScrollRange();
+
     NameListModel *m_model = nullptr;
+    NameListView *m_scrollPartner = nullptr;
+    // How far the view itself would scroll, before the partner's range.
+    int m_ownScrollMaximum = 0;
 };

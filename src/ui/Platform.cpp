@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QStorageInfo>
 
 QStringList Platform::drives() const
@@ -81,4 +82,10 @@ QString Platform::startFolder() const
 bool Platform::openWithDesktop(const QUrl &url) const
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString Platform::askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const
+{
+    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
+                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QWidget;
+
 // Everything that differs between Windows and the other desktops: drives,
 // the settings store, the program's folder, the default output folder and
 // handing a file or web address to the desktop. The window asks only this
@@ -39,4 +41,8 @@ public:
     // Opens a file or web address with the desktop's associated program;
     // false when the desktop refused.
     virtual bool openWithDesktop(const QUrl &url) const;
+
+    // Asks the user for a file to open, or for a file to save when
+    // `forSaving`; empty when the user cancels.
+    virtual QString askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const;
 };

@@ -5,13 +5,14 @@
 #include "generator/RenameProWriter.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
-#include "ui/NameListWidget.h"
+#include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 #include "ui/frm_Info.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -38,8 +39,11 @@ frm_rename::frm_rename(const Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     createControls();
+    createKeyboardCommands();
     connectHandlers();
+    setAcceptDrops(true);
     Form_Load();
+    updateCheck();
 }
 
 frm_rename::~frm_rename()
@@ -59,10 +63,12 @@ void frm_rename::connectHandlers()
     connect(Image_EXIT, &ClickableLabel::clicked, this, &frm_rename::Image_EXIT_Click);
     connect(imgOpen, &ClickableLabel::clicked, this, &frm_rename::imgOpen_Click);
     connect(imgclose, &ClickableLabel::clicked, this, &frm_rename::imgclose_Click);
-    connect(list_OldName, &NameListWidget::MouseDown, this, &frm_rename::list_OldName_MouseDown);
-    connect(list_OldName, &NameListWidget::Click, this, &frm_rename::list_OldName_Click);
-    connect(list_NewName, &NameListWidget::MouseDown, this, &frm_rename::list_NewName_MouseDown);
-    connect(list_NewName, &NameListWidget::Click, this, &frm_rename::list_NewName_Click);
+    connect(list_OldName, &NameListView::MouseDown, this, &frm_rename::list_OldName_MouseDown);
+    connect(list_OldName, &NameListView::Click, this, &frm_rename::list_OldName_Click);
+    connect(list_NewName, &NameListView::MouseDown, this, &frm_rename::list_NewName_MouseDown);
+    connect(list_NewName, &NameListView::Click, this, &frm_rename::list_NewName_Click);
+    connectListHandlers(list_OldName);
+    connectListHandlers(list_NewName);
     connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
     connect(cmd_del, &QPushButton::clicked, this, &frm_rename::cmd_del_Click);
     connect(clear, &QPushButton::clicked, this, &frm_rename::clear_Click);
@@ -70,6 +76,10 @@ void frm_rename::connectHandlers()
     connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
     connect(paste, &QPushButton::clicked, this, &frm_rename::paste_Click);
     connect(cmd_action, &QPushButton::clicked, this, &frm_rename::cmd_action_Click);
+    connect(cmd_tabelle, &QPushButton::clicked, this, &frm_rename::cmd_tabelle_Click);
+    connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
+    connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
+    connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -185,6 +195,7 @@ void frm_rename::Form_Resize()
     list_OldName->resize(list_OldName->width(), Twips::toPixels(5715 + d));
     list_NewName->resize(list_NewName->width(), Twips::toPixels(5715 + d));
     lbl_status->move(lbl_status->x(), Twips::toPixels(7500 + d));
+    lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(6360 + d));
 }
 
 void frm_rename::imgOpen_Click()
@@ -208,6 +219,8 @@ void frm_rename::cmd_mapkeyNow_Click()
     m_platform.openSettings()->setValue(kRuleKey, txt_rename->text());
     MapkeyGenerator::Generation g = MapkeyGenerator::generate(list_OldName->entries(), list_NewName->entries());
     clean(g.normalisedOldNames);
+    if (g.countsMatch && !confirmDespiteFindings())
+        return;
     cmd_openmFile->hide();
     if (!g.countsMatch) {
         txt_OUT->clear();
@@ -231,7 +244,7 @@ void frm_rename::cmd_mapkeyNow_Click()
 
 void frm_rename::clean(const QStringList &normalisedOldNames)
 {
-    list_OldName->setEntries(normalisedOldNames);
+    changeList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
 }
 
 void frm_rename::cmd_okfiles_Click()
@@ -269,6 +282,12 @@ bool frm_rename::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txt_OUT->viewport() && event->type() == QEvent::MouseButtonDblClick)
         txt_OUT_DblClick();
+    // Left unaccepted, the override lets the window's undo keys act.
+    if (watched == Text1 && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

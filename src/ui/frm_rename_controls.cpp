@@ -4,7 +4,7 @@
 #include "ui/DesignFont.h"
 #include "ui/FolderChooser.h"
 #include "ui/ClickableLabel.h"
-#include "ui/NameListWidget.h"
+#include "ui/NameListView.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
@@ -53,10 +53,15 @@ void frm_rename::createControls()
     Option2 = Twips::place(new QRadioButton(QStringLiteral("neuer Name"), this), "Option2", 3045, 405, 1380, 195);
     Option1->setChecked(true);
 
-    list_OldName = Twips::place(new NameListWidget(this), "list_OldName", 105, 630, 2700, 5715);
-    list_NewName = Twips::place(new NameListWidget(this), "list_NewName", 2940, 630, 2700, 5715);
+    list_OldName = Twips::place(new NameListView(this), "list_OldName", 105, 630, 2700, 5715);
+    list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
+    NameListView::scrollTogether(list_OldName, list_NewName);
+    // In the strip between the lists and the generation command, which
+    // moves with the bottom row.
+    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
 
     createRuleFrame();
+    createPairsFrame();
 
     imgOpen = Twips::place(new ClickableLabel(Pictures::tab(true), this), "imgOpen", 8925, 3015, 135, 1605);
     imgclose = Twips::place(new ClickableLabel(Pictures::tab(false), this), "imgclose", 8925, 3015, 135, 1605);
@@ -91,6 +96,21 @@ void frm_rename::createRuleFrame()
     txt_rename->setMaxLength(std::numeric_limits<int>::max());
     txt_renameNEU->setMaxLength(std::numeric_limits<int>::max());
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
+}
+
+// Commands on both lists at once, in the free space below the rule.
+void frm_rename::createPairsFrame()
+{
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1320);
+    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105, 255,
+                               2745, 285);
+    cmd_tabelle->setToolTip(QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
+    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen", 105,
+                                    600, 1335, 285);
+    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare speichern"), Frame_paare),
+                                      "cmd_paareSpeichern", 1515, 600, 1335, 285);
+    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105, 945,
+                              2745, 285);
 }
 
 void frm_rename::createContextMenu()
