@@ -71,8 +71,11 @@ public:
         opened.append(url);
         return true;
     }
+    QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
 
     QString m_programFolder;
+    // What the file question answers: a path, or empty as if cancelled.
+    QString fileAnswer;
     mutable QList<QUrl> opened;
 
 private:

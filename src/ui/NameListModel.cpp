@@ -1,5 +1,7 @@
 #include "ui/NameListModel.h"
 
+#include "ui/ShownText.h"
+
 #include <algorithm>
 
 NameListModel::NameListModel(QObject *parent)
@@ -78,7 +80,7 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return m_entries.at(index.row());
     case Qt::ToolTipRole:
-        return marked ? QVariant(mark->tooltip) : QVariant();
+        return marked ? QVariant(ShownText::withShortLines(mark->tooltip)) : QVariant();
     case MarkRole:
         if (!marked)
             return int(Mark::None);

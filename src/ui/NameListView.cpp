@@ -75,15 +75,26 @@ void NameListView::scrollTogether(NameListView *first, NameListView *second)
 {
     first->m_scrollPartner = second;
     second->m_scrollPartner = first;
-    connect(first->verticalScrollBar(), &QScrollBar::valueChanged, second->verticalScrollBar(), &QScrollBar::setValue);
-    connect(second->verticalScrollBar(), &QScrollBar::valueChanged, first->verticalScrollBar(), &QScrollBar::setValue);
+    for (NameListView *list : {first, second}) {
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, list, [list](int value) {
+            if (!list->m_layingOut)
+                list->m_scrollPartner->verticalScrollBar()->setValue(value);
+        });
+    }
 }
 
+// Qt's layout sets the list's own range, which may pull the value back on
+// the way; the partner hears only the value the list ends with.
 void NameListView::updateGeometries()
 {
+    QScrollBar *bar = verticalScrollBar();
+    const int value = bar->value();
+    m_layingOut = true;
     QListView::updateGeometries();
-    m_ownScrollMaximum = verticalScrollBar()->maximum();
+    m_ownScrollMaximum = bar->maximum();
     applyScrollRange();
+    m_layingOut = false;
+    bar->setValue(value);
     if (m_scrollPartner)
         m_scrollPartner->applyScrollRange();
 }

@@ -63,4 +63,5 @@ private:
     NameListView *m_scrollPartner = nullptr;
     // How far the view itself would scroll, before the partner's range.
     int m_ownScrollMaximum = 0;
+    bool m_layingOut = false;
 };

@@ -11,6 +11,7 @@
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
+#include "ui/ShownText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -186,7 +187,8 @@ bool frm_rename::confirmDespiteFindings()
     const QList<NameCheck::Finding> findings = NameCheck::check(list_OldName->entries(), list_NewName->entries());
     if (findings.isEmpty())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"), NameCheck::questionText(findings),
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"),
+                    ShownText::withShortLines(NameCheck::questionText(findings)),
                     QMessageBox::NoButton, this);
     QPushButton *build = box.addButton(QStringLiteral("&Trotzdem erstellen"), QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
