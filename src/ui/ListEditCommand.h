@@ -6,9 +6,10 @@
 
 class NameListModel;
 
-// One undo step over one or both name lists: the entries before and after.
-// The lists share their entries with the models (implicitly shared), so a
-// step costs little more than its changed entries.
+// One undo step over one or both name lists. A step keeps only the rows
+// it changed, before and after, so a long history of edits in a full list
+// costs little memory; the models must change through the undo stack
+// alone.
 class ListEditCommand : public QUndoCommand
 {
 public:
@@ -26,8 +27,10 @@ public:
 private:
     struct Step {
         NameListModel *model;
+        qsizetype first;
         QStringList before;
         QStringList after;
     };
+    static void replaceRows(NameListModel *model, qsizetype first, qsizetype count, const QStringList &with);
     QList<Step> m_steps;
 };

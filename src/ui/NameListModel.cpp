@@ -9,21 +9,27 @@ NameListModel::NameListModel(QObject *parent)
 {
 }
 
-void NameListModel::setEntries(const QStringList &after)
+NameListModel::Difference NameListModel::difference(const QStringList &before, const QStringList &after)
 {
-    const QStringList &before = m_entries;
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype head = 0;
     while (head < shorter && before.at(head) == after.at(head))
         ++head;
-    if (head == before.size() && head == after.size())
-        return;
     qsizetype tail = 0;
     while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
         ++tail;
-    const int first = int(head);
-    const int removed = int(before.size() - head - tail);
-    const int added = int(after.size() - head - tail);
+    return {head, before.size() - head - tail, after.size() - head - tail};
+}
+
+void NameListModel::setEntries(const QStringList &after)
+{
+    const QStringList &before = m_entries;
+    const Difference d = difference(before, after);
+    if (d.before == 0 && d.after == 0)
+        return;
+    const int first = int(d.first);
+    const int removed = int(d.before);
+    const int added = int(d.after);
 
     if (removed == 0) {
         beginInsertRows({}, first, first + added - 1);

@@ -23,6 +23,16 @@ public:
 
     explicit NameListModel(QObject *parent = nullptr);
 
+    // Where two versions of a list differ: from row `first` on, `before`
+    // rows of the one stand where `after` rows of the other do; the rest
+    // agrees.
+    struct Difference {
+        qsizetype first = 0;
+        qsizetype before = 0;
+        qsizetype after = 0;
+    };
+    static Difference difference(const QStringList &before, const QStringList &after);
+
     const QStringList &entries() const { return m_entries; }
     void setEntries(const QStringList &entries);
 

@@ -22,7 +22,8 @@ public:
 
     NameListModel *nameModel() const { return m_model; }
     const QStringList &entries() const;
-    // Replaces all entries at once, outside the undo history.
+    // Replaces all entries at once, outside the undo history: for filling
+    // a list before any command, as tests and benchmarks do.
     void setEntries(const QStringList &entries);
     int count() const;
     // -1 when nothing is selected.
