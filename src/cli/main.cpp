@@ -71,11 +71,12 @@ int main(int argc, char *argv[])
     QByteArray out;
     QString err;
     const int status = job.run(out, err);
+    // The name check's findings come before the result they belong to.
+    if (!err.isEmpty())
+        print(stderr, err.toLocal8Bit());
     if (!out.isEmpty()) {
         if (const int error = print(stdout, out))
             return reportStdoutFailure(error);
     }
-    if (!err.isEmpty())
-        print(stderr, err.toLocal8Bit());
     return status;
 }
