@@ -65,12 +65,15 @@ private slots:
     void ruleDerivesFromNamesAsRead();
     void refusals_data();
     void refusals();
+    void nameCheck_data();
+    void nameCheck();
     void writeFailures_data();
     void writeFailures();
     void helpAndVersion();
 
 private:
     QString write(const QString &name, const QStringList &entries);
+    QStringList withFiles(QStringList arguments);
     QString m_old;
     QString m_new;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -89,6 +92,43 @@ QString TestCli::write(const QString &name, const QStringList &entries)
     if (!ListFile::write(path, entries).ok)
         return {};
     return path;
+}
+
+// The arguments with every "@name" replaced by the path of a file written
+// for it, "@out" by the output folder.
+QStringList TestCli::withFiles(QStringList arguments)
+{
+    QStringList huge;
+    for (int i = 0; i < 32768; ++i)
+        huge << u"n%1"_s.arg(i);
+    const QString clean = write(u"clean-old.txt"_s, {u"welle.prt"_s, u"motor.asm"_s});
+    const QHash<QString, QString> files{
+        {u"@two"_s, write(u"two.txt"_s, {u"a.prt"_s, u"b.prt"_s})},
+        {u"@one"_s, write(u"one.txt"_s, {u"c.prt"_s})},
+        {u"@empty"_s, write(u"empty.txt"_s, {})},
+        {u"@huge"_s, write(u"huge.txt"_s, huge)},
+        {u"@missing"_s, m_dir->filePath(u"missing.txt"_s)},
+        {u"@out"_s, m_dir->filePath(u"out"_s)},
+        {u"@clean-old"_s, clean},
+        {u"@clean-new"_s, write(u"clean-new.txt"_s, {u"welle_neu.prt"_s, u"motor_neu.asm"_s})},
+        {u"@warn-new"_s, write(u"warn-new.txt"_s, {u"welle.prt"_s, u"gehäuse_mit_einem_sehr_langen_namen.asm"_s})},
+        {u"@chain-new"_s, write(u"chain-new.txt"_s, {u"b.prt"_s, u"c.prt"_s})},
+        {u"@reordered-old"_s, write(u"reordered-old.txt"_s, {u"b.prt"_s, u"a.prt"_s})},
+        {u"@reordered-new"_s, write(u"reordered-new.txt"_s, {u"c.prt"_s, u"b.prt"_s})},
+    };
+    const QHash<QString, QByteArray> pairs{
+        {u"@pairs-semicolon"_s, "alter Name;neuer Name\r\nwelle.prt;welle_neu.prt\r\nmotor.asm;motor_neu.asm\r\n"},
+        {u"@pairs-tab"_s, "welle.prt\twelle_neu.prt\nmotor.asm\tmotor_neu.asm\n"},
+        {u"@pairs-bad"_s, "welle.prt;welle_neu.prt\r\nmotor.asm\r\n"},
+    };
+    for (QString &a : arguments) {
+        if (pairs.contains(a)) {
+            const QString path = m_dir->filePath(a.mid(1) + u".txt"_s);
+            a = TestSupport::writeBytes(path, pairs.value(a)) ? path : QString();
+        }
+        a = files.value(a, a);
+    }
+    return arguments;
 }
 
 void TestCli::roundTrip_data()
@@ -168,6 +208,16 @@ void TestCli::refusals_data()
                                                << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
     QTest::newRow("line break in the replacement") << QStringList{"--old", "@two", "--rule", "a.prt", "x.prt\r\nmapkey evil ~ ;", "--stdout"}
                                                    << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
+    QTest::newRow("counts differ, check only") << QStringList{"--check", "--old", "@two", "--new", "@one"} << 1
+                                               << QString::fromLatin1(kCountsDiffer);
+    QTest::newRow("check and out") << QStringList{"--old", "@two", "--new", "@two", "--check", "--out", "@out"} << 2
+                                   << u"Fehler: --check und --out schließen einander aus"_s;
+    QTest::newRow("strict twice") << QStringList{"--strict", "--old", "@two", "--new", "@two", "--strict", "--stdout"}
+                                  << 2 << u"Fehler: --strict ist doppelt angegeben"_s;
+    QTest::newRow("pairs and old") << QStringList{"--pairs", "@pairs-semicolon", "--old", "@two", "--stdout"} << 2
+                                   << u"Fehler: --pairs und --old schließen einander aus"_s;
+    QTest::newRow("pairs, line of one column") << QStringList{"--pairs", "@pairs-bad", "--out", "@out"} << 2
+                                               << u"Achtung: Zeile 2 hat 1 statt 2 Spalten"_s;
     QTest::newRow("paragraph separator in the expression") << QStringList{"--old", "@two", "--rule", u"a\u2029"_s, "b", "--stdout"}
                                                            << 2 << u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
 }
@@ -178,27 +228,69 @@ void TestCli::refusals()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    QStringList huge;
-    for (int i = 0; i < 32768; ++i)
-        huge << u"n%1"_s.arg(i);
-    const QHash<QString, QString> files{
-        {u"@two"_s, write(u"two.txt"_s, {u"a.prt"_s, u"b.prt"_s})},
-        {u"@one"_s, write(u"one.txt"_s, {u"c.prt"_s})},
-        {u"@empty"_s, write(u"empty.txt"_s, {})},
-        {u"@huge"_s, write(u"huge.txt"_s, huge)},
-        {u"@missing"_s, m_dir->filePath(u"missing.txt"_s)},
-        {u"@out"_s, m_dir->filePath(u"out"_s)},
-    };
-    for (QString &a : arguments)
-        a = files.value(a, a);
-    const Run run = runCli(arguments);
+    const Run run = runCli(withFiles(arguments));
     QCOMPARE(run.exitCode, exitCode);
     const QString err = QString::fromLocal8Bit(run.err);
     QVERIFY2(err.startsWith(message), qPrintable(err));
     if (QByteArray(QTest::currentDataTag()) == "too many entries")
-        QVERIFY2(err.contains(files.value(u"@huge"_s)), qPrintable(err));
+        QVERIFY2(err.contains(m_dir->filePath(u"huge.txt"_s)), qPrintable(err));
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFile::exists(m_dir->filePath(u"out/rename.pro"_s)));
+}
+
+void TestCli::nameCheck_data()
+{
+    const QString saved = u"Datei rename.pro wurde gespeichert in %1\n"_s;
+    const QString warnings = u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
+                             "Zeile 2: Warnung: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
+    const QStringList clean{"--old", "@clean-old", "--new", "@clean-new"};
+    const QStringList warned{"--old", "@clean-old", "--new", "@warn-new"};
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    // Without --stdout, a run whose output rename.pro must equal; none when
+    // the old rename.pro must stay.
+    QTest::addColumn<QStringList>("reference");
+    QTest::newRow("check, no finding") << QStringList{"--check"} + clean << 0 << QString() << QString() << QStringList{};
+    QTest::newRow("check, findings") << QStringList{"--check"} + warned << 4 << warnings << QString() << QStringList{};
+    QTest::newRow("strict, findings") << QStringList{"--strict", "--out", "@out"} + warned << 4 << QString() << warnings
+                                      << QStringList{};
+    QTest::newRow("strict, no finding") << QStringList{"--strict", "--out", "@out"} + clean << 0 << saved << QString()
+                                        << clean;
+    QTest::newRow("warnings, written") << warned + QStringList{"--out", "@out"} << 0 << saved << warnings << warned;
+    QTest::newRow("order resolves a chain") << QStringList{"--order", "--old", "@two", "--new", "@chain-new", "--out", "@out"}
+                                            << 0 << saved << QString()
+                                            << QStringList{"--old", "@reordered-old", "--new", "@reordered-new"};
+    QTest::newRow("pairs, semicolons and header") << QStringList{"--pairs", "@pairs-semicolon", "--out", "@out"} << 0
+                                                  << saved << QString() << clean;
+    QTest::newRow("pairs, tabs") << QStringList{"--pairs", "@pairs-tab", "--out", "@out"} << 0 << saved << QString()
+                                 << clean;
+}
+
+// The findings of the name check: on standard error beside a written file,
+// on standard output with --check, and with --strict in place of the file.
+void TestCli::nameCheck()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QStringList, reference);
+    const QString folder = m_dir->filePath(u"out"_s);
+    const QString file = folder + u"/rename.pro"_s;
+    QVERIFY(TestSupport::writeBytes(file, "alt\r\n"));
+    const Run run = runCli(withFiles(arguments));
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(run.out), out.arg(folder));
+    QCOMPARE(QString::fromLocal8Bit(run.err), err);
+    QByteArray expected = "alt\r\n";
+    if (!reference.isEmpty()) {
+        const Run plain = runCli(withFiles(reference) << u"--stdout"_s);
+        QCOMPARE(plain.exitCode, 0);
+        expected = plain.out;
+    }
+    COMPARE_BYTES(TestSupport::readBytes(file), expected);
 }
 
 void TestCli::writeFailures_data()
