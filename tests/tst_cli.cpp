@@ -3,6 +3,8 @@
 #include "lists/ListFile.h"
 #include "lists/ReplacementRule.h"
 
+#include "VelmorantVersion.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -183,7 +185,7 @@ void TestCli::helpAndVersion()
 {
     const Run version = runCli({u"--version"_s});
     QCOMPARE(version.exitCode, 0);
-    QCOMPARE(version.out, QByteArray("Velmorant 1.1\n"));
+    QCOMPARE(version.out, QByteArray("Velmorant " VELMORANT_VERSION "\n"));
     const Run help = runCli({u"--help"_s});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(QString::fromUtf8(help.out).contains(u"Rückgabewerte"_s));

@@ -7,6 +7,8 @@
 #include "lists/NameListOps.h"
 #include "lists/ReplacementRule.h"
 
+#include "VelmorantVersion.h"
+
 using namespace Qt::StringLiterals;
 
 bool CliJob::parse(const QStringList &arguments)

@@ -1,5 +1,7 @@
 #include "cli/CliJob.h"
 
+#include "VelmorantVersion.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -7,9 +9,35 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace {
+
+// Messages and help are UTF-8. A Windows console shows them as such only in
+// its UTF-8 code page: switched to it for the run, and back at the end.
+class Utf8Console
+{
+public:
+#ifdef Q_OS_WIN
+    Utf8Console()
+        : m_previous(GetConsoleOutputCP())
+    {
+        if (m_previous != 0)
+            SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console()
+    {
+        if (m_previous != 0)
+            SetConsoleOutputCP(m_previous);
+    }
+    Utf8Console(const Utf8Console &) = delete;
+    Utf8Console &operator=(const Utf8Console &) = delete;
+
+private:
+    UINT m_previous;
+#endif
+};
 
 // --stdout carries the file's exact bytes: no newline translation.
 void setBinaryStdout()
@@ -30,9 +58,12 @@ void print(FILE *stream, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmorant-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));
+    [[maybe_unused]] const Utf8Console console;
     CliJob job;
     if (!job.parse(app.arguments().mid(1))) {
-        print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toLocal8Bit());
+        print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toUtf8());
         return CliJob::BadInput;
     }
     setBinaryStdout();
@@ -41,6 +72,6 @@ int main(int argc, char *argv[])
     const int status = job.run(out, err);
     print(stdout, out);
     if (!err.isEmpty())
-        print(stderr, err.toLocal8Bit());
+        print(stderr, err.toUtf8());
     return status;
 }
