@@ -65,6 +65,9 @@ public:
         return settings;
     }
     QString programFolder() const override { return m_programFolder.isEmpty() ? path(QStringLiteral("program")) : m_programFolder; }
+    // The lists stay in the fake program folder, writable or not, so that a
+    // failing save can be provoked.
+    QString listFolder() const override { return programFolder(); }
     QString designFolderText() const override { return path(QStringLiteral("design")); }
     QString startFolder() const override { return path(QStringLiteral("start")); }
     bool openWithDesktop(const QUrl &url) const override
