@@ -4,8 +4,8 @@
 // keeps settings, list files and drives inside a temporary folder, and
 // records what would have been handed to the desktop.
 
-#include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
+#include "ui/ImageButton.h"
 #include "ui/NameListWidget.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"

@@ -1,7 +1,7 @@
 #include "ui/FolderChooser.h"
 
 #include "common/Module1.h"
-#include "ui/ClickableLabel.h"
+#include "ui/ImageButton.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -58,7 +58,7 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     okFont.setPointSizeF(9.75);
     cmd_okfiles->setFont(okFont);
 
-    img_quit = new ClickableLabel(Pictures::smallExit(), this);
+    img_quit = new ImageButton(Pictures::Picture::SmallExit, QStringLiteral("Ausgabe verwerfen"), this);
     img_quit->setObjectName(QStringLiteral("img_quit"));
     img_quit->setGeometry(Twips::rect(5250, 2340, 480, 480));
     img_quit->setToolTip(QStringLiteral("EXIT"));
