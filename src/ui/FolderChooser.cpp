@@ -37,6 +37,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     Label8->setGeometry(Twips::rect(3360, 900, 1815, 750));
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The wrapped text takes the height its lines need where the font runs taller than the design's.
+    Label8->resize(Label8->width(), std::max(Label8->height(), Label8->heightForWidth(Label8->width())));
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);

@@ -126,10 +126,17 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
                     1605, 1815, 255);
     Label3 = Twips::place(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705, 1365,
                     1815, 255);
-    Image2 = Twips::place(new ClickableLabel(Pictures::sleeper(true), this), "Image2", 2025, 2700, 525, 645);
+    // Room up to the window's right edge.
+    DesignFont::widenToCaption(Label4);
+    DesignFont::widenToCaption(Label3);
+    Image2 = Twips::place(new ImageButton(Pictures::Picture::Awake, QStringLiteral("Info schließen"), this), "Image2",
+                          2025, 2700, 525, 645);
     Image2->hide();
-    Image1 = Twips::place(new ClickableLabel(Pictures::sleeper(false), this), "Image1", 2025, 2700, 540, 645);
-    Image1->setCursor(Qt::ArrowCursor);
+    Image1 = Twips::place(new QLabel(this), "Image1", 2025, 2700, 540, 645);
+    Image1->setPixmap(Pictures::draw(Pictures::Picture::Asleep, devicePixelRatioF()));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);

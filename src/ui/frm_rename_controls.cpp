@@ -67,11 +67,11 @@ void frm_rename::createControls()
     cmd_mapkeyNow->setFont(DesignFont::bold());
     cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
                            1485, 600);
-    // Where the font runs wider than the design's, the caption keeps its
-    // room; there is space up to the exit picture.
-    cmd_openmFile->resize(std::max(cmd_openmFile->width(), cmd_openmFile->sizeHint().width()), cmd_openmFile->height());
+    // There is room up to the exit picture.
+    DesignFont::widenToCaption(cmd_openmFile);
     cmd_openmFile->hide();
-    img_EXIT = Twips::place(new ClickableLabel(Pictures::bigExit(), this), "img_EXIT", 7770, 6300, 1110, 1170);
+    img_EXIT = Twips::place(new ImageButton(Pictures::Picture::BigExit, QStringLiteral("Programm beenden"), this),
+                            "img_EXIT", 7770, 6300, 1110, 1170);
     lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
 
     createContextMenu();
