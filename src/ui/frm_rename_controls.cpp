@@ -1,6 +1,7 @@
 // Building the main window's controls at their design places (twips).
 #include "ui/frm_rename.h"
 
+#include "ui/Accessibility.h"
 #include "ui/DesignFont.h"
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
@@ -77,6 +78,7 @@ void frm_rename::createControls()
     createContextMenu();
 
     Frame5 = new FolderChooser(m_platform, this);
+    Accessibility::prepareMainWindow(*this);
 }
 
 void frm_rename::createRuleFrame()
