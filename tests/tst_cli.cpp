@@ -77,10 +77,10 @@ void TestCli::roundTrip_data()
 {
     QTest::addColumn<QStringList>("oldNames");
     QTest::addColumn<QStringList>("newNames");
-    QTest::newRow("paths and versions") << QStringList{"C:\\work\\Motor.prt.7", "plan.drw", "x.asm.2"}
-                                        << QStringList{"Getriebe.prt", "plan2.drw", "y.asm"};
+    QTest::newRow("paths and versions") << QStringList{u"C:\\work\\Motor.prt.7"_s, u"plan.drw"_s, u"x.asm.2"_s}
+                                        << QStringList{u"Getriebe.prt"_s, u"plan2.drw"_s, u"y.asm"_s};
     QTest::newRow("empty lists") << QStringList{} << QStringList{};
-    QTest::newRow("umlauts and empty names") << QStringList{u"Gehäuse.prt"_s, ""} << QStringList{"", u"Größe.prt"_s};
+    QTest::newRow("umlauts and empty names") << QStringList{u"Gehäuse.prt"_s, u""_s} << QStringList{u""_s, u"Größe.prt"_s};
 }
 
 void TestCli::roundTrip()
@@ -118,25 +118,25 @@ void TestCli::refusals_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("new list empty") << QStringList{"--old", "@two", "--new", "@empty", "--out", "@out"} << 1
+    QTest::newRow("new list empty") << QStringList{u"--old"_s, u"@two"_s, u"--new"_s, u"@empty"_s, u"--out"_s, u"@out"_s} << 1
                                     << QString::fromLatin1(kCountsDiffer);
-    QTest::newRow("counts differ") << QStringList{"--old", "@two", "--new", "@one", "--out", "@out"} << 1
+    QTest::newRow("counts differ") << QStringList{u"--old"_s, u"@two"_s, u"--new"_s, u"@one"_s, u"--out"_s, u"@out"_s} << 1
                                    << QString::fromLatin1(kCountsDiffer);
-    QTest::newRow("missing list file") << QStringList{"--old", "@missing", "--new", "@one", "--out", "@out"} << 2
+    QTest::newRow("missing list file") << QStringList{u"--old"_s, u"@missing"_s, u"--new"_s, u"@one"_s, u"--out"_s, u"@out"_s} << 2
                                        << u"Fehler: Listendatei nicht gefunden: "_s;
-    QTest::newRow("too many entries") << QStringList{"--old", "@huge", "--new", "@one", "--out", "@out"} << 2
+    QTest::newRow("too many entries") << QStringList{u"--old"_s, u"@huge"_s, u"--new"_s, u"@one"_s, u"--out"_s, u"@out"_s} << 2
                                       << u"Fehler: Die Liste in "_s;
     QTest::newRow("no arguments") << QStringList{} << 2 << u"Fehler: --old fehlt"_s;
-    QTest::newRow("unknown argument") << QStringList{"--bogus"} << 2 << u"Fehler: Unbekanntes Argument: --bogus"_s;
-    QTest::newRow("rule without replacement") << QStringList{"--old", "@two", "--rule", "x"} << 2
+    QTest::newRow("unknown argument") << QStringList{u"--bogus"_s} << 2 << u"Fehler: Unbekanntes Argument: --bogus"_s;
+    QTest::newRow("rule without replacement") << QStringList{u"--old"_s, u"@two"_s, u"--rule"_s, u"x"_s} << 2
                                               << u"Fehler: --rule braucht"_s;
-    QTest::newRow("new and rule") << QStringList{"--old", "@two", "--new", "@two", "--rule", "a", "b", "--stdout"}
+    QTest::newRow("new and rule") << QStringList{u"--old"_s, u"@two"_s, u"--new"_s, u"@two"_s, u"--rule"_s, u"a"_s, u"b"_s, u"--stdout"_s}
                                   << 2 << u"Fehler: --new und --rule"_s;
-    QTest::newRow("no output") << QStringList{"--old", "@two", "--new", "@two"} << 2
+    QTest::newRow("no output") << QStringList{u"--old"_s, u"@two"_s, u"--new"_s, u"@two"_s} << 2
                                << u"Fehler: --out oder --stdout fehlt"_s;
-    QTest::newRow("out and stdout") << QStringList{"--old", "@two", "--new", "@two", "--out", "@out", "--stdout"} << 2
+    QTest::newRow("out and stdout") << QStringList{u"--old"_s, u"@two"_s, u"--new"_s, u"@two"_s, u"--out"_s, u"@out"_s, u"--stdout"_s} << 2
                                     << u"Fehler: --out und --stdout"_s;
-    QTest::newRow("unrepresentable name") << QStringList{"--old", "@two", "--rule", "a", u"Ω"_s, "--out", "@out"} << 3
+    QTest::newRow("unrepresentable name") << QStringList{u"--old"_s, u"@two"_s, u"--rule"_s, u"a"_s, u"Ω"_s, u"--out"_s, u"@out"_s} << 3
                                           << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
 }
 
