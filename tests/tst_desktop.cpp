@@ -77,8 +77,8 @@ void TestDesktop::listFolder_data()
     QTest::addColumn<QString>("userData");
     QTest::addColumn<QString>("expected");
     QTest::newRow("portable copy: beside the program") << true << u"/home/a/.local/share/Velmorant"_s << u"/opt/v"_s;
-    QTest::newRow("installed: per-user folder") << false << u"/home/a/.local/share/Velmorant"_s
-                                                << u"/home/a/.local/share/Velmorant"_s;
+    QTest::newRow("installed: per-user folder")
+        << false << u"/home/a/.local/share/Velmorant"_s << u"/home/a/.local/share/Velmorant"_s;
     QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
 }
 

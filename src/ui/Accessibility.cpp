@@ -14,12 +14,9 @@ struct Name {
 };
 
 const Name kNames[] = {
-    {"list_OldName", "Alte Namen"},
-    {"list_NewName", "Neue Namen"},
-    {"kontextmenue", "Listenmenü"},
-    {"txt_OUT", "Inhalt von rename.pro"},
-    {"txt_path", "Ausgabeverzeichnis"},
-    {"Drive1", "Laufwerk"},
+    {"list_OldName", "Alte Namen"},     {"list_NewName", "Neue Namen"},
+    {"kontextmenue", "Listenmenü"},     {"txt_OUT", "Inhalt von rename.pro"},
+    {"txt_path", "Ausgabeverzeichnis"}, {"Drive1", "Laufwerk"},
     {"Dir1", "Verzeichnisse"},
 };
 
@@ -36,12 +33,15 @@ const Buddy kBuddies[] = {
 
 // Hidden controls drop out of the chain by themselves.
 const char *const kTabOrder[] = {
-    "Option1", "Option2", "list_OldName", "list_NewName",
-    "paste", "cmd_del", "Text1", "cmd_hinzu", "clear", "save", "open", "Image_EXIT",
+    // the lists and their menu
+    "Option1", "Option2", "list_OldName", "list_NewName", "paste", "cmd_del", "Text1", "cmd_hinzu", "clear", "save",
+    "open", "Image_EXIT",
+    // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_mapkeyNow", "cmd_openmFile",
+    // the output folder chooser
     "txt_path", "Drive1", "Dir1", "cmd_okfiles", "img_quit",
-    "imgOpen", "imgclose", "txt_OUT", "cmd_info", "img_EXIT",
-};
+    // the output and the window
+    "imgOpen", "imgclose", "txt_OUT", "cmd_info", "img_EXIT"};
 
 } // namespace
 

@@ -93,8 +93,7 @@ QString Platform::listFolder() const
     return m_listFolder;
 }
 
-QString Platform::listFolderFor(const QString &programFolder, bool programFolderWritable,
-                                const QString &userDataFolder)
+QString Platform::listFolderFor(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
 {
     return programFolderWritable || userDataFolder.isEmpty() ? programFolder : userDataFolder;
 }
