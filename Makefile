@@ -30,6 +30,7 @@ bench: build
 
 # A Debian package in $(BUILD_DIR): velmorant_VERSION_ARCH.deb
 package: build
+	@scripts/install-deps.sh --package
 	cmake --build $(BUILD_DIR) --target package
 
 asan-test: deps

@@ -6,8 +6,8 @@
 // controls, calls the core (MapkeyGenerator and RenameProWriter for
 // rename.pro, ReplacementRule, NameListOps and ListFile for the lists,
 // Module1 for names and paths) and puts the results back into controls.
-// Platform supplies drives, the settings store, the program's folder and
-// the desktop; frm_Info is the Info window.
+// Platform supplies drives, the settings store, the folder of the list
+// files and the desktop; frm_Info is the Info window.
 
 #include <QPointer>
 #include <QWidget>
