@@ -10,6 +10,8 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 
+#include "VelmorantVersion.h"
+
 #include <utility>
 
 using namespace Qt::StringLiterals;

@@ -6,14 +6,14 @@
 // controls, calls the core (MapkeyGenerator and RenameProWriter for
 // rename.pro, ReplacementRule, NameListOps and ListFile for the lists,
 // Module1 for names and paths) and puts the results back into controls.
-// Platform supplies drives, the settings store, the program's folder and
-// the desktop; frm_Info is the Info window.
+// Platform supplies drives, the settings store, the folder of the list
+// files and the desktop; frm_Info is the Info window.
 
 #include <QPointer>
 #include <QWidget>
 
 class FolderChooser;
-class ClickableLabel;
+class ImageButton;
 class NameListWidget;
 class Platform;
 class QFrame;
@@ -105,10 +105,10 @@ private:
     QPushButton *cmd_hinzu = nullptr;
     QPushButton *clear = nullptr;
     QPushButton *open = nullptr;
-    ClickableLabel *save = nullptr;
+    ImageButton *save = nullptr;
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;
-    ClickableLabel *Image_EXIT = nullptr;
+    ImageButton *Image_EXIT = nullptr;
     NameListWidget *list_OldName = nullptr;
     NameListWidget *list_NewName = nullptr;
     QRadioButton *Option1 = nullptr;
@@ -120,8 +120,8 @@ private:
     QLabel *Label1_2 = nullptr;
     QLabel *Label1_3 = nullptr;
     QLabel *Label7 = nullptr;
-    ClickableLabel *imgOpen = nullptr;
-    ClickableLabel *imgclose = nullptr;
-    ClickableLabel *img_EXIT = nullptr;
+    ImageButton *imgOpen = nullptr;
+    ImageButton *imgclose = nullptr;
+    ImageButton *img_EXIT = nullptr;
     QLabel *lbl_status = nullptr;
 };
