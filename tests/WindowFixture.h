@@ -4,8 +4,8 @@
 // keeps settings, list files and drives inside a temporary folder, and
 // records what would have been handed to the desktop.
 
-#include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
+#include "ui/ImageButton.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -64,6 +64,9 @@ public:
         return settings;
     }
     QString programFolder() const override { return m_programFolder.isEmpty() ? path(QStringLiteral("program")) : m_programFolder; }
+    // The lists stay in the fake program folder, writable or not, so that a
+    // failing save can be provoked.
+    QString listFolder() const override { return programFolder(); }
     QString designFolderText() const override { return path(QStringLiteral("design")); }
     QString startFolder() const override { return path(QStringLiteral("start")); }
     bool openWithDesktop(const QUrl &url) const override

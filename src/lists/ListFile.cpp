@@ -24,7 +24,7 @@ QString path(const QString &programFolder, Kind kind)
     return Module1::PathInFolder(programFolder, fileName(kind), QDir::separator());
 }
 
-ReadResult read(const QString &path, qsizetype keepAtMost)
+ReadResult read(const QString &path, qsizetype maxLines)
 {
     using Status = ReadResult::Status;
     ReadResult result;
@@ -48,7 +48,7 @@ ReadResult read(const QString &path, qsizetype keepAtMost)
     // Read in pieces, so that memory holds one piece and the lines kept. A
     // file that grows while it is read stops at the same bound.
     constexpr qint64 kPiece = 1 << 20;
-    NameListOps::LineSplitter lines(keepAtMost);
+    NameListOps::LineSplitter lines(maxLines);
     qint64 total = 0;
     for (QByteArray piece = file.read(kPiece); !piece.isEmpty(); piece = file.read(kPiece)) {
         total += piece.size();

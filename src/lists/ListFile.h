@@ -30,8 +30,8 @@ struct ReadResult {
 };
 
 // Every line is an entry, empty ones included; nothing is trimmed. At most
-// `keepAtMost` lines are kept.
-ReadResult read(const QString &path, qsizetype keepAtMost = NameListOps::kMaxEntries);
+// `maxLines` lines are kept.
+ReadResult read(const QString &path, qsizetype maxLines = NameListOps::kMaxEntries);
 
 // Why a list file was not read: "nicht gefunden", "ist keine Datei", too
 // large, or unreadable.

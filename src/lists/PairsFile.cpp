@@ -30,15 +30,15 @@ bool appendCell(const QString &name, QByteArray &bytes, WriteReport &report)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    // Room for a full list of pairs between empty lines, below a header:
-    // a file with still more lines holds more pairs than a list takes.
-    const ListFile::ReadResult file = ListFile::read(path, 2 * NameListOps::kMaxEntries + 2);
-    if (file.status != ListFile::ReadResult::Status::Read) {
-        result.statusText = u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
-        return result;
-    }
+    // Room for a full table, its header and blank lines between; what lies
+    // beyond is more than a list takes anyway.
+    const ListFile::ReadResult file = ListFile::read(path, 2 * NameListOps::kMaxEntries + 1);
     if (file.linesLeftOut > 0) {
         result.statusText = NameListOps::listFullMessage() + u", nichts übernommen"_s;
+        return result;
+    }
+    if (file.status != ListFile::ReadResult::Status::Read) {
+        result.statusText = u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
         return result;
     }
     TwoColumns::Table table = TwoColumns::read(file.lines);

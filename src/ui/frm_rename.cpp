@@ -3,8 +3,8 @@
 #include "common/Module1.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
-#include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
+#include "ui/ImageButton.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -57,12 +57,12 @@ void frm_rename::connectHandlers()
     connect(cmd_mapkeyNow, &QPushButton::clicked, this, &frm_rename::cmd_mapkeyNow_Click);
     connect(cmd_openmFile, &QPushButton::clicked, this, &frm_rename::cmd_openmFile_Click);
     connect(Frame5->cmd_okfiles, &QPushButton::clicked, this, &frm_rename::cmd_okfiles_Click);
-    connect(Frame5->img_quit, &ClickableLabel::clicked, this, &frm_rename::img_quit_Click);
+    connect(Frame5->img_quit, &ImageButton::clicked, this, &frm_rename::img_quit_Click);
     connect(Frame5, &FolderChooser::statusMessage, this, &frm_rename::FolderChooser_Status);
-    connect(img_EXIT, &ClickableLabel::clicked, this, &frm_rename::img_EXIT_Click);
-    connect(Image_EXIT, &ClickableLabel::clicked, this, &frm_rename::Image_EXIT_Click);
-    connect(imgOpen, &ClickableLabel::clicked, this, &frm_rename::imgOpen_Click);
-    connect(imgclose, &ClickableLabel::clicked, this, &frm_rename::imgclose_Click);
+    connect(img_EXIT, &ImageButton::clicked, this, &frm_rename::img_EXIT_Click);
+    connect(Image_EXIT, &ImageButton::clicked, this, &frm_rename::Image_EXIT_Click);
+    connect(imgOpen, &ImageButton::clicked, this, &frm_rename::imgOpen_Click);
+    connect(imgclose, &ImageButton::clicked, this, &frm_rename::imgclose_Click);
     connect(list_OldName, &NameListView::MouseDown, this, &frm_rename::list_OldName_MouseDown);
     connect(list_OldName, &NameListView::Click, this, &frm_rename::list_OldName_Click);
     connect(list_NewName, &NameListView::MouseDown, this, &frm_rename::list_NewName_MouseDown);
@@ -72,7 +72,7 @@ void frm_rename::connectHandlers()
     connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
     connect(cmd_del, &QPushButton::clicked, this, &frm_rename::cmd_del_Click);
     connect(clear, &QPushButton::clicked, this, &frm_rename::clear_Click);
-    connect(save, &ClickableLabel::clicked, this, &frm_rename::save_Click);
+    connect(save, &ImageButton::clicked, this, &frm_rename::save_Click);
     connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
     connect(paste, &QPushButton::clicked, this, &frm_rename::paste_Click);
     connect(cmd_action, &QPushButton::clicked, this, &frm_rename::cmd_action_Click);
@@ -282,6 +282,10 @@ bool frm_rename::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txt_OUT->viewport() && event->type() == QEvent::MouseButtonDblClick)
         txt_OUT_DblClick();
+    // The keyboard stays with the list the panel's command acted on, rather
+    // than moving on to the rule's fields, which keep their own undo.
+    if (watched == kontextmenue && event->type() == QEvent::Hide && kontextmenue->isAncestorOf(QApplication::focusWidget()))
+        currentList()->setFocus();
     // Left unaccepted, the override lets the window's undo keys act.
     if (watched == Text1 && event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -9,8 +9,8 @@
 // for names and paths) and puts the results back into controls. Every
 // change of a list is one step of the window's undo stack; the name check
 // follows every change of either list. Platform supplies drives, the
-// settings store, the program's folder, file questions and the desktop;
-// frm_Info is the Info window.
+// settings store, the folder of the list files, file questions and the
+// desktop; frm_Info is the Info window.
 
 #include "ui/ListEditCommand.h"
 
@@ -18,7 +18,7 @@
 #include <QWidget>
 
 class FolderChooser;
-class ClickableLabel;
+class ImageButton;
 class NameListView;
 class Platform;
 class QFrame;
@@ -135,10 +135,10 @@ private:
     QPushButton *cmd_hinzu = nullptr;
     QPushButton *clear = nullptr;
     QPushButton *open = nullptr;
-    ClickableLabel *save = nullptr;
+    ImageButton *save = nullptr;
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;
-    ClickableLabel *Image_EXIT = nullptr;
+    ImageButton *Image_EXIT = nullptr;
     NameListView *list_OldName = nullptr;
     NameListView *list_NewName = nullptr;
     QLabel *lbl_pruefung = nullptr;
@@ -156,8 +156,8 @@ private:
     QLabel *Label1_2 = nullptr;
     QLabel *Label1_3 = nullptr;
     QLabel *Label7 = nullptr;
-    ClickableLabel *imgOpen = nullptr;
-    ClickableLabel *imgclose = nullptr;
-    ClickableLabel *img_EXIT = nullptr;
+    ImageButton *imgOpen = nullptr;
+    ImageButton *imgclose = nullptr;
+    ImageButton *img_EXIT = nullptr;
     QLabel *lbl_status = nullptr;
 };

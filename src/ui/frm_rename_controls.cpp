@@ -1,9 +1,10 @@
 // Building the main window's controls at their design places (twips).
 #include "ui/frm_rename.h"
 
+#include "ui/Accessibility.h"
 #include "ui/DesignFont.h"
 #include "ui/FolderChooser.h"
-#include "ui/ClickableLabel.h"
+#include "ui/ImageButton.h"
 #include "ui/NameListView.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -63,8 +64,10 @@ void frm_rename::createControls()
     createRuleFrame();
     createPairsFrame();
 
-    imgOpen = Twips::place(new ClickableLabel(Pictures::tab(true), this), "imgOpen", 8925, 3015, 135, 1605);
-    imgclose = Twips::place(new ClickableLabel(Pictures::tab(false), this), "imgclose", 8925, 3015, 135, 1605);
+    imgOpen = Twips::place(new ImageButton(Pictures::Picture::TabRight, QStringLiteral("Ausgabe einblenden"), this),
+                           "imgOpen", 8925, 3015, 135, 1605);
+    imgclose = Twips::place(new ImageButton(Pictures::Picture::TabLeft, QStringLiteral("Ausgabe ausblenden"), this),
+                            "imgclose", 8925, 3015, 135, 1605);
     imgclose->hide();
 
     cmd_mapkeyNow = Twips::place(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this),
@@ -72,16 +75,17 @@ void frm_rename::createControls()
     cmd_mapkeyNow->setFont(DesignFont::bold());
     cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
                            1485, 600);
-    // Where the font runs wider than the design's, the caption keeps its
-    // room; there is space up to the exit picture.
-    cmd_openmFile->resize(std::max(cmd_openmFile->width(), cmd_openmFile->sizeHint().width()), cmd_openmFile->height());
+    // There is room up to the exit picture.
+    DesignFont::widenToCaption(cmd_openmFile);
     cmd_openmFile->hide();
-    img_EXIT = Twips::place(new ClickableLabel(Pictures::bigExit(), this), "img_EXIT", 7770, 6300, 1110, 1170);
+    img_EXIT = Twips::place(new ImageButton(Pictures::Picture::BigExit, QStringLiteral("Programm beenden"), this),
+                            "img_EXIT", 7770, 6300, 1110, 1170);
     lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
 
     createContextMenu();
 
     Frame5 = new FolderChooser(m_platform, this);
+    Accessibility::prepareMainWindow(*this);
 }
 
 void frm_rename::createRuleFrame()
@@ -122,7 +126,9 @@ void frm_rename::createContextMenu()
     palette.setColor(QPalette::Window, QColor(255, 192, 128));
     kontextmenue->setPalette(palette);
 
-    Image_EXIT = Twips::place(new ClickableLabel(Pictures::smallExit(), kontextmenue), "Image_EXIT", 1890, 45, 480, 480);
+    Image_EXIT = Twips::place(new ImageButton(Pictures::Picture::SmallExit, QStringLiteral("Listenmenü schließen"),
+                                              kontextmenue),
+                              "Image_EXIT", 1890, 45, 480, 480);
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
     paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
@@ -134,7 +140,8 @@ void frm_rename::createContextMenu()
     cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220, 285);
     Line2 = separator(kontextmenue, "Line2", 105, 2310, 2340);
     clear = Twips::place(new QPushButton(QStringLiteral("Liste löschen"), kontextmenue), "clear", 105, 2475, 2220, 285);
-    save = Twips::place(new ClickableLabel(Pictures::floppy(), kontextmenue), "save", 420, 2970, 510, 495);
+    save = Twips::place(new ImageButton(Pictures::Picture::Floppy, QStringLiteral("Liste speichern"), kontextmenue),
+                        "save", 420, 2970, 510, 495);
     open = Twips::place(new QPushButton(QStringLiteral("Liste öffnen"), kontextmenue), "open", 1155, 2970, 960, 495);
     kontextmenue->raise();
 }

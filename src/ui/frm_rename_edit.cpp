@@ -54,6 +54,7 @@ void frm_rename::createKeyboardCommands()
     // The single entry's field gives its undo keys to the lists: what the
     // user takes back after Enter is the entry just added.
     Text1->installEventFilter(this);
+    kontextmenue->installEventFilter(this);
     connect(Text1, &QLineEdit::returnPressed, this, &frm_rename::Text1_ReturnPressed);
 
     for (NameListView *list : {list_OldName, list_NewName}) {

@@ -23,7 +23,7 @@ NameListView *frm_rename::currentList() const
 
 QString frm_rename::currentListFile() const
 {
-    return ListFile::path(m_platform.programFolder(),
+    return ListFile::path(m_platform.listFolder(),
                           Option2->isChecked() ? ListFile::Kind::NewNames : ListFile::Kind::OldNames);
 }
 
