@@ -12,18 +12,18 @@
 #include "ui/frm_rename.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QComboBox>
 
 inline int px(double twips)
 {

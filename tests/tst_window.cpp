@@ -208,14 +208,16 @@ void TestWindow::listEdits_data()
     const QStringList start{u"a"_s, QString(), u" "_s, u"b"_s};
     const QStringList news{u"b"_s, QString(), u"y"_s, u"z"_s};
     const QString none = u"Status"_s;
-    const auto row = [&](const char *name, const QString &step, const QString &input, int selected, const QStringList &oldAfter,
-                         const QStringList &newAfter, bool panelShown, const QString &status) {
+    const auto row = [&](const char *name, const QString &step, const QString &input, int selected,
+                         const QStringList &oldAfter, const QStringList &newAfter, bool panelShown,
+                         const QString &status) {
         QTest::newRow(name) << step << input << selected << oldAfter << newAfter << panelShown << status;
     };
-    row("add keeps the panel open", u"cmd_hinzu"_s, u"neu.prt"_s, -1, start + QStringList{u"neu.prt"_s}, news, true, none);
+    row("add keeps the panel open", u"cmd_hinzu"_s, u"neu.prt"_s, -1, start + QStringList{u"neu.prt"_s}, news, true,
+        none);
     row("add empty text", u"cmd_hinzu"_s, QString(), -1, start + QStringList{QString()}, news, true, none);
-    row("add a name past 32767 characters", u"cmd_hinzu"_s, QString(40000, u'n'), -1, start + QStringList{QString(40000, u'n')},
-        news, true, none);
+    row("add a name past 32767 characters", u"cmd_hinzu"_s, QString(40000, u'n'), -1,
+        start + QStringList{QString(40000, u'n')}, news, true, none);
     row("delete marked", u"cmd_del"_s, QString(), 3, {u"a"_s, u" "_s}, news, false, none);
     row("delete without mark drops empties", u"cmd_del"_s, QString(), -1, {u"a"_s, u" "_s, u"b"_s}, news, false, none);
     row("delete the blank entry", u"cmd_del"_s, QString(), 2, {u"a"_s, u"b"_s}, news, false, none);
@@ -223,25 +225,27 @@ void TestWindow::listEdits_data()
     row("paste", u"paste"_s, u"p\r\n\r\nName\r\nq"_s, -1, start + QStringList{u"p"_s, u"q"_s}, news, false, none);
     row("open the list file", u"open"_s, u"f1\r\nf2"_s, -1, {u"f1"_s, u"f2"_s}, news, false, none);
     row("rule", u"cmd_action"_s, QString(), -1, start, start, true, none);
-    row("table paste", u"cmd_tabelle"_s, u"t1\tt2\r\n"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s}, true,
-        none);
+    row("table paste", u"cmd_tabelle"_s, u"t1\tt2\r\n"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s},
+        true, none);
     row("table paste refused", u"cmd_tabelle"_s, u"t1;t2\r\nt3"_s, -1, start, news, true,
         u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
     row("chain ordering", u"cmd_ordnen"_s, QString(), -1, {QString(), u" "_s, u"b"_s, u"a"_s},
         {QString(), u"y"_s, u"z"_s, u"b"_s}, true, u"Reihenfolge geordnet: 4 Paare verschoben"_s);
-    row("pairs file", u"cmd_paareOeffnen"_s, u"alter Name;neuer Name\r\np1;q1\r\n"_s, -1, {u"p1"_s}, {u"q1"_s}, true, none);
+    row("pairs file", u"cmd_paareOeffnen"_s, u"alter Name;neuer Name\r\np1;q1\r\n"_s, -1, {u"p1"_s}, {u"q1"_s}, true,
+        none);
     row("Enter in the single entry", u"Enter"_s, u"k.prt"_s, -1, start + QStringList{u"k.prt"_s}, news, true, none);
     row("Delete", u"Delete"_s, QString(), 3, {u"a"_s, u" "_s}, news, true, none);
     row("Ctrl+V", u"Ctrl+V"_s, u"v1\nv2"_s, -1, start + QStringList{u"v1"_s, u"v2"_s}, news, true, none);
-    row("Ctrl+Shift+V", u"Ctrl+Shift+V"_s, u"t1;t2"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s}, true,
-        none);
+    row("Ctrl+Shift+V", u"Ctrl+Shift+V"_s, u"t1;t2"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s},
+        true, none);
     row("Alt+Up", u"Alt+Up"_s, QString(), 3, {u"a"_s, QString(), u"b"_s, u" "_s}, news, true, none);
     row("Alt+Down on the last row", u"Alt+Down"_s, QString(), 3, start, news, true, none);
     row("F2", u"F2"_s, u"e.prt"_s, 1, {u"a"_s, u"e.prt"_s, u" "_s, u"b"_s}, news, true, none);
     row("F2 refuses a line break", u"F2"_s, u"e\u2029f"_s, 1, start, news, true,
         u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s);
     row("file dropped on a list", u"drop:file"_s, u"d1\r\nd2"_s, -1, {u"d1"_s, u"d2"_s}, news, true, none);
-    row("text dropped on a list", u"drop:text"_s, u"d1\nd2"_s, -1, start + QStringList{u"d1"_s, u"d2"_s}, news, true, none);
+    row("text dropped on a list", u"drop:text"_s, u"d1\nd2"_s, -1, start + QStringList{u"d1"_s, u"d2"_s}, news, true,
+        none);
     row("pairs file dropped on the window", u"drop:pairs"_s, u"d1;d2"_s, -1, {u"d1"_s}, {u"d2"_s}, true, none);
 }
 

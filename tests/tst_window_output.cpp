@@ -90,8 +90,9 @@ void TestWindowOutput::questionBeforeBuilding()
     const SeenMessageBox box = win.generate(answer);
     QCOMPARE(box.count, 1);
     QCOMPARE(box.title, u"Velmorant"_s);
-    QCOMPARE(box.text, u"Die Prüfung der Namen meldet 1 Warnung:\n\nZeile 1: Warnung: neuer Name gleich dem alten: A.prt\n\n"
-                       u"rename.pro trotzdem erstellen?"_s);
+    QCOMPARE(box.text,
+             u"Die Prüfung der Namen meldet 1 Warnung:\n\nZeile 1: Warnung: neuer Name gleich dem alten: A.prt\n\n"
+             u"rename.pro trotzdem erstellen?"_s);
     QCOMPARE(box.buttons, (QStringList{u"&Trotzdem erstellen"_s, u"Abbrechen"_s}));
     QCOMPARE(box.defaultButton, u"Abbrechen"_s);
     QCOMPARE(box.escapeButton, u"Abbrechen"_s);

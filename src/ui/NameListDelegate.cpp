@@ -37,7 +37,8 @@ NameListDelegate::NameListDelegate(QObject *parent)
 NameListDelegate::Parts NameListDelegate::partsOf(const QStyleOptionViewItem &option, const QModelIndex &index)
 {
     const QRect row = option.rect;
-    const int numberWidth = option.fontMetrics.horizontalAdvance(QLatin1Char('0')) * digitsOf(index.model()->rowCount());
+    const int numberWidth = option.fontMetrics.horizontalAdvance(QLatin1Char('0'))
+        * digitsOf(index.model()->rowCount());
     const int markSide = std::min(row.height() - 2, option.fontMetrics.height());
     Parts parts;
     parts.number = QRect(row.left() + 1, row.top(), numberWidth, row.height());

@@ -284,12 +284,14 @@ bool frm_rename::eventFilter(QObject *watched, QEvent *event)
         txt_OUT_DblClick();
     // The keyboard stays with the list the panel's command acted on, rather
     // than moving on to the rule's fields, which keep their own undo.
-    if (watched == kontextmenue && event->type() == QEvent::Hide && kontextmenue->isAncestorOf(QApplication::focusWidget()))
+    if (watched == kontextmenue && event->type() == QEvent::Hide
+        && kontextmenue->isAncestorOf(QApplication::focusWidget()))
         currentList()->setFocus();
     // Left unaccepted, the override lets the window's undo keys act.
     if (watched == Text1 && event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y))
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y))
             return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -106,15 +106,16 @@ void frm_rename::createRuleFrame()
 void frm_rename::createPairsFrame()
 {
     Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1320);
-    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105, 255,
-                               2745, 285);
-    cmd_tabelle->setToolTip(QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
-    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen", 105,
-                                    600, 1335, 285);
+    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
+                               255, 2745, 285);
+    cmd_tabelle->setToolTip(
+        QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
+    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen",
+                                    105, 600, 1335, 285);
     cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare speichern"), Frame_paare),
                                       "cmd_paareSpeichern", 1515, 600, 1335, 285);
-    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105, 945,
-                              2745, 285);
+    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
+                              945, 2745, 285);
 }
 
 void frm_rename::createContextMenu()

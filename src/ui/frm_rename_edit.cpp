@@ -73,7 +73,8 @@ void frm_rename::createKeyboardCommands()
 void frm_rename::connectListHandlers(NameListView *list)
 {
     connect(list->nameModel(), &NameListModel::entriesChanged, this, &frm_rename::updateCheck);
-    connect(list, &NameListView::entryEdited, this, [this, list](int row, const QString &text) { editEntry(list, row, text); });
+    connect(list, &NameListView::entryEdited, this,
+            [this, list](int row, const QString &text) { editEntry(list, row, text); });
     connect(list, &NameListView::lineBreakRefused, this,
             [this] { lbl_status->setText(NameListOps::lineBreakMessage()); });
     connect(list, &NameListView::fileDropped, this, [this, list](const QString &path) { openListFile(list, path); });
@@ -115,8 +116,9 @@ void frm_rename::cmd_tabelle_Click()
         lbl_status->setText(table.error);
         return;
     }
-    changeLists(QStringLiteral("Tabelle einfügen"), {{list_OldName->nameModel(), std::move(table.first)},
-                                                     {list_NewName->nameModel(), std::move(table.second)}});
+    changeLists(QStringLiteral("Tabelle einfügen"),
+                {{list_OldName->nameModel(), std::move(table.first)},
+                 {list_NewName->nameModel(), std::move(table.second)}});
 }
 
 void frm_rename::cmd_paareOeffnen_Click()
@@ -133,8 +135,9 @@ void frm_rename::openPairsFile(const QString &path)
         lbl_status->setText(pairs.statusText);
         return;
     }
-    changeLists(QStringLiteral("Paare öffnen"), {{list_OldName->nameModel(), std::move(pairs.oldNames)},
-                                                 {list_NewName->nameModel(), std::move(pairs.newNames)}});
+    changeLists(QStringLiteral("Paare öffnen"),
+                {{list_OldName->nameModel(), std::move(pairs.oldNames)},
+                 {list_NewName->nameModel(), std::move(pairs.newNames)}});
 }
 
 void frm_rename::cmd_paareSpeichern_Click()
@@ -150,8 +153,9 @@ void frm_rename::cmd_ordnen_Click()
 {
     ChainOrder::Result order = ChainOrder::order(list_OldName->entries(), list_NewName->entries());
     const QString status = ChainOrder::statusText(order);
-    changeLists(QStringLiteral("Reihenfolge ordnen"), {{list_OldName->nameModel(), std::move(order.oldNames)},
-                                                       {list_NewName->nameModel(), std::move(order.newNames)}});
+    changeLists(QStringLiteral("Reihenfolge ordnen"),
+                {{list_OldName->nameModel(), std::move(order.oldNames)},
+                 {list_NewName->nameModel(), std::move(order.newNames)}});
     lbl_status->setText(status);
 }
 
@@ -189,8 +193,7 @@ bool frm_rename::confirmDespiteFindings()
     if (findings.isEmpty())
         return true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"),
-                    ShownText::withShortLines(NameCheck::questionText(findings)),
-                    QMessageBox::NoButton, this);
+                    ShownText::withShortLines(NameCheck::questionText(findings)), QMessageBox::NoButton, this);
     QPushButton *build = box.addButton(QStringLiteral("&Trotzdem erstellen"), QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
