@@ -2,8 +2,9 @@
 BUILD_DIR ?= build
 ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_ARGS ?=
 
-.PHONY: all deps build run test bench asan-test clean
+.PHONY: all deps build run test bench asan-test package clean
 
 all: build
 
@@ -11,7 +12,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -27,8 +28,13 @@ bench: build
 	$(BUILD_DIR)/bench/velmorant-bench $(BUILD_DIR)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velmorant-bench-window
 
+# A Debian package in $(BUILD_DIR): velmorant_VERSION_ARCH.deb
+package: build
+	@scripts/install-deps.sh --package
+	cmake --build $(BUILD_DIR) --target package
+
 asan-test: deps
-	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMORANT_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

@@ -4,8 +4,8 @@
 // line and "Liste löschen" of it, and the start of the real program until
 // its window is shown. Median and range of several runs.
 #include "BenchSupport.h"
-#include "ui/NameListWidget.h"
 #include "lists/ListFile.h"
+#include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/frm_rename.h"
 
@@ -96,8 +96,8 @@ int main(int argc, char **argv)
     BenchPlatform platform(dir.path());
     frm_rename window(platform);
     window.show();
-    auto *oldList = window.findChild<NameListWidget *>(u"list_OldName"_s);
-    auto *newList = window.findChild<NameListWidget *>(u"list_NewName"_s);
+    auto *oldList = window.findChild<NameListView *>(u"list_OldName"_s);
+    auto *newList = window.findChild<NameListView *>(u"list_NewName"_s);
     auto *generate = window.findChild<QPushButton *>(u"cmd_mapkeyNow"_s);
     auto *ok = window.findChild<QPushButton *>(u"cmd_okfiles"_s);
     auto *out = window.findChild<QPlainTextEdit *>(u"txt_OUT"_s);

@@ -4,27 +4,26 @@
 // keeps settings, list files and drives inside a temporary folder, and
 // records what would have been handed to the desktop.
 
-#include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
-#include "ui/NameListWidget.h"
+#include "ui/ImageButton.h"
+#include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 #include "ui/frm_rename.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QComboBox>
 
 inline int px(double twips)
 {
@@ -65,6 +64,9 @@ public:
         return settings;
     }
     QString programFolder() const override { return m_programFolder.isEmpty() ? path(QStringLiteral("program")) : m_programFolder; }
+    // The lists stay in the fake program folder, writable or not, so that a
+    // failing save can be provoked.
+    QString listFolder() const override { return programFolder(); }
     QString designFolderText() const override { return path(QStringLiteral("design")); }
     QString startFolder() const override { return path(QStringLiteral("start")); }
     bool openWithDesktop(const QUrl &url) const override
@@ -72,21 +74,26 @@ public:
         opened.append(url);
         return true;
     }
+    QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
 
     QString m_programFolder;
+    // What the file question answers: a path, or empty as if cancelled.
+    QString fileAnswer;
     mutable QList<QUrl> opened;
 
 private:
     QString m_root;
 };
 
-// What a message box showed before the watcher pressed its OK button.
+// What a message box showed before the watcher answered it.
 struct SeenMessageBox {
     int count = 0;
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    QString defaultButton;
+    QString escapeButton;
 };
 
 class Window
@@ -122,8 +129,8 @@ public:
         return control;
     }
 
-    NameListWidget *oldList() const { return get<NameListWidget>("list_OldName"); }
-    NameListWidget *newList() const { return get<NameListWidget>("list_NewName"); }
+    NameListView *oldList() const { return get<NameListView>("list_OldName"); }
+    NameListView *newList() const { return get<NameListView>("list_NewName"); }
     FolderChooser *chooser() const { return get<FolderChooser>("Frame5"); }
     QString status() const { return get<QLabel>("lbl_status")->text(); }
     bool panelShown() const { return get("kontextmenue")->isVisible(); }
@@ -131,9 +138,10 @@ public:
 
     void click(const char *name) { QTest::mouseClick(get(name), Qt::LeftButton); }
 
-    void press(NameListWidget *list, Qt::MouseButton button, int row = -1)
+    void press(NameListView *list, Qt::MouseButton button, int row = -1)
     {
-        const QPoint at = row >= 0 ? list->visualItemRect(list->item(row)).center() : QPoint(5, list->viewport()->height() - 5);
+        const QPoint at = row >= 0 ? list->visualRect(list->model()->index(row, 0)).center()
+                                   : QPoint(5, list->viewport()->height() - 5);
         QTest::mousePress(list->viewport(), button, {}, at);
         QTest::mouseRelease(list->viewport(), button, {}, at);
     }
@@ -147,19 +155,20 @@ public:
         click("cmd_hinzu");
     }
 
-    void fill(NameListWidget *list, const QStringList &names)
+    void fill(NameListView *list, const QStringList &names)
     {
         press(list, Qt::RightButton);
         for (const QString &name : names)
             add(name);
     }
 
-    // Presses the generation command; any message box is recorded and closed.
-    SeenMessageBox generate()
+    // Presses the generation command; any message box is recorded and
+    // answered with the button captioned `answer`, or closed without one.
+    SeenMessageBox generate(const QString &answer = QStringLiteral("&Trotzdem erstellen"))
     {
         SeenMessageBox seen;
         QTimer watcher;
-        QObject::connect(&watcher, &QTimer::timeout, [&seen] {
+        QObject::connect(&watcher, &QTimer::timeout, [&seen, &answer] {
             for (QWidget *top : QApplication::topLevelWidgets()) {
                 auto *box = qobject_cast<QMessageBox *>(top);
                 if (!box || !box->isVisible())
@@ -168,9 +177,18 @@ public:
                 seen.title = box->windowTitle();
                 seen.text = box->text();
                 seen.icon = box->icon();
-                for (QAbstractButton *button : box->buttons())
+                QAbstractButton *answering = nullptr;
+                for (QAbstractButton *button : box->buttons()) {
                     seen.buttons << button->text();
-                box->accept();
+                    if (button->text() == answer)
+                        answering = button;
+                }
+                seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+                seen.escapeButton = box->escapeButton() ? box->escapeButton()->text() : QString();
+                if (answering)
+                    answering->click();
+                else
+                    box->accept();
             }
         });
         watcher.start(10);

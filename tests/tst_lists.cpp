@@ -90,17 +90,17 @@ void TestLists::splitLines_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("lone CR") << "a\rb\r" << QStringList{"a", "b"};
-    QTest::newRow("lone LF") << "a\nb\n" << QStringList{"a", "b"};
-    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
-    QTest::newRow("empty lines kept") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
-    QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{"a", "", "b"};
-    QTest::newRow("only a line end") << "\r\n" << QStringList{""};
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone CR") << "a\rb\r" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF") << "a\nb\n" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("last line without end") << "a\r\nb" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("empty lines kept") << "a\r\n\r\nb\r\n" << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("only a line end") << "\r\n" << QStringList{u""_s};
     QTest::newRow("nothing") << "" << QStringList{};
-    QTest::newRow("blanks and tabs kept") << "  \r\na\tb\r\n" << QStringList{"  ", "a\tb"};
-    QTest::newRow("unicode line ends") << u"a\u2028b\u2029c\u0085d\r\u2029"_s << QStringList{"a", "b", "c", "d", ""};
+    QTest::newRow("blanks and tabs kept") << "  \r\na\tb\r\n" << QStringList{u"  "_s, u"a\tb"_s};
+    QTest::newRow("unicode line ends") << u"a\u2028b\u2029c\u0085d\r\u2029"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u""_s};
 }
 
 void TestLists::splitLines()
@@ -114,11 +114,11 @@ void TestLists::clipboardLines_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("heading skipped") << "Name\r\nmotor.prt\r\nwelle.prt" << QStringList{"motor.prt", "welle.prt"};
-    QTest::newRow("empty lines dropped") << "a\r\n\r\n\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("blank line kept") << "a\r\n   \r\nb" << QStringList{"a", "   ", "b"};
-    QTest::newRow("lower-case name kept") << "name\r\nName \r\n" << QStringList{"name", "Name "};
-    QTest::newRow("tab stays inside") << "a.prt\tb.prt\n" << QStringList{"a.prt\tb.prt"};
+    QTest::newRow("heading skipped") << "Name\r\nmotor.prt\r\nwelle.prt" << QStringList{u"motor.prt"_s, u"welle.prt"_s};
+    QTest::newRow("empty lines dropped") << "a\r\n\r\n\nb\r\n" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("blank line kept") << "a\r\n   \r\nb" << QStringList{u"a"_s, u"   "_s, u"b"_s};
+    QTest::newRow("lower-case name kept") << "name\r\nName \r\n" << QStringList{u"name"_s, u"Name "_s};
+    QTest::newRow("tab stays inside") << "a.prt\tb.prt\n" << QStringList{u"a.prt\tb.prt"_s};
     QTest::newRow("no text") << "" << QStringList{};
 }
 
@@ -134,11 +134,11 @@ void TestLists::deleteMarked_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("kept");
-    QTest::newRow("marked entry") << QStringList{"a", "b", "c"} << 1 << QStringList{"a", "c"};
-    QTest::newRow("nothing marked drops empties") << QStringList{"a", "", "c", ""} << -1 << QStringList{"a", "c"};
-    QTest::newRow("only empties") << QStringList{"", ""} << -1 << QStringList{};
-    QTest::newRow("blank entry is not empty") << QStringList{" ", "b"} << 1 << QStringList{" "};
-    QTest::newRow("duplicates: only the marked one") << QStringList{"a", "a", "a"} << 0 << QStringList{"a", "a"};
+    QTest::newRow("marked entry") << QStringList{u"a"_s, u"b"_s, u"c"_s} << 1 << QStringList{u"a"_s, u"c"_s};
+    QTest::newRow("nothing marked drops empties") << QStringList{u"a"_s, u""_s, u"c"_s, u""_s} << -1 << QStringList{u"a"_s, u"c"_s};
+    QTest::newRow("only empties") << QStringList{u""_s, u""_s} << -1 << QStringList{};
+    QTest::newRow("blank entry is not empty") << QStringList{u" "_s, u"b"_s} << 1 << QStringList{u" "_s};
+    QTest::newRow("duplicates: only the marked one") << QStringList{u"a"_s, u"a"_s, u"a"_s} << 0 << QStringList{u"a"_s, u"a"_s};
 }
 
 void TestLists::deleteMarked()
@@ -182,11 +182,11 @@ void TestLists::fileRoundTrip_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty entry in the middle") << QStringList{"a.prt", "", "c.asm"} << QByteArray("a.prt\r\n\r\nc.asm\r\n");
+    QTest::newRow("empty entry in the middle") << QStringList{u"a.prt"_s, u""_s, u"c.asm"_s} << QByteArray("a.prt\r\n\r\nc.asm\r\n");
     QTest::newRow("empty list") << QStringList{} << QByteArray();
-    QTest::newRow("one empty entry") << QStringList{""} << QByteArray("\r\n");
+    QTest::newRow("one empty entry") << QStringList{u""_s} << QByteArray("\r\n");
     QTest::newRow("umlauts") << QStringList{u"Gehäuse.prt"_s} << QByteArray("Geh\xE4use.prt\r\n");
-    QTest::newRow("blanks and tabs") << QStringList{" a ", "b\tc"} << QByteArray(" a \r\nb\tc\r\n");
+    QTest::newRow("blanks and tabs") << QStringList{u" a "_s, u"b\tc"_s} << QByteArray(" a \r\nb\tc\r\n");
 }
 
 void TestLists::fileRoundTrip()
@@ -205,9 +205,9 @@ void TestLists::readsFilesFromOtherEditors_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("unix line ends") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("old mac line ends") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("unix line ends") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("old mac line ends") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("windows-1252 bytes") << QByteArray("\x80\xFC\x85\r\n") << QStringList{u"€ü…"_s};
     QTest::newRow("CR LF across a megabyte") << QByteArray((1 << 20) - 1, 'a') + "\r\nb"
                                              << QStringList{QString((1 << 20) - 1, u'a'), u"b"_s};
@@ -261,11 +261,11 @@ void TestLists::failedSaveKeepsOldFile_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("status");
-    QTest::newRow("folder missing") << u"gone/list.txt"_s << QStringList{"a"}
+    QTest::newRow("folder missing") << u"gone/list.txt"_s << QStringList{u"a"_s}
                                     << u"Fehler: Liste konnte nicht gespeichert werden: "_s;
-    QTest::newRow("folder is a file") << u"file.txt/list.txt"_s << QStringList{"a"}
+    QTest::newRow("folder is a file") << u"file.txt/list.txt"_s << QStringList{u"a"_s}
                                       << u"Fehler: Liste konnte nicht gespeichert werden: "_s;
-    QTest::newRow("unrepresentable") << u"list.txt"_s << QStringList{"a", u"Ωb"_s}
+    QTest::newRow("unrepresentable") << u"list.txt"_s << QStringList{u"a"_s, u"Ωb"_s}
                                      << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
 }
 

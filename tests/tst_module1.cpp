@@ -108,14 +108,14 @@ void TestModule1::folderExists_data()
 {
     QVERIFY(m_dir.isValid());
     const QString dir = m_dir.path();
-    QVERIFY(TestSupport::writeBytes(dir + "/file.txt", {}));
+    QVERIFY(TestSupport::writeBytes(dir + u"/file.txt"_s, {}));
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("exists");
     QTest::newRow("folder") << dir << true;
-    QTest::newRow("folder with trailing separator") << dir + "/" << true;
+    QTest::newRow("folder with trailing separator") << dir + u"/"_s << true;
     QTest::newRow("root") << QDir::rootPath() << true;
-    QTest::newRow("file") << dir + "/file.txt" << false;
-    QTest::newRow("missing") << dir + "/missing" << false;
+    QTest::newRow("file") << dir + u"/file.txt"_s << false;
+    QTest::newRow("missing") << dir + u"/missing"_s << false;
     QTest::newRow("empty") << "" << false;
 }
 
@@ -129,12 +129,12 @@ void TestModule1::folderExists()
 void TestModule1::fileExists_data()
 {
     const QString dir = m_dir.path();
-    QVERIFY(TestSupport::writeBytes(dir + "/empty.txt", {}));
+    QVERIFY(TestSupport::writeBytes(dir + u"/empty.txt"_s, {}));
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("file of length zero") << dir + "/empty.txt" << true;
-    QTest::newRow("missing file") << dir + "/missing.txt" << false;
-    QTest::newRow("file in missing folder") << dir + "/missing/file.txt" << false;
+    QTest::newRow("file of length zero") << dir + u"/empty.txt"_s << true;
+    QTest::newRow("missing file") << dir + u"/missing.txt"_s << false;
+    QTest::newRow("file in missing folder") << dir + u"/missing/file.txt"_s << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("folder") << dir << false;
 }
@@ -160,7 +160,7 @@ void TestModule1::pathInFolder()
 {
     QFETCH(QString, folder);
     QFETCH(QString, expected);
-    QCOMPARE(Module1::PathInFolder(folder, "rename.pro", u'\\'), expected);
+    QCOMPARE(Module1::PathInFolder(folder, u"rename.pro"_s, u'\\'), expected);
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

@@ -3,7 +3,12 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 
+#include "lists/ListFile.h"
+#include "ui/NameListModel.h"
+
 #include <QClipboard>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
@@ -15,7 +20,7 @@ namespace {
 void perform(Window &win, const QString &step)
 {
     const QString action = step.section(u':', 0, 0);
-    NameListWidget *list = step.section(u':', 1) == u"new" ? win.newList() : win.oldList();
+    NameListView *list = step.section(u':', 1) == u"new" ? win.newList() : win.oldList();
     if (action == u"right")
         win.press(list, Qt::RightButton);
     else if (action == u"left")
@@ -32,6 +37,23 @@ void perform(Window &win, const QString &step)
         QTest::keyClick(list, Qt::Key_Down);
 }
 
+QString listFile(const Window &win)
+{
+    return ListFile::path(win.platform.programFolder(), ListFile::Kind::OldNames);
+}
+
+// What a drag and drop of `mime` onto `target` delivers; the target takes
+// the data.
+void drop(QWidget *target, QMimeData *mime)
+{
+    const std::unique_ptr<QMimeData> owned(mime);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+}
+
 } // namespace
 
 class TestWindow : public QObject
@@ -45,8 +67,10 @@ private slots:
     void panelAndCurrentList_data();
     void panelAndCurrentList();
     void rightPressKeepsSelection();
-    void listCommands_data();
-    void listCommands();
+    void listEdits_data();
+    void listEdits();
+    void marksFollowEdits();
+    void listsScrollTogether();
     void fullListTakesNoMore();
     void namesNeverHoldLineBreaks_data();
     void namesNeverHoldLineBreaks();
@@ -169,46 +193,178 @@ void TestWindow::rightPressKeepsSelection()
     QCOMPARE(win.oldList()->entries(), (QStringList{u"a"_s, u"c"_s}));
 }
 
-void TestWindow::listCommands_data()
+// Every command that changes a list, by panel, keyboard or drop, is one
+// undo step: the lists after it, after Ctrl+Z, and after redo. `input` is
+// what the step takes: the text typed or pasted, or a file's content.
+void TestWindow::listEdits_data()
 {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("input");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("oldAfter");
+    QTest::addColumn<QStringList>("newAfter");
     QTest::addColumn<bool>("panelShown");
+    QTest::addColumn<QString>("status");
     const QStringList start{u"a"_s, QString(), u" "_s, u"b"_s};
-    QTest::newRow("add keeps the panel open") << u"cmd_hinzu"_s << u"neu.prt"_s << -1 << (start + QStringList{u"neu.prt"_s}) << true;
-    QTest::newRow("add empty text") << u"cmd_hinzu"_s << QString() << -1 << (start + QStringList{QString()}) << true;
-    QTest::newRow("delete marked") << u"cmd_del"_s << QString() << 3 << QStringList{u"a"_s, u" "_s} << false;
-    QTest::newRow("delete without mark drops empties") << u"cmd_del"_s << QString() << -1
-                                                       << QStringList{u"a"_s, u" "_s, u"b"_s} << false;
-    QTest::newRow("delete the blank entry") << u"cmd_del"_s << QString() << 2 << QStringList{u"a"_s, u"b"_s} << false;
-    QTest::newRow("clear") << u"clear"_s << QString() << -1 << QStringList{} << false;
-    QTest::newRow("add a name past 32767 characters") << u"cmd_hinzu"_s << QString(40000, u'n') << -1
-                                                      << (start + QStringList{QString(40000, u'n')}) << true;
+    const QStringList news{u"b"_s, QString(), u"y"_s, u"z"_s};
+    const QString none = u"Status"_s;
+    const auto row = [&](const char *name, const QString &step, const QString &input, int selected,
+                         const QStringList &oldAfter, const QStringList &newAfter, bool panelShown,
+                         const QString &status) {
+        QTest::newRow(name) << step << input << selected << oldAfter << newAfter << panelShown << status;
+    };
+    row("add keeps the panel open", u"cmd_hinzu"_s, u"neu.prt"_s, -1, start + QStringList{u"neu.prt"_s}, news, true,
+        none);
+    row("add empty text", u"cmd_hinzu"_s, QString(), -1, start + QStringList{QString()}, news, true, none);
+    row("add a name past 32767 characters", u"cmd_hinzu"_s, QString(40000, u'n'), -1,
+        start + QStringList{QString(40000, u'n')}, news, true, none);
+    row("delete marked", u"cmd_del"_s, QString(), 3, {u"a"_s, u" "_s}, news, false, none);
+    row("delete without mark drops empties", u"cmd_del"_s, QString(), -1, {u"a"_s, u" "_s, u"b"_s}, news, false, none);
+    row("delete the blank entry", u"cmd_del"_s, QString(), 2, {u"a"_s, u"b"_s}, news, false, none);
+    row("clear", u"clear"_s, QString(), -1, {}, news, false, none);
+    row("paste", u"paste"_s, u"p\r\n\r\nName\r\nq"_s, -1, start + QStringList{u"p"_s, u"q"_s}, news, false, none);
+    row("open the list file", u"open"_s, u"f1\r\nf2"_s, -1, {u"f1"_s, u"f2"_s}, news, false, none);
+    row("rule", u"cmd_action"_s, QString(), -1, start, start, true, none);
+    row("table paste", u"cmd_tabelle"_s, u"t1\tt2\r\n"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s},
+        true, none);
+    row("table paste refused", u"cmd_tabelle"_s, u"t1;t2\r\nt3"_s, -1, start, news, true,
+        u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
+    row("chain ordering", u"cmd_ordnen"_s, QString(), -1, {QString(), u" "_s, u"b"_s, u"a"_s},
+        {QString(), u"y"_s, u"z"_s, u"b"_s}, true, u"Reihenfolge geordnet: 4 Paare verschoben"_s);
+    row("pairs file", u"cmd_paareOeffnen"_s, u"alter Name;neuer Name\r\np1;q1\r\n"_s, -1, {u"p1"_s}, {u"q1"_s}, true,
+        none);
+    row("Enter in the single entry", u"Enter"_s, u"k.prt"_s, -1, start + QStringList{u"k.prt"_s}, news, true, none);
+    row("Delete", u"Delete"_s, QString(), 3, {u"a"_s, u" "_s}, news, true, none);
+    row("Ctrl+V", u"Ctrl+V"_s, u"v1\nv2"_s, -1, start + QStringList{u"v1"_s, u"v2"_s}, news, true, none);
+    row("Ctrl+Shift+V", u"Ctrl+Shift+V"_s, u"t1;t2"_s, -1, start + QStringList{u"t1"_s}, news + QStringList{u"t2"_s},
+        true, none);
+    row("Alt+Up", u"Alt+Up"_s, QString(), 3, {u"a"_s, QString(), u"b"_s, u" "_s}, news, true, none);
+    row("Alt+Down on the last row", u"Alt+Down"_s, QString(), 3, start, news, true, none);
+    row("F2", u"F2"_s, u"e.prt"_s, 1, {u"a"_s, u"e.prt"_s, u" "_s, u"b"_s}, news, true, none);
+    row("F2 refuses a line break", u"F2"_s, u"e\u2029f"_s, 1, start, news, true,
+        u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s);
+    row("file dropped on a list", u"drop:file"_s, u"d1\r\nd2"_s, -1, {u"d1"_s, u"d2"_s}, news, true, none);
+    row("text dropped on a list", u"drop:text"_s, u"d1\nd2"_s, -1, start + QStringList{u"d1"_s, u"d2"_s}, news, true,
+        none);
+    row("pairs file dropped on the window", u"drop:pairs"_s, u"d1;d2"_s, -1, {u"d1"_s}, {u"d2"_s}, true, none);
 }
 
-void TestWindow::listCommands()
+void TestWindow::listEdits()
 {
-    QFETCH(QString, command);
-    QFETCH(QString, text);
+    QFETCH(QString, step);
+    QFETCH(QString, input);
     QFETCH(int, selected);
     QFETCH(QStringList, oldAfter);
+    QFETCH(QStringList, newAfter);
     QFETCH(bool, panelShown);
+    QFETCH(QString, status);
     Window win;
-    win.oldList()->setEntries({u"a"_s, QString(), u" "_s, u"b"_s});
-    win.newList()->setEntries({u"x"_s, QString()});
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    const QStringList oldBefore{u"a"_s, QString(), u" "_s, u"b"_s};
+    const QStringList newBefore{u"b"_s, QString(), u"y"_s, u"z"_s};
+    win.oldList()->setEntries(oldBefore);
+    win.newList()->setEntries(newBefore);
     if (selected >= 0)
         win.press(win.oldList(), Qt::LeftButton, selected);
     win.press(win.oldList(), Qt::RightButton);
-    win.get<QLineEdit>("Text1")->setText(text);
-    win.click(command.toLatin1().constData());
+    win.oldList()->setFocus();
+    auto *text1 = win.get<QLineEdit>("Text1");
+    text1->setText(input);
+    QGuiApplication::clipboard()->setText(input);
+    const QString file = win.platform.path(u"dropped.txt"_s);
+    QVERIFY(TestSupport::writeBytes(step == u"open" ? listFile(win) : file, input.toLatin1()));
+    win.platform.fileAnswer = file;
+    if (step == u"Enter") {
+        text1->setFocus();
+        QTest::keyClick(text1, Qt::Key_Return);
+        QCOMPARE(text1->selectedText(), input);
+    } else if (step == u"F2") {
+        QTest::keyClick(win.oldList(), Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor && editor != text1);
+        editor->setText(input);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    } else if (step.startsWith(u"drop:")) {
+        auto *mime = new QMimeData;
+        if (step == u"drop:text")
+            mime->setText(input);
+        else
+            mime->setUrls({QUrl::fromLocalFile(file)});
+        drop(step == u"drop:pairs" ? static_cast<QWidget *>(win.w.get()) : win.oldList()->viewport(), mime);
+    } else if (step.front().isUpper()) {
+        QTest::keySequence(win.oldList(), QKeySequence(step));
+    } else {
+        win.click(step.toLatin1().constData());
+    }
     QCOMPARE(win.oldList()->entries(), oldAfter);
-    QCOMPARE(win.newList()->entries(), (QStringList{u"x"_s, QString()}));
+    QCOMPARE(win.newList()->entries(), newAfter);
     QCOMPARE(win.panelShown(), panelShown);
-    QCOMPARE(win.get<QLineEdit>("Text1")->text(), text);
-    if (command == u"cmd_del")
+    QCOMPARE(win.status(), status);
+    if (step.startsWith(u"Alt+"))
+        QCOMPARE(win.oldList()->selectedRow(), oldAfter == oldBefore ? selected : selected - 1);
+    if (step == u"cmd_del" || step == u"Delete")
         QCOMPARE(win.oldList()->selectedRow(), -1);
+    // The keys of the focused control, be it the single entry's field.
+    for (const char *key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Z", "Ctrl+Y"}) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(key)));
+        const bool undone = key == QByteArrayView("Ctrl+Z");
+        QCOMPARE(win.oldList()->entries(), undone ? oldBefore : oldAfter);
+        QCOMPARE(win.newList()->entries(), undone ? newBefore : newAfter);
+    }
+}
+
+// The marks and the summary follow a command and its undo.
+void TestWindow::marksFollowEdits()
+{
+    Window win;
+    win.oldList()->setEntries({u"a.prt"_s, u"b.prt"_s});
+    win.newList()->setEntries({u"a.prt"_s});
+    const auto markOf = [](NameListView *list, int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        return std::pair(index.data(NameListModel::MarkRole).toInt(), index.data(Qt::ToolTipRole).toString());
+    };
+    const int none = int(NameListModel::Mark::None);
+    const int warning = int(NameListModel::Mark::Warning);
+    const int error = int(NameListModel::Mark::Error);
+    const QString unchanged = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s;
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
+    QCOMPARE(markOf(win.oldList(), 0), std::pair(warning, unchanged));
+    win.fill(win.newList(), {u"a.prt"_s});
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 2 Fehler, 1 Warnung"_s);
+    QCOMPARE(markOf(win.newList(), 0),
+             std::pair(error, u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 2): a.prt\n"_s + unchanged));
+    QCOMPARE(markOf(win.oldList(), 1).first, error);
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    QTest::keySequence(win.w.get(), QKeySequence::Undo);
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
+    QCOMPARE(markOf(win.oldList(), 1), std::pair(none, QString()));
+}
+
+// Row N stays beside row N, also where the shorter list has run out.
+void TestWindow::listsScrollTogether()
+{
+    Window win;
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names << QString::number(i);
+    win.oldList()->setEntries(names);
+    win.newList()->setEntries(names.mid(0, 50));
+    QScrollBar *oldBar = win.oldList()->verticalScrollBar();
+    QScrollBar *newBar = win.newList()->verticalScrollBar();
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    QTest::keyClick(win.oldList(), Qt::Key_Down);
+    QTest::keyClick(win.oldList(), Qt::Key_End);
+    QVERIFY(oldBar->value() > 0);
+    QCOMPARE(newBar->value(), oldBar->value());
+    newBar->setValue(oldBar->maximum() / 8);
+    QCOMPARE(oldBar->value(), newBar->value());
+    const QModelIndex top = win.oldList()->indexAt(QPoint(5, 5));
+    QVERIFY(top.row() > 0);
+    QCOMPARE(win.newList()->visualRect(win.newList()->model()->index(top.row(), 0)), win.oldList()->visualRect(top));
 }
 
 void TestWindow::fullListTakesNoMore()

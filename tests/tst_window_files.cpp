@@ -348,7 +348,7 @@ void TestWindowFiles::infoHoverAndLink()
     win.click("cmd_info");
     frm_Info *info = infoWindows().first();
     auto *normal = info->findChild<QWidget *>(u"Image1"_s);
-    auto *awake = info->findChild<ClickableLabel *>(u"Image2"_s);
+    auto *awake = info->findChild<ImageButton *>(u"Image2"_s);
     QVERIFY(normal->isVisible() && !awake->isVisible());
     hover(normal, normal->rect().center());
     QVERIFY(awake->isVisible() && !normal->isVisible());

@@ -16,6 +16,8 @@ class TestWindowOutput : public QObject
 private slots:
     void generationRefusals_data();
     void generationRefusals();
+    void questionBeforeBuilding_data();
+    void questionBeforeBuilding();
     void generationStoresExpression();
     void mainJobByMouse();
     void writesWhatTheOutputFieldHolds_data();
@@ -70,6 +72,40 @@ void TestWindowOutput::generationRefusals()
     QVERIFY(!win.chooser()->isVisible());
     QVERIFY(!win.get("cmd_openmFile")->isVisible());
     QCOMPARE(win.status(), status);
+}
+
+// With findings the user is asked first; "Abbrechen" builds nothing and
+// leaves the output, the chooser and the command to open the file alone.
+void TestWindowOutput::questionBeforeBuilding_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("build anyway") << u"&Trotzdem erstellen"_s;
+    QTest::newRow("cancel") << u"Abbrechen"_s;
+}
+
+void TestWindowOutput::questionBeforeBuilding()
+{
+    QFETCH(QString, answer);
+    Window win;
+    win.oldList()->setEntries({u"C:\\work\\a.prt.3"_s});
+    win.newList()->setEntries({u"A.prt"_s});
+    win.get<QPlainTextEdit>("txt_OUT")->setPlainText(u"alt"_s);
+    const SeenMessageBox box = win.generate(answer);
+    QCOMPARE(box.count, 1);
+    QCOMPARE(box.title, u"Velmorant"_s);
+    QCOMPARE(box.text,
+             u"Die Prüfung der Namen meldet 1 Warnung:\n\nZeile 1: Warnung: neuer Name gleich dem alten: A.prt\n\n"
+             u"rename.pro trotzdem erstellen?"_s);
+    QCOMPARE(box.buttons, (QStringList{u"&Trotzdem erstellen"_s, u"Abbrechen"_s}));
+    QCOMPARE(box.defaultButton, u"Abbrechen"_s);
+    QCOMPARE(box.escapeButton, u"Abbrechen"_s);
+    QCOMPARE(win.oldList()->entries(), QStringList{u"a.prt"_s});
+    const bool built = answer != u"Abbrechen";
+    QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText().startsWith(u"save_objects all\n"_s), built);
+    QCOMPARE(win.chooser()->isVisible(), built);
+    QCOMPARE(win.get("cmd_openmFile")->isVisible(), built);
+    if (!built)
+        QCOMPARE(win.get<QPlainTextEdit>("txt_OUT")->toPlainText(), u"alt"_s);
 }
 
 void TestWindowOutput::generationStoresExpression()

@@ -5,11 +5,12 @@
 
 // One run of velmorant-cli: what the command line asks for, and doing it.
 // Exit statuses: 0 done, 1 the lists differ in length, 2 usage or input
-// error, 3 writing failed.
+// error, 3 writing failed, 4 the name check found something and --check or
+// --strict was given.
 class CliJob
 {
 public:
-    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3 };
+    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4 };
 
     // Parses the arguments without the program name. Returns false with a
     // message in error() when they make no sense.
@@ -20,12 +21,15 @@ public:
     bool wantsVersion() const { return m_version; }
 
     // Runs the job; `out` and `err` receive what goes to standard output and
-    // standard error (bytes for out, since --stdout carries the file).
+    // standard error (bytes for out, since --stdout carries the file). The
+    // name check's findings go to `err`, or to `out` with --check; `err` may
+    // hold them beside a successful run.
     int run(QByteArray &out, QString &err) const;
 
     static QString usage();
 
 private:
+    bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
 
@@ -33,9 +37,13 @@ private:
     QString m_newFile;
     QString m_expression;
     QString m_replacement;
+    QString m_pairsFile;
     QString m_outFolder;
     bool m_useRule = false;
     bool m_toStdout = false;
+    bool m_checkOnly = false;
+    bool m_strict = false;
+    bool m_order = false;
     bool m_help = false;
     bool m_version = false;
     QString m_error;

@@ -1,6 +1,8 @@
 #include "cli/CliJob.h"
 #include "common/AtomicFile.h"
 
+#include "VelmorantVersion.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -10,12 +12,38 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// Messages and help are UTF-8. A Windows console shows them as such only in
+// its UTF-8 code page: switched to it for the run, and back at the end.
+class Utf8Console
+{
+public:
+#ifdef Q_OS_WIN
+    Utf8Console()
+        : m_previous(GetConsoleOutputCP())
+    {
+        if (m_previous != 0)
+            SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console()
+    {
+        if (m_previous != 0)
+            SetConsoleOutputCP(m_previous);
+    }
+    Utf8Console(const Utf8Console &) = delete;
+    Utf8Console &operator=(const Utf8Console &) = delete;
+
+private:
+    UINT m_previous;
+#endif
+};
 
 // --stdout carries the file's exact bytes: no newline translation.
 void setBinaryStdout()
@@ -73,9 +101,12 @@ int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmorant-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));
+    [[maybe_unused]] const Utf8Console console;
     CliJob job;
     if (!job.parse(app.arguments().mid(1))) {
-        print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toLocal8Bit());
+        print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toUtf8());
         return CliJob::BadInput;
     }
     setBinaryStdout();
@@ -85,11 +116,12 @@ int main(int argc, char *argv[])
     QByteArray out;
     QString err;
     const int status = job.run(out, err);
+    // The name check's findings come before the result they belong to.
+    if (!err.isEmpty())
+        print(stderr, err.toUtf8());
     if (!out.isEmpty()) {
         if (const int error = print(stdout, out))
             return reportStdoutFailure(error);
     }
-    if (!err.isEmpty())
-        print(stderr, err.toLocal8Bit());
     return status;
 }

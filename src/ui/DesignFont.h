@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace DesignFont {
 
@@ -21,6 +24,13 @@ inline QFont sansSerif(qreal pointSize = 8.25, bool bold = false)
 inline QFont bold()
 {
     return sansSerif(8.25, true);
+}
+
+// Where the fonts at hand run wider than the design's, a caption widens its
+// control to the width it needs; the design width stays the least.
+inline void widenToCaption(QWidget *control)
+{
+    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
 }
 
 } // namespace DesignFont

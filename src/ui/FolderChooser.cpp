@@ -1,7 +1,7 @@
 #include "ui/FolderChooser.h"
 
 #include "common/Module1.h"
-#include "ui/ClickableLabel.h"
+#include "ui/ImageButton.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -42,6 +42,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     Label8->setGeometry(Twips::rect(3360, 900, 1815, 750));
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The wrapped text takes the height its lines need where the font runs taller than the design's.
+    Label8->resize(Label8->width(), std::max(Label8->height(), Label8->heightForWidth(Label8->width())));
 
     m_model = new QFileSystemModel(this);
     // Hidden folders too: the tree must be able to show any folder that
@@ -65,7 +67,7 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     okFont.setPointSizeF(9.75);
     cmd_okfiles->setFont(okFont);
 
-    img_quit = new ClickableLabel(Pictures::smallExit(), this);
+    img_quit = new ImageButton(Pictures::Picture::SmallExit, QStringLiteral("Ausgabe verwerfen"), this);
     img_quit->setObjectName(QStringLiteral("img_quit"));
     img_quit->setGeometry(Twips::rect(5250, 2340, 480, 480));
     img_quit->setToolTip(QStringLiteral("EXIT"));

@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QHash>
 
-class ClickableLabel;
+class ImageButton;
 class Platform;
 class QComboBox;
 class QFileSystemModel;
@@ -38,7 +38,7 @@ public:
     QTreeView *Dir1 = nullptr;
     QPushButton *cmd_okfiles = nullptr;
     QLabel *Label8 = nullptr;
-    ClickableLabel *img_quit = nullptr;
+    ImageButton *img_quit = nullptr;
 
 signals:
     void statusMessage(const QString &text);

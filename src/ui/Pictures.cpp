@@ -4,14 +4,19 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace Pictures {
 
 namespace {
 
-QPixmap transparent(int width, int height)
+// A canvas of `size` logical pixels with as many device pixels as the ratio
+// asks for; the painter draws on it in logical pixels.
+QPixmap canvas(QSize size, qreal devicePixelRatio, const QColor &background = Qt::transparent)
 {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(background);
     return pixmap;
 }
 
@@ -22,25 +27,18 @@ void drawX(QPainter &p, const QRectF &box, const QColor &colour, qreal thickness
     p.drawLine(box.topRight(), box.bottomLeft());
 }
 
-} // namespace
-
-QPixmap bigExit()
+void paintBigExit(QPainter &p)
 {
-    QPixmap pixmap = transparent(74, 78);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(14, 14, 46, 50);
     drawX(p, box.translated(4, 4), QColor(90, 0, 0, 150), 16);   // shadow
     drawX(p, box, QColor(150, 0, 0), 16);
     drawX(p, box.translated(-1.5, -1.5), QColor(225, 30, 30), 11);
     drawX(p, box.translated(-3, -3), QColor(255, 140, 140), 3);  // highlight
-    return pixmap;
 }
 
-QPixmap smallExit()
+void paintSmallExit(QPainter &p)
 {
-    QPixmap pixmap = transparent(32, 32);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(210, 20, 20), 4.5, Qt::SolidLine, Qt::RoundCap));
     QPainterPath first;
@@ -51,18 +49,13 @@ QPixmap smallExit()
     second.cubicTo(19, 13, 12, 19, 6, 28);
     p.drawPath(first);
     p.drawPath(second);
-    return pixmap;
 }
 
-QPixmap tab(bool pointsRight)
+void paintTab(QPainter &p, bool pointsRight)
 {
-    QPixmap pixmap(9, 107);
-    pixmap.fill(QColor(192, 192, 192));
-    QPainter p(&pixmap);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(0, 0, 0, 106);
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(8, 0, 8, 106);
+    // Light left edge, dark right edge, one logical pixel each.
+    p.fillRect(QRectF(0, 0, 1, 107), QColor(255, 255, 255));
+    p.fillRect(QRectF(8, 0, 1, 107), QColor(128, 128, 128));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 0, 200), 1.6));
     for (const int top : {40, 56}) {
@@ -71,13 +64,10 @@ QPixmap tab(bool pointsRight)
         p.drawLine(QPointF(near, top), QPointF(far, top + 5));
         p.drawLine(QPointF(far, top + 5), QPointF(near, top + 10));
     }
-    return pixmap;
 }
 
-QPixmap floppy()
+void paintFloppy(QPainter &p)
 {
-    QPixmap pixmap = transparent(34, 33);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(20, 20, 60), 1));
     p.setBrush(QColor(40, 60, 140));
@@ -92,13 +82,10 @@ QPixmap floppy()
     p.setFont(font);
     p.setPen(QColor(20, 20, 60));
     p.drawText(QRectF(0, 21, 34, 12), Qt::AlignCenter, QStringLiteral("SAVE"));
-    return pixmap;
 }
 
-QPixmap logo()
+void paintLogo(QPainter &p)
 {
-    QPixmap pixmap = transparent(100, 79);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 100, 79);
     sky.setColorAt(0, QColor(255, 214, 150));
@@ -120,13 +107,10 @@ QPixmap logo()
     font.setItalic(true);
     p.setFont(font);
     p.drawText(QRectF(0, 60, 100, 16), Qt::AlignCenter, QStringLiteral("Velmorant"));
-    return pixmap;
 }
 
-QPixmap sleeper(bool awake)
+void paintSleeper(QPainter &p, bool awake)
 {
-    QPixmap pixmap = transparent(36, 43);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 50, 0), 1.5));
     p.setBrush(awake ? QColor(255, 230, 40) : QColor(245, 150, 40));
@@ -145,12 +129,76 @@ QPixmap sleeper(bool awake)
         p.drawArc(QRectF(19, 9, 7, 5), 180 * 16, 180 * 16);
         p.drawLine(QPointF(15, 21), QPointF(21, 21));
     }
+}
+
+QSize sizeOf(Picture picture)
+{
+    switch (picture) {
+    case Picture::BigExit:
+        return {74, 78};
+    case Picture::SmallExit:
+        return {32, 32};
+    case Picture::TabRight:
+    case Picture::TabLeft:
+        return {9, 107};
+    case Picture::Floppy:
+        return {34, 33};
+    case Picture::Logo:
+        return {100, 79};
+    case Picture::Asleep:
+    case Picture::Awake:
+        return {36, 43};
+    }
+    return {};
+}
+
+} // namespace
+
+QPixmap draw(Picture picture, qreal devicePixelRatio)
+{
+    const bool tab = picture == Picture::TabRight || picture == Picture::TabLeft;
+    QPixmap pixmap = canvas(sizeOf(picture), devicePixelRatio, tab ? QColor(192, 192, 192) : QColor(Qt::transparent));
+    QPainter p(&pixmap);
+    switch (picture) {
+    case Picture::BigExit:
+        paintBigExit(p);
+        break;
+    case Picture::SmallExit:
+        paintSmallExit(p);
+        break;
+    case Picture::TabRight:
+    case Picture::TabLeft:
+        paintTab(p, picture == Picture::TabRight);
+        break;
+    case Picture::Floppy:
+        paintFloppy(p);
+        break;
+    case Picture::Logo:
+        paintLogo(p);
+        break;
+    case Picture::Asleep:
+    case Picture::Awake:
+        paintSleeper(p, picture == Picture::Awake);
+        break;
+    }
     return pixmap;
 }
 
-QPixmap windowIcon()
+QIcon windowIcon()
 {
-    return logo().scaled(40, 42, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        // The logo scaled into 40 x 42, drawn afresh rather than scaled as a bitmap.
+        const qreal scale = std::min(40.0 / 100.0, 42.0 / 79.0);
+        QPixmap pixmap = canvas(QSize(40, 42), ratio);
+        QPainter p(&pixmap);
+        p.translate(0, (42 - 79 * scale) / 2);
+        p.scale(scale, scale);
+        paintLogo(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace Pictures

@@ -3,7 +3,25 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTemporaryFile>
+#include <QTranslator>
+
+namespace {
+
+// Asks the file system itself by making a file there: permission bits and
+// access lists do not tell on every system (an administrator's folder on
+// Windows, a read-only mount).
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmorant-probe-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
 
 QStringList Platform::drives() const
 {
@@ -64,6 +82,37 @@ QString Platform::programFolder() const
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
+QString Platform::listFolder() const
+{
+    if (!m_listFolder.isEmpty())
+        return m_listFolder;
+    const QString program = programFolder();
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    m_listFolder = listFolderFor(program, canCreateFilesIn(program), QDir::toNativeSeparators(userData));
+    if (m_listFolder != program)
+        QDir().mkpath(m_listFolder);
+    return m_listFolder;
+}
+
+QString Platform::listFolderFor(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+{
+    return programFolderWritable || userDataFolder.isEmpty() ? programFolder : userDataFolder;
+}
+
+bool Platform::loadQtTranslations()
+{
+    // windeployqt puts the translations into a folder beside the program.
+    const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                 QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    for (const QString &folder : folders) {
+        if (translator->load(QStringLiteral("qtbase_de"), folder))
+            return QCoreApplication::installTranslator(translator);
+    }
+    delete translator;
+    return false;
+}
+
 QString Platform::designFolderText() const
 {
 #ifdef Q_OS_WIN
@@ -81,4 +130,10 @@ QString Platform::startFolder() const
 bool Platform::openWithDesktop(const QUrl &url) const
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString Platform::askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const
+{
+    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
+                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }

@@ -7,10 +7,14 @@
 
 #include <memory>
 
-// Everything that differs between Windows and the other desktops: drives,
-// the settings store, the program's folder, the default output folder and
-// handing a file or web address to the desktop. The window asks only this
-// class; tests derive from it to fake drives, settings and the desktop.
+class QWidget;
+
+// Everything that differs between Windows and the other desktops, or between
+// a portable copy and an installed one: drives, the settings store, the
+// program's folder, where the list files lie, the default output folder,
+// Qt's own translations and handing a file or web address to the desktop.
+// The window asks only this class; tests derive from it to fake drives,
+// settings, folders and the desktop.
 class Platform
 {
 public:
@@ -27,8 +31,21 @@ public:
     // Section "Optionen" of application "Velmorant" in the per-user store.
     virtual std::unique_ptr<QSettings> openSettings() const;
 
-    // Where the list files lie: the folder of the program's executable.
+    // The folder of the program's executable.
     virtual QString programFolder() const;
+
+    // Where the list files are saved and opened: the program's folder as
+    // long as the program may write there (a portable copy), else the
+    // per-user data folder, made when missing. Decided once, so that save
+    // and open always agree.
+    virtual QString listFolder() const;
+    static QString listFolderFor(const QString &programFolder, bool programFolderWritable,
+                                 const QString &userDataFolder);
+
+    // Loads Qt's German texts for its own menus, dialogs and buttons from
+    // the Qt installation (or, deployed, from beside the program) and puts
+    // them in force; false when they are not there.
+    static bool loadQtTranslations();
 
     // The folder field's text before the settings are read, and its default.
     virtual QString designFolderText() const;
@@ -39,4 +56,11 @@ public:
     // Opens a file or web address with the desktop's associated program;
     // false when the desktop refused.
     virtual bool openWithDesktop(const QUrl &url) const;
+
+    // Asks the user for a file to open, or for a file to save when
+    // `forSaving`; empty when the user cancels.
+    virtual QString askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const;
+
+private:
+    mutable QString m_listFolder;
 };

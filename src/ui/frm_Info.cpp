@@ -1,10 +1,12 @@
 #include "ui/frm_Info.h"
 
-#include "ui/ClickableLabel.h"
 #include "ui/DesignFont.h"
+#include "ui/ImageButton.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
+
+#include "VelmorantVersion.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -88,7 +90,7 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     Text2 = Twips::place(readOnlyText(kDescription, this), "Text2", 105, 540, 3270, 1950);
     Command1 = Twips::place(new QPushButton(QStringLiteral("ist ja gut"), this), "Command1", 1905, 5220, 1650, 375);
     Picture1 = Twips::place(new QLabel(this), "Picture1", 3825, 45, 1575, 1215);
-    Picture1->setPixmap(Pictures::logo());
+    Picture1->setPixmap(Pictures::draw(Pictures::Picture::Logo, devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignCenter);
     Text1 = Twips::place(readOnlyText(kLicence, this), "Text1", 105, 3810, 5370, 1350);
     Label2 = Twips::place(label(QStringLiteral("Lizenz:"), this, DesignFont::sansSerif()), "Label2", 105, 3555, 750, 240);
@@ -106,24 +108,35 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     titleFont.setItalic(true);
     Label1 = Twips::place(label(QStringLiteral("Velmorant"), this, titleFont), "Label1", 1125, 30, 2055, 495);
 
-    Label5 = Twips::place(new ClickableLabel(this), "Label5", 3150, 3540, 2295, 255);
-    Label5->setText(kWebAddress.mid(kWebAddress.indexOf(QLatin1String("//")) + 2));
+    // A real link: reached with Tab, opened with Enter or a click, announced
+    // as a link; it goes through ShellExec like any click on it.
+    Label5 = Twips::place(new QLabel(this), "Label5", 3150, 3540, 2295, 255);
+    Label5->setTextFormat(Qt::RichText);
+    Label5->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                        .arg(kWebAddress, kWebAddress.mid(kWebAddress.indexOf(QLatin1String("//")) + 2)));
+    Label5->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    Label5->setOpenExternalLinks(false);
     Label5->setToolTip(kWebAddress);
-    QFont linkFont = DesignFont::sansSerif();
-    linkFont.setUnderline(true);
-    Label5->setFont(linkFont);
+    Label5->setFont(DesignFont::sansSerif());
     QPalette linkPalette = Label5->palette();
-    linkPalette.setColor(QPalette::WindowText, Qt::blue);
+    linkPalette.setColor(QPalette::Link, Qt::blue);
     Label5->setPalette(linkPalette);
 
     Label4 = Twips::place(label(QStringLiteral("velmorant@example.org"), this, DesignFont::sansSerif()), "Label4", 3705,
                     1605, 1815, 255);
     Label3 = Twips::place(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705, 1365,
                     1815, 255);
-    Image2 = Twips::place(new ClickableLabel(Pictures::sleeper(true), this), "Image2", 2025, 2700, 525, 645);
+    // Room up to the window's right edge.
+    DesignFont::widenToCaption(Label4);
+    DesignFont::widenToCaption(Label3);
+    Image2 = Twips::place(new ImageButton(Pictures::Picture::Awake, QStringLiteral("Info schließen"), this), "Image2",
+                          2025, 2700, 525, 645);
     Image2->hide();
-    Image1 = Twips::place(new ClickableLabel(Pictures::sleeper(false), this), "Image1", 2025, 2700, 540, 645);
-    Image1->setCursor(Qt::ArrowCursor);
+    Image1 = Twips::place(new QLabel(this), "Image1", 2025, 2700, 540, 645);
+    Image1->setPixmap(Pictures::draw(Pictures::Picture::Asleep, devicePixelRatioF()));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -132,9 +145,8 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     Label6 = Twips::place(label(QStringLiteral(VELMORANT_VERSION), this, DesignFont::bold()), "Label6", 3120, 135, 330, 240);
 
     connect(Command1, &QPushButton::clicked, this, &frm_Info::Command1_Click);
-    connect(Image2, &ClickableLabel::clicked, this, &frm_Info::Image2_Click);
-    connect(Image1, &ClickableLabel::mouseMoved, this, &frm_Info::Image1_MouseMove);
-    connect(Label5, &ClickableLabel::clicked, this, &frm_Info::Label5_Click);
+    connect(Image2, &ImageButton::clicked, this, &frm_Info::Image2_Click);
+    connect(Label5, &QLabel::linkActivated, this, &frm_Info::Label5_Click);
 }
 
 double frm_Info::placedLeft(double mainLeft, double mainWidth, double screenWidth)
@@ -170,6 +182,16 @@ void frm_Info::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
     Form_MouseMove();
+}
+
+bool frm_Info::eventFilter(QObject *watched, QEvent *event)
+{
+    // Taken here: passed on, the move would reach the window's background.
+    if (watched == Image1 && event->type() == QEvent::MouseMove) {
+        Image1_MouseMove();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frm_Info::Form_MouseMove()

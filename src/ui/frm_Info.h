@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class ClickableLabel;
+class ImageButton;
 class Platform;
 class QLabel;
 class QPlainTextEdit;
@@ -32,6 +32,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_MouseMove();
@@ -49,11 +50,11 @@ private:
     QLabel *Label2 = nullptr;
     QLabel *Label9 = nullptr;
     QLabel *Label1 = nullptr;
-    ClickableLabel *Label5 = nullptr;
+    QLabel *Label5 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
-    ClickableLabel *Image2 = nullptr;
-    ClickableLabel *Image1 = nullptr;
+    ImageButton *Image2 = nullptr;
+    QLabel *Image1 = nullptr;
     QWidget *Line1 = nullptr;
     QLabel *Label6 = nullptr;
 };

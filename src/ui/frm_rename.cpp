@@ -4,9 +4,9 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/OutputParagraphs.h"
 #include "generator/RenameProWriter.h"
-#include "ui/ClickableLabel.h"
 #include "ui/FolderChooser.h"
-#include "ui/NameListWidget.h"
+#include "ui/ImageButton.h"
+#include "ui/NameListView.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,8 +41,11 @@ frm_rename::frm_rename(const Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     createControls();
+    createKeyboardCommands();
     connectHandlers();
+    setAcceptDrops(true);
     Form_Load();
+    updateCheck();
 }
 
 frm_rename::~frm_rename()
@@ -55,23 +59,29 @@ void frm_rename::connectHandlers()
     connect(cmd_mapkeyNow, &QPushButton::clicked, this, &frm_rename::cmd_mapkeyNow_Click);
     connect(cmd_openmFile, &QPushButton::clicked, this, &frm_rename::cmd_openmFile_Click);
     connect(Frame5->cmd_okfiles, &QPushButton::clicked, this, &frm_rename::cmd_okfiles_Click);
-    connect(Frame5->img_quit, &ClickableLabel::clicked, this, &frm_rename::img_quit_Click);
+    connect(Frame5->img_quit, &ImageButton::clicked, this, &frm_rename::img_quit_Click);
     connect(Frame5, &FolderChooser::statusMessage, this, &frm_rename::FolderChooser_Status);
-    connect(img_EXIT, &ClickableLabel::clicked, this, &frm_rename::img_EXIT_Click);
-    connect(Image_EXIT, &ClickableLabel::clicked, this, &frm_rename::Image_EXIT_Click);
-    connect(imgOpen, &ClickableLabel::clicked, this, &frm_rename::imgOpen_Click);
-    connect(imgclose, &ClickableLabel::clicked, this, &frm_rename::imgclose_Click);
-    connect(list_OldName, &NameListWidget::MouseDown, this, &frm_rename::list_OldName_MouseDown);
-    connect(list_OldName, &NameListWidget::Click, this, &frm_rename::list_OldName_Click);
-    connect(list_NewName, &NameListWidget::MouseDown, this, &frm_rename::list_NewName_MouseDown);
-    connect(list_NewName, &NameListWidget::Click, this, &frm_rename::list_NewName_Click);
+    connect(img_EXIT, &ImageButton::clicked, this, &frm_rename::img_EXIT_Click);
+    connect(Image_EXIT, &ImageButton::clicked, this, &frm_rename::Image_EXIT_Click);
+    connect(imgOpen, &ImageButton::clicked, this, &frm_rename::imgOpen_Click);
+    connect(imgclose, &ImageButton::clicked, this, &frm_rename::imgclose_Click);
+    connect(list_OldName, &NameListView::MouseDown, this, &frm_rename::list_OldName_MouseDown);
+    connect(list_OldName, &NameListView::Click, this, &frm_rename::list_OldName_Click);
+    connect(list_NewName, &NameListView::MouseDown, this, &frm_rename::list_NewName_MouseDown);
+    connect(list_NewName, &NameListView::Click, this, &frm_rename::list_NewName_Click);
+    connectListHandlers(list_OldName);
+    connectListHandlers(list_NewName);
     connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
     connect(cmd_del, &QPushButton::clicked, this, &frm_rename::cmd_del_Click);
     connect(clear, &QPushButton::clicked, this, &frm_rename::clear_Click);
-    connect(save, &ClickableLabel::clicked, this, &frm_rename::save_Click);
+    connect(save, &ImageButton::clicked, this, &frm_rename::save_Click);
     connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
     connect(paste, &QPushButton::clicked, this, &frm_rename::paste_Click);
     connect(cmd_action, &QPushButton::clicked, this, &frm_rename::cmd_action_Click);
+    connect(cmd_tabelle, &QPushButton::clicked, this, &frm_rename::cmd_tabelle_Click);
+    connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
+    connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
+    connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -187,6 +197,7 @@ void frm_rename::Form_Resize()
     list_OldName->resize(list_OldName->width(), Twips::toPixels(5715 + d));
     list_NewName->resize(list_NewName->width(), Twips::toPixels(5715 + d));
     lbl_status->move(lbl_status->x(), Twips::toPixels(7500 + d));
+    lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(6360 + d));
 }
 
 void frm_rename::imgOpen_Click()
@@ -215,13 +226,12 @@ void frm_rename::cmd_mapkeyNow_Click()
         const WaitCursor busy;
         g = MapkeyGenerator::generateFile(oldNames, newNames);
         clean(g.normalisedOldNames);
-        cmd_openmFile->hide();
-        if (g.countsMatch)
-            showOutput(std::move(g.fileBytes), oldNames, newNames);
-        else
-            txt_OUT->clear();
     }
+    if (g.countsMatch && !confirmDespiteFindings())
+        return;
+    cmd_openmFile->hide();
     if (!g.countsMatch) {
+        txt_OUT->clear();
         // Old names without new ones are a step not yet taken rather than a
         // mismatch: no message box, but the status line says what is missing.
         if (g.newListEmpty) {
@@ -233,6 +243,10 @@ void frm_rename::cmd_mapkeyNow_Click()
             box.exec();
         }
         return;
+    }
+    {
+        const WaitCursor busy;
+        showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();
     cmd_openmFile->show();
@@ -255,7 +269,7 @@ void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, c
 
 void frm_rename::clean(const QStringList &normalisedOldNames)
 {
-    list_OldName->setEntries(normalisedOldNames);
+    changeList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
 }
 
 void frm_rename::cmd_okfiles_Click()
@@ -298,6 +312,18 @@ bool frm_rename::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txt_OUT->viewport() && event->type() == QEvent::MouseButtonDblClick)
         txt_OUT_DblClick();
+    // The keyboard stays with the list the panel's command acted on, rather
+    // than moving on to the rule's fields, which keep their own undo.
+    if (watched == kontextmenue && event->type() == QEvent::Hide
+        && kontextmenue->isAncestorOf(QApplication::focusWidget()))
+        currentList()->setFocus();
+    // Left unaccepted, the override lets the window's undo keys act.
+    if (watched == Text1 && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -4,17 +4,22 @@
 // two name lists, the rule's fields, the output text txt_OUT, the folder
 // chooser Frame5 (FolderChooser) and the status line. Each handler reads
 // controls, calls the core (MapkeyGenerator and RenameProWriter for
-// rename.pro, ReplacementRule, NameListOps and ListFile for the lists,
-// Module1 for names and paths) and puts the results back into controls.
-// Platform supplies drives, the settings store, the program's folder and
-// the desktop; frm_Info is the Info window.
+// rename.pro, ReplacementRule, NameListOps, ListFile, TwoColumns and
+// PairsFile for the lists, NameCheck and ChainOrder for the pairs, Module1
+// for names and paths) and puts the results back into controls. Every
+// change of a list is one step of the window's undo stack; the name check
+// follows every change of either list. Platform supplies drives, the
+// settings store, the folder of the list files, file questions and the
+// desktop; frm_Info is the Info window.
+
+#include "ui/ListEditCommand.h"
 
 #include <QPointer>
 #include <QWidget>
 
 class FolderChooser;
-class ClickableLabel;
-class NameListWidget;
+class ImageButton;
+class NameListView;
 class OutputTextEdit;
 class Platform;
 class QFrame;
@@ -23,6 +28,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QUndoStack;
 class frm_Info;
 
 class frm_rename : public QWidget
@@ -44,12 +50,17 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
     void createContextMenu();
     void createRuleFrame();
+    void createPairsFrame();
+    void createKeyboardCommands();
     void connectHandlers();
+    void connectListHandlers(NameListView *list);
 
     void applyStartSize();
     void Form_Load();
@@ -76,7 +87,25 @@ private:
     void open_Click();
     void paste_Click();
     void cmd_action_Click();
+    void cmd_tabelle_Click();
+    void cmd_paareOeffnen_Click();
+    void cmd_paareSpeichern_Click();
+    void cmd_ordnen_Click();
+    void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
+
+    // The list commands on a given list, for the keyboard and for drops.
+    void deleteMarked(NameListView *list);
+    void pasteInto(NameListView *list, const QString &text);
+    void openListFile(NameListView *list, const QString &path);
+    void moveMarked(NameListView *list, int by);
+    void editEntry(NameListView *list, int row, const QString &text);
+    void openPairsFile(const QString &path);
+    // One undo step; nothing when no list would change.
+    void changeLists(const QString &command, QList<ListEditCommand::Change> changes);
+    void changeList(const QString &command, NameListView *list, const QStringList &after);
+    void updateCheck();
+    bool confirmDespiteFindings();
 
     void clean(const QStringList &normalisedOldNames);
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
@@ -84,14 +113,15 @@ private:
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);
-    NameListWidget *currentList() const;
+    NameListView *currentList() const;
     QString currentListFile() const;
-    void appendToCurrentList(QStringList lines);
+    void appendToList(NameListView *list, const QString &command, QStringList lines);
 
     const Platform &m_platform;
     bool m_unloaded = false;
     bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
+    QUndoStack *m_undo = nullptr;
 
     QPushButton *cmd_info = nullptr;
     QPushButton *cmd_openmFile = nullptr;
@@ -106,12 +136,18 @@ private:
     QPushButton *cmd_hinzu = nullptr;
     QPushButton *clear = nullptr;
     QPushButton *open = nullptr;
-    ClickableLabel *save = nullptr;
+    ImageButton *save = nullptr;
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;
-    ClickableLabel *Image_EXIT = nullptr;
-    NameListWidget *list_OldName = nullptr;
-    NameListWidget *list_NewName = nullptr;
+    ImageButton *Image_EXIT = nullptr;
+    NameListView *list_OldName = nullptr;
+    NameListView *list_NewName = nullptr;
+    QLabel *lbl_pruefung = nullptr;
+    QGroupBox *Frame_paare = nullptr;
+    QPushButton *cmd_tabelle = nullptr;
+    QPushButton *cmd_paareOeffnen = nullptr;
+    QPushButton *cmd_paareSpeichern = nullptr;
+    QPushButton *cmd_ordnen = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;
@@ -121,8 +157,8 @@ private:
     QLabel *Label1_2 = nullptr;
     QLabel *Label1_3 = nullptr;
     QLabel *Label7 = nullptr;
-    ClickableLabel *imgOpen = nullptr;
-    ClickableLabel *imgclose = nullptr;
-    ClickableLabel *img_EXIT = nullptr;
+    ImageButton *imgOpen = nullptr;
+    ImageButton *imgclose = nullptr;
+    ImageButton *img_EXIT = nullptr;
     QLabel *lbl_status = nullptr;
 };

@@ -1,10 +1,11 @@
 // Building the main window's controls at their design places (twips).
 #include "ui/frm_rename.h"
 
+#include "ui/Accessibility.h"
 #include "ui/DesignFont.h"
 #include "ui/FolderChooser.h"
-#include "ui/ClickableLabel.h"
-#include "ui/NameListWidget.h"
+#include "ui/ImageButton.h"
+#include "ui/NameListView.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -52,13 +53,20 @@ void frm_rename::createControls()
     Option2 = Twips::place(new QRadioButton(QStringLiteral("neuer Name"), this), "Option2", 3045, 405, 1380, 195);
     Option1->setChecked(true);
 
-    list_OldName = Twips::place(new NameListWidget(this), "list_OldName", 105, 630, 2700, 5715);
-    list_NewName = Twips::place(new NameListWidget(this), "list_NewName", 2940, 630, 2700, 5715);
+    list_OldName = Twips::place(new NameListView(this), "list_OldName", 105, 630, 2700, 5715);
+    list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
+    NameListView::scrollTogether(list_OldName, list_NewName);
+    // In the strip between the lists and the generation command, which
+    // moves with the bottom row.
+    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
 
     createRuleFrame();
+    createPairsFrame();
 
-    imgOpen = Twips::place(new ClickableLabel(Pictures::tab(true), this), "imgOpen", 8925, 3015, 135, 1605);
-    imgclose = Twips::place(new ClickableLabel(Pictures::tab(false), this), "imgclose", 8925, 3015, 135, 1605);
+    imgOpen = Twips::place(new ImageButton(Pictures::Picture::TabRight, QStringLiteral("Ausgabe einblenden"), this),
+                           "imgOpen", 8925, 3015, 135, 1605);
+    imgclose = Twips::place(new ImageButton(Pictures::Picture::TabLeft, QStringLiteral("Ausgabe ausblenden"), this),
+                            "imgclose", 8925, 3015, 135, 1605);
     imgclose->hide();
 
     cmd_mapkeyNow = Twips::place(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this),
@@ -66,16 +74,17 @@ void frm_rename::createControls()
     cmd_mapkeyNow->setFont(DesignFont::bold());
     cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
                            1485, 600);
-    // Where the font runs wider than the design's, the caption keeps its
-    // room; there is space up to the exit picture.
-    cmd_openmFile->resize(std::max(cmd_openmFile->width(), cmd_openmFile->sizeHint().width()), cmd_openmFile->height());
+    // There is room up to the exit picture.
+    DesignFont::widenToCaption(cmd_openmFile);
     cmd_openmFile->hide();
-    img_EXIT = Twips::place(new ClickableLabel(Pictures::bigExit(), this), "img_EXIT", 7770, 6300, 1110, 1170);
+    img_EXIT = Twips::place(new ImageButton(Pictures::Picture::BigExit, QStringLiteral("Programm beenden"), this),
+                            "img_EXIT", 7770, 6300, 1110, 1170);
     lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
 
     createContextMenu();
 
     Frame5 = new FolderChooser(m_platform, this);
+    Accessibility::prepareMainWindow(*this);
 }
 
 void frm_rename::createRuleFrame()
@@ -92,6 +101,22 @@ void frm_rename::createRuleFrame()
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
 }
 
+// Commands on both lists at once, in the free space below the rule.
+void frm_rename::createPairsFrame()
+{
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1320);
+    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
+                               255, 2745, 285);
+    cmd_tabelle->setToolTip(
+        QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
+    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen",
+                                    105, 600, 1335, 285);
+    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare speichern"), Frame_paare),
+                                      "cmd_paareSpeichern", 1515, 600, 1335, 285);
+    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
+                              945, 2745, 285);
+}
+
 void frm_rename::createContextMenu()
 {
     kontextmenue = Twips::place(new QFrame(this), "kontextmenue", 1785, 1305, 2460, 3585);
@@ -101,7 +126,9 @@ void frm_rename::createContextMenu()
     palette.setColor(QPalette::Window, QColor(255, 192, 128));
     kontextmenue->setPalette(palette);
 
-    Image_EXIT = Twips::place(new ClickableLabel(Pictures::smallExit(), kontextmenue), "Image_EXIT", 1890, 45, 480, 480);
+    Image_EXIT = Twips::place(new ImageButton(Pictures::Picture::SmallExit, QStringLiteral("Listenmenü schließen"),
+                                              kontextmenue),
+                              "Image_EXIT", 1890, 45, 480, 480);
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
     paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
@@ -113,7 +140,8 @@ void frm_rename::createContextMenu()
     cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220, 285);
     Line2 = separator(kontextmenue, "Line2", 105, 2310, 2340);
     clear = Twips::place(new QPushButton(QStringLiteral("Liste löschen"), kontextmenue), "clear", 105, 2475, 2220, 285);
-    save = Twips::place(new ClickableLabel(Pictures::floppy(), kontextmenue), "save", 420, 2970, 510, 495);
+    save = Twips::place(new ImageButton(Pictures::Picture::Floppy, QStringLiteral("Liste speichern"), kontextmenue),
+                        "save", 420, 2970, 510, 495);
     open = Twips::place(new QPushButton(QStringLiteral("Liste öffnen"), kontextmenue), "open", 1155, 2970, 960, 495);
     kontextmenue->raise();
 }

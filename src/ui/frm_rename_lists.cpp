@@ -1,10 +1,12 @@
-// The name lists, their command panel and the replacement rule.
+// The name lists, their command panel and the replacement rule. Every
+// command that changes a list does so through one undo step.
 #include "ui/frm_rename.h"
 
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/ReplacementRule.h"
-#include "ui/NameListWidget.h"
+#include "ui/NameListModel.h"
+#include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/WaitCursor.h"
 
@@ -13,16 +15,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QUndoStack>
 
-NameListWidget *frm_rename::currentList() const
+NameListView *frm_rename::currentList() const
 {
     return Option2->isChecked() ? list_NewName : list_OldName;
 }
 
 QString frm_rename::currentListFile() const
 {
-    return ListFile::path(m_platform.programFolder(),
+    return ListFile::path(m_platform.listFolder(),
                           Option2->isChecked() ? ListFile::Kind::NewNames : ListFile::Kind::OldNames);
+}
+
+void frm_rename::changeLists(const QString &command, QList<ListEditCommand::Change> changes)
+{
+    changes.removeIf([](const ListEditCommand::Change &change) { return change.model->entries() == change.after; });
+    if (!changes.isEmpty())
+        m_undo->push(new ListEditCommand(command, changes));
+}
+
+void frm_rename::changeList(const QString &command, NameListView *list, const QStringList &after)
+{
+    changeLists(command, {{list->nameModel(), after}});
 }
 
 // A right press opens the panel over the lists, a left press closes it;
@@ -69,7 +84,7 @@ void frm_rename::Image_EXIT_Click()
 
 void frm_rename::cmd_hinzu_Click()
 {
-    NameListWidget *list = currentList();
+    NameListView *list = currentList();
     if (NameListOps::holdsLineBreak(Text1->text())) {
         lbl_status->setText(NameListOps::lineBreakMessage());
         return;
@@ -78,27 +93,31 @@ void frm_rename::cmd_hinzu_Click()
         lbl_status->setText(NameListOps::listFullMessage());
         return;
     }
-    list->appendEntries({Text1->text()});
+    changeList(QStringLiteral("hinzufügen"), list, list->entries() + QStringList{Text1->text()});
 }
 
 void frm_rename::cmd_del_Click()
 {
-    NameListWidget *list = currentList();
-    list->setEntries(NameListOps::withoutMarkedAndEmpty(list->entries(), list->selectedRow()));
+    deleteMarked(currentList());
     kontextmenue->hide();
+}
+
+void frm_rename::deleteMarked(NameListView *list)
+{
+    changeList(QStringLiteral("markiertes löschen"), list,
+               NameListOps::withoutMarkedAndEmpty(list->entries(), list->selectedRow()));
 }
 
 void frm_rename::clear_Click()
 {
-    currentList()->setEntries({});
+    changeList(QStringLiteral("Liste löschen"), currentList(), {});
     kontextmenue->hide();
 }
 
-void frm_rename::appendToCurrentList(QStringList lines)
+void frm_rename::appendToList(NameListView *list, const QString &command, QStringList lines)
 {
-    NameListWidget *list = currentList();
     const NameListOps::Fitted fitted = NameListOps::fitInto(std::move(lines), list->count());
-    list->appendEntries(fitted.taken);
+    changeList(command, list, list->entries() + fitted.taken);
     if (fitted.leftOut > 0)
         lbl_status->setText(NameListOps::linesLeftOutMessage(fitted.leftOut));
 }
@@ -111,16 +130,21 @@ void frm_rename::save_Click()
     kontextmenue->hide();
 }
 
-// The file is read before the list is touched: a missing, unreadable or
-// odd file (a folder, a pipe) leaves what the user typed and says why.
 void frm_rename::open_Click()
 {
+    openListFile(currentList(), currentListFile());
+    kontextmenue->hide();
+}
+
+// The file is read before the list is touched: a missing, unreadable or
+// odd file (a folder, a pipe) leaves what the user typed and says why.
+void frm_rename::openListFile(NameListView *list, const QString &path)
+{
     const WaitCursor busy;
-    const QString path = currentListFile();
     const ListFile::ReadResult file = ListFile::read(path);
     switch (file.status) {
     case ListFile::ReadResult::Status::Read:
-        currentList()->setEntries(file.lines);
+        changeList(QStringLiteral("Liste öffnen"), list, file.lines);
         if (file.linesLeftOut > 0)
             lbl_status->setText(NameListOps::linesLeftOutMessage(file.linesLeftOut));
         break;
@@ -133,15 +157,19 @@ void frm_rename::open_Click()
         lbl_status->setText(ListFile::unreadableMessage(path));
         break;
     }
-    kontextmenue->hide();
 }
 
 // The clipboard's lines go behind the entries, split in memory: no scratch
 // file, so pasting works in any working folder.
 void frm_rename::paste_Click()
 {
-    appendToCurrentList(NameListOps::clipboardLines(QGuiApplication::clipboard()->text()));
+    pasteInto(currentList(), QGuiApplication::clipboard()->text());
     kontextmenue->hide();
+}
+
+void frm_rename::pasteInto(NameListView *list, const QString &text)
+{
+    appendToList(list, QStringLiteral("paste"), NameListOps::clipboardLines(text));
 }
 
 void frm_rename::cmd_action_Click()
@@ -150,6 +178,6 @@ void frm_rename::cmd_action_Click()
         lbl_status->setText(NameListOps::lineBreakMessage());
         return;
     }
-    list_NewName->setEntries(
-        ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
+    changeList(QStringLiteral("Action"), list_NewName,
+               ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
 }

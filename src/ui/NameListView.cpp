@@ -1,0 +1,194 @@
+#include "ui/NameListView.h"
+
+#include "ui/NameListDelegate.h"
+#include "ui/NameListModel.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+// The first local file of a drop, or nothing.
+QString droppedFile(const QMimeData *mime)
+{
+    if (!mime->hasUrls())
+        return {};
+    const QList<QUrl> urls = mime->urls();
+    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+bool canTake(const QMimeData *mime)
+{
+    return !droppedFile(mime).isEmpty() || mime->hasText();
+}
+
+} // namespace
+
+NameListView::NameListView(QWidget *parent)
+    : QListView(parent)
+    , m_model(new NameListModel(this))
+{
+    setModel(m_model);
+    auto *delegate = new NameListDelegate(this);
+    setItemDelegate(delegate);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // By pixel, so that a list can scroll past its own last row to stay
+    // beside a longer partner.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setAcceptDrops(true);
+    connect(delegate, &NameListDelegate::edited, this, &NameListView::entryEdited);
+    connect(delegate, &NameListDelegate::lineBreakRefused, this, &NameListView::lineBreakRefused);
+}
+
+const QStringList &NameListView::entries() const
+{
+    return m_model->entries();
+}
+
+void NameListView::setEntries(const QStringList &entries)
+{
+    m_model->setEntries(entries);
+}
+
+int NameListView::count() const
+{
+    return m_model->rowCount();
+}
+
+int NameListView::selectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void NameListView::selectRow(int row)
+{
+    selectionModel()->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void NameListView::scrollTogether(NameListView *first, NameListView *second)
+{
+    first->m_scrollPartner = second;
+    second->m_scrollPartner = first;
+    for (NameListView *list : {first, second}) {
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, list, [list](int value) {
+            if (!list->m_layingOut)
+                list->m_scrollPartner->verticalScrollBar()->setValue(value);
+        });
+    }
+}
+
+// Qt's layout sets the list's own range, which may pull the value back on
+// the way; the partner hears only the value the list ends with.
+void NameListView::updateGeometries()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int value = bar->value();
+    m_layingOut = true;
+    QListView::updateGeometries();
+    m_ownScrollMaximum = bar->maximum();
+    applyScrollRange();
+    m_layingOut = false;
+    bar->setValue(value);
+    if (m_scrollPartner)
+        m_scrollPartner->applyScrollRange();
+}
+
+void NameListView::applyScrollRange()
+{
+    const int wanted = std::max(m_ownScrollMaximum, m_scrollPartner ? m_scrollPartner->m_ownScrollMaximum : 0);
+    if (verticalScrollBar()->maximum() != wanted)
+        verticalScrollBar()->setMaximum(wanted);
+}
+
+// A removed entry takes its mark along; Qt would mark its neighbour, and a
+// second "markiertes löschen" would then delete an entry nobody marked.
+void NameListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    const int current = currentIndex().row();
+    if (current >= start && current <= end)
+        selectionModel()->clear();
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+template <typename Handler>
+void NameListView::clickIfSelectionMoves(Handler &&handler)
+{
+    const int before = selectedRow();
+    handler();
+    if (selectedRow() != before)
+        emit Click();
+}
+
+void NameListView::mousePressEvent(QMouseEvent *event)
+{
+    emit MouseDown(event->button());
+    if (event->button() == Qt::LeftButton)
+        clickIfSelectionMoves([&] { QListView::mousePressEvent(event); });
+    else
+        event->accept();
+}
+
+void NameListView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton)
+        clickIfSelectionMoves([&] { QListView::mouseMoveEvent(event); });
+    else
+        event->accept();
+}
+
+void NameListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        clickIfSelectionMoves([&] { QListView::mouseReleaseEvent(event); });
+    else
+        event->accept();
+}
+
+void NameListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        clickIfSelectionMoves([&] { QListView::mouseDoubleClickEvent(event); });
+    else
+        event->accept();
+}
+
+void NameListView::keyPressEvent(QKeyEvent *event)
+{
+    clickIfSelectionMoves([&] { QListView::keyPressEvent(event); });
+}
+
+void NameListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (canTake(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void NameListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (canTake(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void NameListView::dropEvent(QDropEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    if (!canTake(mime)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (const QString file = droppedFile(mime); !file.isEmpty())
+        emit fileDropped(file);
+    else
+        emit textDropped(mime->text());
+}

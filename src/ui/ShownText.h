@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ShownText {
+
+// `text` with every line cut to `maxLine` characters, the cut marked with
+// "…": findings name the names, and a name may be megabytes long, more than
+// a tooltip or a message box can lay out in reasonable time.
+inline QString withShortLines(const QString &text, qsizetype maxLine = 200)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines) {
+        if (line.size() > maxLine)
+            line = line.left(maxLine) + QChar(0x2026);
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace ShownText

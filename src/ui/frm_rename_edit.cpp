@@ -1,0 +1,203 @@
+// Editing the lists beyond the panel: keyboard commands, edits in place,
+// moving entries, drops, two-column tables and pairs files, the chain
+// ordering, and the name check that follows every change.
+#include "ui/frm_rename.h"
+
+#include "check/ChainOrder.h"
+#include "check/NameCheck.h"
+#include "lists/NameListOps.h"
+#include "lists/PairsFile.h"
+#include "lists/TwoColumns.h"
+#include "ui/NameListModel.h"
+#include "ui/NameListView.h"
+#include "ui/Platform.h"
+#include "ui/ShownText.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUndoStack>
+
+namespace {
+
+const QString kPairsFilter = QStringLiteral("Paare (*.csv *.txt);;Alle Dateien (*)");
+
+QString droppedFile(const QMimeData *mime)
+{
+    const QList<QUrl> urls = mime->hasUrls() ? mime->urls() : QList<QUrl>();
+    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+} // namespace
+
+// Undo and redo, and the table paste, work anywhere in the window; the
+// list keys only in the focused list. Enter in the single entry's field
+// adds it.
+void frm_rename::createKeyboardCommands()
+{
+    m_undo = new QUndoStack(this);
+    QAction *undo = m_undo->createUndoAction(this);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    auto *table = new QAction(this);
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    connect(table, &QAction::triggered, this, &frm_rename::cmd_tabelle_Click);
+    addActions({undo, redo, table});
+    // The single entry's field gives its undo keys to the lists: what the
+    // user takes back after Enter is the entry just added.
+    Text1->installEventFilter(this);
+    kontextmenue->installEventFilter(this);
+    connect(Text1, &QLineEdit::returnPressed, this, &frm_rename::Text1_ReturnPressed);
+
+    for (NameListView *list : {list_OldName, list_NewName}) {
+        const auto onKey = [this, list](QKeySequence key, auto handler) {
+            auto *shortcut = new QShortcut(key, list);
+            shortcut->setContext(Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, this, handler);
+        };
+        onKey(QKeySequence(Qt::Key_Delete), [this, list] { deleteMarked(list); });
+        onKey(QKeySequence::Paste, [this, list] { pasteInto(list, QGuiApplication::clipboard()->text()); });
+        onKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this, list] { moveMarked(list, -1); });
+        onKey(QKeySequence(Qt::ALT | Qt::Key_Down), [this, list] { moveMarked(list, 1); });
+    }
+}
+
+void frm_rename::connectListHandlers(NameListView *list)
+{
+    connect(list->nameModel(), &NameListModel::entriesChanged, this, &frm_rename::updateCheck);
+    connect(list, &NameListView::entryEdited, this,
+            [this, list](int row, const QString &text) { editEntry(list, row, text); });
+    connect(list, &NameListView::lineBreakRefused, this,
+            [this] { lbl_status->setText(NameListOps::lineBreakMessage()); });
+    connect(list, &NameListView::fileDropped, this, [this, list](const QString &path) { openListFile(list, path); });
+    connect(list, &NameListView::textDropped, this, [this, list](const QString &text) { pasteInto(list, text); });
+}
+
+void frm_rename::Text1_ReturnPressed()
+{
+    cmd_hinzu_Click();
+    Text1->selectAll();
+}
+
+void frm_rename::moveMarked(NameListView *list, int by)
+{
+    const int row = list->selectedRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= list->count())
+        return;
+    QStringList after = list->entries();
+    after.swapItemsAt(row, to);
+    changeList(QStringLiteral("verschieben"), list, after);
+    list->scrollTo(list->currentIndex());
+}
+
+void frm_rename::editEntry(NameListView *list, int row, const QString &text)
+{
+    QStringList after = list->entries();
+    after[row] = text;
+    changeList(QStringLiteral("bearbeiten"), list, after);
+}
+
+// The clipboard's two columns go behind both lists in step, or nothing
+// does.
+void frm_rename::cmd_tabelle_Click()
+{
+    TwoColumns::Table table = TwoColumns::appended(list_OldName->entries(), list_NewName->entries(),
+                                                   NameListOps::splitLines(QGuiApplication::clipboard()->text()));
+    if (!table.ok()) {
+        lbl_status->setText(table.error);
+        return;
+    }
+    changeLists(QStringLiteral("Tabelle einfügen"),
+                {{list_OldName->nameModel(), std::move(table.first)},
+                 {list_NewName->nameModel(), std::move(table.second)}});
+}
+
+void frm_rename::cmd_paareOeffnen_Click()
+{
+    const QString path = m_platform.askFileName(this, QStringLiteral("Paare öffnen"), kPairsFilter, false);
+    if (!path.isEmpty())
+        openPairsFile(path);
+}
+
+void frm_rename::openPairsFile(const QString &path)
+{
+    PairsFile::ReadResult pairs = PairsFile::read(path);
+    if (!pairs.ok) {
+        lbl_status->setText(pairs.statusText);
+        return;
+    }
+    changeLists(QStringLiteral("Paare öffnen"),
+                {{list_OldName->nameModel(), std::move(pairs.oldNames)},
+                 {list_NewName->nameModel(), std::move(pairs.newNames)}});
+}
+
+void frm_rename::cmd_paareSpeichern_Click()
+{
+    const QString path = m_platform.askFileName(this, QStringLiteral("Paare speichern"), kPairsFilter, true);
+    if (path.isEmpty())
+        return;
+    const WriteReport report = PairsFile::write(path, list_OldName->entries(), list_NewName->entries());
+    lbl_status->setText(report.ok ? QStringLiteral("Paare gespeichert in ") + path : report.statusText);
+}
+
+void frm_rename::cmd_ordnen_Click()
+{
+    ChainOrder::Result order = ChainOrder::order(list_OldName->entries(), list_NewName->entries());
+    const QString status = ChainOrder::statusText(order);
+    changeLists(QStringLiteral("Reihenfolge ordnen"),
+                {{list_OldName->nameModel(), std::move(order.oldNames)},
+                 {list_NewName->nameModel(), std::move(order.newNames)}});
+    lbl_status->setText(status);
+}
+
+// A file dropped beside the lists holds pairs; the lists take their own
+// drops.
+void frm_rename::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frm_rename::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPairsFile(path);
+}
+
+void frm_rename::updateCheck()
+{
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames);
+    list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
+    list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
+    lbl_pruefung->setText(NameCheck::summary(findings));
+}
+
+// Asked before anything is built, when the pairs have findings.
+bool frm_rename::confirmDespiteFindings()
+{
+    const QList<NameCheck::Finding> findings = NameCheck::check(list_OldName->entries(), list_NewName->entries());
+    if (findings.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"),
+                    ShownText::withShortLines(NameCheck::questionText(findings)), QMessageBox::NoButton, this);
+    QPushButton *build = box.addButton(QStringLiteral("&Trotzdem erstellen"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == build;
+}

@@ -1,0 +1,144 @@
+#include "WindowFixture.h"
+#include "ui/frm_Info.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Empty when the control's caption has room in it; else what is missing.
+QString captionMisfit(QWidget *control)
+{
+    QSize needed;
+    QSize room = control->size();
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        if (label->text().isEmpty())
+            return {};
+        needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        if (button->text().isEmpty())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<QRadioButton *>(button);
+        room = button->style()
+                   ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
+                                    button)
+                   .size();
+        needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        needed = QSize(frame->minimumSizeHint().width(), 0);
+    } else {
+        return {};
+    }
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return u"%1 needs %2 x %3, has %4 x %5"_s.arg(control->objectName())
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+QStringList misfits(const QWidget *window)
+{
+    QStringList found;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (const QString misfit = captionMisfit(control); !misfit.isEmpty())
+            found << misfit;
+    }
+    return found;
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listFolder_data();
+    void listFolder();
+    void qtTextsAreGerman();
+    void captionsFitTheirControls();
+    void imageButtonsByKeyboard_data();
+    void imageButtonsByKeyboard();
+};
+
+void TestDesktop::listFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("userData");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("portable copy: beside the program") << true << u"/home/a/.local/share/Velmorant"_s << u"/opt/v"_s;
+    QTest::newRow("installed: per-user folder")
+        << false << u"/home/a/.local/share/Velmorant"_s << u"/home/a/.local/share/Velmorant"_s;
+    QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
+}
+
+void TestDesktop::listFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(QString, userData);
+    QFETCH(QString, expected);
+    QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
+}
+
+void TestDesktop::qtTextsAreGerman()
+{
+    QVERIFY(Platform::loadQtTranslations());
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QCOMPARE(menu->actions().first()->text(), u"&Rückgängig\tStrg+Z"_s);
+}
+
+// Run once more by CTest with 120 dpi fonts.
+void TestDesktop::captionsFitTheirControls()
+{
+    Window win;
+    win.click("cmd_info");
+    QStringList found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == win.w.get() || qobject_cast<frm_Info *>(window))
+            found += misfits(window);
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+void TestDesktop::imageButtonsByKeyboard_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<int>("key");
+    QTest::newRow("save") << u"save"_s << u"Liste speichern"_s << int(Qt::Key_Space);
+    QTest::newRow("Image_EXIT") << u"Image_EXIT"_s << u"Listenmenü schließen"_s << int(Qt::Key_Return);
+    QTest::newRow("img_EXIT") << u"img_EXIT"_s << u"Programm beenden"_s << int(Qt::Key_Enter);
+    QTest::newRow("imgOpen") << u"imgOpen"_s << u"Ausgabe einblenden"_s << int(Qt::Key_Space);
+    QTest::newRow("imgclose") << u"imgclose"_s << u"Ausgabe ausblenden"_s << int(Qt::Key_Return);
+    QTest::newRow("img_quit") << u"img_quit"_s << u"Ausgabe verwerfen"_s << int(Qt::Key_Space);
+}
+
+void TestDesktop::imageButtonsByKeyboard()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QFETCH(int, key);
+    Window win;
+    auto *button = win.get<QAbstractButton>(name.toLatin1().constData());
+    QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    QTest::keyClick(button, Qt::Key(key));
+    QCOMPARE(clicked.count(), 1);
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
