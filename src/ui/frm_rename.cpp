@@ -221,20 +221,18 @@ void frm_rename::cmd_mapkeyNow_Click()
     m_platform.openSettings()->setValue(kRuleKey, txt_rename->text());
     const QStringList oldNames = list_OldName->entries();
     const QStringList newNames = list_NewName->entries();
-    MapkeyGenerator::EncodedGeneration g;
-    {
-        const WaitCursor busy;
-        g = MapkeyGenerator::generateFile(oldNames, newNames);
-        clean(g.normalisedOldNames);
-    }
-    if (g.countsMatch && !confirmDespiteFindings())
+    // The old names are normalised whatever follows; the name check asks
+    // its question before anything is built.
+    clean(MapkeyGenerator::clean(oldNames));
+    const bool countsMatch = oldNames.size() == newNames.size();
+    if (countsMatch && !confirmDespiteFindings())
         return;
     cmd_openmFile->hide();
-    if (!g.countsMatch) {
+    if (!countsMatch) {
         txt_OUT->clear();
         // Old names without new ones are a step not yet taken rather than a
         // mismatch: no message box, but the status line says what is missing.
-        if (g.newListEmpty) {
+        if (newNames.isEmpty()) {
             lbl_status->setText(QStringLiteral("Achtung: Die Liste der neuen Namen ist leer"));
         } else {
             QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
@@ -246,6 +244,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     {
         const WaitCursor busy;
+        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
         showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();
