@@ -44,6 +44,7 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+#ifdef Q_OS_UNIX
 // A disk that takes only `bytes` more: while a FileSizeLimit lives, every
 // file this process writes stops growing there, and the write that crosses
 // the limit comes back short instead of raising SIGXFSZ. set() alone does
@@ -51,8 +52,7 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 class FileSizeLimit
 {
 public:
-#ifdef Q_OS_UNIX
-    explicit FileSizeLimit(qint64 bytes) { m_active = getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes); }
+    explicit FileSizeLimit(qint64 bytes) : m_active(getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes)) {}
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
     static bool set(qint64 bytes)
     {
@@ -62,28 +62,23 @@ public:
         limit.rlim_cur = rlim_t(bytes);
         return setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
-#else
-    explicit FileSizeLimit(qint64) {}
-#endif
     bool active() const { return m_active; }
 
 private:
-    bool m_active = false;
-#ifdef Q_OS_UNIX
     rlimit m_before{};
-#endif
+    bool m_active;
 };
 
 // A named pipe at `path`: opening it for reading waits for a writer.
-inline bool makeFifo(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+inline bool makeFifo(const QString &path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 #else
-    Q_UNUSED(path);
-    return false;
+struct FileSizeLimit {
+    explicit FileSizeLimit(qint64) {}
+    static bool set(qint64) { return false; }
+    bool active() const { return false; }
+};
+inline bool makeFifo(const QString &) { return false; }
 #endif
-}
 
 } // namespace TestSupport
 

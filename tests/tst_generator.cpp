@@ -77,20 +77,15 @@ void TestGenerator::refusals()
     QFETCH(QStringList, oldNames);
     QFETCH(QStringList, newNames);
     QFETCH(bool, countsMatch);
-    QFETCH(bool, newListEmpty);
-    QFETCH(QStringList, normalised);
-    QFETCH(QString, unrepresentable);
     const MapkeyGenerator::Generation shown = MapkeyGenerator::generate(oldNames, newNames);
     const MapkeyGenerator::EncodedGeneration file = MapkeyGenerator::generateFile(oldNames, newNames);
     QCOMPARE(shown.countsMatch, countsMatch);
     QCOMPARE(file.countsMatch, countsMatch);
-    QCOMPARE(shown.newListEmpty, newListEmpty);
-    QCOMPARE(file.newListEmpty, newListEmpty);
-    QCOMPARE(shown.normalisedOldNames, normalised);
-    QCOMPARE(file.normalisedOldNames, normalised);
     QCOMPARE(shown.text.isEmpty(), !countsMatch);
+    QTEST(shown.newListEmpty, "newListEmpty");
+    QTEST(shown.normalisedOldNames, "normalised");
     QVERIFY(file.fileBytes.isEmpty());
-    QCOMPARE(file.firstUnrepresentable, unrepresentable);
+    QTEST(file.firstUnrepresentable, "unrepresentable");
 }
 
 QTEST_GUILESS_MAIN(TestGenerator)

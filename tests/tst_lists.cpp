@@ -16,7 +16,6 @@ class TestLists : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void lines_data();
     void lines();
     void deleteMarked_data();
@@ -30,14 +29,8 @@ private slots:
     void pairs();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
 };
-
-void TestLists::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
 
 // One line rule for every text that becomes entries (typed, pasted, read):
 // the lines, the lines worth keeping from the clipboard, and whether a typed
@@ -50,15 +43,11 @@ void TestLists::lines_data()
     QTest::addColumn<bool>("breaks");
     QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"} << QStringList{"a", "b"} << true;
     QTest::newRow("lone CR") << "a\rb" << QStringList{"a", "b"} << QStringList{"a", "b"} << true;
-    QTest::newRow("lone LF") << "a\nb\n" << QStringList{"a", "b"} << QStringList{"a", "b"} << true;
     QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{"a", "", "b"} << QStringList{"a", "b"} << true;
-    QTest::newRow("empty lines kept, not pasted") << "\r\na\r\n\r\nb" << QStringList{"", "a", "", "b"}
-                                                  << QStringList{"a", "b"} << true;
+    QTest::newRow("blanks, tabs and empty lines kept; empty ones not pasted")
+        << "\r\n a\t\r\n\r\nb" << QStringList{"", " a\t", "", "b"} << QStringList{" a\t", "b"} << true;
     QTest::newRow("only a line end") << "\r\n" << QStringList{""} << QStringList{} << true;
-    QTest::newRow("nothing") << "" << QStringList{} << QStringList{} << false;
     QTest::newRow("one name") << "motor.prt" << QStringList{"motor.prt"} << QStringList{"motor.prt"} << false;
-    QTest::newRow("blanks and tabs kept") << "  \r\na\tb" << QStringList{"  ", "a\tb"} << QStringList{"  ", "a\tb"}
-                                          << true;
     QTest::newRow("Unicode line ends") << u"a\u2028b\u2029c\u0085d"_s << QStringList{"a", "b", "c", "d"}
                                        << QStringList{"a", "b", "c", "d"} << true;
     QTest::newRow("heading \"Name\" not pasted, other spellings are")
@@ -125,7 +114,7 @@ void TestLists::fitInto()
 
 // A list file's lines, or why it was not read ("%1" is its path). Nothing
 // that is no plain file is opened: a pipe would wait for a writer forever,
-// a device or a huge file would fill the memory.
+// a huge file would fill the memory.
 void TestLists::readListFile_data()
 {
     QTest::addColumn<QString>("file");
@@ -147,7 +136,6 @@ void TestLists::readListFile_data()
                              << u"Fehler: Listendatei nicht gefunden: %1"_s;
     QTest::newRow("folder") << u"folder"_s << QByteArray() << QStringList{} << 0 << notAFile;
     QTest::newRow("named pipe") << u"pipe"_s << QByteArray() << QStringList{} << 0 << notAFile;
-    QTest::newRow("endless device") << u"/dev/zero"_s << QByteArray() << QStringList{} << 0 << notAFile;
     QTest::newRow("over 256 MiB") << u"huge.txt"_s << QByteArray() << QStringList{} << 0
                                   << u"Fehler: Listendatei ist größer als 256 MiB: %1"_s;
     QTest::newRow("no right to read, not even for root") << u"/proc/sys/vm/drop_caches"_s << QByteArray()
@@ -160,13 +148,13 @@ void TestLists::readListFile()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    const QString path = QDir::isAbsolutePath(file) ? file : m_dir->filePath(file);
+    const QString path = QDir::isAbsolutePath(file) ? file : m_dir.filePath(file);
     if (QDir::isAbsolutePath(file) && !QFileInfo::exists(file))
         QSKIP("this system has no such file");
     if (!bytes.isEmpty())
         QVERIFY(TestSupport::writeBytes(path, bytes));
     if (file == u"folder")
-        QVERIFY(QDir(m_dir->path()).mkdir(file));
+        QVERIFY(QDir(m_dir.path()).mkdir(file));
     if (file == u"pipe" && !TestSupport::makeFifo(path))
         QSKIP("this system has no named pipes");
     if (QFile huge(path); file == u"huge.txt" && !(huge.open(QIODevice::WriteOnly) && huge.resize(256 * 1024 * 1024 + 1)))
@@ -180,8 +168,9 @@ void TestLists::readListFile()
 
 void TestLists::fileNamesBesideTheProgram()
 {
-    QCOMPARE(ListFile::path(u"p"_s, ListFile::Kind::OldNames), u"p"_s + QDir::separator() + u"Velmorant_renOLD.txt"_s);
-    QCOMPARE(ListFile::path(u"p"_s, ListFile::Kind::NewNames), u"p"_s + QDir::separator() + u"Velmorant_renNEW.txt"_s);
+    const QString root = QDir::separator();
+    QCOMPARE(ListFile::path(u"p"_s, ListFile::Kind::OldNames), u"p"_s + root + u"Velmorant_renOLD.txt"_s);
+    QCOMPARE(ListFile::path(root, ListFile::Kind::NewNames), root + u"Velmorant_renNEW.txt"_s);
 }
 
 // Pairs files read and written, and two-column text pasted onto lists
@@ -200,12 +189,9 @@ void TestLists::pairs_data()
         << QStringList{u"a.prt"_s, u"Gehäuse.prt"_s} << QStringList{u"b.prt"_s, u"Größe€.prt"_s} << QString();
     QTest::newRow("empty lists: the header alone") << u"read+write"_s << 0 << QByteArray("alter Name;neuer Name\r\n")
                                                    << QStringList{} << QStringList{} << QString();
-    QTest::newRow("tab, no header, LF, empty cell, semicolon inside")
-        << u"read"_s << 0 << QByteArray("a;x\tb\n\tc\n") << QStringList{u"a;x"_s, QString()}
+    QTest::newRow("tab header, LF, semicolon inside a cell, empty cell")
+        << u"read"_s << 0 << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{u"a;x"_s, QString()}
         << QStringList{u"b"_s, u"c"_s} << QString();
-    QTest::newRow("tab header, lone CR, empty lines, last line open")
-        << u"read"_s << 0 << QByteArray("\ralter Name\tneuer Name\r\ra;b\r\rc;d") << QStringList{u"a"_s, u"c"_s}
-        << QStringList{u"b"_s, u"d"_s} << QString();
     QTest::newRow("header later is a pair") << u"read"_s << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
                                             << QStringList{u"a"_s, u"alter Name"_s} << QStringList{u"b"_s, u"neuer Name"_s} << QString();
     QTest::newRow("one column") << u"read"_s << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
@@ -243,7 +229,7 @@ void TestLists::pairs()
     QFETCH(QStringList, oldNames);
     QFETCH(QStringList, newNames);
     QFETCH(QString, error);
-    const QString path = m_dir->filePath(u"pairs.csv"_s);
+    const QString path = m_dir.filePath(u"pairs.csv"_s);
     if (mode.startsWith(u"read")) {
         QVERIFY(TestSupport::writeBytes(path, bytes));
         const PairsFile::ReadResult read = PairsFile::read(path);

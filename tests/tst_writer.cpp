@@ -21,8 +21,6 @@ class TestWriter : public QObject
 private slots:
     void windows1252_data();
     void windows1252();
-    void paragraphsBecomeCrLfLines_data();
-    void paragraphsBecomeCrLfLines();
     void writers_data();
     void writers();
 };
@@ -64,22 +62,8 @@ void TestWriter::windows1252()
     }
 }
 
-void TestWriter::paragraphsBecomeCrLfLines_data()
-{
-    QTest::addColumn<QString>("paragraphs");
-    QTest::addColumn<QString>("lines");
-    QTest::newRow("lines") << u"a\u2029b\u2029"_s << u"a\r\nb\r\n"_s;
-    QTest::newRow("empty lines") << u"\u2029\u2029"_s << u"\r\n\r\n"_s;
-    QTest::newRow("no-break space and tab untouched") << u"a\u00A0\tb"_s << u"a\u00A0\tb"_s;
-}
-
-void TestWriter::paragraphsBecomeCrLfLines()
-{
-    QFETCH(QString, paragraphs);
-    QTEST(RenameProWriter::withCrLf(paragraphs), "lines");
-}
-
-// The three writers: rename.pro, a list file and a pairs file. Each writes
+// The three writers: rename.pro (from the output field's lines, as the
+// window writes it), a list file and a pairs file. Each writes
 // all or nothing: on any failure the old file keeps its bytes, no temporary
 // file stays, and the status text says why, with the file system's reason.
 // "%1" in a status text stands for the folder (rename.pro) or the path.
@@ -92,41 +76,31 @@ void TestWriter::writers_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("error");
     const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s;
-    const QString listNotSaved = u"Fehler: Liste konnte nicht gespeichert werden: %1"_s;
-    const QString pairsNotSaved = u"Fehler: Paare konnten nicht gespeichert werden: %1"_s;
-    const QString omega = u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
-    QTest::newRow("rename.pro: one more CR LF, Windows-1252")
-        << u"rename.pro"_s << QString() << QStringList{u"Gehäuse €"_s, QString()} << QByteArray("Geh\xE4use \x80\r\n\r\n")
+    QTest::newRow("rename.pro: lines of the output field with CR LF and one more, Windows-1252")
+        << u"rename.pro"_s << QString() << QStringList{u"Gehäuse\u00A0€\t"_s, QString(), QString()}
+        << QByteArray("Geh\xE4use\xA0\x80\t\r\n\r\n\r\n")
         << u"Datei rename.pro wurde gespeichert in %1"_s << 0;
     QTest::newRow("list file: CR LF after every entry, empty ones too")
         << u"list.txt"_s << QString() << QStringList{u"a.prt"_s, QString(), u"Gehäuse.asm"_s}
         << QByteArray("a.prt\r\n\r\nGeh\xE4use.asm\r\n") << QString() << 0;
-    QTest::newRow("rename.pro: unrepresentable") << u"rename.pro"_s << QString() << QStringList{u"a"_s, u"Ωb"_s}
-                                                 << QByteArray() << omega << 0;
-    QTest::newRow("list file: unrepresentable") << u"list.txt"_s << QString() << QStringList{u"a"_s, u"Ωb"_s}
-                                                << QByteArray() << omega << 0;
-    QTest::newRow("pairs file: unrepresentable") << u"pairs.csv"_s << QString() << QStringList{u"Ωb"_s}
-                                                 << QByteArray() << omega << 0;
-    QTest::newRow("rename.pro: folder missing") << u"rename.pro"_s << u"missing folder"_s << QStringList{u"a"_s}
-                                                << QByteArray() << notSaved << ENOENT;
-    QTest::newRow("list file: folder missing") << u"list.txt"_s << u"missing folder"_s << QStringList{u"a"_s}
-                                               << QByteArray() << listNotSaved << 0;
-    QTest::newRow("pairs file: folder missing") << u"pairs.csv"_s << u"missing folder"_s << QStringList{u"a"_s}
-                                                << QByteArray() << pairsNotSaved << 0;
+    const QList<std::pair<QString, QString>> writers{
+        {u"rename.pro"_s, notSaved},
+        {u"list.txt"_s, u"Fehler: Liste konnte nicht gespeichert werden: %1"_s},
+        {u"pairs.csv"_s, u"Fehler: Paare konnten nicht gespeichert werden: %1"_s}};
+    for (const auto &[writer, failed] : writers) {
+        const QByteArray w = writer.toLatin1();
+        QTest::addRow("%s: unrepresentable", w.data()) << writer << QString() << QStringList{u"a"_s, u"Ωb"_s}
+                                                       << QByteArray() << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s << 0;
+        QTest::addRow("%s: folder missing", w.data()) << writer << u"missing folder"_s << QStringList{u"a"_s}
+                                                      << QByteArray() << failed << ENOENT;
+        for (const int size : {3000, 100000})
+            QTest::addRow("%s: disk full, %d bytes", w.data(), size) << writer << u"disk full"_s
+                                                                     << QStringList{QString(size, u'n')} << QByteArray() << failed << EFBIG;
+    }
     QTest::newRow("rename.pro: folder text names a file") << u"rename.pro"_s << u"folder is a file"_s
                                                           << QStringList{u"a"_s} << QByteArray() << notSaved << ENOTDIR;
     QTest::newRow("list file: a folder of that name") << u"list.txt"_s << u"file is a folder"_s << QStringList{u"a"_s}
-                                                      << QByteArray() << listNotSaved << 0;
-    for (const int size : {3000, 100000}) {
-        const QStringList names{QString(size, u'n')};
-        const QByteArray what = size < 4096 ? "buffered whole" : "larger than the buffer";
-        QTest::addRow("rename.pro: disk full, %s", what.data())
-            << u"rename.pro"_s << u"disk full"_s << names << QByteArray() << notSaved << EFBIG;
-        QTest::addRow("list file: disk full, %s", what.data())
-            << u"list.txt"_s << u"disk full"_s << names << QByteArray() << listNotSaved << EFBIG;
-    }
-    QTest::newRow("pairs file: disk full") << u"pairs.csv"_s << u"disk full"_s << QStringList{QString(3000, u'n')}
-                                           << QByteArray() << pairsNotSaved << EFBIG;
+                                                      << QByteArray() << writers[1].second << 0;
     QTest::newRow("rename.pro: the final rename fails") << u"rename.pro"_s << u"rename fails"_s
                                                         << QStringList{u"a"_s} << QByteArray() << notSaved << EISDIR;
 }
@@ -161,7 +135,7 @@ void TestWriter::writers()
         if (fault == u"disk full" && !disk.emplace(1024).active())
             QSKIP("this system sets no file size limit");
         if (writer == u"rename.pro")
-            report = RenameProWriter::write(folder, names.join(u"\r\n"_s));
+            report = RenameProWriter::write(folder, RenameProWriter::withCrLf(names.join(QChar::ParagraphSeparator)));
         else if (writer == u"list.txt")
             report = ListFile::write(path, names);
         else
