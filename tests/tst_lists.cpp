@@ -184,41 +184,41 @@ void TestLists::pairs_data()
     QTest::addColumn<QStringList>("newNames");
     QTest::addColumn<QString>("error");
     const QString full = u"Achtung: Die Liste ist voll (32767 Einträge), nichts übernommen"_s;
-    QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro")
-        << u"read+write"_s << 0 << QByteArray("alter Name;neuer Name\r\na.prt;b.prt\r\nGeh\xE4use.prt;Gr\xF6\xDF" "e\x80.prt\r\n")
-        << QStringList{u"a.prt"_s, u"Gehäuse.prt"_s} << QStringList{u"b.prt"_s, u"Größe€.prt"_s} << QString();
-    QTest::newRow("empty lists: the header alone") << u"read+write"_s << 0 << QByteArray("alter Name;neuer Name\r\n")
+    const QString columns = u"Achtung: Zeile %1 hat %2 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+    const QString separator = u"Fehler: Zeile %1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
+    QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro") << "read+write" << 0
+        << QByteArray("alter Name;neuer Name\r\na.prt;b.prt\r\nGeh\xE4use.prt;Gr\xF6\xDF" "e\x80.prt\r\n")
+        << QStringList{"a.prt", "Gehäuse.prt"} << QStringList{"b.prt", "Größe€.prt"} << QString();
+    QTest::newRow("empty lists: the header alone") << "read+write" << 0 << QByteArray("alter Name;neuer Name\r\n")
                                                    << QStringList{} << QStringList{} << QString();
-    QTest::newRow("tab header, LF, semicolon inside a cell, empty cell")
-        << u"read"_s << 0 << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{u"a;x"_s, QString()}
-        << QStringList{u"b"_s, u"c"_s} << QString();
-    QTest::newRow("header later is a pair") << u"read"_s << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
-                                            << QStringList{u"a"_s, u"alter Name"_s} << QStringList{u"b"_s, u"neuer Name"_s} << QString();
-    QTest::newRow("one column") << u"read"_s << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
-                                << u"Achtung: Zeile 3 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
-    QTest::newRow("three columns") << u"read"_s << 0 << QByteArray("a\tb\tc\r\n") << QStringList{} << QStringList{}
-                                   << u"Achtung: Zeile 1 hat 3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+    QTest::newRow("tab header, LF, semicolon inside a cell, empty cell") << "read" << 0
+        << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{"a;x", ""} << QStringList{"b", "c"} << QString();
+    QTest::newRow("header later is a pair") << "read" << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
+                                            << QStringList{"a", "alter Name"} << QStringList{"b", "neuer Name"} << QString();
+    QTest::newRow("one column") << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
+                                << columns.arg(3).arg(1);
+    QTest::newRow("three columns") << "read" << 0 << QByteArray("a\tb\tc\r\n") << QStringList{} << QStringList{}
+                                   << columns.arg(1).arg(3);
     QByteArray limit("alter Name;neuer Name\r\n");
     QStringList numbers;
     for (int i = 0; i < 32767; ++i) {
         numbers << QString::number(i);
         limit += QByteArray::number(i) + ';' + QByteArray::number(i) + "\r\n";
     }
-    QTest::newRow("32,767 pairs") << u"read+write"_s << 0 << limit << numbers << numbers << QString();
-    QTest::newRow("32,768 pairs") << u"read"_s << 0 << (limit + "x;y\r\n") << QStringList{} << QStringList{} << full;
-    QTest::newRow("pasted: the last pair that fits") << u"paste"_s << 32766 << QByteArray("Name\tx\r\n")
-                                                     << QStringList{u"Name"_s} << QStringList{u"x"_s} << QString();
-    QTest::newRow("pasted: one pair too many") << u"paste"_s << 32766 << QByteArray("a;b\r\nc;d") << QStringList{}
+    QTest::newRow("32,767 pairs") << "read+write" << 0 << limit << numbers << numbers << QString();
+    QTest::newRow("32,768 pairs") << "read" << 0 << (limit + "x;y\r\n") << QStringList{} << QStringList{} << full;
+    QTest::newRow("pasted: the last pair that fits") << "paste" << 32766 << QByteArray("Name\tx\r\n")
+                                                     << QStringList{"Name"} << QStringList{"x"} << QString();
+    QTest::newRow("pasted: one pair too many") << "paste" << 32766 << QByteArray("a;b\r\nc;d") << QStringList{}
                                                << QStringList{} << full;
-    QTest::newRow("pasted onto lists of different length") << u"paste"_s << -1 << QByteArray("a;b") << QStringList{} << QStringList{}
-                                                           << u"Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen"_s;
-    QTest::newRow("saved: a name with a semicolon") << u"write"_s << 0 << QByteArray() << QStringList{u"a"_s, u"b"_s}
-                                                    << QStringList{u"c"_s, u"d;e"_s}
-                                                    << u"Fehler: Zeile 2 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
-    QTest::newRow("saved: a name with a tab") << u"write"_s << 0 << QByteArray() << QStringList{u"a\tb"_s} << QStringList{u"c"_s}
-                                              << u"Fehler: Zeile 1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
-    QTest::newRow("saved: lists of different length") << u"write"_s << 0 << QByteArray() << QStringList{u"a"_s} << QStringList{}
-                                                      << u"Achtung: Die Listen sind verschieden lang, Paare nicht gespeichert"_s;
+    QTest::newRow("pasted onto lists of different length") << "paste" << -1 << QByteArray("a;b") << QStringList{}
+        << QStringList{} << "Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen";
+    QTest::newRow("saved: a name with a semicolon") << "write" << 0 << QByteArray() << QStringList{"a", "b"}
+                                                    << QStringList{"c", "d;e"} << separator.arg(2);
+    QTest::newRow("saved: a name with a tab") << "write" << 0 << QByteArray() << QStringList{"a\tb"} << QStringList{"c"}
+                                              << separator.arg(1);
+    QTest::newRow("saved: lists of different length") << "write" << 0 << QByteArray() << QStringList{"a"} << QStringList{}
+                                                      << "Achtung: Die Listen sind verschieden lang, Paare nicht gespeichert";
 }
 
 void TestLists::pairs()
