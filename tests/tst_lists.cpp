@@ -110,6 +110,8 @@ void TestLists::fitInto()
     const NameListOps::Fitted fitted = NameListOps::fitInto(input, held);
     QCOMPARE(fitted.taken, input.mid(0, taken));
     QCOMPARE(fitted.leftOut, lines - taken);
+    QCOMPARE(NameListOps::linesLeftOutMessage(fitted.leftOut),
+             u"Achtung: Die Liste ist voll (32767 Einträge), %1 Zeilen nicht übernommen"_s.arg(lines - taken));
 }
 
 // A list file's lines, or why it was not read ("%1" is its path). Nothing
@@ -193,6 +195,8 @@ void TestLists::pairs_data()
                                                    << QStringList{} << QStringList{} << QString();
     QTest::newRow("tab header, LF, semicolon inside a cell, empty cell") << "read" << 0
         << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{"a;x", ""} << QStringList{"b", "c"} << QString();
+    QTest::newRow("missing file") << "read" << 0 << QByteArray() << QStringList{} << QStringList{}
+                                  << "Fehler: Paare konnten nicht gelesen werden: %1";
     QTest::newRow("header later is a pair") << "read" << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
                                             << QStringList{"a", "alter Name"} << QStringList{"b", "neuer Name"} << QString();
     QTest::newRow("one column") << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
@@ -229,11 +233,11 @@ void TestLists::pairs()
     QFETCH(QStringList, oldNames);
     QFETCH(QStringList, newNames);
     QFETCH(QString, error);
-    const QString path = m_dir.filePath(u"pairs.csv"_s);
+    const QString path = m_dir.filePath(bytes.isNull() ? u"missing.csv"_s : u"pairs.csv"_s);
     if (mode.startsWith(u"read")) {
-        QVERIFY(TestSupport::writeBytes(path, bytes));
+        QVERIFY(bytes.isNull() || TestSupport::writeBytes(path, bytes));
         const PairsFile::ReadResult read = PairsFile::read(path);
-        QCOMPARE(read.statusText, error);
+        QCOMPARE(read.statusText, QString(error).replace(u"%1"_s, path));
         QCOMPARE(read.ok, error.isEmpty());
         QCOMPARE(read.oldNames, oldNames);
         QCOMPARE(read.newNames, newNames);
