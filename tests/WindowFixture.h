@@ -118,14 +118,6 @@ public:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
 
-    // Closes the window as its close box would and starts a fresh one.
-    void restart()
-    {
-        w->close();
-        w.reset();
-        open();
-    }
-
     template <typename T = QWidget>
     T *get(const char *name) const
     {

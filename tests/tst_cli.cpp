@@ -174,6 +174,7 @@ void TestCli::runs_data()
     row("no new list", u"--old @two --stdout"_s, 2, {}, u"Fehler: --new oder --rule fehlt\n"_s);
     row("no output", u"--old @two --new @two"_s, 2, {}, u"Fehler: --out oder --stdout fehlt\n"_s);
     row("unknown argument", u"--bogus"_s, 2, {}, u"Fehler: Unbekanntes Argument: --bogus\n"_s);
+    row("empty folder name", u"--old @two --new @two --out ''"_s, 2, {}, u"Fehler: --out braucht ein Verzeichnis\n"_s);
     row("old without a file", u"--stdout --old"_s, 2, {}, u"Fehler: --old braucht den Namen einer Listendatei\n"_s);
     row("rule without replacement", u"--old @two --rule x"_s, 2, {},
         u"Fehler: --rule braucht einen Ausdruck und einen Ersatz\n"_s);
@@ -213,7 +214,7 @@ void TestCli::runs()
     QFETCH(QString, fault);
     QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
     for (QString &a : args)
-        a = withFiles(a);
+        a = a == u"''" ? QString() : withFiles(a); // '' is an empty argument
     const Run run = runCli(args, fault);
     if (run.exitCode == -1 && !fault.isEmpty())
         QSKIP("this system cannot set up the fault");

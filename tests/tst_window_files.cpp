@@ -36,8 +36,6 @@ private slots:
     void saveAndOpenTheCurrentList();
     void listFileFailures_data();
     void listFileFailures();
-    void openingTheWrittenFile_data();
-    void openingTheWrittenFile();
     void infoWindow();
     void shutdownAndRestart();
 };
@@ -106,33 +104,6 @@ void TestWindowFiles::listFileFailures()
     QCOMPARE(win.oldList()->entries(), QStringList{u"getippt"_s});
     QCOMPARE(win.status(), status + QDir::toNativeSeparators(path));
     QVERIFY(!win.panelShown());
-}
-
-void TestWindowFiles::openingTheWrittenFile_data()
-{
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<bool>("doubleClick");
-    QTest::newRow("button after writing") << true << false;
-    QTest::newRow("double-click after writing") << true << true;
-    QTest::newRow("button without a file") << false << false;
-}
-
-void TestWindowFiles::openingTheWrittenFile()
-{
-    QFETCH(bool, written);
-    QFETCH(bool, doubleClick);
-    Window win;
-    const QString folder = win.platform.path(u"volumeB"_s);
-    win.generate();
-    win.setText("txt_path", folder);
-    if (written)
-        win.click("cmd_okfiles");
-    if (doubleClick)
-        QTest::mouseDClick(win.get<QPlainTextEdit>("txt_OUT")->viewport(), Qt::LeftButton);
-    else
-        win.click("cmd_openmFile");
-    const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
-    QCOMPARE(win.platform.opened, written ? QList<QUrl>{file} : QList<QUrl>{});
 }
 
 // One Info window at a time, top-aligned with the main window (the

@@ -26,7 +26,6 @@ private slots:
     void writeFailureKeepsTheOutput();
     void typedFolderThenOk_data();
     void typedFolderThenOk();
-    void cancelDiscardsOutput();
     void chooserChains();
 };
 
@@ -97,7 +96,7 @@ void TestWindowOutput::questionBeforeBuilding()
 // The road of the main job: old names typed in; the mapkeys built from the
 // cleaned old names and the new ones; the rule's expression stored; the
 // chooser on the remembered folder; the output edited by hand; the file
-// written with what the field holds, in Windows-1252 with CR LF.
+// written with what the field holds, in Windows-1252 with CR LF, and opened.
 void TestWindowOutput::mainJobByMouse()
 {
     Window win;
@@ -129,6 +128,12 @@ void TestWindowOutput::mainJobByMouse()
     QCOMPARE(win.status(), u"Datei rename.pro wurde gespeichert in "_s + folder);
     QVERIFY(!win.chooser()->isVisible() && !win.panelShown());
     QVERIFY(win.get("cmd_openmFile")->isVisible());
+    // The written file opens from the tree's folder, whatever the text says.
+    win.setText("txt_path", u"kein Ordner"_s);
+    win.click("cmd_openmFile");
+    QTest::mouseDClick(out->viewport(), Qt::LeftButton);
+    const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
+    QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
 }
 
 void TestWindowOutput::writeFailureKeepsTheOutput()
@@ -140,6 +145,8 @@ void TestWindowOutput::writeFailureKeepsTheOutput()
     win.confirmFolder(folder);
     QCOMPARE(win.status(), u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder);
     QVERIFY(!win.output().isEmpty());
+    win.click("cmd_openmFile");
+    QCOMPARE(win.platform.opened, QList<QUrl>{});
 }
 
 void TestWindowOutput::typedFolderThenOk_data()
@@ -173,19 +180,8 @@ void TestWindowOutput::typedFolderThenOk()
     QCOMPARE(QFile::exists(tree + u"/rename.pro"_s), !exists);
 }
 
-void TestWindowOutput::cancelDiscardsOutput()
-{
-    Window win;
-    win.generate();
-    QVERIFY(!win.output().isEmpty());
-    win.click("img_quit");
-    QVERIFY(!win.chooser()->isVisible());
-    QCOMPARE(win.output(), QString());
-    QCOMPARE(win.status(), u"Status"_s);
-    QVERIFY(!QFile::exists(win.chooser()->dirPath() + u"/rename.pro"_s));
-}
-
-// The three controls of the chooser keep each other in step.
+// The three controls of the chooser keep each other in step; its cancel
+// image discards the output.
 void TestWindowOutput::chooserChains()
 {
     Window win;
@@ -221,6 +217,11 @@ void TestWindowOutput::chooserChains()
     QCOMPARE(drives->currentText(), volume);
     QCOMPARE(win.chooser()->dirPath(), sub);
     QCOMPARE(win.status(), u"Laufwerk nicht verfügbar !"_s);
+    win.click("img_quit");
+    QVERIFY(!win.chooser()->isVisible());
+    QCOMPARE(win.output(), QString());
+    QCOMPARE(win.status(), u"Laufwerk nicht verfügbar !"_s);
+    QVERIFY(!QFile::exists(sub + u"/rename.pro"_s));
 }
 
 QTEST_MAIN(TestWindowOutput)
