@@ -4,13 +4,16 @@
 // keeps settings, list files and drives inside a temporary folder, and
 // records what would have been handed to the desktop.
 
+#include "TestSupport.h"
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
+#include "ui/frm_Info.h"
 #include "ui/frm_rename.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
 
@@ -68,9 +71,9 @@ public:
     }
     QString programFolder() const override
     {
-        return m_programFolder.isEmpty() ? path(u"program"_s) : m_programFolder;
+        return path(u"program"_s);
     }
-    // The lists stay in the fake program folder, writable or not.
+    // The lists stay in the fake program folder.
     QString listFolder() const override
     {
         return programFolder();
@@ -93,7 +96,6 @@ public:
         return fileAnswer;
     }
 
-    QString m_programFolder;
     // What the file question answers: a path, or empty as if cancelled.
     QString fileAnswer;
     mutable QList<QUrl> opened;

@@ -1,13 +1,4 @@
 #include "WindowFixture.h"
-#include "ui/frm_Info.h"
-
-#include <QAccessible>
-#include <QGroupBox>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QStyleOptionButton>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,10 +1,5 @@
-#include "TestSupport.h"
 #include "WindowFixture.h"
 #include "ui/NameListModel.h"
-
-#include <QClipboard>
-#include <QMimeData>
-#include <QScrollBar>
 
 namespace {
 
@@ -126,8 +121,9 @@ void TestWindow::panelAndCurrentList()
 // the list it acts on and is one undo step. The lists start as "a b c" and
 // "b y z"; `list` is made current, marked at `selected`, focused or dropped
 // on; `input` is what the step takes: the text typed or pasted, a file's
-// content, or, for "field>command", the text of that field (the rule's
-// fields hold "b" and "q").
+// content ("/" makes the file a folder; an empty one to open is missing),
+// or, for "field>command", the text of that field (the rule's fields hold
+// "b" and "q"). "@" in the status stands for the file's path.
 void TestWindow::listEdits_data()
 {
     QTest::addColumn<QString>("step");
@@ -149,6 +145,13 @@ void TestWindow::listEdits_data()
     row("clear", "clear", "new", -1, QString(), "a b c", "", false);
     row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false);
     row("open the list file", "open", "new", -1, u"f1\r\nf2"_s, "a b c", "f1 f2", false);
+    row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false);
+    row("open a missing list file", "open", "new", -1, QString(), "a b c", "b y z", false,
+        u"Fehler: Listendatei nicht gefunden: @"_s);
+    row("open a folder", "open", "new", -1, u"/"_s, "a b c", "b y z", false,
+        u"Fehler: Liste konnte nicht gelesen werden: @"_s);
+    row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
+        u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
     row("rule", "cmd_action", "new", -1, QString(), "a b c", "a q c", true);
     row("line break in the expression", "txt_rename>cmd_action", "new", -1, u"x\r\ny"_s, "a b c", "b y z", true,
         lineBreak);
@@ -208,8 +211,12 @@ void TestWindow::listEdits()
         step = step.section(u'>', 1);
     }
     QGuiApplication::clipboard()->setText(input);
-    const QString file = win.platform.path(step == u"open" ? u"program/Velmorant_renNEW.txt"_s : u"dropped.txt"_s);
-    QVERIFY(TestSupport::writeBytes(file, input.toLatin1()));
+    const QString file = win.platform.path(step == u"open" || step == u"save" ? u"program/Velmorant_renNEW.txt"_s
+                                                                              : u"dropped.txt"_s);
+    if (input == u"/") // a folder where a file belongs
+        QVERIFY(QDir().mkpath(file));
+    else if (!input.isEmpty() || step != u"open")
+        QVERIFY(TestSupport::writeBytes(file, input.toLatin1()));
     win.platform.fileAnswer = file;
     if (step == u"Enter") {
         text1->setFocus();
@@ -238,6 +245,8 @@ void TestWindow::listEdits()
     QCOMPARE(win.newList()->entries(), newAfter);
     QCOMPARE(win.panelShown(), panelShown);
     QCOMPARE(win.status(), QString(status).replace(u'@', file));
+    if (step == u"save" && input.isEmpty())
+        COMPARE_BYTES(TestSupport::readBytes(file), "b\r\ny\r\nz\r\n");
     if (step == u"cmd_paareSpeichern")
         COMPARE_BYTES(TestSupport::readBytes(file), "alter Name;neuer Name\r\na;b\r\nb;y\r\nc;z\r\n");
     // A moved entry keeps its mark, a deleted one takes it along.

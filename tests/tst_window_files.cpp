@@ -1,10 +1,4 @@
-#include "TestSupport.h"
 #include "WindowFixture.h"
-#include "ui/frm_Info.h"
-
-#include <QMouseEvent>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,79 +26,9 @@ class TestWindowFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void saveAndOpenTheCurrentList_data();
-    void saveAndOpenTheCurrentList();
-    void listFileFailures_data();
-    void listFileFailures();
     void infoWindow();
     void shutdownAndRestart();
 };
-
-void TestWindowFiles::saveAndOpenTheCurrentList_data()
-{
-    QTest::addColumn<bool>("newList");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("old names") << false << u"Velmorant_renOLD.txt"_s;
-    QTest::newRow("new names") << true << u"Velmorant_renNEW.txt"_s;
-}
-
-// Each list has its own file beside the program; save and open hide the panel.
-void TestWindowFiles::saveAndOpenTheCurrentList()
-{
-    QFETCH(bool, newList);
-    QFETCH(QString, file);
-    Window win;
-    const QString other = newList ? u"Velmorant_renOLD.txt"_s : u"Velmorant_renNEW.txt"_s;
-    QVERIFY(TestSupport::writeBytes(win.platform.path(u"program/"_s + other), "fremd\r\n"));
-    NameListView *list = newList ? win.newList() : win.oldList();
-    NameListView *partner = newList ? win.oldList() : win.newList();
-    list->setEntries({u"a.prt"_s, u"Gehäuse.asm"_s});
-    partner->setEntries({u"bleibt"_s});
-    win.press(list, Qt::RightButton);
-    win.click("save");
-    QVERIFY(!win.panelShown());
-    COMPARE_BYTES(TestSupport::readBytes(win.platform.path(u"program/"_s + file)), "a.prt\r\nGeh\xE4use.asm\r\n");
-    list->setEntries({u"getippt"_s});
-    win.press(list, Qt::RightButton);
-    win.click("open");
-    QVERIFY(!win.panelShown());
-    QCOMPARE(list->entries(), (QStringList{u"a.prt"_s, u"Gehäuse.asm"_s}));
-    QCOMPARE(partner->entries(), QStringList{u"bleibt"_s});
-    QCOMPARE(win.status(), u"Status"_s);
-}
-
-void TestWindowFiles::listFileFailures_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("open, file missing") << u"open"_s << QString() << u"Fehler: Listendatei nicht gefunden: "_s;
-    QTest::newRow("open, a folder at the list path")
-        << u"open"_s << u"folder"_s << u"Fehler: Liste konnte nicht gelesen werden: "_s;
-    QTest::newRow("save, program folder is a file")
-        << u"save"_s << u"file"_s << u"Fehler: Liste konnte nicht gespeichert werden: "_s;
-}
-
-// The list stays as the user typed it, and the status line names the file.
-void TestWindowFiles::listFileFailures()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, fault);
-    QFETCH(QString, status);
-    Window win;
-    if (fault == u"file") {
-        QVERIFY(TestSupport::writeBytes(win.platform.path(u"file"_s), "kein Ordner"));
-        win.platform.m_programFolder = win.platform.path(u"file"_s);
-    }
-    const QString path = QDir(win.platform.programFolder()).filePath(u"Velmorant_renOLD.txt"_s);
-    if (fault == u"folder")
-        QVERIFY(QDir().mkpath(path));
-    win.oldList()->setEntries({u"getippt"_s});
-    win.click(command.toLatin1().constData());
-    QCOMPARE(win.oldList()->entries(), QStringList{u"getippt"_s});
-    QCOMPARE(win.status(), status + QDir::toNativeSeparators(path));
-    QVERIFY(!win.panelShown());
-}
 
 // One Info window at a time, top-aligned with the main window (the
 // offscreen screen has no room beside it), widened to its design width and
