@@ -55,6 +55,17 @@ public:
         }
         return QDir::rootPath();
     }
+    QString programFolder() const override { return path(u"program"_s); }
+    // The lists stay in the fake program folder.
+    QString listFolder() const override { return programFolder(); }
+    QString designFolderText() const override { return path(u"design"_s); }
+    QString startFolder() const override { return path(u"start"_s); }
+    bool openWithDesktop(const QUrl &url) const override
+    {
+        opened.append(url);
+        return true;
+    }
+    QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
     // The program's own store, in the root's Velmorant/Velmorant.ini; the
     // registry of Windows cannot be moved there, so a file of the same
     // layout stands in for it.
@@ -68,32 +79,6 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_root);
         return Platform::openSettings();
 #endif
-    }
-    QString programFolder() const override
-    {
-        return path(u"program"_s);
-    }
-    // The lists stay in the fake program folder.
-    QString listFolder() const override
-    {
-        return programFolder();
-    }
-    QString designFolderText() const override
-    {
-        return path(u"design"_s);
-    }
-    QString startFolder() const override
-    {
-        return path(u"start"_s);
-    }
-    bool openWithDesktop(const QUrl &url) const override
-    {
-        opened.append(url);
-        return true;
-    }
-    QString askFileName(QWidget *, const QString &, const QString &, bool) const override
-    {
-        return fileAnswer;
     }
 
     // What the file question answers: a path, or empty as if cancelled.

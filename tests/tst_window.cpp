@@ -84,7 +84,6 @@ void TestWindow::panelAndCurrentList_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("panelShown");
     QTest::addColumn<bool>("newCurrent");
-    QTest::newRow("start") << QString() << true << false;
     QTest::newRow("right press on new list") << u"right:new"_s << true << true;
     QTest::newRow("left press closes") << u"left:old"_s << false << false;
     QTest::newRow("left press on new list") << u"left:new"_s << false << true;
