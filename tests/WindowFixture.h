@@ -4,50 +4,48 @@
 // keeps settings, list files and drives inside a temporary folder, and
 // records what would have been handed to the desktop.
 
+#include "TestSupport.h"
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
+#include "ui/frm_Info.h"
 #include "ui/frm_rename.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <QTreeView>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
 
 inline int px(double twips)
 {
     return Twips::toPixels(twips);
 }
 
+// "a b c" as a list; "" as an empty one.
+inline QStringList names(const char *spaced)
+{
+    return QString::fromUtf8(spaced).split(u' ', Qt::SkipEmptyParts);
+}
+
+// Folders of the temporary root: the program's folder, where the tree
+// starts, the folder field's design text, and a second drive "volumeB"
+// beside a drive "offline" that has no medium.
 class TestPlatform : public Platform
 {
 public:
     explicit TestPlatform(const QString &root)
         : m_root(root)
     {
-        QDir(root).mkpath(QStringLiteral("program"));
-        QDir(root).mkpath(QStringLiteral("start"));
-        QDir(root).mkpath(QStringLiteral("design"));
-        QDir(root).mkpath(QStringLiteral("volumeB/sub"));
+        for (const char *folder : {"program", "start", "design", "volumeB/sub"})
+            QDir(root).mkpath(QLatin1String(folder));
     }
 
     QString path(const QString &relative) const { return QDir::toNativeSeparators(m_root + u'/' + relative); }
 
-    QStringList drives() const override
-    {
-        return {QDir::rootPath(), path(QStringLiteral("volumeB")), path(QStringLiteral("offline"))};
-    }
+    QStringList drives() const override { return {QDir::rootPath(), path(u"volumeB"_s), path(u"offline"_s)}; }
     QString driveRoot(const QString &drive) const override { return drive; }
     QString driveOf(const QString &p) const override
     {
@@ -57,43 +55,38 @@ public:
         }
         return QDir::rootPath();
     }
-    std::unique_ptr<QSettings> openSettings() const override
-    {
-        auto settings = std::make_unique<QSettings>(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        settings->beginGroup(QStringLiteral("Optionen"));
-        return settings;
-    }
-    QString programFolder() const override { return m_programFolder.isEmpty() ? path(QStringLiteral("program")) : m_programFolder; }
-    // The lists stay in the fake program folder, writable or not, so that a
-    // failing save can be provoked.
+    QString programFolder() const override { return path(u"program"_s); }
+    // The lists stay in the fake program folder.
     QString listFolder() const override { return programFolder(); }
-    QString designFolderText() const override { return path(QStringLiteral("design")); }
-    QString startFolder() const override { return path(QStringLiteral("start")); }
+    QString designFolderText() const override { return path(u"design"_s); }
+    QString startFolder() const override { return path(u"start"_s); }
     bool openWithDesktop(const QUrl &url) const override
     {
         opened.append(url);
         return true;
     }
     QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
+    // The program's own store, in the root's Velmorant/Velmorant.ini; the
+    // registry of Windows cannot be moved there, so a file of the same
+    // layout stands in for it.
+    std::unique_ptr<QSettings> openSettings() const override
+    {
+#ifdef Q_OS_WIN
+        auto settings = std::make_unique<QSettings>(path(u"Velmorant/Velmorant.ini"_s), QSettings::IniFormat);
+        settings->beginGroup(u"Optionen"_s);
+        return settings;
+#else
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_root);
+        return Platform::openSettings();
+#endif
+    }
 
-    QString m_programFolder;
     // What the file question answers: a path, or empty as if cancelled.
     QString fileAnswer;
     mutable QList<QUrl> opened;
 
 private:
     QString m_root;
-};
-
-// What a message box showed before the watcher answered it.
-struct SeenMessageBox {
-    int count = 0;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    QString defaultButton;
-    QString escapeButton;
 };
 
 class Window
@@ -112,14 +105,6 @@ public:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
 
-    // Closes the window as its close box would and starts a fresh one.
-    void restart()
-    {
-        w->close();
-        w.reset();
-        open();
-    }
-
     template <typename T = QWidget>
     T *get(const char *name) const
     {
@@ -128,11 +113,14 @@ public:
             qFatal("no control %s", name);
         return control;
     }
+    QString text(const char *name) const { return get<QLineEdit>(name)->text(); }
+    void setText(const char *name, const QString &text) const { get<QLineEdit>(name)->setText(text); }
 
     NameListView *oldList() const { return get<NameListView>("list_OldName"); }
     NameListView *newList() const { return get<NameListView>("list_NewName"); }
     FolderChooser *chooser() const { return get<FolderChooser>("Frame5"); }
     QString status() const { return get<QLabel>("lbl_status")->text(); }
+    QString output() const { return get<QPlainTextEdit>("txt_OUT")->toPlainText(); }
     bool panelShown() const { return get("kontextmenue")->isVisible(); }
     bool newListCurrent() const { return get<QRadioButton>("Option2")->isChecked(); }
 
@@ -146,60 +134,51 @@ public:
         QTest::mouseRelease(list->viewport(), button, {}, at);
     }
 
-    // Types a name into the panel's field and presses "hinzufügen".
-    void add(const QString &text)
-    {
-        auto *field = get<QLineEdit>("Text1");
-        field->clear();
-        QTest::keyClicks(field, text);
-        click("cmd_hinzu");
-    }
-
+    // Opens the panel on `list` and adds each name through "hinzufügen".
     void fill(NameListView *list, const QStringList &names)
     {
         press(list, Qt::RightButton);
-        for (const QString &name : names)
-            add(name);
+        for (const QString &name : names) {
+            auto *field = get<QLineEdit>("Text1");
+            field->clear();
+            QTest::keyClicks(field, name);
+            click("cmd_hinzu");
+        }
     }
 
-    // Presses the generation command; any message box is recorded and
-    // answered with the button captioned `answer`, or closed without one.
-    SeenMessageBox generate(const QString &answer = QStringLiteral("&Trotzdem erstellen"))
+    // Presses the generation command. Every message box is recorded as
+    // "title | text | buttons, the default one marked *" and answered with
+    // the button captioned `answer`, or closed without one.
+    QStringList generate(const QString &answer = u"&Trotzdem erstellen"_s)
     {
-        SeenMessageBox seen;
+        QStringList seen;
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [&seen, &answer] {
-            for (QWidget *top : QApplication::topLevelWidgets()) {
-                auto *box = qobject_cast<QMessageBox *>(top);
-                if (!box || !box->isVisible())
-                    continue;
-                ++seen.count;
-                seen.title = box->windowTitle();
-                seen.text = box->text();
-                seen.icon = box->icon();
-                QAbstractButton *answering = nullptr;
-                for (QAbstractButton *button : box->buttons()) {
-                    seen.buttons << button->text();
-                    if (button->text() == answer)
-                        answering = button;
-                }
-                seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-                seen.escapeButton = box->escapeButton() ? box->escapeButton()->text() : QString();
-                if (answering)
-                    answering->click();
-                else
-                    box->accept();
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QStringList buttons;
+            QAbstractButton *answering = nullptr;
+            for (QAbstractButton *button : box->buttons()) {
+                buttons << button->text() + (button == box->defaultButton() ? u"*"_s : QString());
+                if (button->text() == answer)
+                    answering = button;
             }
+            seen << box->windowTitle() + u" | "_s + box->text() + u" | "_s + buttons.join(u", "_s);
+            if (answering)
+                answering->click();
+            else
+                box->accept();
         });
         watcher.start(10);
         click("cmd_mapkeyNow");
         return seen;
     }
 
-    // The chooser's folder tree moved to `folder`, then "OK".
+    // The folder text set to `folder`, then "OK".
     void confirmFolder(const QString &folder)
     {
-        get<QLineEdit>("txt_path")->setText(folder);
+        setText("txt_path", folder);
         click("cmd_okfiles");
     }
 
@@ -207,5 +186,3 @@ public:
     TestPlatform platform;
     std::unique_ptr<frm_rename> w;
 };
-
-

@@ -1,13 +1,4 @@
 #include "WindowFixture.h"
-#include "ui/frm_Info.h"
-
-#include <QAccessible>
-#include <QGroupBox>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QStyleOptionButton>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -63,32 +54,11 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private slots:
-    void listFolder_data();
-    void listFolder();
     void qtTextsAreGerman();
     void captionsFitTheirControls();
     void imageButtonsByKeyboard_data();
     void imageButtonsByKeyboard();
 };
-
-void TestDesktop::listFolder_data()
-{
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("userData");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("portable copy: beside the program") << true << u"/home/a/.local/share/Velmorant"_s << u"/opt/v"_s;
-    QTest::newRow("installed: per-user folder")
-        << false << u"/home/a/.local/share/Velmorant"_s << u"/home/a/.local/share/Velmorant"_s;
-    QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
-}
-
-void TestDesktop::listFolder()
-{
-    QFETCH(bool, writable);
-    QFETCH(QString, userData);
-    QFETCH(QString, expected);
-    QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
-}
 
 void TestDesktop::qtTextsAreGerman()
 {

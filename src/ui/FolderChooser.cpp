@@ -19,7 +19,8 @@
 
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
-    , m_platform(platform)
+    , m_choice({Module1::FolderExists, [&platform](const QString &path) { return platform.driveOf(path); },
+                [&platform](const QString &drive) { return platform.driveRoot(drive); }})
 {
     setObjectName(QStringLiteral("Frame5"));
     setGeometry(Twips::rect(420, 1035, 5895, 3015));
@@ -75,9 +76,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // The tree starts on the working folder, the drive list on its drive;
     // no reaction runs for the design state.
     setDirPath(platform.startFolder());
-    m_dirPath = QDir::toNativeSeparators(m_model->filePath(Dir1->currentIndex()));
-    m_folderOnDrive.insert(platform.driveOf(m_dirPath), m_dirPath);
-    const int driveIndex = Drive1->findText(platform.driveOf(m_dirPath));
+    m_choice.startAt(QDir::toNativeSeparators(m_model->filePath(Dir1->currentIndex())));
+    const int driveIndex = Drive1->findText(platform.driveOf(m_choice.treeFolder()));
     Drive1->setCurrentIndex(driveIndex >= 0 ? driveIndex : 0);
 
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
@@ -101,47 +101,18 @@ void FolderChooser::setDirPath(const QString &path)
 void FolderChooser::Dir1_Change()
 {
     const QModelIndex index = Dir1->currentIndex();
-    if (!index.isValid())
-        return;
-    const QString path = QDir::toNativeSeparators(m_model->filePath(index));
-    if (path == m_dirPath)
-        return;
-    m_dirPath = path;
-    m_folderOnDrive.insert(m_platform.driveOf(path), path);
-    txt_path->setText(m_dirPath);
+    if (index.isValid())
+        apply(m_choice.treeChanged(QDir::toNativeSeparators(m_model->filePath(index))));
 }
 
 void FolderChooser::txt_path_Change()
 {
-    followFolderText();
-}
-
-bool FolderChooser::followFolderText()
-{
-    if (!Module1::FolderExists(txt_path->text()))
-        return false;
-    setDirPath(txt_path->text());
-    return true;
+    apply(m_choice.textChanged(txt_path->text()));
 }
 
 void FolderChooser::Drive1_Change()
 {
-    const QString drive = Drive1->currentText();
-    if (Module1::FolderExists(m_platform.driveRoot(drive))) {
-        selectDrive(drive);
-        return;
-    }
-    const int back = Drive1->findText(m_platform.driveOf(m_dirPath));
-    Drive1->setCurrentIndex(back);
-    emit statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
-}
-
-void FolderChooser::selectDrive(const QString &drive)
-{
-    if (m_platform.driveOf(m_dirPath) == drive)
-        return; // the tree already shows that drive's current folder
-    const QString remembered = m_folderOnDrive.value(drive);
-    setDirPath(Module1::FolderExists(remembered) ? remembered : m_platform.driveRoot(drive));
+    apply(m_choice.driveChanged(Drive1->currentText()));
 }
 
 void FolderChooser::showChooser()
@@ -149,6 +120,19 @@ void FolderChooser::showChooser()
     setVisible(true);
     move(Twips::toPixels(400), Twips::toPixels(1000));
     raise();
-    if (!followFolderText())
-        txt_path->setText(m_dirPath);
+    apply(m_choice.shown(txt_path->text()));
+}
+
+// At most one of the three is set; each setting may run a reaction of its
+// own before the next line, and the status comes last.
+void FolderChooser::apply(const FolderChoice::Reaction &reaction)
+{
+    if (reaction.treeTo)
+        setDirPath(*reaction.treeTo);
+    if (reaction.textTo)
+        txt_path->setText(*reaction.textTo);
+    if (reaction.driveTo)
+        Drive1->setCurrentIndex(Drive1->findText(*reaction.driveTo));
+    if (!reaction.status.isEmpty())
+        emit statusMessage(reaction.status);
 }

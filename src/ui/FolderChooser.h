@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/FolderChoice.h"
+
 #include <QGroupBox>
-#include <QHash>
 
 class ImageButton;
 class Platform;
@@ -13,9 +14,10 @@ class QPushButton;
 class QTreeView;
 
 // The output folder chooser "Dateiliste": a drive list, a folder tree and
-// the folder field, kept in step. Each of the three reacts to its own
-// change, whether the user or the code made it; setting a control to the
-// value it already holds raises nothing, which ends every chain.
+// the folder field, kept in step by FolderChoice. Each of the three reacts
+// to its own change, whether the user or the code made it; setting a
+// control to the value it already holds raises nothing, which ends every
+// chain.
 class FolderChooser : public QGroupBox
 {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
 
     // The folder tree's folder in native form: a root keeps its trailing
     // separator, any other folder has none.
-    QString dirPath() const { return m_dirPath; }
+    QString dirPath() const { return m_choice.treeFolder(); }
     // Moves the folder tree; raises its change when the folder differs.
     void setDirPath(const QString &path);
 
@@ -46,15 +48,9 @@ signals:
 private:
     void Dir1_Change();
     void txt_path_Change();
-    // Moves the tree to the folder text when it names a folder.
-    bool followFolderText();
     void Drive1_Change();
-    void selectDrive(const QString &drive);
+    void apply(const FolderChoice::Reaction &reaction);
 
-    const Platform &m_platform;
     QFileSystemModel *m_model = nullptr;
-    QString m_dirPath;
-    // The folder the tree last showed on each drive, the way a drive keeps
-    // its current folder.
-    QHash<QString, QString> m_folderOnDrive;
+    FolderChoice m_choice;
 };

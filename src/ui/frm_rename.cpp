@@ -11,6 +11,7 @@
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 #include "ui/WaitCursor.h"
+#include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
 
 #include <QApplication>
@@ -27,12 +28,6 @@ namespace {
 const QString kRuleKey = QStringLiteral("txt_rename.Text");
 const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 const QString kFolderKey = QStringLiteral("txt_path.Text");
-
-constexpr double kStartHeight = 8000;
-constexpr double kNarrowWidth = 9200;
-constexpr double kWideWidth = 16755;
-constexpr double kSmallestHeight = 6000;
-constexpr double kReferenceHeight = 8300;
 
 } // namespace
 
@@ -110,8 +105,8 @@ void frm_rename::setOuterHeightTwips(double twips)
 
 void frm_rename::applyStartSize()
 {
-    setOuterHeightTwips(kStartHeight);
-    setOuterWidthTwips(kNarrowWidth);
+    setOuterHeightTwips(WindowLayout::kStartHeight);
+    setOuterWidthTwips(WindowLayout::kNarrowWidth);
 }
 
 void frm_rename::Form_Load()
@@ -182,34 +177,36 @@ void frm_rename::resizeEvent(QResizeEvent *event)
 // the width moves nothing, it only decides how much of the window is seen.
 void frm_rename::Form_Resize()
 {
-    if (isMinimized())
+    const WindowLayout::Resize resize = WindowLayout::onResize(isMinimized(), outerHeightTwips());
+    if (!resize.layOut)
         return;
-    const int smallest = Twips::toPixels(kSmallestHeight) - (frameGeometry().height() - height());
+    // Dragging stops at the smallest height instead of snapping back.
+    const int smallest = Twips::toPixels(WindowLayout::kSmallestHeight) - (frameGeometry().height() - height());
     if (minimumHeight() != smallest)
         setMinimumHeight(smallest);
-    if (outerHeightTwips() < kSmallestHeight)
-        setOuterHeightTwips(kSmallestHeight);
-    const double d = std::max(outerHeightTwips(), kSmallestHeight) - kReferenceHeight;
-    txt_OUT->resize(txt_OUT->width(), Twips::toPixels(7350 + d));
-    img_EXIT->move(img_EXIT->x(), Twips::toPixels(6300 + d));
-    cmd_mapkeyNow->move(cmd_mapkeyNow->x(), Twips::toPixels(6660 + d));
+    if (resize.snapTo > 0)
+        setOuterHeightTwips(resize.snapTo);
+    const WindowLayout::Places places = WindowLayout::placesFor(outerHeightTwips());
+    txt_OUT->resize(txt_OUT->width(), Twips::toPixels(places.outputHeight));
+    img_EXIT->move(img_EXIT->x(), Twips::toPixels(places.exitTop));
+    cmd_mapkeyNow->move(cmd_mapkeyNow->x(), Twips::toPixels(places.generateTop));
     cmd_openmFile->move(cmd_openmFile->x(), cmd_mapkeyNow->y());
-    list_OldName->resize(list_OldName->width(), Twips::toPixels(5715 + d));
-    list_NewName->resize(list_NewName->width(), Twips::toPixels(5715 + d));
-    lbl_status->move(lbl_status->x(), Twips::toPixels(7500 + d));
-    lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(6360 + d));
+    list_OldName->resize(list_OldName->width(), Twips::toPixels(places.listHeight));
+    list_NewName->resize(list_NewName->width(), Twips::toPixels(places.listHeight));
+    lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
+    lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
 }
 
 void frm_rename::imgOpen_Click()
 {
-    setOuterWidthTwips(kWideWidth);
+    setOuterWidthTwips(WindowLayout::kWideWidth);
     imgOpen->hide();
     imgclose->show();
 }
 
 void frm_rename::imgclose_Click()
 {
-    setOuterWidthTwips(kNarrowWidth);
+    setOuterWidthTwips(WindowLayout::kNarrowWidth);
     imgOpen->show();
     imgclose->hide();
 }

@@ -1,0 +1,157 @@
+// The window's decisions that need no widget: layout, folder choice, where
+// the Info window goes and where the list files lie.
+#include "ui/FolderChoice.h"
+#include "ui/Platform.h"
+#include "ui/WindowLayout.h"
+#include "ui/frm_Info.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestWindowRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout_data();
+    void layout();
+    void folderChoice_data();
+    void folderChoice();
+    void infoPlacement_data();
+    void infoPlacement();
+    void listFolder_data();
+    void listFolder();
+};
+
+// Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
+// lists' height, lbl_status top, lbl_pruefung top.
+void TestWindowRules::layout_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("layOut");
+    QTest::addColumn<double>("snapTo");
+    QTest::addColumn<QList<double>>("places");
+    const QList<double> smallest{5050, 4000, 4360, 3415, 5200, 4060};
+    QTest::newRow("reference 8300") << false << 8300.0 << true << 0.0
+                                    << QList<double>{7350, 6300, 6660, 5715, 7500, 6360};
+    QTest::newRow("start 8000") << false << 8000.0 << true << 0.0 << QList<double>{7050, 6000, 6360, 5415, 7200, 6060};
+    QTest::newRow("smallest 6000 kept") << false << 6000.0 << true << 0.0 << smallest;
+    QTest::newRow("5000 snaps to 6000") << false << 5000.0 << true << 6000.0 << smallest;
+    QTest::newRow("maximised 11000") << false << 11000.0 << true << 0.0
+                                     << QList<double>{10050, 9000, 9360, 8415, 10200, 9060};
+    QTest::newRow("minimised: nothing") << true << 5000.0 << false << 0.0 << smallest;
+}
+
+void TestWindowRules::layout()
+{
+    QFETCH(bool, minimised);
+    QFETCH(double, height);
+    QFETCH(bool, layOut);
+    QFETCH(double, snapTo);
+    QFETCH(QList<double>, places);
+    const WindowLayout::Resize resize = WindowLayout::onResize(minimised, height);
+    QCOMPARE(resize.layOut, layOut);
+    QCOMPARE(resize.snapTo, snapTo);
+    const WindowLayout::Places p = WindowLayout::placesFor(height);
+    QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop}), places);
+}
+
+// A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"
+// and "/off", the last without a medium. The tree starts on /start. Each
+// step is "tree:", "text:", "drive:" or "shown:" with its value; the
+// reaction of the last step is shown as "tree=… text=… drive=… status".
+void TestWindowRules::folderChoice_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("reaction");
+    QTest::newRow("tree moved: text follows") << u"tree:/b/sub"_s << u"text=/b/sub"_s;
+    QTest::newRow("tree on its folder: nothing") << u"tree:/start"_s << QString();
+    QTest::newRow("text names a folder: tree follows") << u"text:/b"_s << u"tree=/b"_s;
+    QTest::newRow("text names no folder: nothing") << u"text:/b/su"_s << QString();
+    QTest::newRow("drive: its root") << u"drive:/b"_s << u"tree=/b"_s;
+    QTest::newRow("drive: the folder last shown there") << u"tree:/b/sub tree:/start drive:/b"_s << u"tree=/b/sub"_s;
+    QTest::newRow("back on the first drive") << u"tree:/b/sub drive:/"_s << u"tree=/start"_s;
+    QTest::newRow("folder last shown gone: root") << u"tree:/b/gone tree:/start drive:/b"_s << u"tree=/b"_s;
+    QTest::newRow("drive of the tree: nothing") << u"drive:/"_s << QString();
+    QTest::newRow("drive unavailable") << u"drive:/off"_s << u"drive=/ Laufwerk nicht verfügbar !"_s;
+    QTest::newRow("drive unavailable after a move")
+        << u"tree:/b/sub drive:/off"_s << u"drive=/b Laufwerk nicht verfügbar !"_s;
+    QTest::newRow("shown, text names a folder") << u"shown:/b"_s << u"tree=/b"_s;
+    QTest::newRow("shown, text names none") << u"shown:/nowhere"_s << u"text=/start"_s;
+    QTest::newRow("shown after a move") << u"tree:/b/sub shown:/x"_s << u"text=/b/sub"_s;
+}
+
+void TestWindowRules::folderChoice()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, reaction);
+    const QStringList folders{u"/"_s, u"/start"_s, u"/b"_s, u"/b/sub"_s};
+    const auto driveOf = [](const QString &path) {
+        for (const QString &drive : {u"/b"_s, u"/off"_s}) {
+            if (path == drive || path.startsWith(drive + u'/'))
+                return drive;
+        }
+        return u"/"_s;
+    };
+    FolderChoice choice({[&](const QString &path) { return folders.contains(path); }, driveOf,
+                         [](const QString &drive) { return drive; }});
+    choice.startAt(u"/start"_s);
+    FolderChoice::Reaction r;
+    for (const QString &step : steps.split(u' ')) {
+        const QString value = step.section(u':', 1);
+        if (step.startsWith(u"tree:"))
+            r = choice.treeChanged(value);
+        else if (step.startsWith(u"text:"))
+            r = choice.textChanged(value);
+        else if (step.startsWith(u"drive:"))
+            r = choice.driveChanged(value);
+        else
+            r = choice.shown(value);
+    }
+    const auto part = [](const char *name, const std::optional<QString> &value) {
+        return value ? QString::fromLatin1(name) + *value + u' ' : QString();
+    };
+    const QString shown = part("tree=", r.treeTo) + part("text=", r.textTo) + part("drive=", r.driveTo) + r.status;
+    QCOMPARE(shown.trimmed(), reaction);
+}
+
+void TestWindowRules::infoPlacement_data()
+{
+    QTest::addColumn<double>("mainLeft");
+    QTest::addColumn<double>("left");
+    QTest::newRow("room beside the window") << 0.0 << 9200.0;
+    QTest::newRow("exactly enough room") << 4480.0 << 13680.0;
+    QTest::newRow("no room") << 4500.0 << 0.0;
+}
+
+// On a screen 19200 twips wide, beside a window 9200 wide.
+void TestWindowRules::infoPlacement()
+{
+    QFETCH(double, mainLeft);
+    QFETCH(double, left);
+    QCOMPARE(frm_Info::placedLeft(mainLeft, 9200, 19200), left);
+}
+
+void TestWindowRules::listFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("userData");
+    QTest::addColumn<QString>("expected");
+    const QString perUser = u"/home/a/.local/share/Velmorant"_s;
+    QTest::newRow("portable copy: beside the program") << true << perUser << u"/opt/v"_s;
+    QTest::newRow("installed: per-user folder") << false << perUser << perUser;
+    QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
+}
+
+void TestWindowRules::listFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(QString, userData);
+    QFETCH(QString, expected);
+    QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
+}
+
+QTEST_GUILESS_MAIN(TestWindowRules)
+#include "tst_window_rules.moc"
