@@ -58,8 +58,7 @@ inline double childMs(const QString &program, const QStringList &arguments,
     timer.start();
     child.start(program, arguments);
     if (untilLine) {
-        while (!child.canReadLine() && child.waitForReadyRead(30000)) {
-        }
+        while (!child.canReadLine() && child.waitForReadyRead(30000)) { }
     }
     const double ms = timer.nsecsElapsed() / 1e6;
     if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)

@@ -3,12 +3,12 @@
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
 // velmorant-cli against dd writing the same bytes durably, in pairs of runs.
+#include "BenchSupport.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
-#include "BenchSupport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +76,9 @@ void benchmark(qsizetype pairs, const QString &folder)
     const double peak = procStatusMb("VmHWM:") - before;
 
     qsizetype bytes = 0;
-    const double generateMs = medianMs(runs, [&] { bytes = MapkeyGenerator::generateFile(oldNames, newNames).fileBytes.size(); });
+    const double generateMs = medianMs(runs, [&] {
+        bytes = MapkeyGenerator::generateFile(oldNames, newNames).fileBytes.size();
+    });
     const double totalMs = medianMs(runs, [&] { writeFile(oldNames, newNames, folder); });
     const double windowPathMs = medianMs(runs, [&] {
         const auto g = MapkeyGenerator::generate(oldNames, newNames);
@@ -91,8 +93,8 @@ void benchmark(qsizetype pairs, const QString &folder)
     std::printf("%6lld pairs %7.2f MB | generate %7.2f ms | generate+write %7.2f ms %5.0f MB/s | "
                 "plain write %7.2f ms (with fsync %7.2f) | ratio %.2f | peak +%.1f MB = %.2f x file | "
                 "as text, then encoded and written: %7.2f ms\n",
-                static_cast<long long>(pairs), mb, generateMs, totalMs, mb / (totalMs / 1000.0), plainMs,
-                plainSyncMs, totalMs / plainMs, peak, peak / mb, windowPathMs);
+                static_cast<long long>(pairs), mb, generateMs, totalMs, mb / (totalMs / 1000.0), plainMs, plainSyncMs,
+                totalMs / plainMs, peak, peak / mb, windowPathMs);
 }
 
 // The check runs before every generation in the window and the CLI, so it
@@ -111,9 +113,12 @@ void checkBenchmark(qsizetype pairs)
     const double generateMs = medianMs(runs, [&] { MapkeyGenerator::generateFile(lists.oldNames, lists.newNames); });
     const double checkMs = medianMs(runs, [&] { findings = NameCheck::check(lists.oldNames, lists.newNames).size(); });
     const double orderMs = medianMs(runs, [&] { ChainOrder::order(lists.oldNames, lists.newNames); });
-    const double chainCheckMs = medianMs(runs, [&] { chainFindings = NameCheck::check(chain.oldNames, chain.newNames).size(); });
+    const double chainCheckMs = medianMs(runs, [&] {
+        chainFindings = NameCheck::check(chain.oldNames, chain.newNames).size();
+    });
     qsizetype moved = 0;
-    const double chainOrderMs = medianMs(runs, [&] { moved = ChainOrder::order(chain.oldNames, chain.newNames).moved; });
+    const double chainOrderMs = medianMs(runs,
+                                         [&] { moved = ChainOrder::order(chain.oldNames, chain.newNames).moved; });
 
     std::printf("Namensprüfung %lld Paare | check %7.2f ms (%lld findings) | generate %7.2f ms | "
                 "check/generate %.2f | order %7.2f ms | reversed chain: check %7.2f ms (%lld findings), "
@@ -176,8 +181,8 @@ void cliAgainstDd(qsizetype pairs, const QString &folder)
     const Spread r = spreadOf(ratios);
     std::printf("velmorant-cli --out, %lld pairs, %.2f MB: %.0f ms (%.0f-%.0f) | dd conv=fdatasync of the same bytes "
                 "%.0f ms (%.0f-%.0f) | ratio of 9 paired runs %.2f (%.2f-%.2f), goal <= 1.30\n",
-                static_cast<long long>(pairs), fileMb, c.median, c.min, c.max, d.median, d.min, d.max, r.median,
-                r.min, r.max);
+                static_cast<long long>(pairs), fileMb, c.median, c.min, c.max, d.median, d.min, d.max, r.median, r.min,
+                r.max);
     std::printf("velmorant-cli peak memory %.1f MB = %.2f x the file, goal <= 1.20 (this process: %.1f MB)\n", peakMb,
                 peakMb / fileMb, ownMb);
 }

@@ -12,11 +12,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cstdio>
@@ -114,9 +114,10 @@ int main(int argc, char **argv)
             settle(window);
         };
         const std::vector<double> clickMs = timingsMs(runs, click, fill);
-        const std::vector<double> okMs = timingsMs(runs, [&] { QTest::mouseClick(ok, Qt::LeftButton); }, click);
-        const QByteArray what = QByteArray::number(pairs) + " pairs (" + QByteArray::number(out->document()->lineCount())
-            + " lines)";
+        const std::vector<double> okMs = timingsMs(
+            runs, [&] { QTest::mouseClick(ok, Qt::LeftButton); }, click);
+        const QByteArray what = QByteArray::number(pairs) + " pairs ("
+            + QByteArray::number(out->document()->lineCount()) + " lines)";
         printRow("window: generation click until the output is shown, " + what, clickMs, pairs > 10000 ? 3000 : 100);
         printRow("window: OK until rename.pro is written, " + what, okMs, pairs > 10000 ? 500 : 0);
     }

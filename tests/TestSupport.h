@@ -52,7 +52,10 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(qint64 bytes) : m_active(getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes)) {}
+    explicit FileSizeLimit(qint64 bytes)
+        : m_active(getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes))
+    {
+    }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
     static bool set(qint64 bytes)
     {
@@ -70,21 +73,27 @@ private:
 };
 
 // A named pipe at `path`: opening it for reading waits for a writer.
-inline bool makeFifo(const QString &path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
+inline bool makeFifo(const QString &path)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
 #else
 struct FileSizeLimit {
-    explicit FileSizeLimit(qint64) {}
+    explicit FileSizeLimit(qint64) { }
     static bool set(qint64) { return false; }
     bool active() const { return false; }
 };
-inline bool makeFifo(const QString &) { return false; }
+inline bool makeFifo(const QString &)
+{
+    return false;
+}
 #endif
 
 } // namespace TestSupport
 
 // Byte-for-byte comparison that shows the first differing line.
-#define COMPARE_BYTES(actual, expected)                                                                \
-    do {                                                                                               \
-        const auto [actualLine, expectedLine] = TestSupport::firstDifferentLines((actual), (expected)); \
-        QCOMPARE(actualLine, expectedLine);                                                            \
+#define COMPARE_BYTES(actual, expected)                                                                                \
+    do {                                                                                                               \
+        const auto [actualLine, expectedLine] = TestSupport::firstDifferentLines((actual), (expected));                \
+        QCOMPARE(actualLine, expectedLine);                                                                            \
     } while (false)

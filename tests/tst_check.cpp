@@ -26,17 +26,22 @@ void TestCheck::rules_data()
     QTest::addColumn<QStringList>("oldNames");
     QTest::addColumn<QStringList>("newNames");
     QTest::addColumn<QStringList>("expected");
-    const QString ring = u"Ring: neuer Name ist alter Name von Zeile %1, nur über einen Zwischennamen in zwei Läufen möglich"_s;
+    const QString ring =
+        u"Ring: neuer Name ist alter Name von Zeile %1, nur über einen Zwischennamen in zwei Läufen möglich"_s;
     const QString name31 = u"abcdefghij_abcdefghij_abcdefghi"_s;
     QTest::newRow("clean pairs") << QStringList{u"C:\\work\\welle.prt.3"_s, u"lager.asm"_s}
                                  << QStringList{u"welle_neu.prt"_s, u"lager_neu"_s} << QStringList{};
-    QTest::newRow("rows beyond the shorter list") << QStringList{u"a.prt"_s, u""_s} << QStringList{u"b.prt"_s} << QStringList{};
+    QTest::newRow("rows beyond the shorter list")
+        << QStringList{u"a.prt"_s, u""_s} << QStringList{u"b.prt"_s} << QStringList{};
     QTest::newRow("empty") << QStringList{u"a.prt"_s, u""_s} << QStringList{u""_s, u"b.prt"_s}
                            << QStringList{u"Zeile 1: Fehler: neuer Name leer"_s, u"Zeile 2: Fehler: alter Name leer"_s};
-    QTest::newRow("breaks the line") << QStringList{u"C:\\x\\a`x.prt.2"_s} << QStringList{u"b\tc.prt"_s}
-        << QStringList{u"Zeile 1: Fehler: alter Name beendet die Mapkey-Zeile („`“): a`x.prt"_s,
-                       u"Zeile 1: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+0009): b<U+0009>c.prt"_s};
-    QTest::newRow("path") << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"C:\\neu\\b.prt"_s, u"d/e.prt"_s}
+    QTest::newRow("breaks the line")
+        << QStringList{u"C:\\x\\a`x.prt.2"_s} << QStringList{u"b\tc.prt"_s}
+        << QStringList{
+               u"Zeile 1: Fehler: alter Name beendet die Mapkey-Zeile („`“): a`x.prt"_s,
+               u"Zeile 1: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+0009): b<U+0009>c.prt"_s};
+    QTest::newRow("path")
+        << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"C:\\neu\\b.prt"_s, u"d/e.prt"_s}
         << QStringList{u"Zeile 1: Fehler: neuer Name ist ein Pfad („:“), erlaubt ist nur ein Name: C:\\neu\\b.prt"_s,
                        u"Zeile 2: Fehler: neuer Name ist ein Pfad („/“), erlaubt ist nur ein Name: d/e.prt"_s};
     QTest::newRow("new name twice, letter case, extension taken from the old name")
@@ -44,39 +49,46 @@ void TestCheck::rules_data()
         << QStringList{u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 2, insgesamt 3-mal): b.prt"_s,
                        u"Zeile 2: Fehler: neuer Name doppelt (auch Zeile 1, insgesamt 3-mal): B.PRT"_s,
                        u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1, insgesamt 3-mal): b"_s};
-    QTest::newRow("old name twice once normalised") << QStringList{u"C:\\w\\Welle.prt.2"_s, u"welle.prt"_s}
-                                                    << QStringList{u"a.prt"_s, u"b.prt"_s}
+    QTest::newRow("old name twice once normalised")
+        << QStringList{u"C:\\w\\Welle.prt.2"_s, u"welle.prt"_s} << QStringList{u"a.prt"_s, u"b.prt"_s}
         << QStringList{u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): Welle.prt"_s,
                        u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): welle.prt"_s};
     QTest::newRow("ring, which is no chain") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b.prt"_s, u"A"_s}
-        << QStringList{u"Zeile 1: Fehler: "_s + ring.arg(2) + u": b.prt"_s, u"Zeile 2: Fehler: "_s + ring.arg(1) + u": A"_s};
-    QTest::newRow("kept name on a ring") << QStringList{u"a.prt"_s, u"a.prt"_s, u"b.prt"_s} << QStringList{u"a.prt"_s, u"b.prt"_s, u"a.prt"_s}
-        << QStringList{u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 3): a.prt"_s,
-                       u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): a.prt"_s,
-                       u"Zeile 1: Fehler: "_s + ring.arg(2) + u": a.prt"_s,
-                       u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s,
-                       u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): a.prt"_s,
-                       u"Zeile 2: Fehler: "_s + ring.arg(3) + u": b.prt"_s,
-                       u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1): a.prt"_s,
-                       u"Zeile 3: Fehler: "_s + ring.arg(1) + u": a.prt"_s};
-    QTest::newRow("chain, new name without extension") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b"_s, u"c.prt"_s}
-        << QStringList{u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss "_s
-                       u"(Reihenfolge ordnen): b"_s};
-    QTest::newRow("holder runs earlier, other type keeps apart") << QStringList{u"b.prt"_s, u"a.prt"_s, u"c.prt"_s, u"x"_s}
-                                                                 << QStringList{u"x.prt"_s, u"b"_s, u"a.prt"_s, u"y"_s} << QStringList{};
-    QTest::newRow("unchanged, letter case aside") << QStringList{u"C:\\w\\Welle.prt.1"_s, u"lager.asm"_s}
-                                                  << QStringList{u"welle.PRT"_s, u"Lager"_s}
+                                             << QStringList{u"Zeile 1: Fehler: "_s + ring.arg(2) + u": b.prt"_s,
+                                                            u"Zeile 2: Fehler: "_s + ring.arg(1) + u": A"_s};
+    QTest::newRow("kept name on a ring") << QStringList{u"a.prt"_s, u"a.prt"_s, u"b.prt"_s}
+                                         << QStringList{u"a.prt"_s, u"b.prt"_s, u"a.prt"_s}
+                                         << QStringList{u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 3): a.prt"_s,
+                                                        u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): a.prt"_s,
+                                                        u"Zeile 1: Fehler: "_s + ring.arg(2) + u": a.prt"_s,
+                                                        u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s,
+                                                        u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): a.prt"_s,
+                                                        u"Zeile 2: Fehler: "_s + ring.arg(3) + u": b.prt"_s,
+                                                        u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1): a.prt"_s,
+                                                        u"Zeile 3: Fehler: "_s + ring.arg(1) + u": a.prt"_s};
+    QTest::newRow("chain, new name without extension")
+        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b"_s, u"c.prt"_s}
+        << QStringList{
+               u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss "_s
+               u"(Reihenfolge ordnen): b"_s};
+    QTest::newRow("holder runs earlier, other type keeps apart")
+        << QStringList{u"b.prt"_s, u"a.prt"_s, u"c.prt"_s, u"x"_s}
+        << QStringList{u"x.prt"_s, u"b"_s, u"a.prt"_s, u"y"_s} << QStringList{};
+    QTest::newRow("unchanged, letter case aside")
+        << QStringList{u"C:\\w\\Welle.prt.1"_s, u"lager.asm"_s} << QStringList{u"welle.PRT"_s, u"Lager"_s}
         << QStringList{u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.PRT"_s,
                        u"Zeile 2: Warnung: neuer Name gleich dem alten: Lager"_s};
-    QTest::newRow("31 and 32 characters") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{name31 + u".prt"_s, name31 + u"j.prt.2"_s}
+    QTest::newRow("31 and 32 characters")
+        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{name31 + u".prt"_s, name31 + u"j.prt.2"_s}
         << QStringList{u"Zeile 2: Warnung: neuer Name länger als 31 Zeichen (32): "_s + name31 + u"j.prt.2"_s};
-    QTest::newRow("characters") << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s}
-                                << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s}
+    QTest::newRow("characters")
+        << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s}
+        << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s}
         << QStringList{u"Zeile 2: Warnung: neuer Name beginnt mit „-“: -ab.prt"_s,
                        u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen („#“): teil#1.prt"_s,
                        u"Zeile 5: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b"_s};
-    QTest::newRow("other type, after the character finding") << QStringList{u"a.prt"_s, u"b.PRT"_s, u"c"_s}
-                                                             << QStringList{u"a neu.asm"_s, u"b_neu.prt"_s, u"c_neu.drw"_s}
+    QTest::newRow("other type, after the character finding")
+        << QStringList{u"a.prt"_s, u"b.PRT"_s, u"c"_s} << QStringList{u"a neu.asm"_s, u"b_neu.prt"_s, u"c_neu.drw"_s}
         << QStringList{u"Zeile 1: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a neu.asm"_s,
                        u"Zeile 1: Warnung: neuer Name hat einen anderen Typ (.asm statt .prt): a neu.asm"_s,
                        u"Zeile 3: Warnung: neuer Name hat einen anderen Typ (.drw statt keiner Endung): c_neu.drw"_s};
@@ -117,23 +129,29 @@ void TestCheck::order_data()
     QTest::addColumn<QStringList>("orderedOld");
     QTest::addColumn<QStringList>("orderedNew");
     QTest::addColumn<QString>("status");
-    QTest::newRow("reversed chain") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s} << QStringList{u"b"_s, u"c"_s, u"d"_s, u"e"_s}
-                                    << QStringList{u"d"_s, u"c"_s, u"b"_s, u"a"_s} << QStringList{u"e"_s, u"d"_s, u"c"_s, u"b"_s}
+    QTest::newRow("reversed chain") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
+                                    << QStringList{u"b"_s, u"c"_s, u"d"_s, u"e"_s}
+                                    << QStringList{u"d"_s, u"c"_s, u"b"_s, u"a"_s}
+                                    << QStringList{u"e"_s, u"d"_s, u"c"_s, u"b"_s}
                                     << "Reihenfolge geordnet: 4 Paare verschoben";
-    QTest::newRow("pair blocked behind a ring") << QStringList{u"p"_s, u"a"_s, u"b"_s, u"q"_s} << QStringList{u"a"_s, u"b"_s, u"a"_s, u"r"_s}
-                                                << QStringList{u"q"_s, u"p"_s, u"a"_s, u"b"_s} << QStringList{u"r"_s, u"a"_s, u"b"_s, u"a"_s}
-                                                << "Reihenfolge geordnet: 4 Paare verschoben; Ringe bleiben, siehe Prüfung";
-    QTest::newRow("nothing collides") << QStringList{u"a"_s, u"c"_s} << QStringList{u"b"_s, u"d"_s} << QStringList{u"a"_s, u"c"_s}
-                                      << QStringList{u"b"_s, u"d"_s} << "Reihenfolge unverändert";
-    QTest::newRow("exact texts kept, letter case ignored") << QStringList{u"C:\\w\\a.prt.1"_s, u"C:\\w\\B.PRT.2"_s}
-        << QStringList{u"b"_s, u"c.prt"_s} << QStringList{u"C:\\w\\B.PRT.2"_s, u"C:\\w\\a.prt.1"_s} << QStringList{u"c.prt"_s, u"b"_s}
+    QTest::newRow("pair blocked behind a ring")
+        << QStringList{u"p"_s, u"a"_s, u"b"_s, u"q"_s} << QStringList{u"a"_s, u"b"_s, u"a"_s, u"r"_s}
+        << QStringList{u"q"_s, u"p"_s, u"a"_s, u"b"_s} << QStringList{u"r"_s, u"a"_s, u"b"_s, u"a"_s}
+        << "Reihenfolge geordnet: 4 Paare verschoben; Ringe bleiben, siehe Prüfung";
+    QTest::newRow("nothing collides") << QStringList{u"a"_s, u"c"_s} << QStringList{u"b"_s, u"d"_s}
+                                      << QStringList{u"a"_s, u"c"_s} << QStringList{u"b"_s, u"d"_s}
+                                      << "Reihenfolge unverändert";
+    QTest::newRow("exact texts kept, letter case ignored")
+        << QStringList{u"C:\\w\\a.prt.1"_s, u"C:\\w\\B.PRT.2"_s} << QStringList{u"b"_s, u"c.prt"_s}
+        << QStringList{u"C:\\w\\B.PRT.2"_s, u"C:\\w\\a.prt.1"_s} << QStringList{u"c.prt"_s, u"b"_s}
         << "Reihenfolge geordnet: 2 Paare verschoben";
     QTest::newRow("kept name frees itself, rows beyond the pairs stay")
-        << QStringList{u"k"_s, u"a"_s, u"b"_s, u"rest"_s} << QStringList{u"K"_s, u"b"_s, u"c"_s} << QStringList{u"k"_s, u"b"_s, u"a"_s, u"rest"_s}
-        << QStringList{u"K"_s, u"c"_s, u"b"_s} << "Reihenfolge geordnet: 2 Paare verschoben";
-    QTest::newRow("a kept name freed by its other holder") << QStringList{u"k"_s, u"k"_s} << QStringList{u"k"_s, u"x"_s}
-                                                           << QStringList{u"k"_s, u"k"_s} << QStringList{u"x"_s, u"k"_s}
-                                                           << "Reihenfolge geordnet: 2 Paare verschoben";
+        << QStringList{u"k"_s, u"a"_s, u"b"_s, u"rest"_s} << QStringList{u"K"_s, u"b"_s, u"c"_s}
+        << QStringList{u"k"_s, u"b"_s, u"a"_s, u"rest"_s} << QStringList{u"K"_s, u"c"_s, u"b"_s}
+        << "Reihenfolge geordnet: 2 Paare verschoben";
+    QTest::newRow("a kept name freed by its other holder")
+        << QStringList{u"k"_s, u"k"_s} << QStringList{u"k"_s, u"x"_s} << QStringList{u"k"_s, u"k"_s}
+        << QStringList{u"x"_s, u"k"_s} << "Reihenfolge geordnet: 2 Paare verschoben";
 }
 
 void TestCheck::order()
@@ -153,11 +171,14 @@ void TestCheck::counts_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("question");
     QTest::newRow("none") << 0 << 0 << "Prüfung: keine Befunde" << QString();
-    QTest::newRow("one warning") << 0 << 1 << "Prüfung: 1 Warnung"
-                                 << "Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?";
-    QTest::newRow("first ten of twelve") << 1 << 11 << "Prüfung: 1 Fehler, 11 Warnungen"
+    QTest::newRow("one warning")
+        << 0 << 1 << "Prüfung: 1 Warnung"
+        << "Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?";
+    QTest::newRow("first ten of twelve")
+        << 1 << 11 << "Prüfung: 1 Fehler, 11 Warnungen"
         << "Die Prüfung der Namen meldet 1 Fehler, 11 Warnungen:\n\nBefund 1\nBefund 2\nBefund 3\nBefund 4\nBefund 5\n"
-           "Befund 6\nBefund 7\nBefund 8\nBefund 9\nBefund 10\n… und 2 weitere Befunde\n\nrename.pro trotzdem erstellen?";
+           "Befund 6\nBefund 7\nBefund 8\nBefund 9\nBefund 10\n… und 2 weitere Befunde\n\nrename.pro trotzdem "
+           "erstellen?";
 }
 
 void TestCheck::counts()
@@ -166,7 +187,8 @@ void TestCheck::counts()
     QFETCH(int, warnings);
     QList<NameCheck::Finding> findings;
     for (int i = 0; i < errors + warnings; ++i)
-        findings.append({i, i < errors ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, u"Befund %1"_s.arg(i + 1)});
+        findings.append(
+            {i, i < errors ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, u"Befund %1"_s.arg(i + 1)});
     QTEST(NameCheck::summary(findings), "summary");
     QTEST(NameCheck::questionText(findings), "question");
 }

@@ -43,15 +43,18 @@ void TestLists::lines_data()
     QTest::addColumn<bool>("breaks");
     QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
     QTest::newRow("lone CR") << "a\rb" << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
-    QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
+    QTest::newRow("LF CR is two line ends")
+        << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
     QTest::newRow("blanks, tabs and empty lines kept; empty ones not pasted")
-        << "\r\n a\t\r\n\r\nb" << QStringList{u""_s, u" a\t"_s, u""_s, u"b"_s} << QStringList{u" a\t"_s, u"b"_s} << true;
+        << "\r\n a\t\r\n\r\nb" << QStringList{u""_s, u" a\t"_s, u""_s, u"b"_s} << QStringList{u" a\t"_s, u"b"_s}
+        << true;
     QTest::newRow("only a line end") << "\r\n" << QStringList{u""_s} << QStringList{} << true;
     QTest::newRow("one name") << "motor.prt" << QStringList{u"motor.prt"_s} << QStringList{u"motor.prt"_s} << false;
     QTest::newRow("Unicode line ends") << u"a\u2028b\u2029c\u0085d"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
                                        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s} << true;
     QTest::newRow("heading \"Name\" not pasted, other spellings are")
-        << "Name\r\nname\r\nName " << QStringList{u"Name"_s, u"name"_s, u"Name "_s} << QStringList{u"name"_s, u"Name "_s} << true;
+        << "Name\r\nname\r\nName " << QStringList{u"Name"_s, u"name"_s, u"Name "_s}
+        << QStringList{u"name"_s, u"Name "_s} << true;
 }
 
 void TestLists::lines()
@@ -75,9 +78,11 @@ void TestLists::deleteMarked_data()
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("kept");
     QTest::newRow("marked entry") << QStringList{u"a"_s, u"b"_s, u"c"_s} << 1 << QStringList{u"a"_s, u"c"_s};
-    QTest::newRow("nothing marked drops empties") << QStringList{u"a"_s, u""_s, u"c"_s, u""_s} << -1 << QStringList{u"a"_s, u"c"_s};
+    QTest::newRow("nothing marked drops empties")
+        << QStringList{u"a"_s, u""_s, u"c"_s, u""_s} << -1 << QStringList{u"a"_s, u"c"_s};
     QTest::newRow("blank entry is not empty") << QStringList{u" "_s, u"b"_s} << 1 << QStringList{u" "_s};
-    QTest::newRow("duplicates: only the marked one") << QStringList{u"a"_s, u"a"_s, u"a"_s} << 0 << QStringList{u"a"_s, u"a"_s};
+    QTest::newRow("duplicates: only the marked one")
+        << QStringList{u"a"_s, u"a"_s, u"a"_s} << 0 << QStringList{u"a"_s, u"a"_s};
 }
 
 void TestLists::deleteMarked()
@@ -128,8 +133,8 @@ void TestLists::readListFile_data()
     const QByteArray fullBytes = QByteArray("x\r\n").repeated(32767);
     const QString notAFile = u"Fehler: Listendatei ist keine Datei: %1"_s;
     const QString unreadable = u"Fehler: Liste konnte nicht gelesen werden: %1"_s;
-    QTest::newRow("Windows-1252, last line open") << u"list.txt"_s << QByteArray("\x80\xFC\x85\r\nb")
-                                                  << QStringList{u"€ü…"_s, u"b"_s} << 0 << QString();
+    QTest::newRow("Windows-1252, last line open")
+        << u"list.txt"_s << QByteArray("\x80\xFC\x85\r\nb") << QStringList{u"€ü…"_s, u"b"_s} << 0 << QString();
     QTest::newRow("CR LF across a megabyte") << u"list.txt"_s << QByteArray((1 << 20) - 1, 'a') + "\r\nb"
                                              << QStringList{QString((1 << 20) - 1, u'a'), u"b"_s} << 0 << QString();
     QTest::newRow("a full list") << u"list.txt"_s << fullBytes << full << 0 << QString();
@@ -140,8 +145,8 @@ void TestLists::readListFile_data()
     QTest::newRow("named pipe") << u"pipe"_s << QByteArray() << QStringList{} << 0 << notAFile;
     QTest::newRow("over 256 MiB") << u"huge.txt"_s << QByteArray() << QStringList{} << 0
                                   << u"Fehler: Listendatei ist größer als 256 MiB: %1"_s;
-    QTest::newRow("no right to read, not even for root") << u"/proc/sys/vm/drop_caches"_s << QByteArray()
-                                                          << QStringList{} << 0 << unreadable;
+    QTest::newRow("no right to read, not even for root")
+        << u"/proc/sys/vm/drop_caches"_s << QByteArray() << QStringList{} << 0 << unreadable;
     QTest::newRow("reading fails") << u"/proc/self/mem"_s << QByteArray() << QStringList{} << 0 << unreadable;
 }
 
@@ -159,11 +164,13 @@ void TestLists::readListFile()
         QVERIFY(QDir(m_dir.path()).mkdir(file));
     if (file == u"pipe" && !TestSupport::makeFifo(path))
         QSKIP("this system has no named pipes");
-    if (QFile huge(path); file == u"huge.txt" && !(huge.open(QIODevice::WriteOnly) && huge.resize(256 * 1024 * 1024 + 1)))
+    if (QFile huge(path);
+        file == u"huge.txt" && !(huge.open(QIODevice::WriteOnly) && huge.resize(256 * 1024 * 1024 + 1)))
         QFAIL("cannot make a large sparse file");
     const ListFile::ReadResult read = ListFile::read(path);
     QCOMPARE(read.status == ListFile::ReadResult::Status::Read, message.isEmpty());
-    QCOMPARE(message.isEmpty() ? QString() : ListFile::failureMessage(read.status, path), QString(message).replace(u"%1"_s, path));
+    QCOMPARE(message.isEmpty() ? QString() : ListFile::failureMessage(read.status, path),
+             QString(message).replace(u"%1"_s, path));
     QTEST(read.lines, "lines");
     QTEST(int(read.linesLeftOut), "leftOut");
 }
@@ -186,19 +193,25 @@ void TestLists::pairs_data()
     QTest::addColumn<QStringList>("newNames");
     QTest::addColumn<QString>("error");
     const QString full = u"Achtung: Die Liste ist voll (32767 Einträge), nichts übernommen"_s;
-    const QString columns = u"Achtung: Zeile %1 hat %2 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
-    const QString separator = u"Fehler: Zeile %1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
-    QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro") << "read+write" << 0
-        << QByteArray("alter Name;neuer Name\r\na.prt;b.prt\r\nGeh\xE4use.prt;Gr\xF6\xDF" "e\x80.prt\r\n")
+    const QString columns =
+        u"Achtung: Zeile %1 hat %2 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+    const QString separator =
+        u"Fehler: Zeile %1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
+    QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro")
+        << "read+write" << 0
+        << QByteArray("alter Name;neuer Name\r\na.prt;b.prt\r\nGeh\xE4use.prt;Gr\xF6\xDF"
+                      "e\x80.prt\r\n")
         << QStringList{u"a.prt"_s, u"Gehäuse.prt"_s} << QStringList{u"b.prt"_s, u"Größe€.prt"_s} << QString();
-    QTest::newRow("empty lists: the header alone") << "read+write" << 0 << QByteArray("alter Name;neuer Name\r\n")
-                                                   << QStringList{} << QStringList{} << QString();
-    QTest::newRow("tab header, LF, semicolon inside a cell, empty cell") << "read" << 0
-        << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{u"a;x"_s, u""_s} << QStringList{u"b"_s, u"c"_s} << QString();
+    QTest::newRow("empty lists: the header alone")
+        << "read+write" << 0 << QByteArray("alter Name;neuer Name\r\n") << QStringList{} << QStringList{} << QString();
+    QTest::newRow("tab header, LF, semicolon inside a cell, empty cell")
+        << "read" << 0 << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{u"a;x"_s, u""_s}
+        << QStringList{u"b"_s, u"c"_s} << QString();
     QTest::newRow("missing file") << "read" << 0 << QByteArray() << QStringList{} << QStringList{}
                                   << "Fehler: Paare konnten nicht gelesen werden: %1";
-    QTest::newRow("header later is a pair") << "read" << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n")
-                                            << QStringList{u"a"_s, u"alter Name"_s} << QStringList{u"b"_s, u"neuer Name"_s} << QString();
+    QTest::newRow("header later is a pair")
+        << "read" << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n") << QStringList{u"a"_s, u"alter Name"_s}
+        << QStringList{u"b"_s, u"neuer Name"_s} << QString();
     QTest::newRow("one column") << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
                                 << columns.arg(3).arg(1);
     QTest::newRow("three columns") << "read" << 0 << QByteArray("a\tb\tc\r\n") << QStringList{} << QStringList{}
@@ -211,18 +224,20 @@ void TestLists::pairs_data()
     }
     QTest::newRow("32,767 pairs") << "read+write" << 0 << limit << numbers << numbers << QString();
     QTest::newRow("32,768 pairs") << "read" << 0 << (limit + "x;y\r\n") << QStringList{} << QStringList{} << full;
-    QTest::newRow("pasted: the last pair that fits") << "paste" << 32766 << QByteArray("Name\tx\r\n")
-                                                     << QStringList{u"Name"_s} << QStringList{u"x"_s} << QString();
-    QTest::newRow("pasted: one pair too many") << "paste" << 32766 << QByteArray("a;b\r\nc;d") << QStringList{}
-                                               << QStringList{} << full;
-    QTest::newRow("pasted onto lists of different length") << "paste" << -1 << QByteArray("a;b") << QStringList{}
-        << QStringList{} << "Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen";
+    QTest::newRow("pasted: the last pair that fits")
+        << "paste" << 32766 << QByteArray("Name\tx\r\n") << QStringList{u"Name"_s} << QStringList{u"x"_s} << QString();
+    QTest::newRow("pasted: one pair too many")
+        << "paste" << 32766 << QByteArray("a;b\r\nc;d") << QStringList{} << QStringList{} << full;
+    QTest::newRow("pasted onto lists of different length")
+        << "paste" << -1 << QByteArray("a;b") << QStringList{} << QStringList{}
+        << "Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen";
     QTest::newRow("saved: a name with a semicolon") << "write" << 0 << QByteArray() << QStringList{u"a"_s, u"b"_s}
                                                     << QStringList{u"c"_s, u"d;e"_s} << separator.arg(2);
-    QTest::newRow("saved: a name with a tab") << "write" << 0 << QByteArray() << QStringList{u"a\tb"_s} << QStringList{u"c"_s}
-                                              << separator.arg(1);
-    QTest::newRow("saved: lists of different length") << "write" << 0 << QByteArray() << QStringList{u"a"_s} << QStringList{}
-                                                      << "Achtung: Die Listen sind verschieden lang, Paare nicht gespeichert";
+    QTest::newRow("saved: a name with a tab")
+        << "write" << 0 << QByteArray() << QStringList{u"a\tb"_s} << QStringList{u"c"_s} << separator.arg(1);
+    QTest::newRow("saved: lists of different length")
+        << "write" << 0 << QByteArray() << QStringList{u"a"_s} << QStringList{}
+        << "Achtung: Die Listen sind verschieden lang, Paare nicht gespeichert";
 }
 
 void TestLists::pairs()

@@ -31,11 +31,26 @@ void TestModule1::replaceFirst_data()
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("first occurrence only") << "a1_a1.asm" << "a1" << "b2" << "b2_a1.asm";
-    QTest::newRow("case-sensitive") << "Motor.prt" << "motor" << "welle" << "Motor.prt";
-    QTest::newRow("empty replacement deletes") << "motor_alt.prt" << "_alt" << "" << "motor.prt";
-    QTest::newRow("empty search prefixes") << "motor.prt" << "" << "v2_" << "v2_motor.prt";
-    QTest::newRow("empty text stays empty, even for an empty search") << "" << "" << "X" << "";
+    QTest::newRow("first occurrence only") << "a1_a1.asm"
+                                           << "a1"
+                                           << "b2"
+                                           << "b2_a1.asm";
+    QTest::newRow("case-sensitive") << "Motor.prt"
+                                    << "motor"
+                                    << "welle"
+                                    << "Motor.prt";
+    QTest::newRow("empty replacement deletes") << "motor_alt.prt"
+                                               << "_alt"
+                                               << ""
+                                               << "motor.prt";
+    QTest::newRow("empty search prefixes") << "motor.prt"
+                                           << ""
+                                           << "v2_"
+                                           << "v2_motor.prt";
+    QTest::newRow("empty text stays empty, even for an empty search") << ""
+                                                                      << ""
+                                                                      << "X"
+                                                                      << "";
 }
 
 void TestModule1::replaceFirst()
@@ -53,15 +68,33 @@ void TestModule1::splitName_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("extension");
-    QTest::newRow("drive, folder, version") << "C:\\work\\motor.prt.12" << "motor" << ".prt";
-    QTest::newRow("no extension") << "motor" << "motor" << "";
-    QTest::newRow("dotted name keeps its first extension") << "my.part.prt" << "my" << ".part";
-    QTest::newRow("dot in folder only") << "C:\\my.dir\\part" << "part" << "";
-    QTest::newRow("trailing dot") << "motor." << "motor" << "";
-    QTest::newRow("drive without backslash") << "x:motor.asm" << "motor" << ".asm";
-    QTest::newRow("forward slash is no separator") << "dir/motor.prt" << "dir/motor" << ".prt";
-    QTest::newRow("trailing backslash stays") << "C:\\dir\\" << "dir\\" << "";
-    QTest::newRow("drive only") << "C:" << "" << "";
+    QTest::newRow("drive, folder, version") << "C:\\work\\motor.prt.12"
+                                            << "motor"
+                                            << ".prt";
+    QTest::newRow("no extension") << "motor"
+                                  << "motor"
+                                  << "";
+    QTest::newRow("dotted name keeps its first extension") << "my.part.prt"
+                                                           << "my"
+                                                           << ".part";
+    QTest::newRow("dot in folder only") << "C:\\my.dir\\part"
+                                        << "part"
+                                        << "";
+    QTest::newRow("trailing dot") << "motor."
+                                  << "motor"
+                                  << "";
+    QTest::newRow("drive without backslash") << "x:motor.asm"
+                                             << "motor"
+                                             << ".asm";
+    QTest::newRow("forward slash is no separator") << "dir/motor.prt"
+                                                   << "dir/motor"
+                                                   << ".prt";
+    QTest::newRow("trailing backslash stays") << "C:\\dir\\"
+                                              << "dir\\"
+                                              << "";
+    QTest::newRow("drive only") << "C:"
+                                << ""
+                                << "";
 }
 
 void TestModule1::splitName()

@@ -37,7 +37,9 @@ void TestWriter::windows1252_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("unrepresentable");
     QTest::newRow("ASCII and Latin-1, no-break space") << u"a\u007F\u00A0Gehäuse_Größe\u00FF"_s
-                                                       << QByteArray("a\x7F\xA0Geh\xE4use_Gr\xF6\xDF" "e\xFF") << QString();
+                                                       << QByteArray("a\x7F\xA0Geh\xE4use_Gr\xF6\xDF"
+                                                                     "e\xFF")
+                                                       << QString();
     QTest::newRow("0x80 to 0x9F, the undefined five as controls")
         << u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s
         << QByteArray("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
@@ -81,31 +83,32 @@ void TestWriter::writers_data()
     const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s;
     QTest::newRow("rename.pro: lines of the output field with CR LF and one more, Windows-1252")
         << u"rename.pro"_s << QString() << QStringList{u"Gehäuse\u00A0€\t"_s, QString(), QString()}
-        << QByteArray("Geh\xE4use\xA0\x80\t\r\n\r\n\r\n")
-        << u"Datei rename.pro wurde gespeichert in %1"_s << 0;
+        << QByteArray("Geh\xE4use\xA0\x80\t\r\n\r\n\r\n") << u"Datei rename.pro wurde gespeichert in %1"_s << 0;
     QTest::newRow("list file: CR LF after every entry, empty ones too")
         << u"list.txt"_s << QString() << QStringList{u"a.prt"_s, QString(), u"Gehäuse.asm"_s}
         << QByteArray("a.prt\r\n\r\nGeh\xE4use.asm\r\n") << QString() << 0;
-    const QList<std::pair<QString, QString>> writers{
-        {u"rename.pro"_s, notSaved},
-        {u"list.txt"_s, u"Fehler: Liste konnte nicht gespeichert werden: %1"_s},
-        {u"pairs.csv"_s, u"Fehler: Paare konnten nicht gespeichert werden: %1"_s}};
+    const QList<std::pair<QString, QString>> writers{{u"rename.pro"_s, notSaved},
+                                                     {u"list.txt"_s,
+                                                      u"Fehler: Liste konnte nicht gespeichert werden: %1"_s},
+                                                     {u"pairs.csv"_s,
+                                                      u"Fehler: Paare konnten nicht gespeichert werden: %1"_s}};
     for (const auto &[writer, failed] : writers) {
         const QByteArray w = writer.toLatin1();
-        QTest::addRow("%s: unrepresentable", w.data()) << writer << QString() << QStringList{u"a"_s, u"Ωb"_s}
-                                                       << QByteArray() << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s << 0;
-        QTest::addRow("%s: folder missing", w.data()) << writer << u"missing folder"_s << QStringList{u"a"_s}
-                                                      << QByteArray() << failed << ENOENT;
+        QTest::addRow("%s: unrepresentable", w.data())
+            << writer << QString() << QStringList{u"a"_s, u"Ωb"_s} << QByteArray()
+            << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s << 0;
+        QTest::addRow("%s: folder missing", w.data())
+            << writer << u"missing folder"_s << QStringList{u"a"_s} << QByteArray() << failed << ENOENT;
         for (const int size : {3000, 100000})
-            QTest::addRow("%s: disk full, %d bytes", w.data(), size) << writer << u"disk full"_s
-                                                                     << QStringList{QString(size, u'n')} << QByteArray() << failed << EFBIG;
+            QTest::addRow("%s: disk full, %d bytes", w.data(), size)
+                << writer << u"disk full"_s << QStringList{QString(size, u'n')} << QByteArray() << failed << EFBIG;
     }
-    QTest::newRow("rename.pro: folder text names a file") << u"rename.pro"_s << u"folder is a file"_s
-                                                          << QStringList{u"a"_s} << QByteArray() << notSaved << ENOTDIR;
-    QTest::newRow("list file: a folder of that name") << u"list.txt"_s << u"file is a folder"_s << QStringList{u"a"_s}
-                                                      << QByteArray() << writers[1].second << 0;
-    QTest::newRow("rename.pro: the final rename fails") << u"rename.pro"_s << u"rename fails"_s
-                                                        << QStringList{u"a"_s} << QByteArray() << notSaved << EISDIR;
+    QTest::newRow("rename.pro: folder text names a file")
+        << u"rename.pro"_s << u"folder is a file"_s << QStringList{u"a"_s} << QByteArray() << notSaved << ENOTDIR;
+    QTest::newRow("list file: a folder of that name")
+        << u"list.txt"_s << u"file is a folder"_s << QStringList{u"a"_s} << QByteArray() << writers[1].second << 0;
+    QTest::newRow("rename.pro: the final rename fails")
+        << u"rename.pro"_s << u"rename fails"_s << QStringList{u"a"_s} << QByteArray() << notSaved << EISDIR;
 }
 
 void TestWriter::writers()
@@ -126,11 +129,14 @@ void TestWriter::writers()
         // the end shows only when the new file is renamed onto it.
         QVERIFY(QDir(dir.path()).mkdir(u"target"_s));
         for (int i = 0; i <= 40; ++i)
-            QVERIFY(QFile::link(i == 40 ? u"target"_s : u"link%1"_s.arg(i + 1), i == 0 ? old : dir.filePath(u"link%1"_s.arg(i))));
+            QVERIFY(QFile::link(i == 40 ? u"target"_s : u"link%1"_s.arg(i + 1),
+                                i == 0 ? old : dir.filePath(u"link%1"_s.arg(i))));
     } else {
         QVERIFY(TestSupport::writeBytes(old, "alt\r\n"));
     }
-    const QString folder = fault == u"missing folder" ? dir.filePath(u"gone"_s) : fault == u"folder is a file" ? old : dir.path();
+    const QString folder = fault == u"missing folder" ? dir.filePath(u"gone"_s)
+        : fault == u"folder is a file"                ? old
+                                                      : dir.path();
     const QString path = folder + u'/' + writer;
     WriteReport report;
     {

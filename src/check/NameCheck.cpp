@@ -35,7 +35,7 @@ bool isPathSeparator(char16_t c)
     return c == u'\\' || c == u'/' || c == u':';
 }
 
-template<typename Predicate>
+template <typename Predicate>
 qsizetype firstIndex(QStringView text, Predicate matches)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -82,7 +82,8 @@ struct Rows {
 
 qsizetype errorCount(const QList<Finding> &findings)
 {
-    return std::count_if(findings.begin(), findings.end(), [](const Finding &f) { return f.severity == Severity::Error; });
+    return std::count_if(findings.begin(), findings.end(),
+                         [](const Finding &f) { return f.severity == Severity::Error; });
 }
 
 // Which rows share each key, and for each row the first later row that

@@ -20,8 +20,8 @@ namespace {
 
 // Options that cannot be given together, named in this order when refused.
 const std::pair<QString, QString> kExclusive[] = {
-    {u"--new"_s, u"--rule"_s},     {u"--out"_s, u"--stdout"_s},    {u"--pairs"_s, u"--old"_s},
-    {u"--pairs"_s, u"--new"_s},    {u"--pairs"_s, u"--rule"_s},    {u"--check"_s, u"--out"_s},
+    {u"--new"_s, u"--rule"_s},     {u"--out"_s, u"--stdout"_s},   {u"--pairs"_s, u"--old"_s},
+    {u"--pairs"_s, u"--new"_s},    {u"--pairs"_s, u"--rule"_s},   {u"--check"_s, u"--out"_s},
     {u"--check"_s, u"--stdout"_s}, {u"--check"_s, u"--strict"_s},
 };
 

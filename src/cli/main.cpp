@@ -89,9 +89,10 @@ void startWriteback(int handle, qint64 offset, qint64 size)
 
 int reportStdoutFailure(int error)
 {
-    print(stderr, (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ")
-                   + QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('\n'))
-                      .toLocal8Bit());
+    print(stderr,
+          (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ")
+           + QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('\n'))
+              .toLocal8Bit());
     return CliJob::WriteFailed;
 }
 

@@ -35,8 +35,7 @@ inline constexpr QLatin1String txt_Kern(
     "mapkey(continued) ~ Activate `main_dlg_cur` `Windows.psh_win_close`;\\\r\n"
     "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `Windows`;\\\r\n");
 
-inline constexpr QLatin1String txt_end(
-    "mapkey(continued) ~ ;\r\n");
+inline constexpr QLatin1String txt_end("mapkey(continued) ~ ;\r\n");
 
 inline constexpr QLatin1String txt_saveALL(
     "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"

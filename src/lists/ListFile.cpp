@@ -15,8 +15,7 @@ namespace ListFile {
 
 QString fileName(Kind kind)
 {
-    return kind == Kind::OldNames ? QStringLiteral("Velmorant_renOLD.txt")
-                                  : QStringLiteral("Velmorant_renNEW.txt");
+    return kind == Kind::OldNames ? QStringLiteral("Velmorant_renOLD.txt") : QStringLiteral("Velmorant_renNEW.txt");
 }
 
 QString path(const QString &programFolder, Kind kind)

@@ -31,10 +31,10 @@ void paintBigExit(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(14, 14, 46, 50);
-    drawX(p, box.translated(4, 4), QColor(90, 0, 0, 150), 16);   // shadow
+    drawX(p, box.translated(4, 4), QColor(90, 0, 0, 150), 16); // shadow
     drawX(p, box, QColor(150, 0, 0), 16);
     drawX(p, box.translated(-1.5, -1.5), QColor(225, 30, 30), 11);
-    drawX(p, box.translated(-3, -3), QColor(255, 140, 140), 3);  // highlight
+    drawX(p, box.translated(-3, -3), QColor(255, 140, 140), 3); // highlight
 }
 
 void paintSmallExit(QPainter &p)
@@ -73,9 +73,9 @@ void paintFloppy(QPainter &p)
     p.setBrush(QColor(40, 60, 140));
     p.drawRoundedRect(QRectF(7.5, 0.5, 20, 20), 2, 2);
     p.setBrush(QColor(200, 200, 210));
-    p.drawRect(QRectF(11.5, 0.5, 11, 6));      // shutter
+    p.drawRect(QRectF(11.5, 0.5, 11, 6)); // shutter
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(10.5, 11.5, 14, 9));     // label
+    p.drawRect(QRectF(10.5, 11.5, 14, 9)); // label
     QFont font(QStringLiteral("Sans Serif"));
     font.setPixelSize(10);
     font.setBold(true);
@@ -114,7 +114,7 @@ void paintSleeper(QPainter &p, bool awake)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 50, 0), 1.5));
     p.setBrush(awake ? QColor(255, 230, 40) : QColor(245, 150, 40));
-    p.drawEllipse(QRectF(4, 2, 28, 26));        // head
+    p.drawEllipse(QRectF(4, 2, 28, 26));            // head
     p.drawRoundedRect(QRectF(9, 27, 18, 15), 5, 5); // body
     if (awake) {
         p.setBrush(Qt::white);

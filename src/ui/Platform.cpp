@@ -67,11 +67,10 @@ std::unique_ptr<QSettings> Platform::openSettings() const
     // Where the platform's GetSetting/SaveSetting keep their values, so that
     // remembered texts carry over.
     auto settings = std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmorant"),
-        QSettings::NativeFormat);
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velmorant"), QSettings::NativeFormat);
 #else
-    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                QStringLiteral("Velmorant"), QStringLiteral("Velmorant"));
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velmorant"),
+                                                QStringLiteral("Velmorant"));
 #endif
     settings->beginGroup(QStringLiteral("Optionen"));
     return settings;

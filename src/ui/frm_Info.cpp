@@ -93,11 +93,13 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     Picture1->setPixmap(Pictures::draw(Pictures::Picture::Logo, devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignCenter);
     Text1 = Twips::place(readOnlyText(kLicence, this), "Text1", 105, 3810, 5370, 1350);
-    Label2 = Twips::place(label(QStringLiteral("Lizenz:"), this, DesignFont::sansSerif()), "Label2", 105, 3555, 750, 240);
-    Label9 = Twips::place(label(QStringLiteral("Das Eingabemenue für die Listen erreichen Sie, wenn Sie mit der rechten "
-                                         "Maustaste auf die entsprechende Liste klicken."),
-                          this, DesignFont::bold()),
-                    "Label9", 3465, 1935, 2220, 1320);
+    Label2 = Twips::place(label(QStringLiteral("Lizenz:"), this, DesignFont::sansSerif()), "Label2", 105, 3555, 750,
+                          240);
+    Label9 = Twips::place(label(QStringLiteral(
+                                    "Das Eingabemenue für die Listen erreichen Sie, wenn Sie mit der rechten "
+                                    "Maustaste auf die entsprechende Liste klicken."),
+                                this, DesignFont::bold()),
+                          "Label9", 3465, 1935, 2220, 1320);
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -123,9 +125,9 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     Label5->setPalette(linkPalette);
 
     Label4 = Twips::place(label(QStringLiteral("velmorant@example.org"), this, DesignFont::sansSerif()), "Label4", 3705,
-                    1605, 1815, 255);
-    Label3 = Twips::place(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705, 1365,
-                    1815, 255);
+                          1605, 1815, 255);
+    Label3 = Twips::place(label(QStringLiteral("Velmorant-Entwickler"), this, DesignFont::sansSerif()), "Label3", 3705,
+                          1365, 1815, 255);
     // Room up to the window's right edge.
     DesignFont::widenToCaption(Label4);
     DesignFont::widenToCaption(Label3);
@@ -142,7 +144,8 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     Line1 = Twips::place(line, "Line1", 465, 3285, 4000 - 465, 30);
-    Label6 = Twips::place(label(QStringLiteral(VELMORANT_VERSION), this, DesignFont::bold()), "Label6", 3120, 135, 330, 240);
+    Label6 = Twips::place(label(QStringLiteral(VELMORANT_VERSION), this, DesignFont::bold()), "Label6", 3120, 135, 330,
+                          240);
 
     connect(Command1, &QPushButton::clicked, this, &frm_Info::Command1_Click);
     connect(Image2, &ImageButton::clicked, this, &frm_Info::Image2_Click);

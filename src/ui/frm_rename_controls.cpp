@@ -37,8 +37,10 @@ void frm_rename::createControls()
     setWindowIcon(Pictures::windowIcon());
     setFont(DesignFont::sansSerif());
 
-    Label7 = Twips::place(new QLabel(QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" durchführen !"), this),
-                    "Label7", 105, 45, 7260, 240);
+    Label7 = Twips::place(
+        new QLabel(QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" durchführen !"),
+                   this),
+        "Label7", 105, 45, 7260, 240);
     Label7->setFont(DesignFont::bold());
 
     cmd_info = Twips::place(new QPushButton(QStringLiteral("Info"), this), "cmd_info", 7455, 45, 1275, 375);
@@ -69,11 +71,12 @@ void frm_rename::createControls()
                             "imgclose", 8925, 3015, 135, 1605);
     imgclose->hide();
 
-    cmd_mapkeyNow = Twips::place(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this),
-                           "cmd_mapkeyNow", 210, 6525, 5355, 630);
+    cmd_mapkeyNow = Twips::place(new QPushButton(QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"),
+                                                 this),
+                                 "cmd_mapkeyNow", 210, 6525, 5355, 630);
     cmd_mapkeyNow->setFont(DesignFont::bold());
-    cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670, 6525,
-                           1485, 600);
+    cmd_openmFile = Twips::place(new QPushButton(QStringLiteral("Mapkey-Datei öffnen"), this), "cmd_openmFile", 5670,
+                                 6525, 1485, 600);
     // There is room up to the exit picture.
     DesignFont::widenToCaption(cmd_openmFile);
     cmd_openmFile->hide();
@@ -132,12 +135,15 @@ void frm_rename::createContextMenu()
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
     paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
-    cmd_del = Twips::place(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080, 2220, 285);
+    cmd_del = Twips::place(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080,
+                           2220, 285);
     Line1 = separator(kontextmenue, "Line1", 105, 2310, 1440);
-    Label5 = Twips::place(new QLabel(QStringLiteral("Einzelner Eintrag:"), kontextmenue), "Label5", 105, 1485, 1380, 285);
+    Label5 = Twips::place(new QLabel(QStringLiteral("Einzelner Eintrag:"), kontextmenue), "Label5", 105, 1485, 1380,
+                          285);
     Text1 = Twips::place(new QLineEdit(kontextmenue), "Text1", 105, 1710, 2220, 285);
     Text1->setMaxLength(std::numeric_limits<int>::max());
-    cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220, 285);
+    cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220,
+                             285);
     Line2 = separator(kontextmenue, "Line2", 105, 2310, 2340);
     clear = Twips::place(new QPushButton(QStringLiteral("Liste löschen"), kontextmenue), "clear", 105, 2475, 2220, 285);
     save = Twips::place(new ImageButton(Pictures::Picture::Floppy, QStringLiteral("Liste speichern"), kontextmenue),
