@@ -12,6 +12,7 @@
 
 #include "VelmorantVersion.h"
 
+#include <future>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -220,18 +221,40 @@ int CliJob::run(QByteArray &out, QString &err) const
         newNames = std::move(ordered.newNames);
     }
 
-    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames);
-    QString findingLines;
-    for (const NameCheck::Finding &finding : findings)
-        findingLines += finding.text + u'\n';
-    if (m_checkOnly) {
-        out = findingLines.toUtf8();
-        return findings.isEmpty() ? Ok : Findings;
+    // Where the findings decide whether anything is written, the check comes
+    // first; otherwise it runs beside the writing, which it would lengthen
+    // by a third on a full list, and its lines go before any other message.
+    const bool findingsDecide = m_checkOnly || m_strict;
+    std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
+                                                                             : std::launch::async,
+                                                              [&oldNames, &newNames] {
+                                                                  return NameCheck::check(oldNames, newNames);
+                                                              });
+    const auto findingLines = [](const QList<NameCheck::Finding> &findings) {
+        QString lines;
+        for (const NameCheck::Finding &finding : findings)
+            lines += finding.text + u'\n';
+        return lines;
+    };
+    if (findingsDecide) {
+        const QList<NameCheck::Finding> findings = check.get();
+        if (m_checkOnly) {
+            out = findingLines(findings).toUtf8();
+            return findings.isEmpty() ? Ok : Findings;
+        }
+        if (!findings.isEmpty()) {
+            err = findingLines(findings);
+            return Findings;
+        }
     }
-    err = findingLines;
-    if (m_strict && !findings.isEmpty())
-        return Findings;
+    const int status = write(oldNames, newNames, out, err);
+    if (check.valid())
+        err.prepend(findingLines(check.get()));
+    return status;
+}
 
+int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const
+{
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
             err += Cp1252::unrepresentableMessage(g.firstUnrepresentable) + u'\n';

@@ -30,6 +30,8 @@ public:
 
 private:
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
+    // Generates and writes (or prints) rename.pro; messages go to `err`.
+    int write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
 
