@@ -34,7 +34,7 @@ ReadResult read(const QString &path)
     // beyond is more than a list takes anyway.
     const ListFile::ReadResult file = ListFile::read(path, 2 * NameListOps::kMaxEntries + 1);
     if (file.linesLeftOut > 0) {
-        result.statusText = NameListOps::listFullMessage() + u", nichts übernommen"_s;
+        result.statusText = TwoColumns::tableFullMessage();
         return result;
     }
     if (file.status != ListFile::ReadResult::Status::Read) {

@@ -20,6 +20,11 @@ QString wrongCellsMessage(qsizetype line, qsizetype cells)
 
 } // namespace
 
+QString tableFullMessage()
+{
+    return NameListOps::listFullMessage() + u", nichts übernommen"_s;
+}
+
 QString headerLine()
 {
     return kOldHeading + u';' + kNewHeading;
@@ -47,7 +52,7 @@ Table read(const QStringList &lines, qsizetype room)
             continue;
         if (table.first.size() == room) {
             table = Table{};
-            table.error = NameListOps::listFullMessage() + u", nichts übernommen"_s;
+            table.error = tableFullMessage();
             return table;
         }
         table.first.append(std::move(first));

@@ -13,6 +13,9 @@ namespace TwoColumns {
 // The line a pairs file begins with; read, it is skipped.
 QString headerLine();
 
+// Why a table that would pass the entry limit was not taken.
+QString tableFullMessage();
+
 struct Table {
     QStringList first;
     QStringList second;
