@@ -35,11 +35,34 @@ void TestCheck::rules_data()
         << QStringList{u"a.prt"_s, u""_s} << QStringList{u"b.prt"_s} << QStringList{};
     QTest::newRow("empty") << QStringList{u"a.prt"_s, u""_s} << QStringList{u""_s, u"b.prt"_s}
                            << QStringList{u"Zeile 1: Fehler: neuer Name leer"_s, u"Zeile 2: Fehler: alter Name leer"_s};
-    QTest::newRow("breaks the line")
-        << QStringList{u"C:\\x\\a`x.prt.2"_s} << QStringList{u"b\tc.prt"_s}
+    QTest::newRow("breaks the line: backquote, tab, DEL")
+        << QStringList{u"C:\\x\\a`x.prt.2"_s, u"d\u007F.prt"_s} << QStringList{u"b\tc.prt"_s, u"e\u007Ff"_s}
+        << QStringList{u"Zeile 1: Fehler: alter Name beendet die Mapkey-Zeile („`“): a`x.prt"_s,
+                       u"Zeile 1: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+0009): b<U+0009>c.prt"_s,
+                       u"Zeile 2: Fehler: alter Name beendet die Mapkey-Zeile (Steuerzeichen U+007F): d<U+007F>.prt"_s,
+                       u"Zeile 2: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+007F): e<U+007F>f"_s};
+    const QString noBase = u"Fehler: %1 ohne Grundnamen (nichts vor der Endung): "_s;
+    QTest::newRow("nothing before the extension")
+        << QStringList{u"a.prt"_s, u"b.asm"_s, u"c.drw"_s, u"..."_s, u"C:.neu.1"_s}
+        << QStringList{u".prt"_s, u"..."_s, u"."_s, u"d.prt"_s, u"e"_s}
+        << QStringList{u"Zeile 1: "_s + noBase.arg(u"neuer Name") + u".prt"_s,
+                       u"Zeile 2: "_s + noBase.arg(u"neuer Name") + u"..."_s,
+                       u"Zeile 3: "_s + noBase.arg(u"neuer Name") + u"."_s,
+                       u"Zeile 4: "_s + noBase.arg(u"alter Name") + u"..."_s,
+                       u"Zeile 5: "_s + noBase.arg(u"alter Name") + u"C:.neu.1"_s};
+    QTest::newRow("outside Windows-1252, the old name normalised")
+        << QStringList{u"C:\\w\\Łódź.prt.2"_s, u"b.prt"_s} << QStringList{u"lodz.prt"_s, u"Ωmega€.prt"_s}
         << QStringList{
-               u"Zeile 1: Fehler: alter Name beendet die Mapkey-Zeile („`“): a`x.prt"_s,
-               u"Zeile 1: Fehler: neuer Name beendet die Mapkey-Zeile (Steuerzeichen U+0009): b<U+0009>c.prt"_s};
+               u"Zeile 1: Fehler: alter Name enthält ein Zeichen außerhalb von Windows-1252 („Ł“): Łódź.prt"_s,
+               u"Zeile 2: Fehler: neuer Name enthält ein Zeichen außerhalb von Windows-1252 („Ω“): Ωmega€.prt"_s,
+               u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen („€“): Ωmega€.prt"_s};
+    QTest::newRow("names cut after 64 characters, hidden characters as code points")
+        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{QString(70, u'n') + u".prt"_s, u"a\u202Eb\u009Dc.prt"_s}
+        << QStringList{u"Zeile 1: Warnung: neuer Name länger als 31 Zeichen (70): "_s + QString(64, u'n') + u"…"_s,
+                       u"Zeile 2: Fehler: neuer Name enthält ein Zeichen außerhalb von Windows-1252 (unsichtbares "_s
+                       u"Zeichen U+202E): a<U+202E>b<U+009D>c.prt"_s,
+                       u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Steuerzeichen U+009D): "_s
+                       u"a<U+202E>b<U+009D>c.prt"_s};
     QTest::newRow("path")
         << QStringList{u"a.prt"_s, u"c.prt"_s} << QStringList{u"C:\\neu\\b.prt"_s, u"d/e.prt"_s}
         << QStringList{u"Zeile 1: Fehler: neuer Name ist ein Pfad („:“), erlaubt ist nur ein Name: C:\\neu\\b.prt"_s,
@@ -66,6 +89,16 @@ void TestCheck::rules_data()
                                                         u"Zeile 2: Fehler: "_s + ring.arg(3) + u": b.prt"_s,
                                                         u"Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1): a.prt"_s,
                                                         u"Zeile 3: Fehler: "_s + ring.arg(1) + u": a.prt"_s};
+    QTest::newRow("a name kept twice is a ring")
+        << QStringList{u"a.prt"_s, u"a.prt"_s} << QStringList{u"a.prt"_s, u"a.prt"_s}
+        << QStringList{u"Zeile 1: Fehler: neuer Name doppelt (auch Zeile 2): a.prt"_s,
+                       u"Zeile 1: Fehler: alter Name doppelt (auch Zeile 2): a.prt"_s,
+                       u"Zeile 1: Fehler: "_s + ring.arg(2) + u": a.prt"_s,
+                       u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s,
+                       u"Zeile 2: Fehler: neuer Name doppelt (auch Zeile 1): a.prt"_s,
+                       u"Zeile 2: Fehler: alter Name doppelt (auch Zeile 1): a.prt"_s,
+                       u"Zeile 2: Fehler: "_s + ring.arg(1) + u": a.prt"_s,
+                       u"Zeile 2: Warnung: neuer Name gleich dem alten: a.prt"_s};
     QTest::newRow("chain, new name without extension")
         << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"b"_s, u"c.prt"_s}
         << QStringList{
@@ -82,11 +115,12 @@ void TestCheck::rules_data()
         << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{name31 + u".prt"_s, name31 + u"j.prt.2"_s}
         << QStringList{u"Zeile 2: Warnung: neuer Name länger als 31 Zeichen (32): "_s + name31 + u"j.prt.2"_s};
     QTest::newRow("characters")
-        << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s}
-        << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s}
+        << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s, u"f.prt"_s}
+        << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s, u"m²½.prt"_s}
         << QStringList{u"Zeile 2: Warnung: neuer Name beginnt mit „-“: -ab.prt"_s,
                        u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen („#“): teil#1.prt"_s,
-                       u"Zeile 5: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b"_s};
+                       u"Zeile 5: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b"_s,
+                       u"Zeile 6: Warnung: neuer Name enthält ein unzulässiges Zeichen („²“): m²½.prt"_s};
     QTest::newRow("other type, after the character finding")
         << QStringList{u"a.prt"_s, u"b.PRT"_s, u"c"_s} << QStringList{u"a neu.asm"_s, u"b_neu.prt"_s, u"c_neu.drw"_s}
         << QStringList{u"Zeile 1: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a neu.asm"_s,
@@ -149,6 +183,9 @@ void TestCheck::order_data()
         << QStringList{u"k"_s, u"a"_s, u"b"_s, u"rest"_s} << QStringList{u"K"_s, u"b"_s, u"c"_s}
         << QStringList{u"k"_s, u"b"_s, u"a"_s, u"rest"_s} << QStringList{u"K"_s, u"c"_s, u"b"_s}
         << "Reihenfolge geordnet: 2 Paare verschoben";
+    QTest::newRow("new names beyond the pairs stay")
+        << QStringList{u"a"_s, u"b"_s} << QStringList{u"b"_s, u"c"_s, u"rest"_s} << QStringList{u"b"_s, u"a"_s}
+        << QStringList{u"c"_s, u"b"_s, u"rest"_s} << "Reihenfolge geordnet: 2 Paare verschoben";
     QTest::newRow("a kept name freed by its other holder")
         << QStringList{u"k"_s, u"k"_s} << QStringList{u"k"_s, u"x"_s} << QStringList{u"k"_s, u"k"_s}
         << QStringList{u"x"_s, u"k"_s} << "Reihenfolge geordnet: 2 Paare verschoben";

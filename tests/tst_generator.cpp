@@ -92,9 +92,10 @@ void TestGenerator::refusals_data()
                                     << QString();
     QTest::newRow("two against three") << QStringList{u"a.b.c"_s, u"d"_s} << QStringList{u"1"_s, u"2"_s, u"3"_s}
                                        << false << false << QStringList{u"a.b"_s, u"d"_s} << QString();
-    QTest::newRow("the first character without a byte is named")
-        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"xΩ.prt"_s, u"č.prt"_s} << true << false
-        << QStringList{u"a.prt"_s, u"b.prt"_s} << u"Ω"_s;
+    QTest::newRow("the first character without a byte is named with its pair")
+        << QStringList{u"a.prt"_s, u"C:\\w\\bΩ.prt.2"_s, u"c.prt"_s} << QStringList{u"x.prt"_s, u"č.prt"_s, u"y€.prt"_s}
+        << true << false << QStringList{u"a.prt"_s, u"bΩ.prt"_s, u"c.prt"_s}
+        << u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
 }
 
 void TestGenerator::refusals()
@@ -110,7 +111,7 @@ void TestGenerator::refusals()
     QTEST(shown.newListEmpty, "newListEmpty");
     QTEST(shown.normalisedOldNames, "normalised");
     QVERIFY(file.fileBytes.isEmpty());
-    QTEST(file.firstUnrepresentable, "unrepresentable");
+    QTEST(file.unrepresentableMessage(), "unrepresentable");
 }
 
 QTEST_GUILESS_MAIN(TestGenerator)

@@ -103,6 +103,10 @@ void TestWriter::writers_data()
             QTest::addRow("%s: disk full, %d bytes", w.data(), size)
                 << writer << u"disk full"_s << QStringList{QString(size, u'n')} << QByteArray() << failed << EFBIG;
     }
+    QTest::newRow("rename.pro: the pair of a hidden character without byte")
+        << u"rename.pro"_s << QString()
+        << u"save_objects all|mapkey umb0 ~ ;\\|a|mapkey umb1 ~ ;\\|b\u202E|mapkey umb2 ~ ;\\"_s.split(u'|')
+        << QByteArray() << u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: U+202E"_s << 0;
     QTest::newRow("rename.pro: folder text names a file")
         << u"rename.pro"_s << u"folder is a file"_s << QStringList{u"a"_s} << QByteArray() << notSaved << ENOTDIR;
     QTest::newRow("list file: a folder of that name")

@@ -1,5 +1,7 @@
 #include "check/CheckTexts.h"
 
+#include "common/ShownName.h"
+
 using namespace Qt::StringLiterals;
 
 namespace CheckTexts {
@@ -11,45 +13,23 @@ QString side(bool oldName)
     return oldName ? u"alter Name"_s : u"neuer Name"_s;
 }
 
-bool isControl(char32_t c)
-{
-    return c < 0x20 || c == 0x7F;
-}
-
-QString codePoint(char32_t c)
-{
-    return u"U+"_s + QString::number(uint(c), 16).rightJustified(4, u'0').toUpper();
-}
-
 // A character as the user can read it in a one-line message.
 QString described(const QString &character)
 {
     const char32_t c = character.toUcs4().value(0);
-    if (isControl(c))
-        return u"Steuerzeichen "_s + codePoint(c);
+    if (QChar::category(c) == QChar::Other_Control)
+        return u"Steuerzeichen "_s + ShownName::codePoint(c);
+    if (ShownName::isHidden(c))
+        return u"unsichtbares Zeichen "_s + ShownName::codePoint(c);
     if (c == U' ')
         return u"Leerzeichen"_s;
     return u"„"_s + character + u"“"_s;
 }
 
-// A name with its control characters made visible, so that the finding
-// stays on one line.
-QString shown(const QString &name)
+// The finding stays one short line that a terminal shows as it is.
+QString named(const QString &message, QStringView name)
 {
-    QString text;
-    text.reserve(name.size());
-    for (const QChar c : name) {
-        if (isControl(c.unicode()))
-            text += u'<' + codePoint(c.unicode()) + u'>';
-        else
-            text += c;
-    }
-    return text;
-}
-
-QString named(const QString &message, const QString &name)
-{
-    return message + u": "_s + shown(name);
+    return message + u": "_s + ShownName::of(name);
 }
 
 QString counted(qsizetype count, const QString &one, const QString &many)
@@ -85,9 +65,20 @@ QString empty(bool oldName)
     return side(oldName) + u" leer"_s;
 }
 
+QString noBase(bool oldName, const QString &name)
+{
+    return named(side(oldName) + u" ohne Grundnamen (nichts vor der Endung)"_s, name);
+}
+
 QString lineBreak(bool oldName, const QString &character, const QString &name)
 {
     return named(side(oldName) + u" beendet die Mapkey-Zeile ("_s + described(character) + u')', name);
+}
+
+QString unrepresentable(bool oldName, const QString &character, const QString &name)
+{
+    return named(side(oldName) + u" enthält ein Zeichen außerhalb von Windows-1252 ("_s + described(character) + u')',
+                 name);
 }
 
 QString path(const QString &character, const QString &name)
@@ -137,10 +128,11 @@ QString leadingHyphen(const QString &name)
     return named(u"neuer Name beginnt mit „-“"_s, name);
 }
 
-QString otherType(const QString &newExtension, const QString &oldExtension, const QString &name)
+QString otherType(QStringView newExtension, QStringView oldExtension, const QString &name)
 {
-    const QString was = oldExtension.isEmpty() ? u"keiner Endung"_s : oldExtension;
-    return named(u"neuer Name hat einen anderen Typ ("_s + newExtension + u" statt "_s + was + u')', name);
+    const QString was = oldExtension.isEmpty() ? u"keiner Endung"_s : ShownName::of(oldExtension);
+    return named(u"neuer Name hat einen anderen Typ ("_s + ShownName::of(newExtension) + u" statt "_s + was + u')',
+                 name);
 }
 
 QString summary(qsizetype errors, qsizetype warnings)

@@ -4,15 +4,19 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Every German text of the name check and the chain ordering. Rows are
-// passed 0-based and shown 1-based, as the user counts them.
+// passed 0-based and shown 1-based, as the user counts them; names are
+// shown cut short and with their hidden characters as code points.
 namespace CheckTexts {
 
 QString findingLine(qsizetype row, NameCheck::Severity severity, const QString &message);
 
 QString empty(bool oldName);
+QString noBase(bool oldName, const QString &name);
 QString lineBreak(bool oldName, const QString &character, const QString &name);
+QString unrepresentable(bool oldName, const QString &character, const QString &name);
 QString path(const QString &character, const QString &name);
 QString twice(bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name);
 QString ring(qsizetype nextRow, const QString &name);
@@ -21,7 +25,7 @@ QString unchanged(const QString &name);
 QString tooLong(qsizetype length, const QString &name);
 QString badCharacter(const QString &character, const QString &name);
 QString leadingHyphen(const QString &name);
-QString otherType(const QString &newExtension, const QString &oldExtension, const QString &name);
+QString otherType(QStringView newExtension, QStringView oldExtension, const QString &name);
 
 QString summary(qsizetype errors, qsizetype warnings);
 QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines);

@@ -17,6 +17,7 @@ struct ComparedPair {
     int newKey = -1; // -1 for an empty new name
 
     // A normalised name holds no dot before its extension.
+    QStringView oldBase() const { return QStringView(oldName).left(oldName.size() - oldExtension().size()); }
     QStringView oldExtension() const { return extension(oldName); }
     QStringView newBase() const { return QStringView(newName).left(newName.size() - newExtension().size()); }
     QStringView newExtension() const { return extension(newName); }

@@ -3,6 +3,7 @@
 #include "check/CheckTexts.h"
 #include "check/ComparedPairs.h"
 #include "check/RingFinder.h"
+#include "common/Cp1252.h"
 
 #include <QStringView>
 
@@ -45,20 +46,24 @@ qsizetype firstIndex(QStringView text, Predicate matches)
     return -1;
 }
 
+// Written as "?", a character without its byte in Windows-1252 would make
+// Pro/ENGINEER look for or create another object.
+bool hasNoByte(char16_t c)
+{
+    return !Cp1252::represents(c);
+}
+
 // The first character of a base name that Pro/ENGINEER does not accept;
-// those already reported as line breaks or paths are not repeated.
+// those already reported as line breaks, paths or characters without a
+// byte (surrogate pairs among them) are not repeated.
 qsizetype firstBadCharacter(QStringView base)
 {
     for (qsizetype i = 0; i < base.size(); ++i) {
         const char16_t c = base.at(i).unicode();
-        if (c == u'_' || c == u'-' || breaksLine(c) || isPathSeparator(c))
+        if (c == u'_' || c == u'-' || breaksLine(c) || isPathSeparator(c) || hasNoByte(c))
             continue;
-        const qsizetype start = i;
-        char32_t code = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < base.size() && base.at(i + 1).isLowSurrogate())
-            code = QChar::surrogateToUcs4(c, base.at(++i).unicode());
-        if (!QChar::isLetter(code) && !QChar::isDigit(code))
-            return start;
+        if (!QChar::isLetter(c) && !QChar::isDigit(c))
+            return i;
     }
     return -1;
 }
@@ -143,14 +148,22 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
         const ComparedPair &p = compared.pairs.at(i);
         const QString &oldName = p.oldName;
         const QString &newName = newNames.at(i);
-        if (oldName.isEmpty())
+        if (oldNames.at(i).isEmpty())
             report(i, Rule::Empty, empty(true));
+        else if (p.oldBase().isEmpty())
+            report(i, Rule::NoBase, noBase(true, oldNames.at(i)));
         if (newName.isEmpty())
             report(i, Rule::Empty, empty(false));
+        else if (p.newBase().isEmpty())
+            report(i, Rule::NoBase, noBase(false, newName));
         if (const qsizetype at = firstIndex(oldName, breaksLine); at >= 0)
             report(i, Rule::LineBreak, lineBreak(true, characterAt(oldName, at), oldName));
         if (const qsizetype at = firstIndex(newName, breaksLine); at >= 0)
             report(i, Rule::LineBreak, lineBreak(false, characterAt(newName, at), newName));
+        if (const qsizetype at = firstIndex(oldName, hasNoByte); at >= 0)
+            report(i, Rule::Unrepresentable, unrepresentable(true, characterAt(oldName, at), oldName));
+        if (const qsizetype at = firstIndex(newName, hasNoByte); at >= 0)
+            report(i, Rule::Unrepresentable, unrepresentable(false, characterAt(newName, at), newName));
         if (const qsizetype at = firstIndex(newName, isPathSeparator); at >= 0)
             report(i, Rule::Path, path(characterAt(newName, at), newName));
         if (p.newKey >= 0 && t.byNew[p.newKey].count > 1) {
@@ -176,7 +189,7 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
         const QStringView newType = p.newExtension();
         const QStringView oldType = p.oldExtension();
         if (!oldName.isEmpty() && !newType.isEmpty() && newType.compare(oldType, Qt::CaseInsensitive) != 0)
-            report(i, Rule::OtherType, otherType(newType.toString(), oldType.toString(), newName));
+            report(i, Rule::OtherType, otherType(newType, oldType, newName));
     }
     return findings;
 }

@@ -9,12 +9,27 @@
 // in lower case, allows at most 31 characters of letters, digits, '_' and
 // '-', and the master mapkey opens every old object before it renames the
 // first, so a new name must not still be held by a pair that runs later.
+// rename.pro is Windows-1252, so every character of a name needs its byte.
 namespace NameCheck {
 
 enum class Severity { Warning, Error };
 
 // In the order in which a row's findings are listed.
-enum class Rule { Empty, LineBreak, Path, NewTwice, OldTwice, Ring, Chain, Unchanged, TooLong, Characters, OtherType };
+enum class Rule {
+    Empty,
+    NoBase,
+    LineBreak,
+    Unrepresentable,
+    Path,
+    NewTwice,
+    OldTwice,
+    Ring,
+    Chain,
+    Unchanged,
+    TooLong,
+    Characters,
+    OtherType
+};
 
 struct Finding {
     qsizetype row = 0; // 0-based pair index

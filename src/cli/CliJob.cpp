@@ -257,7 +257,7 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
-            err += Cp1252::unrepresentableMessage(g.firstUnrepresentable) + u'\n';
+            err += g.unrepresentableMessage() + u'\n';
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {

@@ -1,5 +1,7 @@
 #include "common/Cp1252.h"
 
+#include "common/ShownName.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -85,9 +87,16 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
-QString unrepresentableMessage(const QString &character)
+bool represents(char16_t c)
 {
-    return u"Fehler: Zeichen außerhalb von Windows-1252: "_s + character;
+    char byte;
+    return toByte(c, byte);
+}
+
+QString unrepresentableMessage(const QString &character, qsizetype row)
+{
+    const QString line = row < 0 ? QString() : u"Zeile "_s + QString::number(row + 1) + u": "_s;
+    return line + u"Fehler: Zeichen außerhalb von Windows-1252: "_s + ShownName::character(character);
 }
 
 } // namespace Cp1252

@@ -19,8 +19,12 @@ bool encodeAppend(QStringView text, QByteArray &out, QString *firstUnrepresentab
 
 QString decode(QByteArrayView bytes);
 
+// Whether the code page has a byte for `c`; never for a surrogate half.
+bool represents(char16_t c);
+
 // The status text for a name that cannot be written: putting "?" in its
-// place would make Pro/ENGINEER rename a different object.
-QString unrepresentableMessage(const QString &character);
+// place would make Pro/ENGINEER rename a different object. With the pair's
+// 0-based row, the text names it as the name check does.
+QString unrepresentableMessage(const QString &character, qsizetype row = -1);
 
 } // namespace Cp1252

@@ -1,5 +1,6 @@
 #include "generator/MapkeyGenerator.h"
 
+#include "common/Cp1252.h"
 #include "common/Cp1252Text.h"
 #include "common/Module1.h"
 #include "generator/Templates.h"
@@ -187,7 +188,30 @@ bool prepare(Result &result, const QStringList &oldNames, const QStringList &new
     return result.countsMatch;
 }
 
+// The rename mapkeys come first and hold every name, so the first
+// character without a byte lies in the first pair that holds it at all.
+template <typename Result>
+void noteUnrepresentable(Result &result, const Cp1252Text &out, const QStringList &newNames)
+{
+    result.firstUnrepresentable = out.firstUnrepresentable();
+    if (out.isRepresentable())
+        return;
+    const QString &character = result.firstUnrepresentable;
+    for (qsizetype i = 0; i < newNames.size(); ++i) {
+        if (result.normalisedOldNames.at(i).contains(character) || newNames.at(i).contains(character)) {
+            result.unrepresentableRow = i;
+            return;
+        }
+    }
+}
+
 } // namespace
+
+QString EncodedGeneration::unrepresentableMessage() const
+{
+    return firstUnrepresentable.isEmpty() ? QString()
+                                          : Cp1252::unrepresentableMessage(firstUnrepresentable, unrepresentableRow);
+}
 
 QStringList clean(const QStringList &oldNames)
 {
@@ -251,7 +275,7 @@ EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &n
     Cp1252Text out;
     wholeText(out, g.normalisedOldNames, newNames);
     out.append(kCrLf);
-    g.firstUnrepresentable = out.firstUnrepresentable();
+    noteUnrepresentable(g, out, newNames);
     if (out.isRepresentable())
         g.fileBytes = out.takeBytes();
     return g;
@@ -266,8 +290,28 @@ EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &new
     wholeText(out, g.normalisedOldNames, newNames);
     out.append(kCrLf);
     g.sinkStopped = !out.finish() && out.isRepresentable();
-    g.firstUnrepresentable = out.firstUnrepresentable();
+    noteUnrepresentable(g, out, newNames);
     return g;
+}
+
+qsizetype pairAt(QStringView text, qsizetype position)
+{
+    constexpr QStringView kHead = u"mapkey ";
+    const qsizetype line = text.left(position).lastIndexOf(QStringView(u"\nmapkey "));
+    const qsizetype head = line >= 0 ? line + 1 : text.startsWith(kHead) ? 0 : -1;
+    if (head < 0)
+        return -1;
+    const QStringView name = text.mid(head + kHead.size());
+    if (!name.startsWith(u"umb"))
+        return -1;
+    qsizetype end = 3;
+    while (end < name.size() && name.at(end).isDigit())
+        ++end;
+    if (end == name.size() || name.at(end) != u' ')
+        return -1;
+    bool ok = false;
+    const qsizetype pair = name.mid(3, end - 3).toLongLong(&ok);
+    return ok ? pair : -1;
 }
 
 } // namespace MapkeyGenerator

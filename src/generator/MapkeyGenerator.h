@@ -51,11 +51,16 @@ struct EncodedGeneration {
     bool newListEmpty = false;
     QStringList normalisedOldNames;
     // Empty when a name holds a character Windows-1252 cannot represent;
-    // `firstUnrepresentable` then names it.
+    // `firstUnrepresentable` then names it and `unrepresentableRow` its pair.
     QByteArray fileBytes;
     QString firstUnrepresentable;
+    qsizetype unrepresentableRow = -1;
     // streamFile only: the sink refused a piece, which ended the generation.
     bool sinkStopped = false;
+
+    // The status text naming the pair and the character; empty when every
+    // character has its byte.
+    QString unrepresentableMessage() const;
 };
 
 EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
@@ -65,5 +70,10 @@ EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &n
 // sink is called only when the lists pair up. A name Windows-1252 cannot
 // represent stops the generation after some pieces may have gone out.
 EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink);
+
+// The 0-based pair whose rename mapkey holds `position` of an output text,
+// found by the head line "mapkey umb<pair> ..." above it; -1 outside every
+// rename mapkey. The text may have been edited since it was generated.
+qsizetype pairAt(QStringView text, qsizetype position);
 
 } // namespace MapkeyGenerator

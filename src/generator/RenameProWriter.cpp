@@ -41,7 +41,8 @@ WriteReport write(const QString &folder, QStringView outputText)
     bytes.reserve(outputText.size() + 2);
     QString badCharacter;
     if (!Cp1252::encodeAppend(outputText, bytes, &badCharacter)) {
-        report.statusText = Cp1252::unrepresentableMessage(badCharacter);
+        const qsizetype pair = MapkeyGenerator::pairAt(outputText, outputText.indexOf(badCharacter));
+        report.statusText = Cp1252::unrepresentableMessage(badCharacter, pair);
         return report;
     }
     bytes.append("\r\n", 2);
@@ -79,7 +80,7 @@ GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames
     if (!g.countsMatch)
         return result;
     if (!g.firstUnrepresentable.isEmpty()) {
-        result.report.statusText = Cp1252::unrepresentableMessage(g.firstUnrepresentable);
+        result.report.statusText = g.unrepresentableMessage();
         return result;
     }
     const bool ok = !g.sinkStopped && file.commit();
