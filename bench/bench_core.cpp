@@ -2,13 +2,15 @@
 // bytes. Prints milliseconds (median of several runs), throughput, peak
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
-// velmorant-cli against dd writing the same bytes durably, in pairs of runs.
+// velmorant-cli against dd writing the same bytes durably, in pairs of runs;
+// last rename.pro with its way back against rename.pro alone.
 #include "BenchSupport.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
+#include "wayback/WayBack.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -202,6 +204,36 @@ void cliAgainstDd(qsizetype pairs, const QString &folder)
                 peakMb / fileMb, ownMb);
 }
 
+// "OK" with the way back ticked writes rename.pro, then rename_zurueck.pro
+// from the same pairs: both files against rename.pro alone, in pairs of
+// runs that take turns going first.
+void wayBackBenchmark(qsizetype pairs, const QString &folder)
+{
+    const BenchLists lists = benchLists(pairs);
+    const auto alone = [&] { writeFile(lists.oldNames, lists.newNames, folder); };
+    const auto both = [&] {
+        writeFile(lists.oldNames, lists.newNames, folder);
+        if (!WayBack::write(folder, lists.oldNames, lists.newNames).report.ok)
+            std::fprintf(stderr, "way back failed\n");
+    };
+    std::vector<double> aloneRuns;
+    std::vector<double> bothRuns;
+    std::vector<double> ratios;
+    for (int i = 0; i < 9; ++i) {
+        const double first = medianMs(1, i % 2 == 0 ? std::function<void()>(alone) : both);
+        const double second = medianMs(1, i % 2 == 0 ? std::function<void()>(both) : alone);
+        aloneRuns.push_back(i % 2 == 0 ? first : second);
+        bothRuns.push_back(i % 2 == 0 ? second : first);
+        ratios.push_back(bothRuns.back() / aloneRuns.back());
+    }
+    const Spread a = spreadOf(aloneRuns);
+    const Spread b = spreadOf(bothRuns);
+    const Spread r = spreadOf(ratios);
+    std::printf("Rückweg, %lld pairs: rename.pro alone %.0f ms (%.0f-%.0f) | with rename_zurueck.pro %.0f ms "
+                "(%.0f-%.0f) | ratio of 9 paired runs %.2f (%.2f-%.2f), goal <= 2.20\n",
+                static_cast<long long>(pairs), a.median, a.min, a.max, b.median, b.min, b.max, r.median, r.min, r.max);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -216,5 +248,6 @@ int main(int argc, char **argv)
         benchmark(pairs, dir.path());
     checkBenchmark(32767);
     hugeNameCheck();
+    wayBackBenchmark(32767, dir.path());
     return 0;
 }

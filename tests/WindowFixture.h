@@ -151,6 +151,12 @@ public:
     // the button captioned `answer`, or closed without one.
     QStringList generate(const QString &answer = u"&Trotzdem erstellen"_s)
     {
+        return answering("cmd_mapkeyNow", answer);
+    }
+
+    // The same for any button.
+    QStringList answering(const char *button, const QString &answer)
+    {
         QStringList seen;
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [&seen, &answer] {
@@ -171,7 +177,7 @@ public:
                 box->accept();
         });
         watcher.start(10);
-        click("cmd_mapkeyNow");
+        click(button);
         return seen;
     }
 

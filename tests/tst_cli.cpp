@@ -73,6 +73,8 @@ const QHash<QString, QByteArray> kFiles{
     {u"chain"_s, "b.prt\r\nc.prt\r\n"},
     {u"pairs"_s, "alter Name;neuer Name\r\nwelle.prt;welle_neu.prt\r\nmotor.asm;motor_neu.asm\r\n"},
     {u"pairsbad"_s, "welle.prt;welle_neu.prt\r\nmotor.asm\r\n"},
+    {u"worked"_s, "alt1.prt;neu1\r\nalt2.asm;neu2.asm\r\n"},
+    {u"odd"_s, "x.prt;y.prt\r\na b.prt;c.prt\r\n"},
     {u"full"_s, lines("n", 32767)},
     {u"huge"_s, lines("n", 32768)},
 };
@@ -122,10 +124,11 @@ QString TestCli::withFiles(QString text)
     return text;
 }
 
-// What a run writes: the exit status, standard output (rename.pro itself
-// with --stdout), the start of standard error, and the pairs of rename.pro
-// as "old>new" in its order; no pairs when the old rename.pro must stay and
-// nothing may reach standard output.
+// What a run writes: the exit status, standard output (with --stdout the
+// golden file it must equal, if any), the start of standard error, and the
+// pairs of rename.pro (rename_zurueck.pro with --reverse) as "old>new" in
+// its order; no pairs when the old rename.pro must stay and nothing may
+// reach standard output.
 void TestCli::runs_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -157,6 +160,12 @@ void TestCli::runs_data()
         {u"b.prt>c.prt"_s, u"a.prt>b.prt"_s});
     row("findings beside the file", u"--old @clean --new @warn --out @out"_s, 0, saved, warnings,
         {u"welle.prt>welle.prt"_s, u"motor.asm>gehäuse_mit_einem_sehr_langen_namen.asm"_s});
+    row("reverse to a folder, chain ordered", u"--reverse --order --old @two --new @chain --out @out"_s, 0,
+        u"Datei rename_zurueck.pro wurde gespeichert in @out\n"_s, {}, {u"b.prt>a.prt"_s, u"c.prt>b.prt"_s});
+    row("reverse to standard output, the window's bytes", u"--reverse --pairs @worked --stdout"_s, 0,
+        u"two-pairs-back.pro"_s, {}, {u"neu2.asm>alt2.asm"_s, u"neu1.prt>alt1.prt"_s});
+    row("reverse, check: the way back's own finding", u"--check --reverse --pairs @odd"_s, 4,
+        u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
     row("check, no finding", u"--check --old @clean --new @cleannew"_s, 0, {}, {});
     row("check, a full list", u"--check --old @full --rule n m"_s, 0, {}, {});
     row("check, findings", u"--check --old @clean --new @warn"_s, 4, warnings, {});
@@ -226,16 +235,19 @@ void TestCli::runs()
     const bool toStdout = args.contains(u"--stdout"_s);
     if (!toStdout)
         QCOMPARE(QString::fromUtf8(run.out), withFiles(out));
+    else if (!out.isEmpty())
+        COMPARE_BYTES(run.out, TestSupport::readBytes(QFINDTESTDATA(u"data/"_s + out)));
     const QString errText = QString::fromUtf8(run.err);
     QVERIFY2(err.isEmpty() ? errText.isEmpty() : errText.startsWith(withFiles(err)), qPrintable(errText));
-    const QByteArray file = TestSupport::readBytes(m_dir->filePath(u"out/rename.pro"_s));
+    const QString written = args.contains(u"--reverse"_s) ? u"out/rename_zurueck.pro"_s : u"out/rename.pro"_s;
+    const QByteArray file = TestSupport::readBytes(m_dir->filePath(written));
     static const QRegularExpression pair(u"`Inputname` `([^`]*)`;[^%]*?`InputPanel2` `([^`]*)`"_s);
     QStringList found;
     for (const QRegularExpressionMatch &m : pair.globalMatch(QString::fromLatin1(toStdout ? run.out : file)))
         found << m.captured(1) + u'>' + m.captured(2);
     QCOMPARE(found, pairs);
     if (pairs.isEmpty()) {
-        COMPARE_BYTES(file, "alt\r\n");
+        COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"out/rename.pro"_s)), "alt\r\n");
         QVERIFY(!toStdout || run.out.isEmpty());
     }
 }

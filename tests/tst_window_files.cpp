@@ -72,7 +72,8 @@ void TestWindowFiles::infoWindow()
 
 // The three texts come back at the next start as they were, from the
 // program's own store under the keys and section earlier versions used;
-// closing the main window closes the Info window too.
+// the way-back box, off at first, is remembered as soon as it changes.
+// Closing the main window closes the Info window too.
 void TestWindowFiles::shutdownAndRestart()
 {
     Window win;
@@ -81,15 +82,18 @@ void TestWindowFiles::shutdownAndRestart()
     win.setText("txt_rename", QString());
     win.setText("txt_renameNEU", QString(40000, u'b'));
     win.setText("txt_path", folder);
+    auto *wayBack = win.get<QCheckBox>("chk_rueckweg");
+    QVERIFY(!wayBack->isChecked());
+    QTest::keyClick(wayBack, Qt::Key_Space);
     win.click("cmd_info");
     win.click("img_EXIT");
     QVERIFY(!win.w->isVisible());
     QTRY_COMPARE(infoWindows().size(), 0);
     COMPARE_BYTES(TestSupport::readBytes(ini),
-                  "[Optionen]\ntxt_path.Text=" + folder.toUtf8()
+                  "[Optionen]\nchk_rueckweg.Value=true\ntxt_path.Text=" + folder.toUtf8()
                       + "\ntxt_rename.Text=\ntxt_renameNEU.Text=" + QByteArray(40000, 'b') + "\n");
     QVERIFY(TestSupport::writeBytes(ini,
-                                    "[Optionen]\ntxt_rename.Text=Gr\xC3\xB6\xC3\x9F"
+                                    "[Optionen]\nchk_rueckweg.Value=true\ntxt_rename.Text=Gr\xC3\xB6\xC3\x9F"
                                     "e\ntxt_path.Text="
                                         + folder.toUtf8() + "\n"));
     win.open();
@@ -97,6 +101,7 @@ void TestWindowFiles::shutdownAndRestart()
     QCOMPARE(win.text("txt_renameNEU"), u"NewName123"_s);
     QCOMPARE(win.text("txt_path"), folder);
     QCOMPARE(win.chooser()->dirPath(), folder);
+    QVERIFY(win.get<QCheckBox>("chk_rueckweg")->isChecked());
 }
 
 QTEST_MAIN(TestWindowFiles)

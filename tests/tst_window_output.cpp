@@ -25,6 +25,8 @@ private slots:
     void writesWhatTheOutputFieldHolds();
     void outputLinesBehaveAsLines_data();
     void outputLinesBehaveAsLines();
+    void wayBack_data();
+    void wayBack();
 };
 
 // The old names are cleaned all the same; nothing is built, and a finding
@@ -291,6 +293,74 @@ void TestWindowOutput::outputLinesBehaveAsLines()
     QCOMPARE(out->textCursor().position(), position);
     QCOMPARE(out->textCursor().selection().toPlainText(), selected);
     QVERIFY(out->toPlainText().startsWith(textStart));
+}
+
+// Ticked, "OK" writes rename_zurueck.pro after rename.pro from the pairs
+// that were built, whatever the lists hold by then, and the status line
+// tells both, or why the way back was not written. The way back's own
+// findings are asked about before building when the box was ticked then,
+// otherwise at "OK". "%1" in the status stands for the folder.
+void TestWindowOutput::wayBack_data()
+{
+    QTest::addColumn<bool>("tickedFirst");
+    QTest::addColumn<QString>("oldName");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("status");
+    const QString finding = u"Velmorant | Die Prüfung der Namen meldet 1 Warnung:\n\nRückweg: Zeile 1: Warnung: neuer "
+                            "Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n\n%1 trotzdem erstellen? | "
+                            "&Trotzdem erstellen, Abbrechen*"_s;
+    const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
+    const QString written = saved + u"; Rückweg: rename_zurueck.pro"_s;
+    QTest::newRow("ticked before building")
+        << true << u"alt1.prt"_s << QString() << QStringList{} << QString() << written;
+    QTest::newRow("ticked before building, its finding in the question")
+        << true << u"a b.prt"_s << u"&Trotzdem erstellen"_s << QStringList{finding.arg(u"rename.pro"_s)} << QString()
+        << written;
+    QTest::newRow("ticked after building, its finding asked at OK")
+        << false << u"a b.prt"_s << u"Abbrechen"_s << QStringList{finding.arg(u"rename_zurueck.pro"_s)} << QString()
+        << saved + u"; Rückweg nicht geschrieben: abgebrochen"_s;
+    QTest::newRow("a folder in its place, the file system's reason follows")
+        << true << u"alt1.prt"_s << QString() << QStringList{} << u"rename_zurueck.pro"_s
+        << saved + u"; Rückweg nicht geschrieben: "_s;
+    QTest::newRow("no way back without rename.pro")
+        << true << u"alt1.prt"_s << QString() << QStringList{} << u"rename.pro"_s
+        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s;
+}
+
+void TestWindowOutput::wayBack()
+{
+    QFETCH(bool, tickedFirst);
+    QFETCH(QString, oldName);
+    QFETCH(QString, answer);
+    QFETCH(QString, blocked);
+    QFETCH(QString, status);
+    Window win;
+    auto *box = win.get<QCheckBox>("chk_rueckweg");
+    box->setChecked(tickedFirst);
+    win.oldList()->setEntries({oldName, u"alt2.asm"_s});
+    win.newList()->setEntries({u"neu1"_s, u"neu2.asm"_s});
+    QStringList boxes = win.generate(answer);
+    box->setChecked(true);
+    win.oldList()->setEntries({});
+    const QString folder = win.platform.path(u"volumeB"_s);
+    QVERIFY(blocked.isEmpty() || QDir(folder).mkdir(blocked));
+    win.setText("txt_path", folder);
+    boxes += win.answering("cmd_okfiles", answer);
+    QTEST(boxes, "boxes");
+    // A blocked way back: the file system's reason follows, in its own words.
+    status = status.arg(folder);
+    QCOMPARE(win.status().left(blocked == u"rename_zurueck.pro" ? status.size() : -1), status);
+    if (blocked == u"rename_zurueck.pro") { // longer than its line: whole under the pointer
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), win.w->mapToGlobal(win.get("lbl_status")->pos()));
+        QApplication::sendEvent(win.get("lbl_status"), &hover);
+        QCOMPARE(QToolTip::text(), win.status());
+    }
+    const QByteArray back = TestSupport::readBytes(folder + u"/rename_zurueck.pro"_s);
+    QCOMPARE(back.startsWith("save_objects all"), status.endsWith(u"rename_zurueck.pro"_s));
+    if (oldName == u"alt1.prt" && blocked.isEmpty())
+        COMPARE_BYTES(back, TestSupport::readBytes(QFINDTESTDATA(u"data/two-pairs-back.pro"_s)));
 }
 
 QTEST_MAIN(TestWindowOutput)

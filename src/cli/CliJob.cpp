@@ -9,6 +9,8 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
+#include "wayback/WayBack.h"
+#include "wayback/WayBackCheck.h"
 
 #include "VelmorantVersion.h"
 
@@ -84,6 +86,8 @@ bool CliJob::parse(const QStringList &arguments)
             m_strict = true;
         } else if (a == u"--order") {
             m_order = true;
+        } else if (a == u"--reverse") {
+            m_reverse = true;
         } else {
             return fail(u"Unbekanntes Argument: "_s + a);
         }
@@ -104,8 +108,9 @@ bool CliJob::parse(const QStringList &arguments)
 QString CliJob::usage()
 {
     return u"Aufruf:\n"
-           "  velmorant-cli LISTEN [--order] [--strict] (--out VERZEICHNIS | --stdout)\n"
-           "  velmorant-cli LISTEN [--order] --check\n"
+           "  velmorant-cli LISTEN [--order] [--reverse] [--strict]\n"
+           "                (--out VERZEICHNIS | --stdout)\n"
+           "  velmorant-cli LISTEN [--order] [--reverse] --check\n"
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
            "          oder --pairs PAARDATEI\n"
@@ -132,6 +137,11 @@ QString CliJob::usage()
            "  --order             die Paare vorher so ordnen, dass jeder neue Name frei\n"
            "                      ist, wenn sein Paar läuft; die Zeilennummern der\n"
            "                      Befunde zählen dann in der neuen Reihenfolge\n"
+           "  --reverse           statt rename.pro den Rückweg rename_zurueck.pro\n"
+           "                      erzeugen, der die Umbenennung rückgängig macht: die\n"
+           "                      Paare in umgekehrter Reihenfolge, jedes vom neuen\n"
+           "                      zum alten Namen. Auch der Rückweg wird geprüft; was\n"
+           "                      nur er findet, steht mit \"Rückweg: \" davor\n"
            "  --help              diese Hilfe\n"
            "  --version           die Version\n"
            "\n"
@@ -225,11 +235,10 @@ int CliJob::run(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
-    std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
-                                                                             : std::launch::async,
-                                                              [&oldNames, &newNames] {
-                                                                  return NameCheck::check(oldNames, newNames);
-                                                              });
+    std::future<QList<NameCheck::Finding>> check = std::async(
+        findingsDecide ? std::launch::deferred : std::launch::async, [this, &oldNames, &newNames] {
+            return m_reverse ? WayBackCheck::check(oldNames, newNames) : NameCheck::check(oldNames, newNames);
+        });
     const auto findingLines = [](const QList<NameCheck::Finding> &findings) {
         QString lines;
         for (const NameCheck::Finding &finding : findings)
@@ -261,14 +270,17 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames)
+                                                         : MapkeyGenerator::generateFile(oldNames, newNames);
         if (unrepresentable(g))
             return WriteFailed;
         out = std::move(g.fileBytes);
         return Ok;
     }
     // Straight into the file: memory holds a piece of it, not all of it.
-    const RenameProWriter::GeneratedWrite written = RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
+    const RenameProWriter::GeneratedWrite written = m_reverse
+        ? WayBack::write(m_outFolder, oldNames, newNames)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
     if (unrepresentable(written.generation))
         return WriteFailed;
     const WriteReport &report = written.report;

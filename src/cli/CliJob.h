@@ -30,7 +30,8 @@ public:
 
 private:
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
-    // Generates and writes (or prints) rename.pro; messages go to `err`.
+    // Generates and writes (or prints) rename.pro, or with --reverse
+    // rename_zurueck.pro; messages go to `err`.
     int write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
@@ -46,6 +47,7 @@ private:
     bool m_checkOnly = false;
     bool m_strict = false;
     bool m_order = false;
+    bool m_reverse = false;
     bool m_help = false;
     bool m_version = false;
     QString m_error;

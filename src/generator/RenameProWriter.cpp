@@ -29,9 +29,9 @@ QString withCrLf(QStringView paragraphs)
     return text;
 }
 
-QString filePath(const QString &folder)
+QString filePath(const QString &folder, const QString &fileName)
 {
-    return Module1::PathInFolder(folder, kFileName, QDir::separator());
+    return Module1::PathInFolder(folder, fileName, QDir::separator());
 }
 
 WriteReport write(const QString &folder, QStringView outputText)
@@ -51,13 +51,13 @@ WriteReport write(const QString &folder, QStringView outputText)
 
 namespace {
 
-WriteReport report(bool ok, const QString &folder, const QString &reason)
+WriteReport report(bool ok, const QString &folder, const QString &reason, const QString &fileName = kFileName)
 {
     WriteReport report;
     report.ok = ok;
     report.reason = ok ? QString() : reason;
-    report.statusText = ok ? u"Datei rename.pro wurde gespeichert in "_s + folder
-                           : u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + folder;
+    report.statusText = ok ? u"Datei "_s + fileName + u" wurde gespeichert in "_s + folder
+                           : u"Fehler: Datei "_s + fileName + u" konnte nicht gespeichert werden in "_s + folder;
     return report;
 }
 
@@ -70,10 +70,11 @@ WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes)
     return report(ok, folder, reason);
 }
 
-GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames)
+GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
+                              const QString &fileName)
 {
     GeneratedWrite result;
-    AtomicFile::Writer file(filePath(folder));
+    AtomicFile::Writer file(filePath(folder, fileName));
     result.generation = MapkeyGenerator::streamFile(oldNames, newNames,
                                                     [&file](QByteArrayView piece) { return file.write(piece); });
     const MapkeyGenerator::EncodedGeneration &g = result.generation;
@@ -84,7 +85,7 @@ GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames
         return result;
     }
     const bool ok = !g.sinkStopped && file.commit();
-    result.report = report(ok, folder, file.errorString());
+    result.report = report(ok, folder, file.errorString(), fileName);
     return result;
 }
 

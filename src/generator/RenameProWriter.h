@@ -16,8 +16,9 @@ inline const QString kFileName = QStringLiteral("rename.pro");
 // keeps them, with CR LF in their place.
 QString withCrLf(QStringView paragraphs);
 
-// rename.pro inside `folder`, joined with the platform's separator.
-QString filePath(const QString &folder);
+// rename.pro (or `fileName`) inside `folder`, joined with the platform's
+// separator.
+QString filePath(const QString &folder, const QString &fileName = kFileName);
 
 // The status line text says the file was saved, or why it was not; on any
 // failure an existing rename.pro keeps its old content.
@@ -26,14 +27,16 @@ WriteReport write(const QString &folder, QStringView outputText);
 // The same for content already encoded, final CR LF included.
 WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes);
 
-// Generates rename.pro straight into its file, piece by piece, so that
-// memory holds one piece rather than the whole file. The file is replaced
-// only when the lists pair up and every name has its byte; `report` is
-// empty when the lists do not pair up.
+// Generates rename.pro (or `fileName`, which the status text then names)
+// straight into its file, piece by piece, so that memory holds one piece
+// rather than the whole file. The file is replaced only when the lists pair
+// up and every name has its byte; `report` is empty when the lists do not
+// pair up.
 struct GeneratedWrite {
     MapkeyGenerator::EncodedGeneration generation;
     WriteReport report;
 };
-GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames);
+GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
+                              const QString &fileName = kFileName);
 
 } // namespace RenameProWriter

@@ -40,7 +40,7 @@ const char *const kTabOrder[] = {
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
     "cmd_mapkeyNow", "cmd_openmFile",
     // the output folder chooser
-    "txt_path", "Drive1", "Dir1", "cmd_okfiles", "img_quit",
+    "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
     // the output and the window
     "imgOpen", "imgclose", "txt_OUT", "cmd_info", "img_EXIT"};
 

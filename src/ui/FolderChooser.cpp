@@ -6,6 +6,7 @@
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -67,6 +68,11 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     okFont.setBold(true);
     okFont.setPointSizeF(9.75);
     cmd_okfiles->setFont(okFont);
+
+    // Just above "OK", whose writing it extends.
+    chk_rueckweg = new QCheckBox(QStringLiteral("Rückweg-Datei mit erstellen"), this);
+    chk_rueckweg->setObjectName(QStringLiteral("chk_rueckweg"));
+    chk_rueckweg->setGeometry(Twips::rect(3390, 1860, 2430, 285));
 
     img_quit = new ImageButton(Pictures::Picture::SmallExit, QStringLiteral("Ausgabe verwerfen"), this);
     img_quit->setObjectName(QStringLiteral("img_quit"));

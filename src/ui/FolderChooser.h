@@ -6,6 +6,7 @@
 
 class ImageButton;
 class Platform;
+class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
@@ -39,6 +40,8 @@ public:
     QComboBox *Drive1 = nullptr;
     QTreeView *Dir1 = nullptr;
     QPushButton *cmd_okfiles = nullptr;
+    // Whether "OK" writes the way back rename_zurueck.pro too.
+    QCheckBox *chk_rueckweg = nullptr;
     QLabel *Label8 = nullptr;
     ImageButton *img_quit = nullptr;
 

@@ -13,8 +13,11 @@
 #include "ui/WaitCursor.h"
 #include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
+#include "wayback/WayBack.h"
+#include "wayback/WayBackCheck.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,12 +25,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 
 const QString kRuleKey = QStringLiteral("txt_rename.Text");
 const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 const QString kFolderKey = QStringLiteral("txt_path.Text");
+const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
 
 } // namespace
 
@@ -56,6 +61,7 @@ void frm_rename::connectHandlers()
     connect(Frame5->cmd_okfiles, &QPushButton::clicked, this, &frm_rename::cmd_okfiles_Click);
     connect(Frame5->img_quit, &ImageButton::clicked, this, &frm_rename::img_quit_Click);
     connect(Frame5, &FolderChooser::statusMessage, this, &frm_rename::FolderChooser_Status);
+    connect(Frame5->chk_rueckweg, &QCheckBox::clicked, this, &frm_rename::chk_rueckweg_Click);
     connect(img_EXIT, &ImageButton::clicked, this, &frm_rename::img_EXIT_Click);
     connect(Image_EXIT, &ImageButton::clicked, this, &frm_rename::Image_EXIT_Click);
     connect(imgOpen, &ImageButton::clicked, this, &frm_rename::imgOpen_Click);
@@ -118,6 +124,7 @@ void frm_rename::Form_Load()
     // A restored folder other than the design text moves the folder tree
     // through the folder field's own reaction.
     Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
+    Frame5->chk_rueckweg->setChecked(settings->value(kWayBackKey, false).toBool());
 }
 
 // The window system reports the frame only once the window is shown; the
@@ -224,6 +231,9 @@ void frm_rename::cmd_mapkeyNow_Click()
     const bool countsMatch = oldNames.size() == newNames.size();
     if (countsMatch && !confirmDespiteFindings())
         return;
+    // The way back follows what is built now, whatever the lists hold at "OK".
+    m_built = {countsMatch ? oldNames : QStringList(), countsMatch ? newNames : QStringList(),
+               Frame5->chk_rueckweg->isChecked()};
     cmd_openmFile->hide();
     if (!countsMatch) {
         txt_OUT->clear();
@@ -289,6 +299,27 @@ void frm_rename::fileout()
         ? RenameProWriter::writeBytes(folder, generated)
         : RenameProWriter::write(folder, RenameProWriter::withCrLf(txt_OUT->document()->toRawText()));
     lbl_status->setText(report.statusText);
+    if (report.ok && Frame5->chk_rueckweg->isChecked())
+        fileoutWayBack(folder, report.statusText);
+}
+
+// rename_zurueck.pro beside the rename.pro just written, made from the pairs
+// of the generation rather than from the output field: it undoes what the
+// lists asked for. Its own findings are asked about here when the question
+// before building did not name them, as when the box was ticked since.
+void frm_rename::fileoutWayBack(const QString &folder, const QString &savedText)
+{
+    const QList<NameCheck::Finding> own = m_built.wayBackAsked
+        ? QList<NameCheck::Finding>()
+        : WayBackCheck::ownFindings(m_built.oldNames, m_built.newNames);
+    QString notWritten = QStringLiteral("abgebrochen");
+    if (own.isEmpty() || askDespiteFindings(WayBackCheck::questionText(own))) {
+        const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames).report;
+        notWritten = report.ok ? QString() : report.reason.isEmpty() ? report.statusText : report.reason;
+    }
+    lbl_status->setText(savedText
+                        + (notWritten.isEmpty() ? QStringLiteral("; Rückweg: ") + WayBack::kFileName
+                                                : QStringLiteral("; Rückweg nicht geschrieben: ") + notWritten));
 }
 
 void frm_rename::img_quit_Click()
@@ -302,12 +333,25 @@ void frm_rename::FolderChooser_Status(const QString &text)
     lbl_status->setText(text);
 }
 
+// Remembered at once, so that the next generation's question knows it.
+void frm_rename::chk_rueckweg_Click(bool checked)
+{
+    m_platform.openSettings()->setValue(kWayBackKey, checked);
+}
+
 // --- opening the written file and the Info window -------------------------
 
 bool frm_rename::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txt_OUT->viewport() && event->type() == QEvent::MouseButtonDblClick)
         txt_OUT_DblClick();
+    // A status text longer than its line, such as the way back's reason
+    // behind a long folder, shows whole under the pointer.
+    if (watched == lbl_status && event->type() == QEvent::ToolTip
+        && lbl_status->fontMetrics().horizontalAdvance(lbl_status->text()) > lbl_status->contentsRect().width()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), lbl_status->text(), lbl_status);
+        return true;
+    }
     // The keyboard stays with the list the panel's command acted on, rather
     // than moving on to the rule's fields, which keep their own undo.
     if (watched == kontextmenue && event->type() == QEvent::Hide

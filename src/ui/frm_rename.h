@@ -93,6 +93,7 @@ private:
     void cmd_ordnen_Click();
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
+    void chk_rueckweg_Click(bool checked);
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -106,10 +107,12 @@ private:
     void changeList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
     bool confirmDespiteFindings();
+    bool askDespiteFindings(const QString &question);
 
     void clean(const QStringList &normalisedOldNames);
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
     void fileout();
+    void fileoutWayBack(const QString &folder, const QString &savedText);
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);
@@ -122,6 +125,13 @@ private:
     bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
     QUndoStack *m_undo = nullptr;
+    // The pairs the output was built from, for the way back, and whether
+    // the question before building named the way back's own findings.
+    struct Built {
+        QStringList oldNames;
+        QStringList newNames;
+        bool wayBackAsked = false;
+    } m_built;
 
     QPushButton *cmd_info = nullptr;
     QPushButton *cmd_openmFile = nullptr;

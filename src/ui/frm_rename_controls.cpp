@@ -83,6 +83,7 @@ void frm_rename::createControls()
     img_EXIT = Twips::place(new ImageButton(Pictures::Picture::BigExit, QStringLiteral("Programm beenden"), this),
                             "img_EXIT", 7770, 6300, 1110, 1170);
     lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
+    lbl_status->installEventFilter(this);
 
     createContextMenu();
 

@@ -8,12 +8,15 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
+#include "ui/FolderChooser.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/ShownText.h"
+#include "wayback/WayBackCheck.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QGuiApplication>
@@ -22,6 +25,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QUndoStack>
 
@@ -186,14 +190,25 @@ void frm_rename::updateCheck()
     lbl_pruefung->setText(NameCheck::summary(findings));
 }
 
-// Asked before anything is built, when the pairs have findings.
+// Asked before anything is built, when the pairs have findings; with the
+// way back asked for, also about what only its own check finds.
 bool frm_rename::confirmDespiteFindings()
 {
-    const QList<NameCheck::Finding> findings = NameCheck::check(list_OldName->entries(), list_NewName->entries());
-    if (findings.isEmpty())
-        return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"),
-                    ShownText::withShortLines(NameCheck::questionText(findings)), QMessageBox::NoButton, this);
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    const QList<NameCheck::Finding> findings = Frame5->chk_rueckweg->isChecked()
+        ? WayBackCheck::check(oldNames, newNames)
+        : NameCheck::check(oldNames, newNames);
+    return findings.isEmpty() || askDespiteFindings(NameCheck::questionText(findings));
+}
+
+bool frm_rename::askDespiteFindings(const QString &question)
+{
+    // Asked inside a busy step too: the pointer is an arrow while it waits.
+    const QScopeGuard arrowUntilAnswered(QGuiApplication::restoreOverrideCursor);
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"), ShownText::withShortLines(question),
+                    QMessageBox::NoButton, this);
     QPushButton *build = box.addButton(QStringLiteral("&Trotzdem erstellen"), QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
