@@ -178,6 +178,8 @@ void TestCli::runs_data()
         u"Fehler: --out und --stdout schließen einander aus\n"_s);
     row("check and out", u"--old @two --new @two --check --out @out"_s, 2, {},
         u"Fehler: --check und --out schließen einander aus\n"_s);
+    row("check and strict", u"--check --old @two --new @two --strict"_s, 2, {},
+        u"Fehler: --check und --strict schließen einander aus\n"_s);
     row("pairs and old", u"--pairs @pairs --old @two --stdout"_s, 2, {},
         u"Fehler: --pairs und --old schließen einander aus\n"_s);
     row("old twice", u"--old @two --old @one --new @one --stdout"_s, 2, {}, u"Fehler: --old ist doppelt angegeben\n"_s);
@@ -187,10 +189,13 @@ void TestCli::runs_data()
     row("line break in the replacement", u"--old @two --rule a b\u2029c --stdout"_s, 2, {}, lineBreak);
     row("pairs, a line of one column", u"--pairs @pairsbad --out @out"_s, 2, {},
         u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen\n"_s);
-    row("folder is a file", u"--old @clean --new @cleannew --out @two"_s, 3, {},
-        u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: "_s
+    row("folder is a file, the findings first", u"--old @clean --new @warn --out @two"_s, 3, {},
+        warnings + u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: "_s
             + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     row("standard output full", u"--old @clean --new @cleannew --stdout"_s, 3, {},
+        notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
+    // Less than the buffer of standard output, sent only at the end.
+    row("findings to a full standard output", u"--check --old @clean --new @warn"_s, 3, {},
         notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
     row("standard output closed", u"--old @clean --new @cleannew --stdout"_s, 3, {},
         notWritten + QString::fromLocal8Bit(std::strerror(EBADF)), {}, u"output closed"_s);
