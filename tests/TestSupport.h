@@ -12,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace TestSupport {
@@ -44,7 +45,28 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Qt's permission flags for the bits of a mode such as 0644.
+inline QFileDevice::Permissions mode(int bits)
+{
+    return QFileDevice::Permissions::fromInt((bits & 0700) << 6 | (bits & 070) << 1 | (bits & 07));
+}
+
 #ifdef Q_OS_UNIX
+inline int umask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return int(mask);
+}
+
+// While it lives, a process of root's acts as nobody, the way back kept.
+struct AsNobody {
+    static bool root() { return geteuid() == 0; }
+    AsNobody() { m_nobody = setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0; }
+    ~AsNobody() { m_nobody = setresuid(0, 0, 0) == 0 && setresgid(0, 0, 0) == 0; }
+    bool m_nobody;
+};
+
 // A disk that takes only `bytes` more: while a FileSizeLimit lives, every
 // file this process writes stops growing there, and the write that crosses
 // the limit comes back short instead of raising SIGXFSZ. set() alone does
@@ -78,6 +100,13 @@ inline bool makeFifo(const QString &path)
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 #else
+inline int umask()
+{
+    return 0;
+}
+struct AsNobody {
+    static bool root() { return false; }
+};
 struct FileSizeLimit {
     explicit FileSizeLimit(qint64) { }
     static bool set(qint64) { return false; }

@@ -145,6 +145,8 @@ void TestLists::readListFile_data()
     QTest::newRow("named pipe") << u"pipe"_s << QByteArray() << QStringList{} << 0 << notAFile;
     QTest::newRow("over 256 MiB") << u"huge.txt"_s << QByteArray() << QStringList{} << 0
                                   << u"Fehler: Listendatei ist größer als 256 MiB: %1"_s;
+    // A full list, then one line that fills the file to the byte.
+    QTest::newRow("exactly 256 MiB") << u"limit.txt"_s << fullBytes << full << 1 << QString();
     QTest::newRow("no right to read, not even for root")
         << u"/proc/sys/vm/drop_caches"_s << QByteArray() << QStringList{} << 0 << unreadable;
     QTest::newRow("reading fails") << u"/proc/self/mem"_s << QByteArray() << QStringList{} << 0 << unreadable;
@@ -167,6 +169,8 @@ void TestLists::readListFile()
     if (QFile huge(path);
         file == u"huge.txt" && !(huge.open(QIODevice::WriteOnly) && huge.resize(256 * 1024 * 1024 + 1)))
         QFAIL("cannot make a large sparse file");
+    if (QFile limit(path); file == u"limit.txt")
+        QVERIFY(limit.open(QIODevice::Append) && limit.write(QByteArray((256 << 20) - bytes.size(), 'y')) > 0);
     const ListFile::ReadResult read = ListFile::read(path);
     QCOMPARE(read.status == ListFile::ReadResult::Status::Read, message.isEmpty());
     QCOMPARE(message.isEmpty() ? QString() : ListFile::failureMessage(read.status, path),

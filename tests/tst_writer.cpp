@@ -70,8 +70,9 @@ void TestWriter::windows1252()
 // The three writers: rename.pro (from the output field's lines, as the
 // window writes it), a list file and a pairs file. Each writes
 // all or nothing: on any failure the old file keeps its bytes, no temporary
-// file stays, and the status text says why, with the file system's reason.
-// "%1" in a status text stands for the folder (rename.pro) or the path.
+// file stays, and the status text says why, with a reason in the system's
+// words or German ones. "%1" in a status text stands for the folder
+// (rename.pro) or the path; "mode 0444" makes the old file so.
 void TestWriter::writers_data()
 {
     QTest::addColumn<QString>("writer");
@@ -79,40 +80,42 @@ void TestWriter::writers_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("status");
-    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    const auto row = [](const QString &writer, const QString &name, const QString &fault, const QString &status,
+                        const QString &reason, const QStringList &names = {u"a"_s}, const QByteArray &bytes = {}) {
+        QTest::addRow("%s: %s", qPrintable(writer), qPrintable(name))
+            << writer << fault << names << bytes << status << reason;
+    };
+    const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    const QString pro = u"rename.pro"_s;
+    const QString list = u"list.txt"_s;
+    const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
     const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s;
-    QTest::newRow("rename.pro: lines of the output field with CR LF and one more, Windows-1252")
-        << u"rename.pro"_s << QString() << QStringList{u"Gehäuse\u00A0€\t"_s, QString(), QString()}
-        << QByteArray("Geh\xE4use\xA0\x80\t\r\n\r\n\r\n") << u"Datei rename.pro wurde gespeichert in %1"_s << 0;
-    QTest::newRow("list file: CR LF after every entry, empty ones too")
-        << u"list.txt"_s << QString() << QStringList{u"a.prt"_s, QString(), u"Gehäuse.asm"_s}
-        << QByteArray("a.prt\r\n\r\nGeh\xE4use.asm\r\n") << QString() << 0;
-    const QList<std::pair<QString, QString>> writers{{u"rename.pro"_s, notSaved},
-                                                     {u"list.txt"_s,
-                                                      u"Fehler: Liste konnte nicht gespeichert werden: %1"_s},
-                                                     {u"pairs.csv"_s,
-                                                      u"Fehler: Paare konnten nicht gespeichert werden: %1"_s}};
+    row(pro, u"lines of the output field with CR LF and one more, Windows-1252"_s, {}, saved, {},
+        {u"Gehäuse\u00A0€\t"_s, QString(), QString()}, "Geh\xE4use\xA0\x80\t\r\n\r\n\r\n");
+    row(list, u"CR LF after every entry, empty ones too"_s, {}, {}, {}, {u"a.prt"_s, QString(), u"Gehäuse.asm"_s},
+        "a.prt\r\n\r\nGeh\xE4use.asm\r\n");
+    row(list, u"a new one as the umask leaves it"_s, u"new file"_s, {}, {}, {u"a"_s}, "a\r\n");
+    row(pro, u"root replaces a read-only one, which stays so"_s, u"mode 0444, as root"_s, saved, {}, {u"a"_s}, "a\r\n");
+    const QString listFailed = u"Fehler: Liste konnte nicht gespeichert werden: %1"_s;
+    const std::pair<QString, QString> writers[]{
+        {pro, notSaved}, {list, listFailed}, {u"pairs.csv"_s, u"Fehler: Paare konnten nicht gespeichert werden: %1"_s}};
     for (const auto &[writer, failed] : writers) {
-        const QByteArray w = writer.toLatin1();
-        QTest::addRow("%s: unrepresentable", w.data())
-            << writer << QString() << QStringList{u"a"_s, u"Ωb"_s} << QByteArray()
-            << u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s << 0;
-        QTest::addRow("%s: folder missing", w.data())
-            << writer << u"missing folder"_s << QStringList{u"a"_s} << QByteArray() << failed << ENOENT;
+        row(writer, u"unrepresentable"_s, {}, u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s, {},
+            {u"a"_s, u"Ωb"_s});
+        row(writer, u"folder missing"_s, u"missing folder"_s, failed, system(ENOENT));
         for (const int size : {3000, 100000})
-            QTest::addRow("%s: disk full, %d bytes", w.data(), size)
-                << writer << u"disk full"_s << QStringList{QString(size, u'n')} << QByteArray() << failed << EFBIG;
+            row(writer, u"disk full, %1 bytes"_s.arg(size), u"disk full"_s, failed, system(EFBIG),
+                {QString(size, u'n')});
     }
-    QTest::newRow("rename.pro: the pair of a hidden character without byte")
-        << u"rename.pro"_s << QString()
-        << u"save_objects all|mapkey umb0 ~ ;\\|a|mapkey umb1 ~ ;\\|b\u202E|mapkey umb2 ~ ;\\"_s.split(u'|')
-        << QByteArray() << u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: U+202E"_s << 0;
-    QTest::newRow("rename.pro: folder text names a file")
-        << u"rename.pro"_s << u"folder is a file"_s << QStringList{u"a"_s} << QByteArray() << notSaved << ENOTDIR;
-    QTest::newRow("list file: a folder of that name")
-        << u"list.txt"_s << u"file is a folder"_s << QStringList{u"a"_s} << QByteArray() << writers[1].second << 0;
-    QTest::newRow("rename.pro: the final rename fails")
-        << u"rename.pro"_s << u"rename fails"_s << QStringList{u"a"_s} << QByteArray() << notSaved << EISDIR;
+    row(pro, u"the pair of a hidden character without byte"_s, {},
+        u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: U+202E"_s, {},
+        u"save_objects all|mapkey umb0 ~ ;\\|a|mapkey umb1 ~ ;\\|b\u202E|mapkey umb2 ~ ;\\"_s.split(u'|'));
+    row(pro, u"read-only, for anyone but root"_s, u"mode 0444, as nobody"_s, notSaved,
+        u"Keine Schreibberechtigung für die vorhandene Datei"_s);
+    row(pro, u"folder text names a file"_s, u"folder is a file"_s, notSaved, system(ENOTDIR));
+    row(list, u"a folder of that name"_s, u"file is a folder"_s, listFailed, u"Ist ein Ordner"_s);
+    row(pro, u"the final rename fails"_s, u"rename fails"_s, notSaved, system(EISDIR));
 }
 
 void TestWriter::writers()
@@ -122,7 +125,6 @@ void TestWriter::writers()
     QFETCH(QStringList, names);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, status);
-    QFETCH(int, error);
     const QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString old = dir.filePath(writer);
@@ -135,9 +137,15 @@ void TestWriter::writers()
         for (int i = 0; i <= 40; ++i)
             QVERIFY(QFile::link(i == 40 ? u"target"_s : u"link%1"_s.arg(i + 1),
                                 i == 0 ? old : dir.filePath(u"link%1"_s.arg(i))));
-    } else {
+    } else if (fault != u"new file") {
         QVERIFY(TestSupport::writeBytes(old, "alt\r\n"));
     }
+    const QFileDevice::Permissions mode = TestSupport::mode(fault == u"new file" ? 0666 & ~TestSupport::umask()
+                                                                : fault.startsWith(u"mode 0444") ? 0444
+                                                                                                 : 0644);
+    QVERIFY(!QFileInfo(old).isFile() || QFile::setPermissions(old, mode));
+    if (fault == u"mode 0444, as root" && !TestSupport::AsNobody::root())
+        QSKIP("only root replaces a file that nobody may write");
     const QString folder = fault == u"missing folder" ? dir.filePath(u"gone"_s)
         : fault == u"folder is a file"                ? old
                                                       : dir.path();
@@ -147,6 +155,11 @@ void TestWriter::writers()
         std::optional<TestSupport::FileSizeLimit> disk;
         if (fault == u"disk full" && !disk.emplace(1024).active())
             QSKIP("this system sets no file size limit");
+        std::optional<TestSupport::AsNobody> nobody;
+        if (fault == u"mode 0444, as nobody" && TestSupport::AsNobody::root()
+            && !(QFile::setPermissions(dir.path(), TestSupport::mode(0777)) && nobody.emplace().m_nobody
+                 && QFileInfo::exists(old)))
+            QSKIP("nobody cannot reach the temporary folder");
         if (writer == u"rename.pro")
             report = RenameProWriter::write(folder, RenameProWriter::withCrLf(names.join(QChar::ParagraphSeparator)));
         else if (writer == u"list.txt")
@@ -156,10 +169,11 @@ void TestWriter::writers()
     }
     QCOMPARE(report.ok, !bytes.isEmpty());
     QCOMPARE(report.statusText, status.replace(u"%1"_s, writer == u"rename.pro" ? folder : path));
-    if (error)
-        QCOMPARE(report.reason, QString::fromLocal8Bit(std::strerror(error)));
-    if (QFileInfo(old).isFile())
+    QTEST(report.reason, "reason");
+    if (QFileInfo(old).isFile()) {
         COMPARE_BYTES(TestSupport::readBytes(old), report.ok ? bytes : "alt\r\n");
+        QCOMPARE(QFileInfo(old).permissions() & TestSupport::mode(0777), mode);
+    }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QFileInfo(old).isFile() ? QStringList{writer} : QStringList{});
 }

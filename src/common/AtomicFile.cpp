@@ -1,10 +1,36 @@
 #include "common/AtomicFile.h"
 
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
 namespace AtomicFile {
 
 namespace {
 
 WritebackStarter g_writebackStarter = nullptr;
+
+// Qt words a few of the system's reasons in fixed English, whatever the
+// language of the session; the system's own words are taken for them, and
+// German ones where Qt has no reason to give.
+QString inSystemWords(const QString &qtReason)
+{
+    static const std::pair<QLatin1StringView, int> kFixedByQt[] = {
+        {"Permission denied"_L1, EACCES},
+        {"Too many open files"_L1, EMFILE},
+        {"No such file or directory"_L1, ENOENT},
+        {"No space left on device"_L1, ENOSPC},
+    };
+    for (const auto &[words, error] : kFixedByQt) {
+        if (qtReason == words)
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+    return qtReason.isEmpty() || qtReason == "Unknown error"_L1 ? u"Unbekannter Fehler"_s : qtReason;
+}
 
 } // namespace
 
@@ -38,13 +64,28 @@ Writer::~Writer()
 bool Writer::open()
 {
     m_opened = true;
-    return m_file.open(QIODevice::WriteOnly) || fail();
+    // Qt refuses these two itself, in English.
+    const QFileInfo old(m_file.fileName());
+    if (old.isDir())
+        return fail(u"Ist ein Ordner"_s);
+    if (old.exists() && !old.isWritable())
+        return fail(u"Keine Schreibberechtigung für die vorhandene Datei"_s);
+    if (!m_file.open(QIODevice::WriteOnly))
+        return fail();
+    // Qt hands the new file the old one's permissions as the writer sees
+    // them, and root may write anything: a read-only file would come back
+    // writable for its owner. The old file's own bits are kept instead. A
+    // file system that keeps no permissions does not stop the writing.
+    if (old.exists())
+        m_file.setPermissions(old.permissions()
+                              & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser));
+    return true;
 }
 
-bool Writer::fail()
+bool Writer::fail(const QString &reason)
 {
     if (!m_failed)
-        m_error = m_file.errorString();
+        m_error = reason.isNull() ? inSystemWords(m_file.errorString()) : reason;
     m_failed = true;
     return false;
 }

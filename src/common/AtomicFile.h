@@ -11,8 +11,10 @@ namespace AtomicFile {
 // untouched: the bytes go to a temporary file beside it, which is renamed
 // over the old one only once every byte is written and flushed. Returns
 // false on any failure (missing folder, no write access, a folder of that
-// name, a full disk); `error` then receives the file system's reason. No
-// temporary file stays behind either way.
+// name, a full disk); `error` then receives the reason: the system's own
+// words, German ones where the system gives none. No temporary file stays
+// behind either way. An old file keeps its permission bits; a new one gets
+// those the umask leaves.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // The same, for content that arrives in pieces: memory need hold only one
@@ -30,12 +32,13 @@ public:
     // False once anything failed; later pieces are then refused too.
     bool write(QByteArrayView piece);
     bool commit();
-    // The file system's reason for the first failure.
+    // The reason for the first failure.
     QString errorString() const { return m_error; }
 
 private:
     bool open();
-    bool fail();
+    // Records the first failure: `reason`, or the file system's own.
+    bool fail(const QString &reason = {});
 
     QSaveFile m_file;
     bool m_opened = false;
