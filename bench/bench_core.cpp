@@ -2,8 +2,10 @@
 // bytes. Prints milliseconds (median of several runs), throughput, peak
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
-// velmorant-cli against dd writing the same bytes durably, in pairs of runs.
+// velmorant-cli against dd writing the same bytes durably, in pairs of runs;
+// then the working folder (bench_folder.cpp).
 #include "BenchSupport.h"
+#include "FolderBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
@@ -200,5 +202,6 @@ int main(int argc, char **argv)
     for (const qsizetype pairs : {20, 1000, 32767})
         benchmark(pairs, dir.path());
     checkBenchmark(32767);
+    folderBenchmarks(dir.path());
     return 0;
 }

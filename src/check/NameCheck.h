@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Finds, before Pro/ENGINEER replays rename.pro, the pairs whose rename is
 // bound to fail or to do what the user did not mean: Pro/ENGINEER keeps names
@@ -14,7 +15,22 @@ namespace NameCheck {
 enum class Severity { Warning, Error };
 
 // In the order in which a row's findings are listed.
-enum class Rule { Empty, LineBreak, Path, NewTwice, OldTwice, Ring, Chain, Unchanged, TooLong, Characters, OtherType };
+enum class Rule {
+    Empty,
+    LineBreak,
+    Path,
+    NewTwice,
+    OldTwice,
+    Ring,
+    Chain,
+    Unchanged,
+    TooLong,
+    Characters,
+    OtherType,
+    MissingInFolder,
+    TakenInFolder,
+    DrawingLeftBehind
+};
 
 struct Finding {
     qsizetype row = 0; // 0-based pair index
@@ -43,5 +59,9 @@ QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows);
 // The question before writing despite findings: their count and the first
 // ten of them. Empty when there is nothing to ask.
 QString questionText(const QList<Finding> &findings);
+
+// True for a base name (no extension, no version) that Pro/ENGINEER takes as
+// it is: the new-name rules above find nothing in it.
+bool isObjectBaseName(QStringView base);
 
 } // namespace NameCheck
