@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <vector>
 
 // The objects of a check folder as the pairs are compared with them:
 // letter case aside, versions already folded by reading. Kept between two
@@ -16,10 +17,17 @@ public:
     explicit FolderObjects(const QStringList &names);
 
     // Whether the folder holds `base` + `extension` (no version), in any
-    // letter case. Asked once per name of a full list, so it puts
-    // nothing on the heap.
+    // letter case. Asked several times per pair of a full list, so it puts
+    // nothing on the heap and compares a name only when its hash matches.
     bool contains(QStringView base, QStringView extension = {}) const;
 
 private:
-    QSet<QString> m_folded;
+    struct Slot {
+        size_t hash = 0;
+        qsizetype name = -1; // index into m_names; -1 for a free slot
+    };
+    qsizetype find(QStringView folded, size_t hash) const;
+
+    std::vector<QString> m_names; // folded
+    std::vector<Slot> m_slots;    // open addressing: a power of two, at most half full
 };
