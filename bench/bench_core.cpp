@@ -3,8 +3,10 @@
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
 // velmorant-cli against dd writing the same bytes durably, in pairs of runs;
-// last rename.pro with its way back against rename.pro alone.
+// then rename.pro with its way back against rename.pro alone; last
+// the working folder (bench_folder.cpp).
 #include "BenchSupport.h"
+#include "FolderBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
@@ -249,5 +251,6 @@ int main(int argc, char **argv)
     checkBenchmark(32767);
     hugeNameCheck();
     wayBackBenchmark(32767, dir.path());
+    folderBenchmarks(dir.path());
     return 0;
 }

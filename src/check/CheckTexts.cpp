@@ -159,4 +159,20 @@ QString orderStatus(qsizetype moved, bool ringsRemain)
     return text;
 }
 
+QString missingInFolder(const QString &name)
+{
+    return named(u"alter Name ist kein Objekt des Ordners"_s, name);
+}
+
+QString takenInFolder(const QString &object, const QString &name)
+{
+    return named(u"neuer Name im Ordner schon vergeben ("_s + object + u')', name);
+}
+
+QString drawingLeftBehind(const QString &drawing, const QString &name)
+{
+    return named(u"Zeichnung "_s + drawing + u" bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen)"_s,
+                 name);
+}
+
 } // namespace CheckTexts

@@ -32,4 +32,10 @@ QString question(qsizetype errors, qsizetype warnings, const QStringList &firstL
 
 QString orderStatus(qsizetype moved, bool ringsRemain);
 
+// The rules against the objects of a folder. `object` and `drawing` are
+// names as the folder holds them, which never hold a control character.
+QString missingInFolder(const QString &name);
+QString takenInFolder(const QString &object, const QString &name);
+QString drawingLeftBehind(const QString &drawing, const QString &name);
+
 } // namespace CheckTexts

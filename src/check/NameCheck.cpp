@@ -229,4 +229,10 @@ QString questionText(const QList<Finding> &findings)
     return CheckTexts::question(errors, findings.size() - errors, first, findings.size() - first.size());
 }
 
+bool isObjectBaseName(QStringView base)
+{
+    return !base.isEmpty() && base.size() <= kMaxNameLength && !base.startsWith(u'-')
+        && firstIndex(base, breaksLine) < 0 && firstIndex(base, isPathSeparator) < 0 && firstBadCharacter(base) < 0;
+}
+
 } // namespace NameCheck

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Finds, before Pro/ENGINEER replays rename.pro, the pairs whose rename is
 // bound to fail or to do what the user did not mean: Pro/ENGINEER keeps names
@@ -28,7 +29,10 @@ enum class Rule {
     Unchanged,
     TooLong,
     Characters,
-    OtherType
+    OtherType,
+    MissingInFolder,
+    TakenInFolder,
+    DrawingLeftBehind
 };
 
 struct Finding {
@@ -58,5 +62,9 @@ QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows);
 // The question before writing despite findings: their count and the first
 // ten of them. Empty when there is nothing to ask.
 QString questionText(const QList<Finding> &findings);
+
+// True for a base name (no extension, no version) that Pro/ENGINEER takes as
+// it is: the new-name rules above find nothing in it.
+bool isObjectBaseName(QStringView base);
 
 } // namespace NameCheck

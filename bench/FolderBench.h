@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Reading a working folder made inside `tempFolder`, and the check against
+// a folder, each printed beside its goal.
+void folderBenchmarks(const QString &tempFolder);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "lists/NameListOps.h"
+
+#include <QString>
+#include <QStringList>
+
+// The Pro/ENGINEER objects of one folder as a name list: every file
+// base.ext or base.ext.N of an object type, its versions folded into one
+// name in lower case, as Pro/ENGINEER stores it.
+namespace FolderReader {
+
+// The object types, in the order in which a read folder lists them.
+const QStringList &objectTypes();
+
+struct Options {
+    // `*` any run of characters, `?` one character; letter case does not
+    // count. Matched against the name with its extension, without version.
+    // An empty filter takes every name.
+    QString filter = QStringLiteral("*");
+    // Extensions without dot, of objectTypes(); others take nothing.
+    QStringList types{QStringLiteral("prt"), QStringLiteral("asm"), QStringLiteral("drw")};
+    qsizetype maxObjects = NameListOps::kMaxEntries;
+};
+
+struct Result {
+    // Each failure leaves `names` empty: nothing half-read reaches a list.
+    enum class Status { Read, Missing, NotAFolder, Unreadable };
+    Status status = Status::Missing;
+    // Parts, assemblies, drawings, then the other types; within a type by
+    // the characters of the name, so that no locale changes the order.
+    QStringList names;
+    // Names a list cannot take (not Windows-1252, or not an object name
+    // Pro/ENGINEER accepts), each counted once for all its versions.
+    qsizetype skipped = 0;
+    // Objects beyond `maxObjects`, the last ones in list order.
+    qsizetype leftOut = 0;
+};
+
+// Subfolders are not entered. A symbolic link counts when it leads to a
+// file; folders, devices and pipes never count, whatever their name.
+Result read(const QString &folder, const Options &options = {});
+
+// What the status line says: the error, or how many objects of which types
+// came from `folder` and what was skipped or left out.
+QString statusText(const Result &result, const QString &folder);
+
+} // namespace FolderReader
