@@ -194,7 +194,8 @@ void TestCli::runs_data()
     row("line break in the expression", u"--old @two --rule a\nb b --stdout"_s, 2, {}, lineBreak);
     row("line break in the replacement", u"--old @two --rule a b\u2029c --stdout"_s, 2, {}, lineBreak);
     row("pairs, a line of one column", u"--pairs @pairsbad --out @out"_s, 2, {},
-        u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen\n"_s);
+        u"Achtung: Zeile 2 der Datei hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts "
+        u"übernommen\n"_s);
     row("folder is a file", u"--old @clean --new @cleannew --out @two"_s, 3, {},
         u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: "_s
             + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
