@@ -6,6 +6,7 @@
 #include "lists/TwoColumns.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +138,11 @@ void TestLists::readListFile_data()
         << u"list.txt"_s << QByteArray("\x80\xFC\x85\r\nb") << QStringList{u"€ü…"_s, u"b"_s} << 0 << QString();
     QTest::newRow("CR LF across a megabyte") << u"list.txt"_s << QByteArray((1 << 20) - 1, 'a') + "\r\nb"
                                              << QStringList{QString((1 << 20) - 1, u'a'), u"b"_s} << 0 << QString();
+    QTest::newRow("UTF-8 cut by the megabyte")
+        << u"list.txt"_s << QByteArray((1 << 20) - 1, 'a') + "\xC3\x9F\r\nb"
+        << QStringList{QString((1 << 20) - 1, u'a') + u'ß', u"b"_s} << 0 << QString();
+    QTest::newRow("NUL bytes") << u"list.txt"_s << QByteArray("a\r\n\0", 4) << QStringList{} << 0
+                               << u"Fehler: Listendatei ist keine Textdatei: %1"_s;
     QTest::newRow("a full list") << u"list.txt"_s << fullBytes << full << 0 << QString();
     QTest::newRow("two lines too many") << u"list.txt"_s << fullBytes + "y\r\nz" << full << 2 << QString();
     QTest::newRow("missing") << u"missing.txt"_s << QByteArray() << QStringList{} << 0
@@ -198,7 +204,7 @@ void TestLists::pairs_data()
     QTest::addColumn<QString>("error");
     const QString full = u"Achtung: Die Liste ist voll (32767 Einträge), nichts übernommen"_s;
     const QString columns =
-        u"Achtung: Zeile %1 hat %2 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
+        u"Achtung: Zeile %1 der %2 hat %3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s;
     const QString separator =
         u"Fehler: Zeile %1 enthält ein Semikolon oder einen Tabulator in einem Namen, Paare nicht gespeichert"_s;
     QTest::newRow("as written: header, semicolon, CR LF, umlaut and euro")
@@ -212,14 +218,26 @@ void TestLists::pairs_data()
         << "read" << 0 << QByteArray("alter Name\tneuer Name\na;x\tb\n\tc\n") << QStringList{u"a;x"_s, u""_s}
         << QStringList{u"b"_s, u"c"_s} << QString();
     QTest::newRow("missing file") << "read" << 0 << QByteArray() << QStringList{} << QStringList{}
-                                  << "Fehler: Paare konnten nicht gelesen werden: %1";
+                                  << "Fehler: Paardatei nicht gefunden: %1";
+    QTest::newRow("no text") << "read" << 0 << QByteArray("a;b\0", 4) << QStringList{} << QStringList{}
+                             << "Fehler: Paardatei ist keine Textdatei: %1";
+    QTest::newRow("UTF-8 mark, then the header") << "read" << 0
+                                                 << QByteArray("\xEF\xBB\xBF"
+                                                               "alter Name;neuer Name\r\nStra\xC3\x9F"
+                                                               "e.prt;b\r\n")
+                                                 << QStringList{u"Straße.prt"_s} << QStringList{u"b"_s} << QString();
+    QTest::newRow("a spreadsheet's Unicode text: UTF-16 LE with mark, tabs")
+        << "read" << 0
+        << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(u"a\tb\r\nŁ\tc\r\n"))
+        << QStringList{u"a"_s, u"Ł"_s} << QStringList{u"b"_s, u"c"_s} << QString();
     QTest::newRow("header later is a pair")
         << "read" << 0 << QByteArray("a;b\r\nalter Name;neuer Name\r\n") << QStringList{u"a"_s, u"alter Name"_s}
         << QStringList{u"b"_s, u"neuer Name"_s} << QString();
-    QTest::newRow("one column") << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
-                                << columns.arg(3).arg(1);
-    QTest::newRow("three columns") << "read" << 0 << QByteArray("a\tb\tc\r\n") << QStringList{} << QStringList{}
-                                   << columns.arg(1).arg(3);
+    QTest::newRow("one column, counted in lines of the file")
+        << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
+        << columns.arg(3).arg(u"Datei"_s).arg(1);
+    QTest::newRow("pasted: three columns") << "paste" << 0 << QByteArray("\r\na\tb\tc\r\n") << QStringList{}
+                                           << QStringList{} << columns.arg(2).arg(u"Tabelle"_s).arg(3);
     QByteArray limit("alter Name;neuer Name\r\n");
     QStringList numbers;
     for (int i = 0; i < 32767; ++i) {
@@ -228,6 +246,8 @@ void TestLists::pairs_data()
     }
     QTest::newRow("32,767 pairs") << "read+write" << 0 << limit << numbers << numbers << QString();
     QTest::newRow("32,768 pairs") << "read" << 0 << (limit + "x;y\r\n") << QStringList{} << QStringList{} << full;
+    QTest::newRow("32,767 pairs and 70,000 blank lines")
+        << "read" << 0 << limit + QByteArray("\r\n").repeated(69998) + " ;\t\r\n;" << numbers << numbers << QString();
     QTest::newRow("pasted: the last pair that fits")
         << "paste" << 32766 << QByteArray("Name\tx\r\n") << QStringList{u"Name"_s} << QStringList{u"x"_s} << QString();
     QTest::newRow("pasted: one pair too many")

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "common/Module1.h"
+#include "common/TextDecoding.h"
 #include "lists/ReplacementRule.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ private slots:
     void splitName();
     void fileSystemChecks_data();
     void fileSystemChecks();
+    void decode_data();
+    void decode();
 
 private:
     QTemporaryDir m_dir;
@@ -127,6 +130,56 @@ void TestModule1::fileSystemChecks()
     QFETCH(QString, path);
     QTEST(Module1::FolderExists(path), "folder");
     QTEST(Module1::FileExists(path), "file");
+}
+
+// The text of a file's bytes; a null text when they are no text.
+void TestModule1::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    const QString refused;
+    // Octal escapes where a hex escape would swallow the next letter.
+    QTest::newRow("UTF-8 with mark") << QByteArray("\357\273\277a\xC3\xA4\r\n") << u"aä\r\n"_s;
+    QTest::newRow("UTF-8 without mark") << QByteArray("Stra\303\237e.prt \xF0\x9F\x98\x80")
+                                        << u"Straße.prt \U0001F600"_s;
+    QTest::newRow("UTF-16 LE with mark, tab-separated")
+        << QByteArray("\377\376a\0\x41\x01\t\0b\0\r\0\n\0", 14) << u"aŁ\tb\r\n"_s;
+    QTest::newRow("UTF-16 BE with mark, a pair of surrogates")
+        << QByteArray("\xFE\xFF\0a\xD8\x3D\xDE\0", 8) << u"a\U0001F600"_s;
+    QTest::newRow("ASCII") << QByteArray("a.prt\r\n") << u"a.prt\r\n"_s;
+    QTest::newRow("nothing") << QByteArray("") << u""_s;
+    QTest::newRow("Windows-1252") << QByteArray("Stra\337e.prt \x80") << u"Straße.prt €"_s;
+    QTest::newRow("valid UTF-8, then a byte that is not") << QByteArray("\xC3\xA4\xFC") << u"Ã¤ü"_s;
+    QTest::newRow("overlong, surrogate, beyond U+10FFFF: Windows-1252")
+        << QByteArray("\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80") << u"À¯í\u00A0€ô\u0090€€"_s;
+    QTest::newRow("UTF-8 cut off at the end: Windows-1252") << QByteArray("\xC3\xA4\xE2\x82") << u"Ã¤â‚"_s;
+    QTest::newRow("a mark that is no UTF-16 LE mark") << QByteArray("\xFF\xFF") << u"ÿÿ"_s;
+    QTest::newRow("NUL in Windows-1252") << QByteArray("a\0b", 3) << refused;
+    QTest::newRow("UTF-16 without a mark") << QByteArray("a\0b\0", 4) << refused;
+    QTest::newRow("UTF-16 holding NUL") << QByteArray("\377\376a\0\0\0", 6) << refused;
+    QTest::newRow("UTF-16 of an odd length") << QByteArray("\xFE\xFF\0a\0", 5) << refused;
+    QTest::newRow("UTF-16 with a lone surrogate") << QByteArray("\xFF\xFE\0\xD8\x61\0", 6) << refused;
+    QTest::newRow("UTF-8 mark, then bytes that are no UTF-8") << QByteArray("\xEF\xBB\xBF\xE4") << refused;
+    QTest::newRow("UTF-8 mark, then a character cut off") << QByteArray("\xEF\xBB\xBF\xC3") << refused;
+}
+
+void TestModule1::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const std::optional<QString> whole = TextDecoding::decode(bytes);
+    QCOMPARE(whole.value_or(QString()), text);
+    QCOMPARE(whole.has_value(), !text.isNull());
+    // A file is read in pieces; a piece may end anywhere, inside a
+    // character or a mark too.
+    TextDecoding::Detector detector;
+    for (const char &b : std::as_const(bytes))
+        detector.feed(QByteArrayView(&b, 1));
+    TextDecoding::Decoder decoder(detector.encoding(), detector.markSize());
+    QString pieces;
+    for (const char &b : std::as_const(bytes))
+        pieces += decoder.decode(QByteArrayView(&b, 1));
+    QCOMPARE(decoder.finish() ? pieces : QString(), text);
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

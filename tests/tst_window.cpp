@@ -120,7 +120,8 @@ void TestWindow::panelAndCurrentList()
 // the list it acts on and is one undo step. The lists start as "a b c" and
 // "b y z"; `list` is made current, marked at `selected`, focused or dropped
 // on; `input` is what the step takes: the text typed or pasted, a file's
-// content ("/" makes the file a folder; an empty one to open is missing),
+// content ("/" makes the file a folder; an empty one to open is missing;
+// one that starts with a byte-order mark is UTF-8, any other Latin-1),
 // or, for "field>command", the text of that field (the rule's fields hold
 // "b" and "q"). "@" in the status stands for the file's path.
 void TestWindow::listEdits_data()
@@ -147,6 +148,9 @@ void TestWindow::listEdits_data()
     row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false);
     row("open a missing list file", "open", "new", -1, QString(), "a b c", "b y z", false,
         u"Fehler: Listendatei nicht gefunden: @"_s);
+    row("open a list file in UTF-8", "open", "new", -1, u"\uFEFFStraße\r\nŁ"_s, "a b c", "Straße Ł", false);
+    row("open a file that is no text", "open", "new", -1, u"x\0y"_s, "a b c", "b y z", false,
+        u"Fehler: Listendatei ist keine Textdatei: @"_s);
     row("open a folder", "open", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Liste konnte nicht gelesen werden: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
@@ -159,7 +163,8 @@ void TestWindow::listEdits_data()
     row("line break in the single entry", "cmd_hinzu", "old", -1, u"x\ry"_s, "a b c", "b y z", true, lineBreak);
     row("table paste", "cmd_tabelle", "old", -1, u"t1\tt2\r\n"_s, "a b c t1", "b y z t2", true);
     row("table paste refused", "cmd_tabelle", "old", -1, u"t1;t2\r\nt3"_s, "a b c", "b y z", true,
-        u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
+        u"Achtung: Zeile 2 der Tabelle hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts "
+        u"übernommen"_s);
     row("chain ordering", "cmd_ordnen", "old", -1, QString(), "b a c", "y b z", true,
         u"Reihenfolge geordnet: 2 Paare verschoben"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
@@ -215,7 +220,7 @@ void TestWindow::listEdits()
     if (input == u"/") // a folder where a file belongs
         QVERIFY(QDir().mkpath(file));
     else if (!input.isEmpty() || step != u"open")
-        QVERIFY(TestSupport::writeBytes(file, input.toLatin1()));
+        QVERIFY(TestSupport::writeBytes(file, input.startsWith(u'\uFEFF') ? input.toUtf8() : input.toLatin1()));
     win.platform.fileAnswer = file;
     if (step == u"Enter") {
         text1->setFocus();

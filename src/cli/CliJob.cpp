@@ -14,6 +14,7 @@
 
 #include "VelmorantVersion.h"
 
+#include <algorithm>
 #include <future>
 #include <utility>
 
@@ -33,7 +34,7 @@ const std::pair<QString, QString> kExclusive[] = {
 // A hand parser rather than QCommandLineParser: --rule takes two values, an
 // option given twice or with an empty value is refused, and every message is
 // German.
-bool CliJob::parse(const QStringList &arguments)
+bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
 {
     const auto fail = [this](const QString &message) {
         m_error = message;
@@ -51,6 +52,13 @@ bool CliJob::parse(const QStringList &arguments)
             target = arguments.at(++i);
             return true;
         };
+        const auto takePath = [&](QString &target) {
+            if (!takeValue(target))
+                return false;
+            if (const QString path = paths.value(i); !path.isEmpty() && path != target)
+                m_shownAs.insert(path, std::exchange(target, path));
+            return true;
+        };
         if (has(a))
             return fail(a + u" ist doppelt angegeben"_s);
         for (const auto &[first, second] : kExclusive) {
@@ -63,20 +71,20 @@ bool CliJob::parse(const QStringList &arguments)
         } else if (a == u"--version") {
             m_version = true;
         } else if (a == u"--old") {
-            if (!takeValue(m_oldFile))
+            if (!takePath(m_oldFile))
                 return fail(u"--old braucht den Namen einer Listendatei"_s);
         } else if (a == u"--new") {
-            if (!takeValue(m_newFile))
+            if (!takePath(m_newFile))
                 return fail(u"--new braucht den Namen einer Listendatei"_s);
         } else if (a == u"--rule") {
             if (!takeValue(m_expression, true) || !takeValue(m_replacement, true))
                 return fail(u"--rule braucht einen Ausdruck und einen Ersatz"_s);
             m_useRule = true;
         } else if (a == u"--pairs") {
-            if (!takeValue(m_pairsFile))
+            if (!takePath(m_pairsFile))
                 return fail(u"--pairs braucht den Namen einer Paardatei"_s);
         } else if (a == u"--out") {
-            if (!takeValue(m_outFolder))
+            if (!takePath(m_outFolder))
                 return fail(u"--out braucht ein Verzeichnis"_s);
         } else if (a == u"--stdout") {
             m_toStdout = true;
@@ -121,6 +129,9 @@ QString CliJob::usage()
            "auf der Standardfehlerausgabe (N zählt die Paare ab 1), und rename.pro\n"
            "wird trotzdem erzeugt.\n"
            "\n"
+           "Listen- und Paardateien dürfen Windows-1252, UTF-8 oder UTF-16 mit\n"
+           "Byte-Order-Markierung sein; rename.pro ist immer Windows-1252.\n"
+           "\n"
            "  --old ALTLISTE      Listendatei mit den alten Namen, ein Name pro Zeile\n"
            "  --new NEULISTE      Listendatei mit den neuen Namen\n"
            "  --rule AUSDRUCK ERSATZ\n"
@@ -128,7 +139,8 @@ QString CliJob::usage()
            "                      Vorkommen von AUSDRUCK wird durch ERSATZ ersetzt\n"
            "  --pairs PAARDATEI   beide Listen aus einer Datei mit zwei Spalten je\n"
            "                      Zeile, getrennt durch Semikolon oder Tabulator;\n"
-           "                      die Kopfzeile \"alter Name;neuer Name\" wird übergangen\n"
+           "                      Leerzeilen und die Kopfzeile \"alter Name;neuer Name\"\n"
+           "                      werden übergangen\n"
            "  --out VERZEICHNIS   rename.pro in dieses Verzeichnis schreiben\n"
            "  --stdout            den Inhalt von rename.pro auf die Standardausgabe\n"
            "  --check             nur prüfen und nichts schreiben; die Befunde kommen\n"
@@ -206,7 +218,21 @@ bool CliJob::readLists(QStringList &oldNames, QStringList &newNames, QString &er
     return true;
 }
 
+// The paths opened in place of arguments are named as the user gave them.
 int CliJob::run(QByteArray &out, QString &err) const
+{
+    const int status = runJob(out, err);
+    QStringList paths = m_shownAs.keys();
+    std::sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    for (const QString &path : std::as_const(paths)) {
+        err.replace(path, m_shownAs.value(path));
+        if (!m_toStdout)
+            out = QString::fromUtf8(out).replace(path, m_shownAs.value(path)).toUtf8();
+    }
+    return status;
+}
+
+int CliJob::runJob(QByteArray &out, QString &err) const
 {
     if (m_help) {
         out = usage().toUtf8();
@@ -273,7 +299,7 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames)
                                                          : MapkeyGenerator::generateFile(oldNames, newNames);
         if (unrepresentable(g))
-            return WriteFailed;
+            return BadInput;
         out = std::move(g.fileBytes);
         return Ok;
     }
@@ -282,7 +308,7 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         ? WayBack::write(m_outFolder, oldNames, newNames)
         : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
     if (unrepresentable(written.generation))
-        return WriteFailed;
+        return BadInput;
     const WriteReport &report = written.report;
     if (!report.ok) {
         err += report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +14,11 @@ public:
     enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4 };
 
     // Parses the arguments without the program name. Returns false with a
-    // message in error() when they make no sense.
-    bool parse(const QStringList &arguments);
+    // message in error() when they make no sense. `paths`, where given,
+    // holds for each argument the path that opens the file it names, when
+    // the platform cannot open it by the argument's text; messages still
+    // show the argument.
+    bool parse(const QStringList &arguments, const QStringList &paths = {});
     QString error() const { return m_error; }
 
     bool wantsHelp() const { return m_help; }
@@ -29,6 +33,7 @@ public:
     static QString usage();
 
 private:
+    int runJob(QByteArray &out, QString &err) const;
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
     // Generates and writes (or prints) rename.pro, or with --reverse
     // rename_zurueck.pro; messages go to `err`.
@@ -51,4 +56,6 @@ private:
     bool m_help = false;
     bool m_version = false;
     QString m_error;
+    // Argument by the path that opens it, for the paths that differ.
+    QHash<QString, QString> m_shownAs;
 };

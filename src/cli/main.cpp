@@ -87,6 +87,34 @@ void startWriteback(int handle, qint64 offset, qint64 size)
 }
 #endif
 
+#ifdef Q_OS_LINUX
+// Qt decodes the arguments as UTF-8, and a file name that is not UTF-8
+// comes out with U+FFFD in place of its odd bytes, naming no file. Such a
+// name is opened by its bytes, with O_PATH (nothing is read yet, so a pipe
+// does not wait), and reached through the descriptor's link in /proc.
+QStringList openablePaths(int argc, char *argv[])
+{
+    QStringList paths;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        QString path = QString::fromUtf8(bytes);
+        if (path.toUtf8() != bytes) {
+            if (const int handle = open(argv[i], O_PATH | O_CLOEXEC); handle >= 0)
+                path = QStringLiteral("/proc/self/fd/") + QString::number(handle);
+        }
+        paths.append(path);
+    }
+    return paths;
+}
+#else
+// Windows hands Qt the arguments as UTF-16, so every name arrives whole;
+// other systems keep what Qt makes of them.
+QStringList openablePaths(int, char *[])
+{
+    return {};
+}
+#endif
+
 int reportStdoutFailure(int error)
 {
     print(stderr,
@@ -106,7 +134,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));
     [[maybe_unused]] const Utf8Console console;
     CliJob job;
-    if (!job.parse(app.arguments().mid(1))) {
+    if (!job.parse(app.arguments().mid(1), openablePaths(argc, argv))) {
         print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toUtf8());
         return CliJob::BadInput;
     }

@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/Cp1252.h"
 #include "common/Module1.h"
+#include "common/TextDecoding.h"
 #include "lists/NameListOps.h"
 
 #include <QDir>
@@ -23,61 +24,101 @@ QString path(const QString &programFolder, Kind kind)
     return Module1::PathInFolder(programFolder, fileName(kind), QDir::separator());
 }
 
-ReadResult read(const QString &path, qsizetype maxLines)
+namespace {
+
+using Status = ReadResult::Status;
+
+constexpr qint64 kPiece = 1 << 20;
+
+// The file from its start, piece by piece, until `take` returns false. A
+// file that grows while it is read stops at the same bound as one that was
+// too large from the start.
+Status forEachPiece(QFile &file, const std::function<bool(QByteArrayView)> &take)
 {
-    using Status = ReadResult::Status;
-    ReadResult result;
-    const auto refuse = [&result](Status status) {
-        result.status = status;
-        return result;
-    };
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return refuse(Status::Missing);
-    if (!info.isFile())
-        return refuse(Status::NotAFile);
-    if (info.size() > kMaxFileBytes)
-        return refuse(Status::TooLarge);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(Status::Unreadable);
-    // Swapped for a pipe or a device since it was looked at.
-    if (file.isSequential())
-        return refuse(Status::NotAFile);
-    // Read in pieces, so that memory holds one piece and the lines kept. A
-    // file that grows while it is read stops at the same bound.
-    constexpr qint64 kPiece = 1 << 20;
-    NameListOps::LineSplitter lines(maxLines);
+    if (!file.seek(0))
+        return Status::Unreadable;
     qint64 total = 0;
     for (QByteArray piece = file.read(kPiece); !piece.isEmpty(); piece = file.read(kPiece)) {
         total += piece.size();
         if (total > kMaxFileBytes)
-            return refuse(Status::TooLarge);
-        lines.feed(Cp1252::decode(piece));
+            return Status::TooLarge;
+        if (!take(piece))
+            return Status::Read;
     }
-    if (file.error() != QFileDevice::NoError)
-        return refuse(Status::Unreadable);
+    return file.error() == QFileDevice::NoError ? Status::Read : Status::Unreadable;
+}
+
+} // namespace
+
+Status readText(const QString &path, const std::function<bool(QStringView)> &take)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Status::Missing;
+    if (!info.isFile())
+        return Status::NotAFile;
+    if (info.size() > kMaxFileBytes)
+        return Status::TooLarge;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::Unreadable;
+    // Swapped for a pipe or a device since it was looked at.
+    if (file.isSequential())
+        return Status::NotAFile;
+    // Read in pieces, twice: first to tell the encoding, then to decode, so
+    // that memory holds one piece and what `take` keeps.
+    TextDecoding::Detector detector;
+    Status status = forEachPiece(file, [&detector](QByteArrayView piece) {
+        detector.feed(piece);
+        return !detector.isDecided();
+    });
+    if (status != Status::Read)
+        return status;
+    TextDecoding::Decoder decoder(detector.encoding(), detector.markSize());
+    bool taking = true;
+    status = forEachPiece(file, [&](QByteArrayView piece) {
+        const QString text = decoder.decode(piece);
+        return decoder.isText() && (taking = take(text));
+    });
+    if (status == Status::Read && taking && !decoder.finish())
+        return Status::NotText;
+    return status;
+}
+
+ReadResult read(const QString &path, qsizetype maxLines)
+{
+    ReadResult result;
+    NameListOps::LineSplitter lines(maxLines);
+    result.status = readText(path, [&lines](QStringView text) {
+        lines.feed(text);
+        return true;
+    });
+    if (result.status != Status::Read)
+        return result;
     lines.finish();
-    result.status = Status::Read;
     result.lines = lines.takeLines();
     result.linesLeftOut = lines.leftOut();
     return result;
 }
 
-QString failureMessage(ReadResult::Status status, const QString &path)
+QString failureMessage(ReadResult::Status status, const QString &path, Content content)
 {
+    const QString file = content == Content::Names ? u"Listendatei"_s : u"Paardatei"_s;
     switch (status) {
     case ReadResult::Status::Missing:
-        return u"Fehler: Listendatei nicht gefunden: "_s + path;
+        return u"Fehler: "_s + file + u" nicht gefunden: "_s + path;
     case ReadResult::Status::NotAFile:
-        return u"Fehler: Listendatei ist keine Datei: "_s + path;
+        return u"Fehler: "_s + file + u" ist keine Datei: "_s + path;
     case ReadResult::Status::TooLarge:
-        return u"Fehler: Listendatei ist größer als 256 MiB: "_s + path;
+        return u"Fehler: "_s + file + u" ist größer als 256 MiB: "_s + path;
+    case ReadResult::Status::NotText:
+        return u"Fehler: "_s + file + u" ist keine Textdatei: "_s + path;
     case ReadResult::Status::Read:
     case ReadResult::Status::Unreadable:
         break;
     }
-    return unreadableMessage(path);
+    return content == Content::Names ? unreadableMessage(path)
+                                     : u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
 }
 
 WriteReport write(const QString &path, const QStringList &entries)

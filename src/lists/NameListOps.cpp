@@ -12,6 +12,12 @@ LineSplitter::LineSplitter(qsizetype keepAtMost)
 {
 }
 
+LineSplitter::LineSplitter(Sink sink)
+    : m_keepAtMost(std::numeric_limits<qsizetype>::max())
+    , m_sink(std::move(sink))
+{
+}
+
 void LineSplitter::feed(QStringView text)
 {
     qsizetype start = 0;
@@ -52,7 +58,9 @@ void LineSplitter::take(QStringView piece)
 
 void LineSplitter::endLine()
 {
-    if (m_lines.size() < m_keepAtMost)
+    if (m_sink)
+        m_sink(std::exchange(m_line, QString()));
+    else if (m_lines.size() < m_keepAtMost)
         m_lines.append(std::exchange(m_line, QString()));
     else
         ++m_leftOut;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <limits>
 
 // What the list commands do to a list's entries, apart from the widgets
@@ -27,11 +28,14 @@ inline bool isLineEnd(QChar c)
 // The lines of a text fed in pieces: CR LF is one line end, any other line
 // end character one each, and a last line without a line end counts too.
 // Keeps at most `keepAtMost` lines and counts the others without keeping
-// them, so a huge text costs no more memory than the lines kept.
+// them, so a huge text costs no more memory than the lines kept; or hands
+// each line to a sink as it ends.
 class LineSplitter
 {
 public:
+    using Sink = std::function<void(QString &&line)>;
     explicit LineSplitter(qsizetype keepAtMost = std::numeric_limits<qsizetype>::max());
+    explicit LineSplitter(Sink sink);
     void feed(QStringView text);
     // Ends the last line when it has no line end.
     void finish();
@@ -48,6 +52,7 @@ private:
     bool m_afterCr = false;
     qsizetype m_keepAtMost;
     qsizetype m_leftOut = 0;
+    Sink m_sink;
 };
 
 // All lines of a text. An entry never holds a line break.

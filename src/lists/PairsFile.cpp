@@ -30,18 +30,20 @@ bool appendCell(const QString &name, QByteArray &bytes, WriteReport &report)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    // Room for a full table, its header and blank lines between; what lies
-    // beyond is more than a list takes anyway.
-    const ListFile::ReadResult file = ListFile::read(path, 2 * NameListOps::kMaxEntries + 1);
-    if (file.linesLeftOut > 0) {
-        result.statusText = TwoColumns::tableFullMessage();
+    // Line by line into the table: blank lines cost nothing, and reading
+    // stops at the first line that refuses the table.
+    TwoColumns::Reader reader(TwoColumns::Source::File);
+    NameListOps::LineSplitter lines([&reader](QString &&line) { reader.add(line); });
+    const ListFile::ReadResult::Status status = ListFile::readText(path, [&](QStringView text) {
+        lines.feed(text);
+        return reader.ok();
+    });
+    if (status != ListFile::ReadResult::Status::Read) {
+        result.statusText = ListFile::failureMessage(status, path, ListFile::Content::Pairs);
         return result;
     }
-    if (file.status != ListFile::ReadResult::Status::Read) {
-        result.statusText = u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
-        return result;
-    }
-    TwoColumns::Table table = TwoColumns::read(file.lines);
+    lines.finish();
+    TwoColumns::Table table = reader.take();
     if (!table.ok()) {
         result.statusText = table.error;
         return result;

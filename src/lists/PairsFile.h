@@ -18,8 +18,8 @@ struct ReadResult {
     QString statusText;
 };
 
-// Takes tab-separated files and files without the header too; see
-// TwoColumns::read for the rules of a line.
+// Takes tab-separated files, files without the header and files in UTF-8
+// or UTF-16 too; see TwoColumns::Reader for the rules of a line.
 ReadResult read(const QString &path);
 
 // All or nothing: the lists must pair up and no name may hold a semicolon

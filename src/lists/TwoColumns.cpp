@@ -12,10 +12,15 @@ namespace {
 const QString kOldHeading = u"alter Name"_s;
 const QString kNewHeading = u"neuer Name"_s;
 
-QString wrongCellsMessage(qsizetype line, qsizetype cells)
+QString wrongCellsMessage(Source source, qsizetype line, qsizetype cells)
 {
-    return u"Achtung: Zeile %1 hat %2 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s
-        .arg(QString::number(line), QString::number(cells));
+    return u"Achtung: Zeile %1 %2 hat %3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s
+        .arg(QString::number(line), source == Source::File ? u"der Datei"_s : u"der Tabelle"_s, QString::number(cells));
+}
+
+bool isBlank(const QString &line)
+{
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u';'; });
 }
 
 } // namespace
@@ -30,42 +35,58 @@ QString headerLine()
     return kOldHeading + u';' + kNewHeading;
 }
 
-Table read(const QStringList &lines, qsizetype room)
+Reader::Reader(Source source, qsizetype room)
+    : m_source(source)
+    , m_room(room)
 {
-    Table table;
-    bool headerPossible = true;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
-        if (line.isEmpty())
-            continue;
-        const QChar separator = line.contains(u'\t') ? u'\t' : u';';
-        const qsizetype cut = line.indexOf(separator);
-        const qsizetype cells = line.count(separator) + 1;
-        if (cells != 2) {
-            table = Table{};
-            table.error = wrongCellsMessage(i + 1, cells);
-            return table;
-        }
-        QString first = line.left(cut);
-        QString second = line.mid(cut + 1);
-        if (std::exchange(headerPossible, false) && first == kOldHeading && second == kNewHeading)
-            continue;
-        if (table.first.size() == room) {
-            table = Table{};
-            table.error = tableFullMessage();
-            return table;
-        }
-        table.first.append(std::move(first));
-        table.second.append(std::move(second));
+}
+
+void Reader::refuse(const QString &error)
+{
+    m_table = Table{};
+    m_table.error = error;
+}
+
+bool Reader::add(const QString &line)
+{
+    ++m_lines;
+    if (!m_table.ok() || isBlank(line))
+        return m_table.ok();
+    const QChar separator = line.contains(u'\t') ? u'\t' : u';';
+    const qsizetype cut = line.indexOf(separator);
+    const qsizetype cells = line.count(separator) + 1;
+    if (cells != 2) {
+        refuse(wrongCellsMessage(m_source, m_lines, cells));
+        return false;
     }
-    return table;
+    QString first = line.left(cut);
+    QString second = line.mid(cut + 1);
+    if (std::exchange(m_headerPossible, false) && first == kOldHeading && second == kNewHeading)
+        return true;
+    if (m_table.first.size() == m_room) {
+        refuse(tableFullMessage());
+        return false;
+    }
+    m_table.first.append(std::move(first));
+    m_table.second.append(std::move(second));
+    return true;
+}
+
+Table read(const QStringList &lines, Source source, qsizetype room)
+{
+    Reader reader(source, room);
+    for (const QString &line : lines) {
+        if (!reader.add(line))
+            break;
+    }
+    return reader.take();
 }
 
 Table appended(const QStringList &oldNames, const QStringList &newNames, const QStringList &lines)
 {
     if (oldNames.size() != newNames.size())
         return Table{{}, {}, u"Achtung: Die Listen sind verschieden lang, Tabelle nicht übernommen"_s};
-    Table table = read(lines, std::max<qsizetype>(0, NameListOps::kMaxEntries - oldNames.size()));
+    Table table = read(lines, Source::Clipboard, std::max<qsizetype>(0, NameListOps::kMaxEntries - oldNames.size()));
     if (table.ok()) {
         table.first = oldNames + table.first;
         table.second = newNames + table.second;

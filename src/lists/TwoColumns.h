@@ -24,15 +24,40 @@ struct Table {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Empty lines are skipped, and so is the header as the first line with
-// text. Every other line holds exactly two cells: a line with a tab is cut
-// at its tabs (cells may then hold semicolons), any other at its
+// Where the lines come from, as an error names a line: "Zeile 4 der Datei",
+// "Zeile 4 der Tabelle". A finding's "Zeile N" counts pairs instead.
+enum class Source { File, Clipboard };
+
+// A table read line by line, as a file is read. Blank lines (nothing but
+// blanks, tabs and semicolons: the empty rows a spreadsheet copies) are
+// skipped and count toward no limit, and so is the header as the first
+// line with text. Every other line holds exactly two cells: a line with a
+// tab is cut at its tabs (cells may then hold semicolons), any other at its
 // semicolons. A line with another number of cells, or more than `room`
 // pairs, refuses the whole table and the error names the first bad line
-// (1-based, as an editor counts).
-Table read(const QStringList &lines, qsizetype room = NameListOps::kMaxEntries);
+// (1-based, as an editor counts, blank lines included).
+class Reader
+{
+public:
+    explicit Reader(Source source, qsizetype room = NameListOps::kMaxEntries);
+    // False once the table is refused; later lines change nothing.
+    bool add(const QString &line);
+    bool ok() const { return m_table.ok(); }
+    Table take() { return std::move(m_table); }
 
-// Both lists with the table's pairs appended ("Tabelle einfügen"), or an
+private:
+    void refuse(const QString &error);
+
+    Table m_table;
+    Source m_source;
+    qsizetype m_room;
+    qsizetype m_lines = 0;
+    bool m_headerPossible = true;
+};
+
+Table read(const QStringList &lines, Source source, qsizetype room = NameListOps::kMaxEntries);
+
+// Both lists with the pasted table's pairs appended ("Tabelle einfügen"), or an
 // error and no lists: the lists must pair up beforehand, and neither may
 // pass the entry limit.
 Table appended(const QStringList &oldNames, const QStringList &newNames, const QStringList &lines);

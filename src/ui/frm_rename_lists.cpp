@@ -150,6 +150,7 @@ void frm_rename::openListFile(NameListView *list, const QString &path)
         break;
     case ListFile::ReadResult::Status::Missing:
     case ListFile::ReadResult::Status::TooLarge:
+    case ListFile::ReadResult::Status::NotText:
         lbl_status->setText(ListFile::failureMessage(file.status, path));
         break;
     case ListFile::ReadResult::Status::NotAFile:
