@@ -52,6 +52,7 @@ private slots:
     void listEdits_data();
     void listEdits();
     void marksFollowEdits();
+    void listsScrollTogether_data();
     void listsScrollTogether();
     void fullList();
     void resize_data();
@@ -285,27 +286,70 @@ void TestWindow::marksFollowEdits()
     QCOMPARE(mark(win.oldList(), 1), u"0"_s);
 }
 
-// Row N stays beside row N, also where the shorter list has run out.
+// The lists come to rest for any two lengths at any height: neither
+// list's scroll bar may show or hide the other's (once a livelock that kept
+// the window busy). Row N stays beside row N at either end, also where the
+// shorter list has run out.
+void TestWindow::listsScrollTogether_data()
+{
+    QTest::addColumn<int>("oldCount");
+    QTest::addColumn<int>("newCount");
+    QTest::addColumn<double>("height"); // of the window, in twips
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("28 against 3") << 28 << 3 << 8000.0 << true;
+    QTest::newRow("3 against 40") << 3 << 40 << 8000.0 << true;
+    QTest::newRow("both fit") << 5 << 3 << 8000.0 << false;
+    QTest::newRow("200 against 50") << 200 << 50 << 8000.0 << true;
+    QTest::newRow("0 against 32767") << 0 << 32767 << 8000.0 << true;
+    QTest::newRow("40 against 0, smallest window") << 40 << 0 << 6000.0 << true;
+    QTest::newRow("60 against 3, tall window") << 60 << 3 << 11000.0 << true;
+    QTest::newRow("28 against 3 fit a tall window") << 28 << 3 << 11000.0 << false;
+}
+
 void TestWindow::listsScrollTogether()
 {
+    QFETCH(int, oldCount);
+    QFETCH(int, newCount);
+    QFETCH(double, height);
+    QFETCH(bool, scrolls);
     Window win;
     QStringList numbers;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < std::max(oldCount, newCount); ++i)
         numbers << QString::number(i);
-    win.oldList()->setEntries(numbers);
-    win.newList()->setEntries(numbers.mid(0, 50));
+    win.oldList()->setEntries(numbers.mid(0, oldCount));
+    win.newList()->setEntries(numbers.mid(0, newCount));
+    win.w->setOuterHeightTwips(height);
+    QTest::qWait(50);
+    // Counts the scroll bars' shows and hides and the lists' layout requests.
+    struct Counter : QObject {
+        int events = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            events += e->type() == QEvent::Show || e->type() == QEvent::Hide || e->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } counter;
     QScrollBar *oldBar = win.oldList()->verticalScrollBar();
     QScrollBar *newBar = win.newList()->verticalScrollBar();
-    activate(win);
-    QTest::keyClick(win.oldList(), Qt::Key_Down);
-    QTest::keyClick(win.oldList(), Qt::Key_End);
-    QVERIFY(oldBar->value() > 0);
-    QCOMPARE(newBar->value(), oldBar->value());
-    newBar->setValue(oldBar->maximum() / 8);
-    QCOMPARE(oldBar->value(), newBar->value());
-    const QModelIndex top = win.oldList()->indexAt(QPoint(5, 5));
-    QVERIFY(top.row() > 0);
-    QCOMPARE(win.newList()->visualRect(win.newList()->model()->index(top.row(), 0)), win.oldList()->visualRect(top));
+    for (QObject *watched : {static_cast<QObject *>(oldBar), static_cast<QObject *>(newBar),
+                             static_cast<QObject *>(win.oldList()), static_cast<QObject *>(win.newList())})
+        watched->installEventFilter(&counter);
+    QTest::qWait(500);
+    QCOMPARE(counter.events, 0);
+    QCOMPARE(oldBar->isVisible(), scrolls);
+    QCOMPARE(newBar->isVisible(), scrolls);
+    NameListView *longer = oldCount >= newCount ? win.oldList() : win.newList();
+    NameListView *shorter = longer == win.oldList() ? win.newList() : win.oldList();
+    for (int end : {Qt::Key_End, Qt::Key_Home}) {
+        longer->setFocus();
+        QTest::keyClick(longer, Qt::Key(end));
+        QCOMPARE(shorter->verticalScrollBar()->value(), longer->verticalScrollBar()->value());
+        const int row = std::min(longer->indexAt(QPoint(5, 5)).row(), shorter->count() - 1);
+        if (row >= 0)
+            QCOMPARE(shorter->visualRect(shorter->model()->index(row, 0)),
+                     longer->visualRect(longer->model()->index(row, 0)));
+    }
+    QCOMPARE(oldBar->value(), 0);
 }
 
 // A list holds at most 32767 entries, whichever command fills it.
