@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "ui/NameListModel.h"
+#include "ui/UndoBudget.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ private slots:
     void listEdits_data();
     void listEdits();
     void marksFollowEdits();
+    void undoForgetsTheOldestSteps();
     void listsScrollTogether_data();
     void listsScrollTogether();
     void fullList();
@@ -144,7 +146,7 @@ void TestWindow::listEdits_data()
     row("delete marked", "cmd_del", "new", 1, QString(), "a b c", "b z", false);
     row("clear", "clear", "new", -1, QString(), "a b c", "", false);
     row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false);
-    row("open the list file", "open", "new", -1, u"f1\r\nf2"_s, "a b c", "f1 f2", false);
+    row("open the list file", "open", "new", 1, u"b\r\ny\r\nf2"_s, "a b c", "b y f2", false);
     row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false);
     row("open a missing list file", "open", "new", -1, QString(), "a b c", "b y z", false,
         u"Fehler: Listendatei nicht gefunden: @"_s);
@@ -152,7 +154,8 @@ void TestWindow::listEdits_data()
         u"Fehler: Liste konnte nicht gelesen werden: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
-    row("rule", "cmd_action", "new", -1, QString(), "a b c", "a q c", true);
+    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true);
+    row("generation cleans the old names", "cmd_mapkeyNow", "old", 1, QString(), "a b c", "b y z", true);
     row("line break in the expression", "txt_rename>cmd_action", "new", -1, u"x\r\ny"_s, "a b c", "b y z", true,
         lineBreak);
     row("line break in the replacement", "txt_renameNEU>cmd_action", "new", -1, u"x\ny"_s, "a b c", "b y z", true,
@@ -238,6 +241,10 @@ void TestWindow::listEdits()
         drop(step == u"drop:pairs" ? static_cast<QWidget *>(win.w.get()) : target->viewport(), mime);
     } else if (step.front().isUpper()) {
         QTest::keySequence(target, QKeySequence(step));
+    } else if (step == u"cmd_mapkeyNow") {
+        win.generate(); // asks about "b", an old name that comes back as a new one
+        activate(win);
+        target->setFocus();
     } else {
         win.click(step.toLatin1().constData());
     }
@@ -249,10 +256,11 @@ void TestWindow::listEdits()
         COMPARE_BYTES(TestSupport::readBytes(file), "b\r\ny\r\nz\r\n");
     if (step == u"cmd_paareSpeichern")
         COMPARE_BYTES(TestSupport::readBytes(file), "alter Name;neuer Name\r\na;b\r\nb;y\r\nc;z\r\n");
-    // A moved entry keeps its mark, a deleted one takes it along.
+    // A moved entry keeps its mark, a deleted one takes it along; a list
+    // built afresh keeps none.
     if (step.startsWith(u"Alt+"))
         QCOMPARE(target->selectedRow(), target->entries().indexOf((list == u"new" ? newBefore : oldBefore)[selected]));
-    if (step == u"cmd_del" || step == u"Delete")
+    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s}.contains(step))
         QCOMPARE(target->selectedRow(), -1);
     // The keys of the focused control, be it the single entry's field.
     for (const char *key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Z", "Ctrl+Y"}) {
@@ -284,6 +292,27 @@ void TestWindow::marksFollowEdits()
     QTest::keySequence(win.newList(), QKeySequence::Undo);
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
     QCOMPARE(mark(win.oldList(), 1), u"0"_s);
+}
+
+// Once the steps hold more than the undo budget, the oldest is forgotten;
+// the rest undo and redo exactly.
+void TestWindow::undoForgetsTheOldestSteps()
+{
+    Window win;
+    activate(win);
+    win.oldList()->setFocus();
+    QStringList pasted; // each name over a third of the budget, in UTF-16
+    for (const char16_t letter : {u'a', u'b', u'c'}) {
+        pasted << QString(UndoBudget::kBytes / 6 + 1, QChar(letter));
+        QGuiApplication::clipboard()->setText(pasted.last());
+        QTest::keySequence(win.oldList(), QKeySequence::Paste);
+    }
+    for (int i = 0; i < 3; ++i)
+        QTest::keySequence(win.oldList(), QKeySequence::Undo);
+    QCOMPARE(win.oldList()->entries(), pasted.mid(0, 1));
+    QTest::keySequence(win.oldList(), QKeySequence::Redo);
+    QTest::keySequence(win.oldList(), QKeySequence::Redo);
+    QCOMPARE(win.oldList()->entries(), pasted);
 }
 
 // The lists come to rest for any two lengths at any height: neither
