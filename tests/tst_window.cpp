@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "ui/NameListModel.h"
+#include "ui/UndoBudget.h"
 
 namespace {
 
@@ -52,6 +53,8 @@ private slots:
     void listEdits_data();
     void listEdits();
     void marksFollowEdits();
+    void undoForgetsTheOldestSteps();
+    void listsScrollTogether_data();
     void listsScrollTogether();
     void fullList();
     void resize_data();
@@ -144,7 +147,7 @@ void TestWindow::listEdits_data()
     row("delete marked", "cmd_del", "new", 1, QString(), "a b c", "b z", false);
     row("clear", "clear", "new", -1, QString(), "a b c", "", false);
     row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false);
-    row("open the list file", "open", "new", -1, u"f1\r\nf2"_s, "a b c", "f1 f2", false);
+    row("open the list file", "open", "new", 1, u"b\r\ny\r\nf2"_s, "a b c", "b y f2", false);
     row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false);
     row("open a missing list file", "open", "new", -1, QString(), "a b c", "b y z", false,
         u"Fehler: Listendatei nicht gefunden: @"_s);
@@ -155,7 +158,8 @@ void TestWindow::listEdits_data()
         u"Fehler: Liste konnte nicht gelesen werden: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
-    row("rule", "cmd_action", "new", -1, QString(), "a b c", "a q c", true);
+    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true);
+    row("generation cleans the old names", "cmd_mapkeyNow", "old", 1, QString(), "a b c", "b y z", true);
     row("line break in the expression", "txt_rename>cmd_action", "new", -1, u"x\r\ny"_s, "a b c", "b y z", true,
         lineBreak);
     row("line break in the replacement", "txt_renameNEU>cmd_action", "new", -1, u"x\ny"_s, "a b c", "b y z", true,
@@ -242,6 +246,9 @@ void TestWindow::listEdits()
         drop(step == u"drop:pairs" ? static_cast<QWidget *>(win.w.get()) : target->viewport(), mime);
     } else if (step.front().isUpper()) {
         QTest::keySequence(target, QKeySequence(step));
+    } else if (step == u"cmd_mapkeyNow") {
+        win.generate(); // asks about "b", an old name that comes back as a new one
+        activate(win);
     } else {
         win.click(step.toLatin1().constData());
     }
@@ -253,10 +260,10 @@ void TestWindow::listEdits()
         COMPARE_BYTES(TestSupport::readBytes(file), "b\r\ny\r\nz\r\n");
     if (step == u"cmd_paareSpeichern")
         COMPARE_BYTES(TestSupport::readBytes(file), "alter Name;neuer Name\r\na;b\r\nb;y\r\nc;z\r\n");
-    // A moved entry keeps its mark, a deleted one takes it along.
+    // A moved entry keeps its mark; a deleted one, or a list built afresh, none.
     if (step.startsWith(u"Alt+"))
         QCOMPARE(target->selectedRow(), target->entries().indexOf((list == u"new" ? newBefore : oldBefore)[selected]));
-    if (step == u"cmd_del" || step == u"Delete")
+    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s}.contains(step))
         QCOMPARE(target->selectedRow(), -1);
     // The keys of the focused control, be it the single entry's field.
     for (const char *key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Z", "Ctrl+Y"}) {
@@ -290,27 +297,75 @@ void TestWindow::marksFollowEdits()
     QCOMPARE(mark(win.oldList(), 1), u"0"_s);
 }
 
-// Row N stays beside row N, also where the shorter list has run out.
-void TestWindow::listsScrollTogether()
+// Once the steps hold more than the undo budget, the oldest is forgotten;
+// the rest undo and redo exactly.
+void TestWindow::undoForgetsTheOldestSteps()
 {
     Window win;
-    QStringList numbers;
-    for (int i = 0; i < 200; ++i)
-        numbers << QString::number(i);
-    win.oldList()->setEntries(numbers);
-    win.newList()->setEntries(numbers.mid(0, 50));
-    QScrollBar *oldBar = win.oldList()->verticalScrollBar();
-    QScrollBar *newBar = win.newList()->verticalScrollBar();
     activate(win);
-    QTest::keyClick(win.oldList(), Qt::Key_Down);
-    QTest::keyClick(win.oldList(), Qt::Key_End);
-    QVERIFY(oldBar->value() > 0);
-    QCOMPARE(newBar->value(), oldBar->value());
-    newBar->setValue(oldBar->maximum() / 8);
-    QCOMPARE(oldBar->value(), newBar->value());
-    const QModelIndex top = win.oldList()->indexAt(QPoint(5, 5));
-    QVERIFY(top.row() > 0);
-    QCOMPARE(win.newList()->visualRect(win.newList()->model()->index(top.row(), 0)), win.oldList()->visualRect(top));
+    win.oldList()->setFocus();
+    QStringList pasted; // each name over a third of the budget, in UTF-16
+    for (const char16_t letter : {u'a', u'b', u'c'}) {
+        pasted << QString(UndoBudget::kBytes / 6 + 1, QChar(letter));
+        QGuiApplication::clipboard()->setText(pasted.last());
+        QTest::keySequence(win.oldList(), QKeySequence::Paste);
+    }
+    // The third undo finds nothing left, so two redos bring back all three.
+    for (const char *key : {"Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Y", "Ctrl+Y"})
+        QTest::keySequence(win.oldList(), QKeySequence(QLatin1String(key)));
+    QCOMPARE(win.oldList()->entries(), pasted);
+}
+
+// The lists come to rest for any two lengths at any height: neither
+// list's scroll bar may show or hide the other's (once a livelock that kept
+// the window busy). Row N stays beside row N at either end, also where the
+// shorter list has run out.
+void TestWindow::listsScrollTogether_data()
+{
+    QTest::addColumn<int>("oldCount");
+    QTest::addColumn<int>("newCount");
+    QTest::addColumn<double>("height"); // of the window, in twips
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("28 against 3") << 28 << 3 << 8000.0 << true;
+    QTest::newRow("3 against 40") << 3 << 40 << 8000.0 << true;
+    QTest::newRow("both fit") << 5 << 3 << 8000.0 << false;
+    QTest::newRow("0 against 32767") << 0 << 32767 << 8000.0 << true;
+    QTest::newRow("40 against 0, smallest window") << 40 << 0 << 6000.0 << true;
+    QTest::newRow("60 against 3, tall window") << 60 << 3 << 11000.0 << true;
+}
+
+void TestWindow::listsScrollTogether()
+{
+    QFETCH(int, oldCount);
+    QFETCH(int, newCount);
+    QFETCH(double, height);
+    QFETCH(bool, scrolls);
+    int rangeChanges = 0;
+    Window win;
+    QStringList numbers;
+    for (int i = 0; i < std::max(oldCount, newCount); ++i)
+        numbers << QString::number(i);
+    win.oldList()->setEntries(numbers.mid(0, oldCount));
+    win.newList()->setEntries(numbers.mid(0, newCount));
+    win.w->setOuterHeightTwips(height);
+    QTest::qWait(50);
+    // Each round of the loop set a bar's range to nothing and back, and so
+    // hid and showed it.
+    for (NameListView *list : {win.oldList(), win.newList()})
+        QObject::connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, [&rangeChanges] { ++rangeChanges; });
+    QTest::qWait(500);
+    QCOMPARE(rangeChanges, 0);
+    QCOMPARE(win.oldList()->verticalScrollBar()->isVisible(), scrolls);
+    QCOMPARE(win.newList()->verticalScrollBar()->isVisible(), scrolls);
+    NameListView *longer = oldCount >= newCount ? win.oldList() : win.newList();
+    NameListView *shorter = longer == win.oldList() ? win.newList() : win.oldList();
+    for (int end : {Qt::Key_End, Qt::Key_Home}) {
+        QTest::keyClick(longer, Qt::Key(end));
+        QCOMPARE(shorter->verticalScrollBar()->value(), longer->verticalScrollBar()->value());
+        if (const int row = std::min(longer->indexAt(QPoint(5, 5)).row(), shorter->count() - 1); row >= 0)
+            QCOMPARE(shorter->visualRect(shorter->model()->index(row, 0)),
+                     longer->visualRect(longer->model()->index(row, 0)));
+    }
 }
 
 // A list holds at most 32767 entries, whichever command fills it.

@@ -264,6 +264,11 @@ void TestWindowOutput::outputLinesBehaveAsLines_data()
         << 16 << u"ctrl+right"_s << 17 << QString() << u"save_objects all\nmapkey"_s;
     QTest::newRow("word deleted at a line start")
         << 17 << u"ctrl+backspace"_s << 16 << QString() << u"save_objects allmapkey"_s;
+    QTest::newRow("word right from inside a line: its end")
+        << 14 << u"ctrl+right"_s << 16 << QString() << u"save_objects all\nmapkey"_s;
+    // From line 64, three characters in, to a paragraph's edge and back.
+    QTest::newRow("pages down and up: the same line")
+        << 4010 << u"PgDown, PgDown, PgUp, PgUp"_s << 4010 << QString() << u"save_objects all\nmapkey"_s;
 }
 
 void TestWindowOutput::outputLinesBehaveAsLines()
@@ -288,7 +293,8 @@ void TestWindowOutput::outputLinesBehaveAsLines()
         QTest::mouseClick(out->viewport(), Qt::LeftButton, {}, onSecondLine);
     } else {
         const QKeySequence keys(action);
-        QTest::keyClick(out, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(out, Qt::Key(keys[i].key()), keys[i].keyboardModifiers());
     }
     QCOMPARE(out->textCursor().position(), position);
     QCOMPARE(out->textCursor().selection().toPlainText(), selected);

@@ -2,6 +2,7 @@
 // the Info window goes and where the list files lie.
 #include "ui/FolderChoice.h"
 #include "ui/Platform.h"
+#include "ui/UndoBudget.h"
 #include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
 
@@ -22,6 +23,8 @@ private slots:
     void infoPlacement();
     void listFolder_data();
     void listFolder();
+    void undoBudget_data();
+    void undoBudget();
 };
 
 // Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
@@ -151,6 +154,23 @@ void TestWindowRules::listFolder()
     QFETCH(QString, userData);
     QFETCH(QString, expected);
     QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
+}
+
+// The undo steps' costs from the oldest on, against a budget of 100.
+void TestWindowRules::undoBudget_data()
+{
+    QTest::addColumn<QList<qint64>>("costs");
+    QTest::addColumn<qsizetype>("forgotten");
+    QTest::newRow("just within") << QList<qint64>{40, 60} << qsizetype(0);
+    QTest::newRow("one byte over") << QList<qint64>{40, 61} << qsizetype(1);
+    QTest::newRow("the oldest until it fits") << QList<qint64>{30, 30, 30, 30, 30} << qsizetype(2);
+    QTest::newRow("the newest alone over: all before it") << QList<qint64>{10, 20, 500} << qsizetype(2);
+}
+
+void TestWindowRules::undoBudget()
+{
+    QFETCH(QList<qint64>, costs);
+    QTEST(UndoBudget::oldestToForget(costs, 100), "forgotten");
 }
 
 QTEST_GUILESS_MAIN(TestWindowRules)

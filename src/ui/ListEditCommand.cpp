@@ -1,36 +1,40 @@
 #include "ui/ListEditCommand.h"
 
 #include "ui/NameListModel.h"
+#include "ui/UndoBudget.h"
 
 ListEditCommand::ListEditCommand(const QString &text, const QList<Change> &changes)
-    : QUndoCommand(text)
+    : m_text(text)
 {
     for (const Change &change : changes) {
         const QStringList &before = change.model->entries();
         const NameListModel::Difference d = NameListModel::difference(before, change.after);
-        m_steps.append({change.model, d.first, before.mid(d.first, d.before), change.after.mid(d.first, d.after)});
+        Step step{change.model, d.first, before.mid(d.first, d.before), change.after.mid(d.first, d.after),
+                  change.rebuilt};
+        m_bytes += UndoBudget::bytesOf(step.before) + UndoBudget::bytesOf(step.after);
+        m_steps.append(std::move(step));
     }
 }
 
-void ListEditCommand::replaceRows(NameListModel *model, qsizetype first, qsizetype count, const QStringList &with)
+void ListEditCommand::replaceRows(const Step &step, qsizetype count, const QStringList &with, bool rebuilt)
 {
-    const QStringList &entries = model->entries();
+    const QStringList &entries = step.model->entries();
     QStringList result;
     result.reserve(entries.size() - count + with.size());
-    result.append(entries.mid(0, first));
+    result.append(entries.mid(0, step.first));
     result.append(with);
-    result.append(entries.mid(first + count));
-    model->setEntries(result);
+    result.append(entries.mid(step.first + count));
+    step.model->setEntries(result, rebuilt ? NameListModel::Update::Rebuilt : NameListModel::Update::Smallest);
 }
 
 void ListEditCommand::redo()
 {
     for (const Step &step : std::as_const(m_steps))
-        replaceRows(step.model, step.first, step.before.size(), step.after);
+        replaceRows(step, step.before.size(), step.after, step.rebuilt);
 }
 
 void ListEditCommand::undo()
 {
     for (const Step &step : std::as_const(m_steps))
-        replaceRows(step.model, step.first, step.after.size(), step.before);
+        replaceRows(step, step.after.size(), step.before, false);
 }

@@ -21,8 +21,17 @@ NameListModel::Difference NameListModel::difference(const QStringList &before, c
     return {head, before.size() - head - tail, after.size() - head - tail};
 }
 
-void NameListModel::setEntries(const QStringList &after)
+void NameListModel::setEntries(const QStringList &after, Update update)
 {
+    if (update == Update::Rebuilt) {
+        const bool changed = m_entries != after;
+        beginResetModel();
+        m_entries = after;
+        endResetModel();
+        if (changed)
+            emit entriesChanged();
+        return;
+    }
     const QStringList &before = m_entries;
     const Difference d = difference(before, after);
     if (d.before == 0 && d.after == 0)

@@ -9,7 +9,9 @@
 // The entries of one name list, with the name check's mark of each row.
 // setEntries() tells views the smallest change it can see (one row edited,
 // two rows swapped, rows added or taken at one place), so a selection stays
-// on its entry, and resets them otherwise, which is fast at any size.
+// on its entry, and resets them otherwise, which is fast at any size. A list
+// built afresh resets them always: it keeps no mark, even when it comes out
+// as it was.
 class NameListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -33,8 +35,9 @@ public:
     };
     static Difference difference(const QStringList &before, const QStringList &after);
 
+    enum class Update { Smallest, Rebuilt };
     const QStringList &entries() const { return m_entries; }
-    void setEntries(const QStringList &entries);
+    void setEntries(const QStringList &entries, Update update = Update::Smallest);
 
     // One mark per row; missing rows have none.
     void setMarks(const QList<NameCheck::RowMark> &marks);

@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace {
@@ -37,6 +38,8 @@ NameListView::NameListView(QWidget *parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Shown or hidden together with the partner's (applyScrollRange).
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // By pixel, so that a list can scroll past its own last row to stay
     // beside a longer partner.
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -84,26 +87,38 @@ void NameListView::scrollTogether(NameListView *first, NameListView *second)
 }
 
 // Qt's layout sets the list's own range, which may pull the value back on
-// the way; the partner hears only the value the list ends with.
+// the way; the partner hears only the value the list ends with. A layout
+// that a policy change starts inside this one takes its value from there,
+// and the outer one puts the value back.
 void NameListView::updateGeometries()
 {
     QScrollBar *bar = verticalScrollBar();
     const int value = bar->value();
-    m_layingOut = true;
-    QListView::updateGeometries();
-    m_ownScrollMaximum = bar->maximum();
-    applyScrollRange();
-    m_layingOut = false;
+    {
+        const QScopedValueRollback<bool> layingOut(m_layingOut, true);
+        QListView::updateGeometries();
+        m_ownScrollMaximum = bar->maximum();
+        applyScrollRange();
+    }
     bar->setValue(value);
     if (m_scrollPartner)
         m_scrollPartner->applyScrollRange();
 }
 
+// Both lists scroll as far as the longer one, and both show a scroll bar
+// exactly when either has to scroll. A bar shown as needed by its own range
+// would livelock: Qt's layout sets the short list's range to nothing and
+// hides its bar, the partner's range shows it again, and each of the two
+// asks for a new layout. A fixed policy, decided from the two ranges alone,
+// never depends on whether a bar is shown, since the bar takes width only.
 void NameListView::applyScrollRange()
 {
     const int wanted = std::max(m_ownScrollMaximum, m_scrollPartner ? m_scrollPartner->m_ownScrollMaximum : 0);
     if (verticalScrollBar()->maximum() != wanted)
         verticalScrollBar()->setMaximum(wanted);
+    const Qt::ScrollBarPolicy policy = wanted > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (verticalScrollBarPolicy() != policy)
+        setVerticalScrollBarPolicy(policy);
 }
 
 // A removed entry takes its mark along; Qt would mark its neighbour, and a

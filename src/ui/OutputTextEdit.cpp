@@ -105,8 +105,31 @@ void OutputTextEdit::recountKeepingTopLine(int topLine)
 
 void OutputTextEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (!moveByWord(event))
+    if (!moveByWord(event) && !moveByPage(event))
         QPlainTextEdit::keyPressEvent(event);
+}
+
+// The document pages by paragraphs and by lines within them, and where a
+// page ends near a paragraph's edge Page Up went one line further than
+// Page Down had come. Here both move the view and the cursor by the lines
+// that fit wholly into the field, as a field of one line to a paragraph
+// does; so each undoes the other.
+bool OutputTextEdit::moveByPage(QKeyEvent *event)
+{
+    const bool down = event == QKeySequence::MoveToNextPage || event == QKeySequence::SelectNextPage;
+    if (!down && !(event == QKeySequence::MoveToPreviousPage || event == QKeySequence::SelectPreviousPage))
+        return false;
+    const bool select = event == QKeySequence::SelectNextPage || event == QKeySequence::SelectPreviousPage;
+    // A line without wrapping is as high as the font; the scroll bar's own
+    // page leaves out a line the field shows whole.
+    const int page = std::max(1, int(viewport()->height() / QFontMetricsF(document()->defaultFont()).height()));
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + (down ? page : -page));
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(down ? QTextCursor::Down : QTextCursor::Up,
+                        select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor, page);
+    setTextCursor(cursor);
+    return true;
 }
 
 // Moving, selecting or deleting by words crosses a line end only when it

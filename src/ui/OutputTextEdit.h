@@ -10,8 +10,9 @@
 // million lines in a fraction of a second. A text document spends far more
 // on a paragraph than on a character, so the field takes its text with many
 // lines to a paragraph (OutputParagraphs) and hides that from the user: the
-// scroll bar counts lines, a triple click selects one line, and moving or
-// deleting by words stops at a line end as it stops at a paragraph end.
+// scroll bar counts lines, a triple click selects one line, moving or
+// deleting by words stops at a line end as it stops at a paragraph end, and
+// Page Up goes back as far as Page Down went.
 // It also keeps the bytes of rename.pro the text was made from, for as long
 // as the text stays as it was shown.
 class OutputTextEdit : public QPlainTextEdit
@@ -44,6 +45,7 @@ private:
     void countLines(int from, int to);
     void recountKeepingTopLine(int topLine);
     bool moveByWord(QKeyEvent *event);
+    bool moveByPage(QKeyEvent *event);
     void selectLinesTo(int position);
     void scrollBack(QPoint scrolled);
 

@@ -275,7 +275,7 @@ void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, c
 
 void frm_rename::clean(const QStringList &normalisedOldNames)
 {
-    changeList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
+    rebuildList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
 }
 
 void frm_rename::cmd_okfiles_Click()

@@ -7,7 +7,7 @@
 // rename.pro, ReplacementRule, NameListOps, ListFile, TwoColumns and
 // PairsFile for the lists, NameCheck and ChainOrder for the pairs, Module1
 // for names and paths) and puts the results back into controls. Every
-// change of a list is one step of the window's undo stack; the name check
+// change of a list is one step of the window's undo history; the name check
 // follows every change of either list. Platform supplies drives, the
 // settings store, the folder of the list files, file questions and the
 // desktop; frm_Info is the Info window.
@@ -19,6 +19,7 @@
 
 class FolderChooser;
 class ImageButton;
+class ListHistory;
 class NameListView;
 class OutputTextEdit;
 class Platform;
@@ -28,7 +29,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QUndoStack;
 class frm_Info;
 
 class frm_rename : public QWidget
@@ -105,6 +105,8 @@ private:
     // One undo step; nothing when no list would change.
     void changeLists(const QString &command, QList<ListEditCommand::Change> changes);
     void changeList(const QString &command, NameListView *list, const QStringList &after);
+    // The same for a list built afresh, which keeps no mark.
+    void rebuildList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
@@ -124,7 +126,7 @@ private:
     bool m_unloaded = false;
     bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
-    QUndoStack *m_undo = nullptr;
+    ListHistory *m_history = nullptr;
     // The pairs the output was built from, for the way back, and whether
     // the question before building named the way back's own findings.
     struct Built {

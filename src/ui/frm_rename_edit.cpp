@@ -9,10 +9,12 @@
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
 #include "ui/FolderChooser.h"
+#include "ui/ListHistory.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
 #include "ui/ShownText.h"
+#include "ui/UndoBudget.h"
 #include "wayback/WayBackCheck.h"
 
 #include <QAction>
@@ -27,7 +29,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShortcut>
-#include <QUndoStack>
 
 namespace {
 
@@ -46,11 +47,22 @@ QString droppedFile(const QMimeData *mime)
 // adds it.
 void frm_rename::createKeyboardCommands()
 {
-    m_undo = new QUndoStack(this);
-    QAction *undo = m_undo->createUndoAction(this);
+    m_history = new ListHistory(UndoBudget::kBytes, this);
+    auto *undo = new QAction(this);
     undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = m_undo->createRedoAction(this);
+    auto *redo = new QAction(this);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, m_history, &ListHistory::undo);
+    connect(redo, &QAction::triggered, m_history, &ListHistory::redo);
+    // Disabled, the keys reach the focused field, which undoes its own typing.
+    const auto followHistory = [this, undo, redo] {
+        undo->setEnabled(m_history->canUndo());
+        undo->setText(QStringLiteral("Rückgängig: ") + m_history->undoText());
+        redo->setEnabled(m_history->canRedo());
+        redo->setText(QStringLiteral("Wiederholen: ") + m_history->redoText());
+    };
+    followHistory();
+    connect(m_history, &ListHistory::changed, this, followHistory);
     auto *table = new QAction(this);
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     connect(table, &QAction::triggered, this, &frm_rename::cmd_tabelle_Click);

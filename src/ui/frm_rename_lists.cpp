@@ -5,6 +5,7 @@
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/ReplacementRule.h"
+#include "ui/ListHistory.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
 #include "ui/Platform.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QUndoStack>
 
 NameListView *frm_rename::currentList() const
 {
@@ -28,16 +28,29 @@ QString frm_rename::currentListFile() const
                           Option2->isChecked() ? ListFile::Kind::NewNames : ListFile::Kind::OldNames);
 }
 
+// A list that comes out as it was is no step; built afresh, it still
+// loses its mark.
 void frm_rename::changeLists(const QString &command, QList<ListEditCommand::Change> changes)
 {
-    changes.removeIf([](const ListEditCommand::Change &change) { return change.model->entries() == change.after; });
-    if (!changes.isEmpty())
-        m_undo->push(new ListEditCommand(command, changes));
+    QList<ListEditCommand::Change> steps;
+    for (ListEditCommand::Change &change : changes) {
+        if (change.model->entries() != change.after)
+            steps.append(std::move(change));
+        else if (change.rebuilt)
+            change.model->setEntries(change.after, NameListModel::Update::Rebuilt);
+    }
+    if (!steps.isEmpty())
+        m_history->push(std::make_unique<ListEditCommand>(command, steps));
 }
 
 void frm_rename::changeList(const QString &command, NameListView *list, const QStringList &after)
 {
     changeLists(command, {{list->nameModel(), after}});
+}
+
+void frm_rename::rebuildList(const QString &command, NameListView *list, const QStringList &after)
+{
+    changeLists(command, {{list->nameModel(), after, true}});
 }
 
 // A right press opens the panel over the lists, a left press closes it;
@@ -144,7 +157,7 @@ void frm_rename::openListFile(NameListView *list, const QString &path)
     const ListFile::ReadResult file = ListFile::read(path);
     switch (file.status) {
     case ListFile::ReadResult::Status::Read:
-        changeList(QStringLiteral("Liste öffnen"), list, file.lines);
+        rebuildList(QStringLiteral("Liste öffnen"), list, file.lines);
         if (file.linesLeftOut > 0)
             lbl_status->setText(NameListOps::linesLeftOutMessage(file.linesLeftOut));
         break;
@@ -179,6 +192,6 @@ void frm_rename::cmd_action_Click()
         lbl_status->setText(NameListOps::lineBreakMessage());
         return;
     }
-    changeList(QStringLiteral("Action"), list_NewName,
-               ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
+    rebuildList(QStringLiteral("Action"), list_NewName,
+                ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
 }
