@@ -51,6 +51,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // the folder text names.
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
     m_model->setRootPath(QString());
+    // Before the tree's own handler, which would hand the mark on.
+    connect(m_model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
@@ -105,6 +107,20 @@ void FolderChooser::Dir1_Change()
         apply(m_choice.treeChanged(QDir::toNativeSeparators(m_model->filePath(index))));
 }
 
+// A folder that disappears takes the tree's mark along instead of handing
+// it to a neighbour or to its parent, which would move the folder text
+// there: the text keeps naming the folder the user chose, and "OK" says it
+// is gone rather than writing beside it.
+void FolderChooser::Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last)
+{
+    for (QModelIndex at = Dir1->currentIndex(); at.isValid(); at = at.parent()) {
+        if (at.parent() == parent && at.row() >= first && at.row() <= last) {
+            Dir1->selectionModel()->clear();
+            return;
+        }
+    }
+}
+
 void FolderChooser::txt_path_Change()
 {
     apply(m_choice.textChanged(txt_path->text()));
@@ -121,6 +137,13 @@ void FolderChooser::showChooser()
     move(Twips::toPixels(400), Twips::toPixels(1000));
     raise();
     apply(m_choice.shown(txt_path->text()));
+}
+
+bool FolderChooser::confirm()
+{
+    const FolderChoice::Reaction reaction = m_choice.confirmed(txt_path->text());
+    apply(reaction);
+    return reaction.status.isEmpty();
 }
 
 // At most one of the three is set; each setting may run a reaction of its

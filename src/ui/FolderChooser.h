@@ -35,6 +35,11 @@ public:
     // the folder tree brought into line.
     void showChooser();
 
+    // "OK": true when the folder field names a folder to write into, which
+    // the field then shows in the tree's form; otherwise the chooser stays
+    // as it is and the status message says why.
+    bool confirm();
+
     QLineEdit *txt_path = nullptr;
     QComboBox *Drive1 = nullptr;
     QTreeView *Dir1 = nullptr;
@@ -49,6 +54,7 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
+    void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 
     QFileSystemModel *m_model = nullptr;

@@ -268,10 +268,13 @@ void frm_rename::clean(const QStringList &normalisedOldNames)
     changeList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
 }
 
+// Writes only where the folder field points, and only when that folder is
+// there; a refusal leaves the chooser as the user left it.
 void frm_rename::cmd_okfiles_Click()
 {
+    if (!Frame5->confirm())
+        return;
     Frame5->hide();
-    Frame5->txt_path->setText(Frame5->dirPath());
     kontextmenue->hide();
     fileout();
 }
