@@ -51,6 +51,8 @@ private slots:
     void panelAndCurrentList();
     void listEdits_data();
     void listEdits();
+    void pasteIntoOneLineFields_data();
+    void pasteIntoOneLineFields();
     void marksFollowEdits();
     void listsScrollTogether();
     void fullList();
@@ -260,6 +262,50 @@ void TestWindow::listEdits()
         QCOMPARE(win.oldList()->entries(), undone ? oldBefore : oldAfter);
         QCOMPARE(win.newList()->entries(), undone ? newBefore : newAfter);
     }
+}
+
+// A cell copied from a spreadsheet and pasted by each road into a one-line
+// field loses its line end; two lines are refused, and the status says so.
+void TestWindow::pasteIntoOneLineFields_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("single entry, Ctrl+V") << u"Text1 Ctrl+V"_s << u"welle.prt\r\n"_s << u"welle.prt"_s;
+    QTest::newRow("expression, Shift+Ins, two lines") << u"txt_rename Shift+Ins"_s << u"a\r\nb\r\n"_s << QString();
+    QTest::newRow("replacement, dropped") << u"txt_renameNEU drop"_s << u"welle.prt\n"_s << u"welle.prt"_s;
+    QTest::newRow("replacement, dropped, two lines") << u"txt_renameNEU drop"_s << u"a\u2029b"_s << QString();
+    QTest::newRow("folder field, menu, two lines") << u"txt_path menu"_s << u"a\nb"_s << QString();
+}
+
+void TestWindow::pasteIntoOneLineFields()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    Window win;
+    auto *edit = win.get<QLineEdit>(how.section(u' ', 0, 0).toLatin1().constData());
+    const QString road = how.section(u' ', 1);
+    edit->clear();
+    QGuiApplication::clipboard()->setText(pasted);
+    if (road == u"drop") {
+        auto *mime = new QMimeData;
+        mime->setText(pasted);
+        drop(edit, mime);
+    } else if (road == u"menu") {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(edit, &menu);
+        for (QAction *action : QApplication::activePopupWidget()->actions()) {
+            if (action->text().startsWith(u"&Paste"))
+                action->trigger();
+        }
+        QApplication::activePopupWidget()->close();
+    } else {
+        QTest::keySequence(edit, QKeySequence(road));
+    }
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(win.status(),
+             after.isEmpty() ? u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s : u"Status"_s);
 }
 
 // The marks (0 none, 1 warning, 2 error, with the findings as tooltip) and

@@ -102,6 +102,19 @@ bool holdsLineBreak(QStringView text)
     return std::any_of(text.begin(), text.end(), isLineEnd);
 }
 
+std::optional<QString> pastedIntoLine(QStringView pasted)
+{
+    qsizetype end = pasted.size();
+    if (pasted.endsWith(u"\r\n"))
+        end -= 2;
+    else if (end > 0 && isLineEnd(pasted.back()))
+        --end;
+    const QStringView line = pasted.first(end);
+    if (holdsLineBreak(line))
+        return std::nullopt;
+    return line.toString();
+}
+
 QString lineBreakMessage()
 {
     return u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;

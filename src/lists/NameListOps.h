@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <limits>
+#include <optional>
 
 // What the list commands do to a list's entries, apart from the widgets
 // that show them.
@@ -72,6 +73,11 @@ Fitted fitInto(QStringList lines, qsizetype held);
 // mapkey lines and the list files would break apart.
 bool holdsLineBreak(QStringView text);
 QString lineBreakMessage();
+
+// Text pasted or dropped into a one-line field: a cell copied from a
+// spreadsheet brings one line end (CR LF, or any one line end character),
+// which is dropped; text that holds a line end besides is refused (none).
+std::optional<QString> pastedIntoLine(QStringView pasted);
 
 QString listFullMessage();
 QString linesLeftOutMessage(qsizetype leftOut);

@@ -1,7 +1,9 @@
 #include "ui/FolderChooser.h"
 
 #include "common/Module1.h"
+#include "lists/NameListOps.h"
 #include "ui/ImageButton.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -11,11 +13,8 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-
-#include <limits>
 
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
@@ -26,12 +25,10 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     setGeometry(Twips::rect(420, 1035, 5895, 3015));
     setAutoFillBackground(true);
 
-    txt_path = new QLineEdit(platform.designFolderText(), this);
+    txt_path = new OneLineEdit(this);
+    txt_path->setText(platform.designFolderText());
     txt_path->setObjectName(QStringLiteral("txt_path"));
     txt_path->setGeometry(Twips::rect(120, 240, 5535, 285));
-    // No cut at Qt's default 32767 characters: the text is stored back into
-    // the settings at exit.
-    txt_path->setMaxLength(std::numeric_limits<int>::max());
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
@@ -85,6 +82,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
     connect(txt_path, &QLineEdit::textChanged, this, &FolderChooser::txt_path_Change);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderChooser::Drive1_Change);
+    connect(txt_path, &OneLineEdit::lineBreakRefused, this,
+            [this] { emit statusMessage(NameListOps::lineBreakMessage()); });
     hide();
 }
 

@@ -8,8 +8,8 @@ class ImageButton;
 class Platform;
 class QComboBox;
 class QFileSystemModel;
+class OneLineEdit;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTreeView;
 
@@ -40,7 +40,7 @@ public:
     // as it is and the status message says why.
     bool confirm();
 
-    QLineEdit *txt_path = nullptr;
+    OneLineEdit *txt_path = nullptr;
     QComboBox *Drive1 = nullptr;
     QTreeView *Dir1 = nullptr;
     QPushButton *cmd_okfiles = nullptr;

@@ -4,9 +4,11 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/OutputParagraphs.h"
 #include "generator/RenameProWriter.h"
+#include "lists/NameListOps.h"
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -77,6 +79,8 @@ void frm_rename::connectHandlers()
     connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
     connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
     connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
+    for (OneLineEdit *field : {Text1, txt_rename, txt_renameNEU})
+        connect(field, &OneLineEdit::lineBreakRefused, this, &frm_rename::LineBreakRefused);
 }
 
 // --- size -----------------------------------------------------------------
@@ -303,6 +307,12 @@ void frm_rename::img_quit_Click()
 void frm_rename::FolderChooser_Status(const QString &text)
 {
     lbl_status->setText(text);
+}
+
+// Refused when pasted into a one-line field or typed into a list entry.
+void frm_rename::LineBreakRefused()
+{
+    lbl_status->setText(NameListOps::lineBreakMessage());
 }
 
 // --- opening the written file and the Info window -------------------------

@@ -10,6 +10,7 @@
 #include "lists/TwoColumns.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Platform.h"
 #include "ui/ShownText.h"
 
@@ -18,7 +19,6 @@
 #include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -75,8 +75,7 @@ void frm_rename::connectListHandlers(NameListView *list)
     connect(list->nameModel(), &NameListModel::entriesChanged, this, &frm_rename::updateCheck);
     connect(list, &NameListView::entryEdited, this,
             [this, list](int row, const QString &text) { editEntry(list, row, text); });
-    connect(list, &NameListView::lineBreakRefused, this,
-            [this] { lbl_status->setText(NameListOps::lineBreakMessage()); });
+    connect(list, &NameListView::lineBreakRefused, this, &frm_rename::LineBreakRefused);
     connect(list, &NameListView::fileDropped, this, [this, list](const QString &path) { openListFile(list, path); });
     connect(list, &NameListView::textDropped, this, [this, list](const QString &text) { pasteInto(list, text); });
 }

@@ -7,13 +7,13 @@
 #include "lists/ReplacementRule.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Platform.h"
 #include "ui/WaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QUndoStack>
 
