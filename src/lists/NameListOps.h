@@ -82,4 +82,16 @@ std::optional<QString> pastedIntoLine(QStringView pasted);
 QString listFullMessage();
 QString linesLeftOutMessage(qsizetype leftOut);
 
+// What a list command that worked says in the status line, so that no
+// earlier error stays standing there.
+QString entriesTakenMessage(qsizetype taken);
+// Lines pasted or read into a list: how many were taken, or, when the list
+// ran full, how many were left out.
+QString fittedMessage(qsizetype taken, qsizetype leftOut);
+QString pairsTakenMessage(qsizetype pairs);
+QString listSavedMessage(const QString &path);
+QString ruleAppliedMessage(qsizetype names);
+// `row` counts from 0, the message from 1, as the list shows it.
+QString entryEditedMessage(qsizetype row);
+
 } // namespace NameListOps

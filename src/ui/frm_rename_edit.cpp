@@ -5,6 +5,7 @@
 
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
+#include "lists/ListDrop.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
@@ -29,10 +30,10 @@ namespace {
 
 const QString kPairsFilter = QStringLiteral("Paare (*.csv *.txt);;Alle Dateien (*)");
 
-QString droppedFile(const QMimeData *mime)
+// The window takes files only; text belongs on a list.
+bool windowTakes(const ListDrop::Dropped &dropped)
 {
-    const QList<QUrl> urls = mime->hasUrls() ? mime->urls() : QList<QUrl>();
-    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+    return dropped.kind == ListDrop::Dropped::Kind::File || dropped.kind == ListDrop::Dropped::Kind::Refused;
 }
 
 } // namespace
@@ -78,6 +79,7 @@ void frm_rename::connectListHandlers(NameListView *list)
     connect(list, &NameListView::lineBreakRefused, this, &frm_rename::LineBreakRefused);
     connect(list, &NameListView::fileDropped, this, [this, list](const QString &path) { openListFile(list, path); });
     connect(list, &NameListView::textDropped, this, [this, list](const QString &text) { pasteInto(list, text); });
+    connect(list, &NameListView::dropRefused, this, [this](const QString &why) { lbl_status->setText(why); });
 }
 
 void frm_rename::Text1_ReturnPressed()
@@ -103,6 +105,7 @@ void frm_rename::editEntry(NameListView *list, int row, const QString &text)
     QStringList after = list->entries();
     after[row] = text;
     changeList(QStringLiteral("bearbeiten"), list, after);
+    lbl_status->setText(NameListOps::entryEditedMessage(row));
 }
 
 // The clipboard's two columns go behind both lists in step, or nothing
@@ -115,9 +118,11 @@ void frm_rename::cmd_tabelle_Click()
         lbl_status->setText(table.error);
         return;
     }
+    const qsizetype pairs = table.first.size() - list_OldName->count();
     changeLists(QStringLiteral("Tabelle einfügen"),
                 {{list_OldName->nameModel(), std::move(table.first)},
                  {list_NewName->nameModel(), std::move(table.second)}});
+    lbl_status->setText(NameListOps::pairsTakenMessage(pairs));
 }
 
 void frm_rename::cmd_paareOeffnen_Click()
@@ -134,6 +139,7 @@ void frm_rename::openPairsFile(const QString &path)
         lbl_status->setText(pairs.statusText);
         return;
     }
+    lbl_status->setText(NameListOps::pairsTakenMessage(pairs.oldNames.size()));
     changeLists(QStringLiteral("Paare öffnen"),
                 {{list_OldName->nameModel(), std::move(pairs.oldNames)},
                  {list_NewName->nameModel(), std::move(pairs.newNames)}});
@@ -159,20 +165,23 @@ void frm_rename::cmd_ordnen_Click()
 }
 
 // A file dropped beside the lists holds pairs; the lists take their own
-// drops.
+// drops. A drop that is refused is taken all the same, to say why.
 void frm_rename::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
+    if (windowTakes(NameListView::dropped(event->mimeData())))
         event->acceptProposedAction();
 }
 
 void frm_rename::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
+    const ListDrop::Dropped dropped = NameListView::dropped(event->mimeData());
+    if (!windowTakes(dropped))
         return;
     event->acceptProposedAction();
-    openPairsFile(path);
+    if (dropped.kind == ListDrop::Dropped::Kind::File)
+        openPairsFile(dropped.value);
+    else
+        lbl_status->setText(dropped.value);
 }
 
 void frm_rename::updateCheck()

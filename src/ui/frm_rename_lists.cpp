@@ -94,6 +94,7 @@ void frm_rename::cmd_hinzu_Click()
         return;
     }
     changeList(QStringLiteral("hinzufügen"), list, list->entries() + QStringList{Text1->text()});
+    lbl_status->setText(NameListOps::entriesTakenMessage(1));
 }
 
 void frm_rename::cmd_del_Click()
@@ -118,15 +119,14 @@ void frm_rename::appendToList(NameListView *list, const QString &command, QStrin
 {
     const NameListOps::Fitted fitted = NameListOps::fitInto(std::move(lines), list->count());
     changeList(command, list, list->entries() + fitted.taken);
-    if (fitted.leftOut > 0)
-        lbl_status->setText(NameListOps::linesLeftOutMessage(fitted.leftOut));
+    lbl_status->setText(NameListOps::fittedMessage(fitted.taken.size(), fitted.leftOut));
 }
 
 void frm_rename::save_Click()
 {
-    const WriteReport report = ListFile::write(currentListFile(), currentList()->entries());
-    if (!report.ok)
-        lbl_status->setText(report.statusText);
+    const QString path = currentListFile();
+    const WriteReport report = ListFile::write(path, currentList()->entries());
+    lbl_status->setText(report.ok ? NameListOps::listSavedMessage(path) : report.statusText);
     kontextmenue->hide();
 }
 
@@ -138,24 +138,20 @@ void frm_rename::open_Click()
 
 // The file is read before the list is touched: a missing, unreadable or
 // odd file (a folder, a pipe) leaves what the user typed and says why.
+// Every reason the file reading knows reaches the status line; a folder or
+// a pipe is just unreadable here.
 void frm_rename::openListFile(NameListView *list, const QString &path)
 {
+    using Status = ListFile::ReadResult::Status;
     const WaitCursor busy;
     const ListFile::ReadResult file = ListFile::read(path);
-    switch (file.status) {
-    case ListFile::ReadResult::Status::Read:
+    if (file.status == Status::Read) {
         changeList(QStringLiteral("Liste öffnen"), list, file.lines);
-        if (file.linesLeftOut > 0)
-            lbl_status->setText(NameListOps::linesLeftOutMessage(file.linesLeftOut));
-        break;
-    case ListFile::ReadResult::Status::Missing:
-    case ListFile::ReadResult::Status::TooLarge:
-        lbl_status->setText(ListFile::failureMessage(file.status, path));
-        break;
-    case ListFile::ReadResult::Status::NotAFile:
-    case ListFile::ReadResult::Status::Unreadable:
+        lbl_status->setText(NameListOps::fittedMessage(file.lines.size(), file.linesLeftOut));
+    } else if (file.status == Status::NotAFile) {
         lbl_status->setText(ListFile::unreadableMessage(path));
-        break;
+    } else {
+        lbl_status->setText(ListFile::failureMessage(file.status, path));
     }
 }
 
@@ -180,4 +176,5 @@ void frm_rename::cmd_action_Click()
     }
     changeList(QStringLiteral("Action"), list_NewName,
                ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
+    lbl_status->setText(NameListOps::ruleAppliedMessage(list_OldName->count()));
 }
