@@ -34,28 +34,38 @@ private:
 };
 
 // One line rule for every text that becomes entries (typed, pasted, read):
-// the lines, the lines worth keeping from the clipboard, and whether a typed
-// name is refused for holding a line break.
+// the lines, the lines worth keeping from the clipboard, whether a typed
+// name is refused for holding a line break, and what a one-line field takes
+// of it pasted ("-": refused; a cell copied from a spreadsheet brings one
+// line end).
 void TestLists::lines_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("pasted");
     QTest::addColumn<bool>("breaks");
-    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
-    QTest::newRow("lone CR") << "a\rb" << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
-    QTest::newRow("LF CR is two line ends")
-        << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s} << QStringList{u"a"_s, u"b"_s} << true;
+    QTest::addColumn<QString>("field");
+    const QStringList ab{u"a"_s, u"b"_s};
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << ab << ab << true << "-";
+    QTest::newRow("lone CR") << "a\rb" << ab << ab << true << "-";
+    QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s} << ab << true << "-";
     QTest::newRow("blanks, tabs and empty lines kept; empty ones not pasted")
-        << "\r\n a\t\r\n\r\nb" << QStringList{u""_s, u" a\t"_s, u""_s, u"b"_s} << QStringList{u" a\t"_s, u"b"_s}
-        << true;
-    QTest::newRow("only a line end") << "\r\n" << QStringList{u""_s} << QStringList{} << true;
-    QTest::newRow("one name") << "motor.prt" << QStringList{u"motor.prt"_s} << QStringList{u"motor.prt"_s} << false;
+        << "\r\n a\t\r\n\r\nb" << QStringList{u""_s, u" a\t"_s, u""_s, u"b"_s} << QStringList{u" a\t"_s, u"b"_s} << true
+        << "-";
+    QTest::newRow("only a line end") << "\r\n" << QStringList{u""_s} << QStringList{} << true << "";
+    QTest::newRow("one name") << "motor.prt" << QStringList{u"motor.prt"_s} << QStringList{u"motor.prt"_s} << false
+                              << "motor.prt";
     QTest::newRow("Unicode line ends") << u"a\u2028b\u2029c\u0085d"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
-                                       << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s} << true;
+                                       << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s} << true << "-";
     QTest::newRow("heading \"Name\" not pasted, other spellings are")
         << "Name\r\nname\r\nName " << QStringList{u"Name"_s, u"name"_s, u"Name "_s}
-        << QStringList{u"name"_s, u"Name "_s} << true;
+        << QStringList{u"name"_s, u"Name "_s} << true << "-";
+    QTest::newRow("a cell, LF") << "a\n" << QStringList{u"a"_s} << QStringList{u"a"_s} << true << "a";
+    QTest::newRow("a cell, CR LF") << "a\r\n" << QStringList{u"a"_s} << QStringList{u"a"_s} << true << "a";
+    QTest::newRow("a cell, paragraph separator")
+        << u"a\u2029"_s << QStringList{u"a"_s} << QStringList{u"a"_s} << true << "a";
+    QTest::newRow("a cell, two line ends") << "a\r\n\r\n"
+                                           << QStringList{u"a"_s, u""_s} << QStringList{u"a"_s} << true << "-";
 }
 
 void TestLists::lines()
@@ -65,6 +75,7 @@ void TestLists::lines()
     QCOMPARE(NameListOps::splitLines(text), lines);
     QTEST(NameListOps::clipboardLines(text), "pasted");
     QTEST(NameListOps::holdsLineBreak(text), "breaks");
+    QTEST(NameListOps::pastedIntoLine(text).value_or(u"-"_s), "field");
     // A file is read in pieces; a piece may end anywhere, even inside CR LF.
     NameListOps::LineSplitter pieces;
     for (const QChar &c : text)

@@ -52,6 +52,8 @@ private slots:
     void panelAndCurrentList();
     void listEdits_data();
     void listEdits();
+    void pasteIntoOneLineFields_data();
+    void pasteIntoOneLineFields();
     void marksFollowEdits();
     void undoForgetsTheOldestSteps();
     void listsScrollTogether_data();
@@ -122,11 +124,12 @@ void TestWindow::panelAndCurrentList()
 // Every command that changes a list, by panel, keyboard or drop, reaches
 // the list it acts on and is one undo step. The lists start as "a b c" and
 // "b y z"; `list` is made current, marked at `selected`, focused or dropped
-// on; `input` is what the step takes: the text typed or pasted, a file's
-// content ("/" makes the file a folder; an empty one to open is missing;
-// one that starts with a byte-order mark is UTF-8, any other Latin-1),
-// or, for "field>command", the text of that field (the rule's fields hold
-// "b" and "q"). "@" in the status stands for the file's path.
+// on (or the "window"); `input` is what the step takes: the text typed or
+// pasted, a file's content ("/" makes the file a folder; an empty one to
+// open is missing; one that starts with a byte-order mark is UTF-8, any
+// other Latin-1), or, for "field>command", the text of that field (the
+// rule's fields hold "b" and "q"). The status replaces an earlier error, or
+// leaves it where none is given; "@" stands for the file's path.
 void TestWindow::listEdits_data()
 {
     QTest::addColumn<QString>("step");
@@ -138,54 +141,67 @@ void TestWindow::listEdits_data()
     QTest::addColumn<bool>("panelShown");
     QTest::addColumn<QString>("status");
     const auto row = [](const char *name, const char *step, const char *list, int selected, const QString &input,
-                        const char *oldAfter, const char *newAfter, bool panel, const QString &status = u"Status"_s) {
+                        const char *oldAfter, const char *newAfter, bool panel, const QString &status = QString()) {
         QTest::newRow(name) << QString::fromLatin1(step) << QString::fromLatin1(list) << selected << input
                             << names(oldAfter) << names(newAfter) << panel << status;
     };
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
-    row("add", "cmd_hinzu", "new", -1, u"n"_s, "a b c", "b y z n", true);
+    const QString taken = u"2 Einträge übernommen"_s;
+    const QString onePair = u"1 Paar übernommen"_s;
+    row("add", "cmd_hinzu", "new", -1, u"n"_s, "a b c", "b y z n", true, u"1 Eintrag übernommen"_s);
     row("delete marked", "cmd_del", "new", 1, QString(), "a b c", "b z", false);
     row("clear", "clear", "new", -1, QString(), "a b c", "", false);
-    row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false);
-    row("open the list file", "open", "new", 1, u"b\r\ny\r\nf2"_s, "a b c", "b y f2", false);
-    row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false);
+    row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false, taken);
+    row("open the list file", "open", "new", 1, u"b\r\ny\r\nf2"_s, "a b c", "b y f2", false,
+        u"3 Einträge übernommen"_s);
+    row("save the list file", "save", "new", -1, QString(), "a b c", "b y z", false, u"Liste gespeichert: @"_s);
     row("open a missing list file", "open", "new", -1, QString(), "a b c", "b y z", false,
         u"Fehler: Listendatei nicht gefunden: @"_s);
-    row("open a list file in UTF-8", "open", "new", -1, u"\uFEFFStraße\r\nŁ"_s, "a b c", "Straße Ł", false);
+    row("open a list file in UTF-8", "open", "new", -1, u"\uFEFFStraße\r\nŁ"_s, "a b c", "Straße Ł", false, taken);
     row("open a file that is no text", "open", "new", -1, u"x\0y"_s, "a b c", "b y z", false,
         u"Fehler: Listendatei ist keine Textdatei: @"_s);
     row("open a folder", "open", "new", -1, u"/"_s, "a b c", "b y z", false,
-        u"Fehler: Liste konnte nicht gelesen werden: @"_s);
+        u"Fehler: Listendatei ist keine Datei: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
-    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true);
+    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true, u"Regel angewandt auf 3 Namen"_s);
     row("generation cleans the old names", "cmd_mapkeyNow", "old", 1, QString(), "a b c", "b y z", true);
     row("line break in the expression", "txt_rename>cmd_action", "new", -1, u"x\r\ny"_s, "a b c", "b y z", true,
         lineBreak);
     row("line break in the replacement", "txt_renameNEU>cmd_action", "new", -1, u"x\ny"_s, "a b c", "b y z", true,
         lineBreak);
     row("line break in the single entry", "cmd_hinzu", "old", -1, u"x\ry"_s, "a b c", "b y z", true, lineBreak);
-    row("table paste", "cmd_tabelle", "old", -1, u"t1\tt2\r\n"_s, "a b c t1", "b y z t2", true);
+    row("table paste", "cmd_tabelle", "old", -1, u"t1\tt2\r\n"_s, "a b c t1", "b y z t2", true, onePair);
     row("table paste refused", "cmd_tabelle", "old", -1, u"t1;t2\r\nt3"_s, "a b c", "b y z", true,
         u"Achtung: Zeile 2 der Tabelle hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts "
         u"übernommen"_s);
     row("chain ordering", "cmd_ordnen", "old", -1, QString(), "b a c", "y b z", true,
         u"Reihenfolge geordnet: 2 Paare verschoben"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
-    row("pairs file", "cmd_paareOeffnen", "old", -1, u"alter Name;neuer Name\r\np1;q1\r\n"_s, "p1", "q1", true);
-    row("Enter in the single entry", "Enter", "old", -1, u"k"_s, "a b c k", "b y z", true);
+    row("pairs not saved", "cmd_paareSpeichern", "old", -1, u"/"_s, "a b c", "b y z", true,
+        u"Fehler: Paare konnten nicht gespeichert werden: @"_s);
+    row("pairs file", "cmd_paareOeffnen", "old", -1, u"p;q\r\nr;s"_s, "p r", "q s", true, u"2 Paare übernommen"_s);
+    row("bad pairs file", "cmd_paareOeffnen", "old", -1, u"a;b;c"_s, "a b c", "b y z", true,
+        u"Achtung: Zeile 1 der Datei hat 3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
+    row("Enter in the single entry", "Enter", "old", -1, u"k"_s, "a b c k", "b y z", true, u"1 Eintrag übernommen"_s);
     row("Delete", "Delete", "new", 1, QString(), "a b c", "b z", true);
-    row("Ctrl+V", "Ctrl+V", "new", -1, u"v1\nv2"_s, "a b c", "b y z v1 v2", true);
-    row("Ctrl+Shift+V", "Ctrl+Shift+V", "old", -1, u"t1;t2"_s, "a b c t1", "b y z t2", true);
+    row("Ctrl+V", "Ctrl+V", "new", -1, u"v1\nv2"_s, "a b c", "b y z v1 v2", true, taken);
+    row("Ctrl+Shift+V", "Ctrl+Shift+V", "old", -1, u"t1;t2"_s, "a b c t1", "b y z t2", true, onePair);
     row("Alt+Up", "Alt+Up", "old", 1, QString(), "b a c", "b y z", true);
     row("Alt+Down", "Alt+Down", "new", 1, QString(), "a b c", "b z y", true);
     row("Alt+Down on the last row", "Alt+Down", "old", 2, QString(), "a b c", "b y z", true);
     row("Alt+Up on the first row", "Alt+Up", "old", 0, QString(), "a b c", "b y z", true);
-    row("F2", "F2", "new", 1, u"e"_s, "a b c", "b e z", true);
+    row("F2", "F2", "new", 1, u"e"_s, "a b c", "b e z", true, u"Zeile 2 geändert"_s);
     row("F2 refuses a line break", "F2", "old", 1, u"e\u2029f"_s, "a b c", "b y z", true, lineBreak);
-    row("file dropped on a list", "drop:file", "new", -1, u"d1\r\nd2"_s, "a b c", "d1 d2", true);
-    row("text dropped on a list", "drop:text", "old", -1, u"d1\nd2"_s, "a b c d1 d2", "b y z", true);
-    row("pairs file dropped on the window", "drop:pairs", "old", -1, u"d1;d2"_s, "d1", "d2", true);
+    row("file dropped on a list", "drop:file", "new", -1, u"d1\r\nd2"_s, "a b c", "d1 d2", true, taken);
+    row("text dropped on a list", "drop:text", "old", -1, u"d1\nd2"_s, "a b c d1 d2", "b y z", true, taken);
+    row("web address dropped on a list", "drop:web", "old", -1, u"d1"_s, "a b c", "b y z", true,
+        u"Achtung: Keine lokale Datei, nichts übernommen: https://example.org/d1"_s);
+    row("pairs file dropped on the window", "drop:file", "window", -1, u"d1;d2"_s, "d1", "d2", true, onePair);
+    row("folder dropped on the window", "drop:file", "window", -1, u"/"_s, "a b c", "b y z", true,
+        u"Fehler: Paardatei ist keine Datei: @"_s);
+    row("two files dropped on the window", "drop:files", "window", -1, u"d1"_s, "a b c", "b y z", true,
+        u"Achtung: Bitte nur eine Datei ablegen (2 abgelegt), nichts übernommen"_s);
 }
 
 void TestWindow::listEdits()
@@ -200,6 +216,7 @@ void TestWindow::listEdits()
     QFETCH(QString, status);
     Window win;
     activate(win);
+    win.get<QLabel>("lbl_status")->setText(u"Fehler: vorher"_s);
     const QStringList oldBefore = names("a b c");
     const QStringList newBefore = names("b y z");
     win.oldList()->setEntries(oldBefore);
@@ -239,11 +256,12 @@ void TestWindow::listEdits()
         QCoreApplication::processEvents();
     } else if (step.startsWith(u"drop:")) {
         auto *mime = new QMimeData;
-        if (step == u"drop:text")
-            mime->setText(input);
-        else
-            mime->setUrls({QUrl::fromLocalFile(file)});
-        drop(step == u"drop:pairs" ? static_cast<QWidget *>(win.w.get()) : target->viewport(), mime);
+        mime->setText(input);
+        if (step == u"drop:web")
+            mime->setUrls({QUrl(u"https://example.org/"_s + input)});
+        else if (step != u"drop:text")
+            mime->setUrls(QList<QUrl>(step == u"drop:files" ? 2 : 1, QUrl::fromLocalFile(file)));
+        drop(list == u"window" ? static_cast<QWidget *>(win.w.get()) : target->viewport(), mime);
     } else if (step.front().isUpper()) {
         QTest::keySequence(target, QKeySequence(step));
     } else if (step == u"cmd_mapkeyNow") {
@@ -255,10 +273,10 @@ void TestWindow::listEdits()
     QCOMPARE(win.oldList()->entries(), oldAfter);
     QCOMPARE(win.newList()->entries(), newAfter);
     QCOMPARE(win.panelShown(), panelShown);
-    QCOMPARE(win.status(), QString(status).replace(u'@', file));
+    QCOMPARE(win.status(), status.isNull() ? u"Fehler: vorher"_s : QString(status).replace(u'@', file));
     if (step == u"save" && input.isEmpty())
         COMPARE_BYTES(TestSupport::readBytes(file), "b\r\ny\r\nz\r\n");
-    if (step == u"cmd_paareSpeichern")
+    if (step == u"cmd_paareSpeichern" && input.isEmpty())
         COMPARE_BYTES(TestSupport::readBytes(file), "alter Name;neuer Name\r\na;b\r\nb;y\r\nc;z\r\n");
     // A moved entry keeps its mark; a deleted one, or a list built afresh, none.
     if (step.startsWith(u"Alt+"))
@@ -272,6 +290,50 @@ void TestWindow::listEdits()
         QCOMPARE(win.oldList()->entries(), undone ? oldBefore : oldAfter);
         QCOMPARE(win.newList()->entries(), undone ? newBefore : newAfter);
     }
+}
+
+// A cell copied from a spreadsheet and pasted by each road into a one-line
+// field loses its line end; two lines are refused, and the status says so.
+void TestWindow::pasteIntoOneLineFields_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("single entry, Ctrl+V") << u"Text1 Ctrl+V"_s << u"welle.prt\r\n"_s << u"welle.prt"_s;
+    QTest::newRow("expression, Shift+Ins, two lines") << u"txt_rename Shift+Ins"_s << u"a\r\nb\r\n"_s << QString();
+    QTest::newRow("replacement, dropped") << u"txt_renameNEU drop"_s << u"welle.prt\n"_s << u"welle.prt"_s;
+    QTest::newRow("replacement, dropped, two lines") << u"txt_renameNEU drop"_s << u"a\u2029b"_s << QString();
+    QTest::newRow("folder field, menu, two lines") << u"txt_path menu"_s << u"a\nb"_s << QString();
+}
+
+void TestWindow::pasteIntoOneLineFields()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    Window win;
+    auto *edit = win.get<QLineEdit>(how.section(u' ', 0, 0).toLatin1().constData());
+    const QString road = how.section(u' ', 1);
+    edit->clear();
+    QGuiApplication::clipboard()->setText(pasted);
+    if (road == u"drop") {
+        auto *mime = new QMimeData;
+        mime->setText(pasted);
+        drop(edit, mime);
+    } else if (road == u"menu") {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(edit, &menu);
+        for (QAction *action : QApplication::activePopupWidget()->actions()) {
+            if (action->text().startsWith(u"&Paste"))
+                action->trigger();
+        }
+        QApplication::activePopupWidget()->close();
+    } else {
+        QTest::keySequence(edit, QKeySequence(road));
+    }
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(win.status(),
+             after.isEmpty() ? u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s : u"Status"_s);
 }
 
 // The marks (0 none, 1 warning, 2 error, with the findings as tooltip) and

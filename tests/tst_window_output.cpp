@@ -19,7 +19,8 @@ private slots:
     void questionBeforeBuilding_data();
     void questionBeforeBuilding();
     void mainJobByMouse();
-    void okWritesIntoTheTreesFolder();
+    void okWritesOnlyWhereTheFieldPoints_data();
+    void okWritesOnlyWhereTheFieldPoints();
     void chooserChains();
     void writesWhatTheOutputFieldHolds_data();
     void writesWhatTheOutputFieldHolds();
@@ -137,25 +138,47 @@ void TestWindowOutput::mainJobByMouse()
     QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
 }
 
-// The tree lists hidden folders too and follows a text that names one;
-// "OK" writes into the tree's folder, not into a typed folder that does not
-// exist; a failed write keeps the output and leaves nothing to open.
-void TestWindowOutput::okWritesIntoTheTreesFolder()
+// "OK" writes only into the folder that the folder field names: a typed
+// folder that is not there, or the chosen one removed since, writes
+// nothing, although the tree shows its parent, and the chooser stays. The
+// tree lists hidden folders too and follows a text that names one; a
+// failed write keeps the output and leaves nothing to open.
+void TestWindowOutput::okWritesOnlyWhereTheFieldPoints_data()
 {
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("typed folder missing") << u"typed"_s << u"Fehler: Ordner nicht gefunden: "_s;
+    QTest::newRow("chosen folder removed") << u"removed"_s << u"Fehler: Ordner nicht gefunden: "_s;
+    QTest::newRow("write fails") << u"fails"_s << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+}
+
+void TestWindowOutput::okWritesOnlyWhereTheFieldPoints()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, status);
     Window win;
-    const QString hidden = win.platform.path(u"volumeB/.versteckt"_s);
+    const QString hidden = win.platform.path(u"volumeB/sub/.versteckt"_s);
     QVERIFY(QDir().mkpath(hidden));
     win.generate();
-    win.setText("txt_path", win.platform.path(u"volumeB"_s));
+    win.setText("txt_path", win.platform.path(u"volumeB/sub"_s));
     auto *dir1 = win.get<QTreeView>("Dir1");
     QTRY_VERIFY(dir1->model()->rowCount(dir1->currentIndex()) > 0);
     win.setText("txt_path", hidden);
     QCOMPARE(win.chooser()->dirPath(), hidden);
-    QVERIFY(QDir(hidden).mkdir(u"rename.pro"_s));
-    win.confirmFolder(win.platform.path(u"nowhere"_s));
-    QCOMPARE(win.text("txt_path"), hidden);
-    QCOMPARE(win.status(), u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s + hidden);
+    const QPersistentModelIndex shown = dir1->currentIndex();
+    QVERIFY(road != u"removed" || QDir().rmdir(hidden));
+    QVERIFY(road != u"fails" || QDir(hidden).mkdir(u"rename.pro"_s));
+    QTRY_VERIFY(road != u"removed" || !shown.isValid());
+    if (road == u"typed")
+        QTest::keyClick(win.get("txt_path"), Qt::Key_2);
+    win.click("cmd_okfiles");
+    const QString folder = road == u"typed" ? hidden + u'2' : hidden;
+    QCOMPARE(win.status(), status + folder);
+    QCOMPARE(win.text("txt_path"), folder);
+    QCOMPARE(win.chooser()->isVisible(), road != u"fails");
     QVERIFY(!win.output().isEmpty());
+    QVERIFY(!QDirIterator(win.dir.path(), {u"rename.pro"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
+                 .hasNext());
     win.click("cmd_openmFile");
     QCOMPARE(win.platform.opened, QList<QUrl>{});
 }

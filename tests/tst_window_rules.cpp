@@ -6,6 +6,7 @@
 #include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -63,7 +64,7 @@ void TestWindowRules::layout()
 
 // A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"
 // and "/off", the last without a medium. The tree starts on /start. Each
-// step is "tree:", "text:", "drive:" or "shown:" with its value; the
+// step is "tree:", "text:", "drive:", "shown:" or "ok:" with its value; the
 // reaction of the last step is shown as "tree=… text=… drive=… status".
 void TestWindowRules::folderChoice_data()
 {
@@ -84,6 +85,9 @@ void TestWindowRules::folderChoice_data()
     QTest::newRow("shown, text names a folder") << u"shown:/b"_s << u"tree=/b"_s;
     QTest::newRow("shown, text names none") << u"shown:/nowhere"_s << u"text=/start"_s;
     QTest::newRow("shown after a move") << u"tree:/b/sub shown:/x"_s << u"text=/b/sub"_s;
+    QTest::newRow("OK, text and tree agree") << u"tree:/b/sub ok:/b/sub/"_s << u"text=/b/sub"_s;
+    QTest::newRow("OK, a folder the tree does not show") << u"ok:/b"_s << u"tree=/b"_s;
+    QTest::newRow("OK, no such folder") << u"tree:/b/sub ok:/b/sub2"_s << u"Fehler: Ordner nicht gefunden: /b/sub2"_s;
 }
 
 void TestWindowRules::folderChoice()
@@ -98,7 +102,7 @@ void TestWindowRules::folderChoice()
         }
         return u"/"_s;
     };
-    FolderChoice choice({[&](const QString &path) { return folders.contains(path); }, driveOf,
+    FolderChoice choice({[&](const QString &path) { return folders.contains(QDir::cleanPath(path)); }, driveOf,
                          [](const QString &drive) { return drive; }});
     choice.startAt(u"/start"_s);
     FolderChoice::Reaction r;
@@ -110,6 +114,8 @@ void TestWindowRules::folderChoice()
             r = choice.textChanged(value);
         else if (step.startsWith(u"drive:"))
             r = choice.driveChanged(value);
+        else if (step.startsWith(u"ok:"))
+            r = choice.confirmed(value);
         else
             r = choice.shown(value);
     }

@@ -110,6 +110,19 @@ bool holdsLineBreak(QStringView text)
     return std::any_of(text.begin(), text.end(), isLineEnd);
 }
 
+std::optional<QString> pastedIntoLine(QStringView pasted)
+{
+    qsizetype end = pasted.size();
+    if (pasted.endsWith(u"\r\n"))
+        end -= 2;
+    else if (end > 0 && isLineEnd(pasted.back()))
+        --end;
+    const QStringView line = pasted.first(end);
+    if (holdsLineBreak(line))
+        return std::nullopt;
+    return line.toString();
+}
+
 QString lineBreakMessage()
 {
     return u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s;
@@ -123,6 +136,37 @@ QString listFullMessage()
 QString linesLeftOutMessage(qsizetype leftOut)
 {
     return listFullMessage() + u", "_s + QString::number(leftOut) + u" Zeilen nicht übernommen"_s;
+}
+
+QString entriesTakenMessage(qsizetype taken)
+{
+    return taken == 1 ? u"1 Eintrag übernommen"_s : u"%1 Einträge übernommen"_s.arg(taken);
+}
+
+QString fittedMessage(qsizetype taken, qsizetype leftOut)
+{
+    return leftOut > 0 ? linesLeftOutMessage(leftOut) : entriesTakenMessage(taken);
+}
+
+QString pairsTakenMessage(qsizetype pairs)
+{
+    return pairs == 1 ? u"1 Paar übernommen"_s : u"%1 Paare übernommen"_s.arg(pairs);
+}
+
+QString listSavedMessage(const QString &path)
+{
+    return u"Liste gespeichert: "_s + path;
+}
+
+QString ruleAppliedMessage(qsizetype names)
+{
+    // "Namen" serves one name and many alike.
+    return u"Regel angewandt auf %1 Namen"_s.arg(names);
+}
+
+QString entryEditedMessage(qsizetype row)
+{
+    return u"Zeile %1 geändert"_s.arg(row + 1);
 }
 
 } // namespace NameListOps

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 
 // What the list commands do to a list's entries, apart from the widgets
 // that show them.
@@ -78,7 +79,24 @@ Fitted fitInto(QStringList lines, qsizetype held);
 bool holdsLineBreak(QStringView text);
 QString lineBreakMessage();
 
+// Text pasted or dropped into a one-line field: a cell copied from a
+// spreadsheet brings one line end (CR LF, or any one line end character),
+// which is dropped; text that holds a line end besides is refused (none).
+std::optional<QString> pastedIntoLine(QStringView pasted);
+
 QString listFullMessage();
 QString linesLeftOutMessage(qsizetype leftOut);
+
+// What a list command that worked says in the status line, so that no
+// earlier error stays standing there.
+QString entriesTakenMessage(qsizetype taken);
+// Lines pasted or read into a list: how many were taken, or, when the list
+// ran full, how many were left out.
+QString fittedMessage(qsizetype taken, qsizetype leftOut);
+QString pairsTakenMessage(qsizetype pairs);
+QString listSavedMessage(const QString &path);
+QString ruleAppliedMessage(qsizetype names);
+// `row` counts from 0, the message from 1, as the list shows it.
+QString entryEditedMessage(qsizetype row);
 
 } // namespace NameListOps

@@ -1,5 +1,17 @@
 #include "ui/FolderChoice.h"
 
+#include <QDir>
+
+namespace {
+
+// "C:\temp\" and "C:\temp" are one folder, and so are "/b/" and "/b".
+bool sameFolder(const QString &a, const QString &b)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(a)) == QDir::cleanPath(QDir::fromNativeSeparators(b));
+}
+
+} // namespace
+
 FolderChoice::FolderChoice(Disk disk)
     : m_disk(std::move(disk))
 {
@@ -61,5 +73,19 @@ FolderChoice::Reaction FolderChoice::shown(const QString &text) const
     Reaction reaction = textChanged(text);
     if (!reaction.treeTo)
         reaction.textTo = m_treeFolder;
+    return reaction;
+}
+
+// Never the tree's folder in place of a typed one that is not there: while
+// the user types, the tree stays on the last folder the text named.
+FolderChoice::Reaction FolderChoice::confirmed(const QString &text) const
+{
+    Reaction reaction;
+    if (!m_disk.folderExists(text))
+        reaction.status = QStringLiteral("Fehler: Ordner nicht gefunden: ") + text;
+    else if (sameFolder(text, m_treeFolder))
+        reaction.textTo = m_treeFolder;
+    else
+        reaction.treeTo = text;
     return reaction;
 }

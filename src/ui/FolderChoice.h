@@ -43,6 +43,11 @@ public:
     Reaction textChanged(const QString &text) const;
     Reaction driveChanged(const QString &drive) const;
     Reaction shown(const QString &text) const;
+    // "OK": the folder field decides where rename.pro goes. A text that
+    // names no folder writes nothing and the reaction holds only the
+    // status; otherwise the field takes the tree's form of the same
+    // folder, or the tree goes to the field's folder.
+    Reaction confirmed(const QString &text) const;
 
 private:
     void remember(const QString &treeFolder);

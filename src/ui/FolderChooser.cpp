@@ -1,7 +1,9 @@
 #include "ui/FolderChooser.h"
 
 #include "common/Module1.h"
+#include "lists/NameListOps.h"
 #include "ui/ImageButton.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -12,11 +14,8 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-
-#include <limits>
 
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
@@ -27,12 +26,10 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     setGeometry(Twips::rect(420, 1035, 5895, 3015));
     setAutoFillBackground(true);
 
-    txt_path = new QLineEdit(platform.designFolderText(), this);
+    txt_path = new OneLineEdit(this);
+    txt_path->setText(platform.designFolderText());
     txt_path->setObjectName(QStringLiteral("txt_path"));
     txt_path->setGeometry(Twips::rect(120, 240, 5535, 285));
-    // No cut at Qt's default 32767 characters: the text is stored back into
-    // the settings at exit.
-    txt_path->setMaxLength(std::numeric_limits<int>::max());
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
@@ -52,6 +49,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // the folder text names.
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
     m_model->setRootPath(QString());
+    // Before the tree's own handler, which would hand the mark on.
+    connect(m_model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
@@ -89,6 +88,8 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
     connect(txt_path, &QLineEdit::textChanged, this, &FolderChooser::txt_path_Change);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderChooser::Drive1_Change);
+    connect(txt_path, &OneLineEdit::lineBreakRefused, this,
+            [this] { emit statusMessage(NameListOps::lineBreakMessage()); });
     hide();
 }
 
@@ -111,6 +112,20 @@ void FolderChooser::Dir1_Change()
         apply(m_choice.treeChanged(QDir::toNativeSeparators(m_model->filePath(index))));
 }
 
+// A folder that disappears takes the tree's mark along instead of handing
+// it to a neighbour or to its parent, which would move the folder text
+// there: the text keeps naming the folder the user chose, and "OK" says it
+// is gone rather than writing beside it.
+void FolderChooser::Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last)
+{
+    for (QModelIndex at = Dir1->currentIndex(); at.isValid(); at = at.parent()) {
+        if (at.parent() == parent && at.row() >= first && at.row() <= last) {
+            Dir1->selectionModel()->clear();
+            return;
+        }
+    }
+}
+
 void FolderChooser::txt_path_Change()
 {
     apply(m_choice.textChanged(txt_path->text()));
@@ -127,6 +142,13 @@ void FolderChooser::showChooser()
     move(Twips::toPixels(400), Twips::toPixels(1000));
     raise();
     apply(m_choice.shown(txt_path->text()));
+}
+
+bool FolderChooser::confirm()
+{
+    const FolderChoice::Reaction reaction = m_choice.confirmed(txt_path->text());
+    apply(reaction);
+    return reaction.status.isEmpty();
 }
 
 // At most one of the three is set; each setting may run a reaction of its

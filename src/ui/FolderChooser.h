@@ -9,8 +9,8 @@ class Platform;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
+class OneLineEdit;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTreeView;
 
@@ -36,7 +36,12 @@ public:
     // the folder tree brought into line.
     void showChooser();
 
-    QLineEdit *txt_path = nullptr;
+    // "OK": true when the folder field names a folder to write into, which
+    // the field then shows in the tree's form; otherwise the chooser stays
+    // as it is and the status message says why.
+    bool confirm();
+
+    OneLineEdit *txt_path = nullptr;
     QComboBox *Drive1 = nullptr;
     QTreeView *Dir1 = nullptr;
     QPushButton *cmd_okfiles = nullptr;
@@ -52,6 +57,7 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
+    void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 
     QFileSystemModel *m_model = nullptr;

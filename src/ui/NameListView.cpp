@@ -11,18 +11,10 @@
 
 namespace {
 
-// The first local file of a drop, or nothing.
-QString droppedFile(const QMimeData *mime)
-{
-    if (!mime->hasUrls())
-        return {};
-    const QList<QUrl> urls = mime->urls();
-    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
-}
-
+// A refused drop is taken all the same, to say why.
 bool canTake(const QMimeData *mime)
 {
-    return !droppedFile(mime).isEmpty() || mime->hasText();
+    return NameListView::dropped(mime).kind != ListDrop::Dropped::Kind::Nothing;
 }
 
 } // namespace
@@ -178,6 +170,11 @@ void NameListView::keyPressEvent(QKeyEvent *event)
     clickIfSelectionMoves([&] { QListView::keyPressEvent(event); });
 }
 
+ListDrop::Dropped NameListView::dropped(const QMimeData *mime)
+{
+    return ListDrop::what(mime->hasUrls() ? mime->urls() : QList<QUrl>(), mime->hasText(), mime->text());
+}
+
 void NameListView::dragEnterEvent(QDragEnterEvent *event)
 {
     if (canTake(event->mimeData()))
@@ -196,14 +193,16 @@ void NameListView::dragMoveEvent(QDragMoveEvent *event)
 
 void NameListView::dropEvent(QDropEvent *event)
 {
-    const QMimeData *mime = event->mimeData();
-    if (!canTake(mime)) {
+    const ListDrop::Dropped drop = dropped(event->mimeData());
+    if (drop.kind == ListDrop::Dropped::Kind::Nothing) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    if (const QString file = droppedFile(mime); !file.isEmpty())
-        emit fileDropped(file);
+    if (drop.kind == ListDrop::Dropped::Kind::File)
+        emit fileDropped(drop.value);
+    else if (drop.kind == ListDrop::Dropped::Kind::Text)
+        emit textDropped(drop.value);
     else
-        emit textDropped(mime->text());
+        emit dropRefused(drop.value);
 }

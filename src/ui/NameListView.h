@@ -1,9 +1,12 @@
 #pragma once
 
+#include "lists/ListDrop.h"
+
 #include <QListView>
 #include <QStringList>
 
 class NameListModel;
+class QMimeData;
 
 // A name list on the screen: single selection, one uniform row per entry,
 // each with its row number. It reports every mouse press with its button,
@@ -34,6 +37,9 @@ public:
     // the longer one, so row N stays beside row N at either end.
     static void scrollTogether(NameListView *first, NameListView *second);
 
+    // What a drop's data brings to a list.
+    static ListDrop::Dropped dropped(const QMimeData *mime);
+
 signals:
     void MouseDown(Qt::MouseButton button);
     void Click();
@@ -41,6 +47,8 @@ signals:
     void lineBreakRefused();
     void fileDropped(const QString &path);
     void textDropped(const QString &text);
+    // Several files or a web address; `why` is for the status line.
+    void dropRefused(const QString &why);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

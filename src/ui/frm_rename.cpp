@@ -4,9 +4,11 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/OutputParagraphs.h"
 #include "generator/RenameProWriter.h"
+#include "lists/NameListOps.h"
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -83,6 +85,8 @@ void frm_rename::connectHandlers()
     connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
     connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
     connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
+    for (OneLineEdit *field : {Text1, txt_rename, txt_renameNEU})
+        connect(field, &OneLineEdit::lineBreakRefused, this, &frm_rename::LineBreakRefused);
 }
 
 // --- size -----------------------------------------------------------------
@@ -278,10 +282,13 @@ void frm_rename::clean(const QStringList &normalisedOldNames)
     rebuildList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
 }
 
+// Writes only where the folder field points, and only when that folder is
+// there; a refusal leaves the chooser as the user left it.
 void frm_rename::cmd_okfiles_Click()
 {
+    if (!Frame5->confirm())
+        return;
     Frame5->hide();
-    Frame5->txt_path->setText(Frame5->dirPath());
     kontextmenue->hide();
     fileout();
 }
@@ -337,6 +344,12 @@ void frm_rename::FolderChooser_Status(const QString &text)
 void frm_rename::chk_rueckweg_Click(bool checked)
 {
     m_platform.openSettings()->setValue(kWayBackKey, checked);
+}
+
+// Refused when pasted into a one-line field or typed into a list entry.
+void frm_rename::LineBreakRefused()
+{
+    lbl_status->setText(NameListOps::lineBreakMessage());
 }
 
 // --- opening the written file and the Info window -------------------------

@@ -21,12 +21,12 @@ class FolderChooser;
 class ImageButton;
 class ListHistory;
 class NameListView;
+class OneLineEdit;
 class OutputTextEdit;
 class Platform;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class frm_Info;
@@ -94,6 +94,7 @@ private:
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
+    void LineBreakRefused();
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -144,7 +145,7 @@ private:
     QPushButton *paste = nullptr;
     QPushButton *cmd_del = nullptr;
     QLabel *Label5 = nullptr;
-    QLineEdit *Text1 = nullptr;
+    OneLineEdit *Text1 = nullptr;
     QPushButton *cmd_hinzu = nullptr;
     QPushButton *clear = nullptr;
     QPushButton *open = nullptr;
@@ -163,8 +164,8 @@ private:
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;
-    QLineEdit *txt_rename = nullptr;
-    QLineEdit *txt_renameNEU = nullptr;
+    OneLineEdit *txt_rename = nullptr;
+    OneLineEdit *txt_renameNEU = nullptr;
     QPushButton *cmd_action = nullptr;
     QLabel *Label1_2 = nullptr;
     QLabel *Label1_3 = nullptr;

@@ -6,17 +6,15 @@
 #include "ui/FolderChooser.h"
 #include "ui/ImageButton.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <limits>
 
 namespace {
 
@@ -95,13 +93,9 @@ void frm_rename::createRuleFrame()
 {
     Frame1 = Twips::place(new QGroupBox(QStringLiteral("Regel"), this), "Frame1", 5880, 630, 2955, 1950);
     Label1_2 = Twips::place(new QLabel(QStringLiteral("Ausdruck"), Frame1), "Label1_2", 105, 270, 1275, 285);
-    txt_rename = Twips::place(new QLineEdit(Frame1), "txt_rename", 105, 495, 2535, 285);
+    txt_rename = Twips::place(new OneLineEdit(Frame1), "txt_rename", 105, 495, 2535, 285);
     Label1_3 = Twips::place(new QLabel(QStringLiteral("ersetzen mit"), Frame1), "Label1_3", 105, 945, 1275, 285);
-    txt_renameNEU = Twips::place(new QLineEdit(Frame1), "txt_renameNEU", 105, 1170, 2535, 285);
-    // Qt cuts a line edit's text at 32767 characters; these fields hold
-    // whatever the user or the settings put there.
-    txt_rename->setMaxLength(std::numeric_limits<int>::max());
-    txt_renameNEU->setMaxLength(std::numeric_limits<int>::max());
+    txt_renameNEU = Twips::place(new OneLineEdit(Frame1), "txt_renameNEU", 105, 1170, 2535, 285);
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
 }
 
@@ -141,8 +135,7 @@ void frm_rename::createContextMenu()
     Line1 = separator(kontextmenue, "Line1", 105, 2310, 1440);
     Label5 = Twips::place(new QLabel(QStringLiteral("Einzelner Eintrag:"), kontextmenue), "Label5", 105, 1485, 1380,
                           285);
-    Text1 = Twips::place(new QLineEdit(kontextmenue), "Text1", 105, 1710, 2220, 285);
-    Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1 = Twips::place(new OneLineEdit(kontextmenue), "Text1", 105, 1710, 2220, 285);
     cmd_hinzu = Twips::place(new QPushButton(QStringLiteral("hinzufügen"), kontextmenue), "cmd_hinzu", 105, 2025, 2220,
                              285);
     Line2 = separator(kontextmenue, "Line2", 105, 2310, 2340);

@@ -5,6 +5,7 @@
 
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
+#include "lists/ListDrop.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
@@ -12,6 +13,7 @@
 #include "ui/ListHistory.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Platform.h"
 #include "ui/ShownText.h"
 #include "ui/UndoBudget.h"
@@ -23,7 +25,6 @@
 #include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -34,10 +35,10 @@ namespace {
 
 const QString kPairsFilter = QStringLiteral("Paare (*.csv *.txt);;Alle Dateien (*)");
 
-QString droppedFile(const QMimeData *mime)
+// The window takes files only; text belongs on a list.
+bool windowTakes(const ListDrop::Dropped &dropped)
 {
-    const QList<QUrl> urls = mime->hasUrls() ? mime->urls() : QList<QUrl>();
-    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+    return dropped.kind == ListDrop::Dropped::Kind::File || dropped.kind == ListDrop::Dropped::Kind::Refused;
 }
 
 } // namespace
@@ -91,10 +92,10 @@ void frm_rename::connectListHandlers(NameListView *list)
     connect(list->nameModel(), &NameListModel::entriesChanged, this, &frm_rename::updateCheck);
     connect(list, &NameListView::entryEdited, this,
             [this, list](int row, const QString &text) { editEntry(list, row, text); });
-    connect(list, &NameListView::lineBreakRefused, this,
-            [this] { lbl_status->setText(NameListOps::lineBreakMessage()); });
+    connect(list, &NameListView::lineBreakRefused, this, &frm_rename::LineBreakRefused);
     connect(list, &NameListView::fileDropped, this, [this, list](const QString &path) { openListFile(list, path); });
     connect(list, &NameListView::textDropped, this, [this, list](const QString &text) { pasteInto(list, text); });
+    connect(list, &NameListView::dropRefused, this, [this](const QString &why) { lbl_status->setText(why); });
 }
 
 void frm_rename::Text1_ReturnPressed()
@@ -120,6 +121,7 @@ void frm_rename::editEntry(NameListView *list, int row, const QString &text)
     QStringList after = list->entries();
     after[row] = text;
     changeList(QStringLiteral("bearbeiten"), list, after);
+    lbl_status->setText(NameListOps::entryEditedMessage(row));
 }
 
 // The clipboard's two columns go behind both lists in step, or nothing
@@ -132,9 +134,11 @@ void frm_rename::cmd_tabelle_Click()
         lbl_status->setText(table.error);
         return;
     }
+    const qsizetype pairs = table.first.size() - list_OldName->count();
     changeLists(QStringLiteral("Tabelle einfügen"),
                 {{list_OldName->nameModel(), std::move(table.first)},
                  {list_NewName->nameModel(), std::move(table.second)}});
+    lbl_status->setText(NameListOps::pairsTakenMessage(pairs));
 }
 
 void frm_rename::cmd_paareOeffnen_Click()
@@ -151,6 +155,7 @@ void frm_rename::openPairsFile(const QString &path)
         lbl_status->setText(pairs.statusText);
         return;
     }
+    lbl_status->setText(NameListOps::pairsTakenMessage(pairs.oldNames.size()));
     changeLists(QStringLiteral("Paare öffnen"),
                 {{list_OldName->nameModel(), std::move(pairs.oldNames)},
                  {list_NewName->nameModel(), std::move(pairs.newNames)}});
@@ -176,20 +181,23 @@ void frm_rename::cmd_ordnen_Click()
 }
 
 // A file dropped beside the lists holds pairs; the lists take their own
-// drops.
+// drops. A drop that is refused is taken all the same, to say why.
 void frm_rename::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
+    if (windowTakes(NameListView::dropped(event->mimeData())))
         event->acceptProposedAction();
 }
 
 void frm_rename::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
+    const ListDrop::Dropped dropped = NameListView::dropped(event->mimeData());
+    if (!windowTakes(dropped))
         return;
     event->acceptProposedAction();
-    openPairsFile(path);
+    if (dropped.kind == ListDrop::Dropped::Kind::File)
+        openPairsFile(dropped.value);
+    else
+        lbl_status->setText(dropped.value);
 }
 
 void frm_rename::updateCheck()

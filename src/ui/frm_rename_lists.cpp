@@ -8,13 +8,13 @@
 #include "ui/ListHistory.h"
 #include "ui/NameListModel.h"
 #include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
 #include "ui/Platform.h"
 #include "ui/WaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
 NameListView *frm_rename::currentList() const
@@ -107,6 +107,7 @@ void frm_rename::cmd_hinzu_Click()
         return;
     }
     changeList(QStringLiteral("hinzufügen"), list, list->entries() + QStringList{Text1->text()});
+    lbl_status->setText(NameListOps::entriesTakenMessage(1));
 }
 
 void frm_rename::cmd_del_Click()
@@ -131,15 +132,14 @@ void frm_rename::appendToList(NameListView *list, const QString &command, QStrin
 {
     const NameListOps::Fitted fitted = NameListOps::fitInto(std::move(lines), list->count());
     changeList(command, list, list->entries() + fitted.taken);
-    if (fitted.leftOut > 0)
-        lbl_status->setText(NameListOps::linesLeftOutMessage(fitted.leftOut));
+    lbl_status->setText(NameListOps::fittedMessage(fitted.taken.size(), fitted.leftOut));
 }
 
 void frm_rename::save_Click()
 {
-    const WriteReport report = ListFile::write(currentListFile(), currentList()->entries());
-    if (!report.ok)
-        lbl_status->setText(report.statusText);
+    const QString path = currentListFile();
+    const WriteReport report = ListFile::write(path, currentList()->entries());
+    lbl_status->setText(report.ok ? NameListOps::listSavedMessage(path) : report.statusText);
     kontextmenue->hide();
 }
 
@@ -151,25 +151,17 @@ void frm_rename::open_Click()
 
 // The file is read before the list is touched: a missing, unreadable or
 // odd file (a folder, a pipe) leaves what the user typed and says why.
+// Every reason the file reading knows reaches the status line, in the words
+// the command line uses too.
 void frm_rename::openListFile(NameListView *list, const QString &path)
 {
     const WaitCursor busy;
     const ListFile::ReadResult file = ListFile::read(path);
-    switch (file.status) {
-    case ListFile::ReadResult::Status::Read:
+    if (file.status == ListFile::ReadResult::Status::Read) {
         rebuildList(QStringLiteral("Liste öffnen"), list, file.lines);
-        if (file.linesLeftOut > 0)
-            lbl_status->setText(NameListOps::linesLeftOutMessage(file.linesLeftOut));
-        break;
-    case ListFile::ReadResult::Status::Missing:
-    case ListFile::ReadResult::Status::TooLarge:
-    case ListFile::ReadResult::Status::NotText:
+        lbl_status->setText(NameListOps::fittedMessage(file.lines.size(), file.linesLeftOut));
+    } else {
         lbl_status->setText(ListFile::failureMessage(file.status, path));
-        break;
-    case ListFile::ReadResult::Status::NotAFile:
-    case ListFile::ReadResult::Status::Unreadable:
-        lbl_status->setText(ListFile::unreadableMessage(path));
-        break;
     }
 }
 
@@ -194,4 +186,5 @@ void frm_rename::cmd_action_Click()
     }
     rebuildList(QStringLiteral("Action"), list_NewName,
                 ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
+    lbl_status->setText(NameListOps::ruleAppliedMessage(list_OldName->count()));
 }
