@@ -135,11 +135,12 @@ QString otherType(QStringView newExtension, QStringView oldExtension, const QStr
                  name);
 }
 
-QString summary(qsizetype errors, qsizetype warnings)
+QString summary(qsizetype errors, qsizetype warnings, const QString &against)
 {
+    const QString head = against.isEmpty() ? u"Prüfung: "_s : u"Prüfung "_s + against + u": "_s;
     if (errors == 0 && warnings == 0)
-        return u"Prüfung: keine Befunde"_s;
-    return u"Prüfung: "_s + counts(errors, warnings);
+        return head + u"keine Befunde"_s;
+    return head + counts(errors, warnings);
 }
 
 QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines)

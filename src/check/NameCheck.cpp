@@ -4,10 +4,12 @@
 #include "check/ComparedPairs.h"
 #include "check/RingFinder.h"
 #include "common/Cp1252.h"
+#include "folder/FolderCheck.h"
 
 #include <QStringView>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace NameCheck {
@@ -131,12 +133,21 @@ Severity severityOf(Rule rule)
     return rule <= Rule::Ring ? Severity::Error : Severity::Warning;
 }
 
-} // namespace
+// Both sorted by row: each row's findings of `first`, then those of
+// `second`, whose rules come later.
+QList<Finding> joined(const QList<Finding> &first, const QList<Finding> &second)
+{
+    QList<Finding> all;
+    all.reserve(first.size() + second.size());
+    std::merge(first.begin(), first.end(), second.begin(), second.end(), std::back_inserter(all),
+               [](const Finding &a, const Finding &b) { return a.row < b.row; });
+    return all;
+}
 
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
+// The rules on the pairs alone.
+QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &oldNames, const QStringList &newNames)
 {
     using namespace CheckTexts;
-    const ComparedPairs compared = comparePairs(oldNames, newNames);
     const std::vector<bool> onRing = pairsOnRings(compared);
     const Tally t = tally(compared, onRing);
 
@@ -194,10 +205,19 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
     return findings;
 }
 
-QString summary(const QList<Finding> &findings)
+} // namespace
+
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder)
+{
+    const ComparedPairs compared = comparePairs(oldNames, newNames);
+    const QList<Finding> findings = pairFindings(compared, oldNames, newNames);
+    return folder ? joined(findings, FolderCheck::check(compared, newNames, *folder)) : findings;
+}
+
+QString summary(const QList<Finding> &findings, const QString &against)
 {
     const qsizetype errors = errorCount(findings);
-    return CheckTexts::summary(errors, findings.size() - errors);
+    return CheckTexts::summary(errors, findings.size() - errors, against);
 }
 
 QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows)

@@ -116,4 +116,11 @@ DrawingPairs drawingPairs(const QStringList &oldNames, const QStringList &newNam
     return added;
 }
 
+QString drawingsAdded(qsizetype count)
+{
+    if (count == 0)
+        return u"Keine Zeichnungen zu ergänzen"_s;
+    return QString::number(count) + (count == 1 ? u" Zeichnung ergänzt"_s : u" Zeichnungen ergänzt"_s);
+}
+
 } // namespace FolderCheck

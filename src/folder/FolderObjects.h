@@ -20,6 +20,8 @@ public:
     // letter case. Asked several times per pair of a full list, so it puts
     // nothing on the heap and compares a name only when its hash matches.
     bool contains(QStringView base, QStringView extension = {}) const;
+    // How many objects, letter case aside.
+    qsizetype size() const { return qsizetype(m_names.size()); }
 
 private:
     struct Slot {
