@@ -83,6 +83,10 @@ void frm_rename::connectHandlers()
     connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
     connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
     connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
+    connect(cmd_zeichnungen, &QPushButton::clicked, this, &frm_rename::cmd_zeichnungen_Click);
+    connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
+    connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
+    connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -125,6 +129,7 @@ void frm_rename::Form_Load()
     // through the folder field's own reaction.
     Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(kWayBackKey, false).toBool());
+    restoreCheckFolder();
 }
 
 // The window system reports the frame only once the window is shown; the

@@ -12,6 +12,7 @@
 // settings store, the folder of the list files, file questions and the
 // desktop; frm_Info is the Info window.
 
+#include "folder/CheckFolder.h"
 #include "ui/ListEditCommand.h"
 
 #include <QPointer>
@@ -30,6 +31,7 @@ class QPushButton;
 class QRadioButton;
 class QUndoStack;
 class frm_Info;
+class frm_Ordner;
 
 class frm_rename : public QWidget
 {
@@ -58,6 +60,7 @@ private:
     void createContextMenu();
     void createRuleFrame();
     void createPairsFrame();
+    void createFolderFrame();
     void createKeyboardCommands();
     void connectHandlers();
     void connectListHandlers(NameListView *list);
@@ -94,6 +97,11 @@ private:
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
+    void cmd_zeichnungen_Click();
+    void cmd_ordnerEinlesen_Click();
+    void frm_Ordner_Accepted(const frm_Ordner &dialog);
+    void cmd_pruefordner_Click();
+    void cmd_ohnePruefordner_Click();
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -106,6 +114,13 @@ private:
     void changeLists(const QString &command, QList<ListEditCommand::Change> changes);
     void changeList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
+    // The check folder: restored at start, set (an empty path clears it)
+    // and remembered, read again before writing. Each read that fails says
+    // so in the status line.
+    void restoreCheckFolder();
+    void setCheckFolder(const QString &path);
+    void readCheckFolderAgain();
+    void readCheckFolder(const QString &path);
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
 
@@ -125,6 +140,7 @@ private:
     bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
     QUndoStack *m_undo = nullptr;
+    CheckFolder m_checkFolder;
     // The pairs the output was built from, for the way back, and whether
     // the question before building named the way back's own findings.
     struct Built {
@@ -158,6 +174,11 @@ private:
     QPushButton *cmd_paareOeffnen = nullptr;
     QPushButton *cmd_paareSpeichern = nullptr;
     QPushButton *cmd_ordnen = nullptr;
+    QPushButton *cmd_zeichnungen = nullptr;
+    QGroupBox *Frame_ordner = nullptr;
+    QPushButton *cmd_ordnerEinlesen = nullptr;
+    QPushButton *cmd_pruefordner = nullptr;
+    QPushButton *cmd_ohnePruefordner = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;
