@@ -162,6 +162,8 @@ void TestWindow::listEdits_data()
         u"Achtung: Zeile 2 hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
     row("chain ordering", "cmd_ordnen", "old", -1, QString(), "b a c", "y b z", true,
         u"Reihenfolge geordnet: 2 Paare verschoben"_s);
+    row("drawings without a check folder", "cmd_zeichnungen", "old", -1, QString(), "a b c", "b y z", true,
+        u"Zeichnungen ergänzen braucht einen Prüfordner (Prüfordner …)"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
     row("pairs file", "cmd_paareOeffnen", "old", -1, u"alter Name;neuer Name\r\np1;q1\r\n"_s, "p1", "q1", true);
     row("Enter in the single entry", "Enter", "old", -1, u"k"_s, "a b c k", "b y z", true);

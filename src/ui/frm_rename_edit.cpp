@@ -190,9 +190,8 @@ void frm_rename::updateCheck()
     // A long check folder gives way in its middle; the whole line shows
     // under the pointer.
     const QString summary = NameCheck::summary(findings, m_checkFolder.against());
-    const QString shown = lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width());
-    lbl_pruefung->setText(shown);
-    lbl_pruefung->setToolTip(shown == summary ? QString() : summary);
+    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setToolTip(summary);
 }
 
 // Asked before anything is built, when the pairs have findings, those
