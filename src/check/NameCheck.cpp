@@ -52,7 +52,7 @@ qsizetype firstIndex(QStringView text, Predicate matches)
 // Pro/ENGINEER look for or create another object.
 bool hasNoByte(char16_t c)
 {
-    return !Cp1252::represents(c);
+    return c >= 0x80 && !Cp1252::represents(c);
 }
 
 // The first character of a base name that Pro/ENGINEER does not accept;
@@ -62,6 +62,9 @@ qsizetype firstBadCharacter(QStringView base)
 {
     for (qsizetype i = 0; i < base.size(); ++i) {
         const char16_t c = base.at(i).unicode();
+        // Most characters of most names, asked about first.
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))
+            continue;
         if (c == u'_' || c == u'-' || breaksLine(c) || isPathSeparator(c) || hasNoByte(c))
             continue;
         if (!QChar::isLetter(c) && !QChar::isDigit(c))
@@ -199,7 +202,8 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
             report(i, Rule::Characters, leadingHyphen(newName));
         const QStringView newType = p.newExtension();
         const QStringView oldType = p.oldExtension();
-        if (!oldName.isEmpty() && !newType.isEmpty() && newType.compare(oldType, Qt::CaseInsensitive) != 0)
+        if (!oldName.isEmpty() && !newType.isEmpty() && newType != oldType
+            && newType.compare(oldType, Qt::CaseInsensitive) != 0)
             report(i, Rule::OtherType, otherType(newType, oldType, newName));
     }
     return findings;

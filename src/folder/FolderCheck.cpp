@@ -20,7 +20,7 @@ const QString kDrawing = u".drw"_s;
 // Letter case aside; folding keeps the length, and most names part there.
 bool sameText(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
 }
 
 // Most shops name a drawing after its model, a part or an assembly.

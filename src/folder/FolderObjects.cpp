@@ -12,9 +12,12 @@ using Folded = QVarLengthArray<QChar, 64>;
 // them anyway.
 void appendFolded(QStringView text, Folded &out)
 {
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    QChar *to = out.data() + at;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        out.append(QChar(u >= u'A' && u <= u'Z' ? u + 32 : u < 0x80 ? u : char16_t(QChar::toCaseFolded(u))));
+        *to++ = QChar(u >= u'A' && u <= u'Z' ? u + 32 : u < 0x80 ? u : char16_t(QChar::toCaseFolded(u)));
     }
 }
 
