@@ -28,7 +28,7 @@ private:
         size_t hash = 0;
         qsizetype name = -1; // index into m_names; -1 for a free slot
     };
-    qsizetype find(QStringView folded, size_t hash) const;
+    qsizetype find(size_t hash, QStringView base, QStringView extension) const;
 
     std::vector<QString> m_names; // folded
     std::vector<Slot> m_slots;    // open addressing: a power of two, at most half full
