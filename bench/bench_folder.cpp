@@ -102,7 +102,8 @@ void checkBenchmark()
     const double withMs = spreadOf(with).median;
     const Spread r = spreadOf(ratios);
     std::printf("Namensprüfung 32767 Paare gegen einen Ordner: %.2f ms (%lld findings) | without the folder %.2f ms | "
-                "ratio %.2f (%.2f-%.2f; CPU %.2f), goal <= 2.00 | generate %.2f ms, check with folder/generate %.2f, goal well under 1 | "
+                "ratio %.2f (%.2f-%.2f; CPU %.2f), goal <= 2.00 | generate %.2f ms, check with folder/generate %.2f, "
+                "goal well under 1 | "
                 "folder rules alone, comparing the pairs again: %.2f ms\n",
                 withMs, static_cast<long long>(findings), spreadOf(without).median, r.median, r.min, r.max,
                 spreadOf(cpuRatios).median, generateMs, withMs / generateMs, aloneMs);

@@ -134,8 +134,9 @@ void TestWindowFiles::workingFolder()
     QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm"));
     QCOMPARE(win.status(), u"2 Objekte (1 Teil, 1 Baugruppe) aus "_s + folder + u" übernommen"_s);
     win.click("cmd_zeichnungen");
-    QCOMPARE(win.status(), u"Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen "
-                           u"ergänzt"_s);
+    QCOMPARE(win.status(),
+             u"Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen "
+             u"ergänzt"_s);
     win.setText("txt_rename", u"e"_s);
     win.setText("txt_renameNEU", u"a"_s);
     win.click("cmd_action");

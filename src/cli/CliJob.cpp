@@ -329,11 +329,13 @@ int CliJob::run(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
-    std::future<QList<NameCheck::Finding>> check = std::async(
-        findingsDecide ? std::launch::deferred : std::launch::async, [this, &oldNames, &newNames, folder] {
-            return m_reverse ? WayBackCheck::check(oldNames, newNames, folder)
-                             : NameCheck::check(oldNames, newNames, folder);
-        });
+    const auto checkPairs = [this, &oldNames, &newNames, folder] {
+        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder)
+                         : NameCheck::check(oldNames, newNames, folder);
+    };
+    std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
+                                                                             : std::launch::async,
+                                                              checkPairs);
     const auto findingLines = [](const QList<NameCheck::Finding> &findings) {
         QString lines;
         for (const NameCheck::Finding &finding : findings)

@@ -48,8 +48,8 @@ QString CheckFolder::against() const
     if (!isGone())
         return u"gegen "_s + shown;
     using Status = FolderReader::Result::Status;
-    const QString why = m_read.status == Status::Missing  ? u"nicht gefunden"_s
-        : m_read.status == Status::NotAFolder             ? u"ist kein Ordner"_s
-                                                          : u"nicht lesbar"_s;
+    const QString why = m_read.status == Status::Missing ? u"nicht gefunden"_s
+        : m_read.status == Status::NotAFolder            ? u"ist kein Ordner"_s
+                                                         : u"nicht lesbar"_s;
     return u"ohne Ordner ("_s + shown + u' ' + why + u')';
 }

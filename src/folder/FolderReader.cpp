@@ -226,8 +226,7 @@ QString statusText(const Result &result, const QString &folder)
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (result.status != Result::Status::Read)
         return failureText(result, shownFolder);
-    return objectsText(result, u"Keine Objekte"_s) + u" aus "_s + shownFolder + u" übernommen"_s
-        + notTakenText(result);
+    return objectsText(result, u"Keine Objekte"_s) + u" aus "_s + shownFolder + u" übernommen"_s + notTakenText(result);
 }
 
 QString previewText(const Result &result, const QString &folder)

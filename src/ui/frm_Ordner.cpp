@@ -18,9 +18,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Captions of the object types, in the order of FolderReader::objectTypes().
-const char *const kTypeCaptions[] = {"&Teile (.prt)",   "&Baugruppen (.asm)", "&Zeichnungen (.drw)",
-                                     "&Formate (.frm)", "&Layouts (.lay)",    "&Skizzen (.sec)",
-                                     "Fertigungs&modelle (.mfg)"};
+const char *const kTypeCaptions[] = {
+    "&Teile (.prt)",   "&Baugruppen (.asm)", "&Zeichnungen (.drw)",      "&Formate (.frm)",
+    "&Layouts (.lay)", "&Skizzen (.sec)",    "Fertigungs&modelle (.mfg)"};
 
 // Long enough to type on, short enough not to be waited for.
 constexpr int kReadDelayMs = 400;

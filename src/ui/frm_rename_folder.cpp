@@ -115,8 +115,9 @@ void frm_rename::cmd_zeichnungen_Click()
     FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
     const NameListOps::Fitted fitted = NameListOps::fitInto(added.oldNames, oldNames.size());
     added.newNames.resize(fitted.taken.size());
-    changeLists(QStringLiteral("Zeichnungen ergänzen"), {{list_OldName->nameModel(), oldNames + fitted.taken},
-                                                          {list_NewName->nameModel(), newNames + added.newNames}});
+    changeLists(QStringLiteral("Zeichnungen ergänzen"),
+                {{list_OldName->nameModel(), oldNames + fitted.taken},
+                 {list_NewName->nameModel(), newNames + added.newNames}});
     lbl_status->setText(fitted.leftOut > 0 ? NameListOps::linesLeftOutMessage(fitted.leftOut)
                                            : FolderCheck::drawingsAdded(fitted.taken.size()));
 }
