@@ -2,15 +2,17 @@
 
 // The main window. Its controls hold all state while the program runs: the
 // two name lists, the rule's fields, the output text txt_OUT, the folder
-// chooser Frame5 (FolderChooser) and the status line. Each handler reads
-// controls, calls the core (MapkeyGenerator and RenameProWriter for
-// rename.pro, ReplacementRule, NameListOps, ListFile, TwoColumns and
-// PairsFile for the lists, NameCheck and ChainOrder for the pairs, Module1
-// for names and paths) and puts the results back into controls. Every
-// change of a list is one step of the window's undo stack; the name check
-// follows every change of either list. Platform supplies drives, the
-// settings store, the folder of the list files, file questions and the
-// desktop; frm_Info is the Info window.
+// chooser Frame5 (FolderChooser) and the status line; beside them, the
+// check folder as last read (CheckFolder). Each handler reads controls,
+// calls the core (MapkeyGenerator and RenameProWriter for rename.pro,
+// ReplacementRule, NameListOps, ListFile, TwoColumns and PairsFile for the
+// lists, NameCheck and ChainOrder for the pairs, FolderReader and
+// FolderCheck for the working folder, Module1 for names and paths) and puts
+// the results back into controls. Every change of a list is one step of
+// the window's undo stack; the name check follows every change of either
+// list. Platform supplies drives, the settings store, the folder of the
+// list files, file and folder questions and the desktop; frm_Info is the
+// Info window, frm_Ordner the dialog "Ordner einlesen".
 
 #include "folder/CheckFolder.h"
 #include "ui/ListEditCommand.h"
