@@ -66,6 +66,7 @@ public:
         return true;
     }
     QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
+    QString askFolderName(QWidget *, const QString &, const QString &) const override { return fileAnswer; }
     // The program's own store, in the root's Velmorant/Velmorant.ini; the
     // registry of Windows cannot be moved there, so a file of the same
     // layout stands in for it.
@@ -81,7 +82,7 @@ public:
 #endif
     }
 
-    // What the file question answers: a path, or empty as if cancelled.
+    // What the file and folder questions answer: a path, or empty as if cancelled.
     QString fileAnswer;
     mutable QList<QUrl> opened;
 

@@ -81,6 +81,7 @@ const QHash<QString, QByteArray> kFiles{
     {u"utfsixteen"_s, QByteArray("\xFF\xFEG\0r\0\xF6\0\xDF\0e\0.\0p\0r\0t\0\r\0\n\0", 24)},
     {u"omega"_s, "\xCE\xA9mega.prt\r\n"},
     {u"nul"_s, QByteArray("a.prt\0", 6)},
+    {u"models"_s, "Welle.prt;w2.prt\r\nlager.asm;neu\r\n"},
     {u"full"_s, lines("n", 32767)},
     {u"huge"_s, lines("n", 32768)},
 };
@@ -110,6 +111,10 @@ void TestCli::init()
     QVERIFY(QDir(m_dir->path()).mkdir(u"out"_s));
     const QString file = m_dir->filePath(u"out/rename.pro"_s);
     QVERIFY(TestSupport::writeBytes(file, "alt\r\n"));
+    // The working folder "@arbeit".
+    QVERIFY(QDir(m_dir->path()).mkdir(u"arbeit"_s));
+    for (const char *name : {"welle.prt.1", "WELLE.drw.3", "lager.asm", "neu.asm.2", "łódź.prt"})
+        QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"arbeit/"_s + QString::fromUtf8(name)), {}));
 }
 
 // Every "@name" replaced by the path of the file written for it.
@@ -119,7 +124,7 @@ QString TestCli::withFiles(QString text)
     QRegularExpressionMatch match;
     while ((match = token.match(text)).hasMatch()) {
         const QString name = match.captured(1);
-        const QString path = m_dir->filePath(name == u"out" ? name : name + u".txt"_s);
+        const QString path = m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
         if (kFiles.contains(name) && !QFile::exists(path))
             TestSupport::writeBytes(path, kFiles.value(name));
         text.replace(match.capturedStart(), match.capturedLength(), path);
@@ -177,6 +182,28 @@ void TestCli::runs_data()
     row("check, findings", u"--check --old @clean --new @warn"_s, 4, warnings, {});
     row("strict, findings", u"--strict --out @out --old @clean --new @warn"_s, 4, {}, warnings);
     row("strict, no finding", u"--strict --out @out --old @clean --new @cleannew"_s, 0, saved, {}, clean);
+    row("scan a folder", u"--scan @arbeit --types ASM,drw,prt"_s, 0,
+        u"welle.prt\r\nlager.asm\r\nneu.asm\r\nwelle.drw\r\n"_s,
+        u"4 Objekte (1 Teil, 2 Baugruppen, 1 Zeichnung) aus @arbeit übernommen; 1 Name übersprungen"_s);
+    row("scan with a filter", u"--scan @arbeit --filter ?e*"_s, 0, u"welle.prt\r\nneu.asm\r\nwelle.drw\r\n"_s,
+        u"3 Objekte (1 Teil, 1 Baugruppe, 1 Zeichnung) aus @arbeit übernommen\n"_s);
+    row("folder rules in the check", u"--check --pairs @models --folder @arbeit"_s, 4,
+        u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen): "
+        "Welle.prt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben (neu.asm): neu\n"_s,
+        {});
+    row("drawings added before writing", u"--pairs @models --folder @arbeit --add-drawings --out @out"_s, 0, saved,
+        u"1 Zeichnung ergänzt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben"_s,
+        {u"Welle.prt>w2.prt"_s, u"lager.asm>neu"_s, u"welle.drw>w2.drw"_s});
+    row("check folder missing", u"--pairs @models --folder @nowhere --stdout"_s, 2, {},
+        u"Fehler: Ordner nicht gefunden: @nowhere\n"_s);
+    row("scan and a list", u"--old @two --scan @arbeit"_s, 2, {},
+        u"Fehler: --scan und --old schließen einander aus\n"_s);
+    row("scan, unknown type", u"--scan @arbeit --types prt,txt"_s, 2, {},
+        u"Fehler: --types: unbekannter Typ „txt“ (bekannt: prt,asm,drw,frm,lay,sec,mfg)\n"_s);
+    row("filter without scan", u"--pairs @models --stdout --filter x"_s, 2, {},
+        u"Fehler: --filter gilt nur mit --scan\n"_s);
+    row("drawings without a folder", u"--pairs @models --stdout --add-drawings"_s, 2, {},
+        u"Fehler: --add-drawings braucht --folder\n"_s);
     row("counts differ", u"--old @two --new @one --out @out"_s, 1, {}, differ);
     row("counts differ, check only", u"--check --old @two --new @one"_s, 1, {}, differ);
     row("list missing", u"--old @missing --new @one --out @out"_s, 2, {},

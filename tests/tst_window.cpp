@@ -177,6 +177,8 @@ void TestWindow::listEdits_data()
         u"übernommen"_s);
     row("chain ordering", "cmd_ordnen", "old", -1, QString(), "b a c", "y b z", true,
         u"Reihenfolge geordnet: 2 Paare verschoben"_s);
+    row("drawings without a check folder", "cmd_zeichnungen", "old", -1, QString(), "a b c", "b y z", true,
+        u"Zeichnungen ergänzen braucht einen Prüfordner (Prüfordner …)"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
     row("pairs not saved", "cmd_paareSpeichern", "old", -1, u"/"_s, "a b c", "b y z", true,
         u"Fehler: Paare konnten nicht gespeichert werden: @"_s);

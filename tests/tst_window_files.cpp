@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/frm_Ordner.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ class TestWindowFiles : public QObject
 private slots:
     void infoWindow();
     void shutdownAndRestart();
+    void workingFolder();
 };
 
 // One Info window at a time, top-aligned with the main window (the
@@ -102,6 +104,72 @@ void TestWindowFiles::shutdownAndRestart()
     QCOMPARE(win.text("txt_path"), folder);
     QCOMPARE(win.chooser()->dirPath(), folder);
     QVERIFY(win.get<QCheckBox>("chk_rueckweg")->isChecked());
+}
+
+// The road of the working folder: its parts and assemblies read into the
+// old list, the folder becoming the check folder; the new names by the
+// rule; the folder's findings per row; the drawings added; the folder read
+// again before the question; the check folder remembered, gone at the next
+// start, set and cleared on its own.
+void TestWindowFiles::workingFolder()
+{
+    Window win;
+    const QString folder = win.platform.path(u"arbeit"_s);
+    QVERIFY(QDir().mkpath(folder));
+    for (const char *file : {"welle.prt.1", "WELLE.PRT.3", "welle.drw.2", "lager.asm.1", "lagar.asm.1", "notiz.txt"})
+        QVERIFY(TestSupport::writeBytes(folder + u'/' + QLatin1String(file), {}));
+    auto *check = win.get<QLabel>("lbl_pruefung");
+    win.click("cmd_ordnerEinlesen");
+    auto *dialog = win.w->findChild<frm_Ordner *>();
+    dialog->txt_ordner->setText(folder + u"/fehlt"_s);
+    QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->lbl_anzahl->text(), u"Fehler: Ordner nicht gefunden: "_s + folder + u"/fehlt"_s);
+    win.platform.fileAnswer = folder;
+    QTest::mouseClick(dialog->cmd_waehlen, Qt::LeftButton);
+    dialog->txt_filter->setText(u"*E*"_s);
+    dialog->findChild<QCheckBox *>(u"chk_drw"_s)->setChecked(false);
+    QTRY_COMPARE(dialog->lbl_anzahl->text(), u"Übernommen würden 2 Objekte (1 Teil, 1 Baugruppe)"_s);
+    QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
+    QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm"));
+    QCOMPARE(win.status(), u"2 Objekte (1 Teil, 1 Baugruppe) aus "_s + folder + u" übernommen"_s);
+    win.click("cmd_zeichnungen");
+    QCOMPARE(win.status(),
+             u"Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen "
+             u"ergänzt"_s);
+    win.setText("txt_rename", u"e"_s);
+    win.setText("txt_renameNEU", u"a"_s);
+    win.click("cmd_action");
+    const QString left = u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste "_s
+                         u"(Zeichnungen ergänzen): welle.prt"_s;
+    QCOMPARE(check->toolTip(), u"Prüfung gegen "_s + folder + u": 1 Fehler, 1 Warnung"_s);
+    QCOMPARE(win.oldList()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), left);
+    win.click("cmd_zeichnungen");
+    QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm welle.drw"));
+    QCOMPARE(win.newList()->entries(), names("walle.prt lagar.asm walle.drw"));
+    QCOMPARE(win.status(), u"1 Zeichnung ergänzt"_s);
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    QTest::keySequence(win.oldList(), QKeySequence::Undo);
+    QCOMPARE(win.newList()->entries(), names("walle.prt lagar.asm"));
+    QVERIFY(QFile::rename(folder + u"/lagar.asm.1"_s, folder + u"/walle.prt.1"_s));
+    QCOMPARE(win.generate(u"Abbrechen"_s),
+             QStringList{u"Velmorant | Die Prüfung der Namen meldet 1 Fehler, 1 Warnung:\n\n"_s
+                         u"Zeile 1: Fehler: neuer Name im Ordner schon vergeben (walle.prt): walle.prt\n"_s
+                         + left + u"\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
+
+    QCOMPARE(win.platform.openSettings()->value(u"Pruefordner"_s).toString(), folder);
+    QVERIFY(QDir(folder).removeRecursively());
+    win.open();
+    QCOMPARE(win.status(), u"Fehler: Ordner nicht gefunden: "_s + folder);
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->toolTip(),
+             u"Prüfung ohne Ordner ("_s + folder + u" nicht gefunden): keine Befunde"_s);
+    win.click("cmd_ohnePruefordner");
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: keine Befunde"_s);
+    QCOMPARE(win.platform.openSettings()->value(u"Pruefordner"_s).toString(), QString());
+    win.platform.fileAnswer = win.platform.path(u"volumeB"_s);
+    win.click("cmd_pruefordner");
+    QCOMPARE(win.status(), u"Prüfordner "_s + win.platform.fileAnswer + u" gelesen: 0 Objekte"_s);
 }
 
 QTEST_MAIN(TestWindowFiles)

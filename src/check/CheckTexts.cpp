@@ -2,6 +2,8 @@
 
 #include "common/ShownName.h"
 
+#include <QStringBuilder>
+
 using namespace Qt::StringLiterals;
 
 namespace CheckTexts {
@@ -29,7 +31,7 @@ QString described(const QString &character)
 // The finding stays one short line that a terminal shows as it is.
 QString named(const QString &message, QStringView name)
 {
-    return message + u": "_s + ShownName::of(name);
+    return message % u": "_s % ShownName::of(name);
 }
 
 QString counted(qsizetype count, const QString &one, const QString &many)
@@ -57,7 +59,8 @@ QString line(qsizetype row)
 QString findingLine(qsizetype row, NameCheck::Severity severity, const QString &message)
 {
     const QString kind = severity == NameCheck::Severity::Error ? u"Fehler"_s : u"Warnung"_s;
-    return u"Zeile "_s + line(row) + u": "_s + kind + u": "_s + message;
+    // Built in one piece: a full list can have a finding on every row.
+    return u"Zeile "_s % line(row) % u": "_s % kind % u": "_s % message;
 }
 
 QString empty(bool oldName)
@@ -135,11 +138,12 @@ QString otherType(QStringView newExtension, QStringView oldExtension, const QStr
                  name);
 }
 
-QString summary(qsizetype errors, qsizetype warnings)
+QString summary(qsizetype errors, qsizetype warnings, const QString &against)
 {
+    const QString head = against.isEmpty() ? u"Prüfung: "_s : u"Prüfung "_s + against + u": "_s;
     if (errors == 0 && warnings == 0)
-        return u"Prüfung: keine Befunde"_s;
-    return u"Prüfung: "_s + counts(errors, warnings);
+        return head + u"keine Befunde"_s;
+    return head + counts(errors, warnings);
 }
 
 QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines)
@@ -166,12 +170,12 @@ QString missingInFolder(const QString &name)
 
 QString takenInFolder(const QString &object, const QString &name)
 {
-    return named(u"neuer Name im Ordner schon vergeben ("_s + object + u')', name);
+    return named(u"neuer Name im Ordner schon vergeben ("_s % object % u')', name);
 }
 
 QString drawingLeftBehind(const QString &drawing, const QString &name)
 {
-    return named(u"Zeichnung "_s + drawing + u" bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen)"_s,
+    return named(u"Zeichnung "_s % drawing % u" bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen)"_s,
                  name);
 }
 

@@ -27,7 +27,7 @@ QString badCharacter(const QString &character, const QString &name);
 QString leadingHyphen(const QString &name);
 QString otherType(QStringView newExtension, QStringView oldExtension, const QString &name);
 
-QString summary(qsizetype errors, qsizetype warnings);
+QString summary(qsizetype errors, qsizetype warnings, const QString &against = {});
 QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines);
 
 QString orderStatus(qsizetype moved, bool ringsRemain);

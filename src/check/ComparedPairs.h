@@ -15,20 +15,16 @@ struct ComparedPair {
     QString newName; // the same for the new name
     int oldKey = -1; // -1 for an empty old name
     int newKey = -1; // -1 for an empty new name
+    // Where each extension starts: a normalised name holds no dot before
+    // it. The name's length when it has none.
+    qsizetype oldDot = 0;
+    qsizetype newDot = 0;
 
-    // A normalised name holds no dot before its extension.
-    QStringView oldBase() const { return QStringView(oldName).left(oldName.size() - oldExtension().size()); }
-    QStringView oldExtension() const { return extension(oldName); }
-    QStringView newBase() const { return QStringView(newName).left(newName.size() - newExtension().size()); }
-    QStringView newExtension() const { return extension(newName); }
+    QStringView oldBase() const { return QStringView(oldName).left(oldDot); }
+    QStringView oldExtension() const { return QStringView(oldName).mid(oldDot); }
+    QStringView newBase() const { return QStringView(newName).left(newDot); }
+    QStringView newExtension() const { return QStringView(newName).mid(newDot); }
     bool unchanged() const { return oldKey >= 0 && oldKey == newKey; }
-
-private:
-    static QStringView extension(const QString &name)
-    {
-        const qsizetype dot = name.indexOf(u'.');
-        return dot < 0 ? QStringView() : QStringView(name).mid(dot);
-    }
 };
 
 struct ComparedPairs {

@@ -4,10 +4,12 @@
 #include "check/ComparedPairs.h"
 #include "check/RingFinder.h"
 #include "common/Cp1252.h"
+#include "folder/FolderCheck.h"
 
 #include <QStringView>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace NameCheck {
@@ -50,7 +52,7 @@ qsizetype firstIndex(QStringView text, Predicate matches)
 // Pro/ENGINEER look for or create another object.
 bool hasNoByte(char16_t c)
 {
-    return !Cp1252::represents(c);
+    return c >= 0x80 && !Cp1252::represents(c);
 }
 
 // The first character of a base name that Pro/ENGINEER does not accept;
@@ -60,6 +62,9 @@ qsizetype firstBadCharacter(QStringView base)
 {
     for (qsizetype i = 0; i < base.size(); ++i) {
         const char16_t c = base.at(i).unicode();
+        // Most characters of most names, asked about first.
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))
+            continue;
         if (c == u'_' || c == u'-' || breaksLine(c) || isPathSeparator(c) || hasNoByte(c))
             continue;
         if (!QChar::isLetter(c) && !QChar::isDigit(c))
@@ -131,12 +136,21 @@ Severity severityOf(Rule rule)
     return rule <= Rule::Ring ? Severity::Error : Severity::Warning;
 }
 
-} // namespace
+// Both sorted by row: each row's findings of `first`, then those of
+// `second`, whose rules come later.
+QList<Finding> joined(const QList<Finding> &first, const QList<Finding> &second)
+{
+    QList<Finding> all;
+    all.reserve(first.size() + second.size());
+    std::merge(first.begin(), first.end(), second.begin(), second.end(), std::back_inserter(all),
+               [](const Finding &a, const Finding &b) { return a.row < b.row; });
+    return all;
+}
 
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
+// The rules on the pairs alone.
+QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &oldNames, const QStringList &newNames)
 {
     using namespace CheckTexts;
-    const ComparedPairs compared = comparePairs(oldNames, newNames);
     const std::vector<bool> onRing = pairsOnRings(compared);
     const Tally t = tally(compared, onRing);
 
@@ -188,16 +202,26 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
             report(i, Rule::Characters, leadingHyphen(newName));
         const QStringView newType = p.newExtension();
         const QStringView oldType = p.oldExtension();
-        if (!oldName.isEmpty() && !newType.isEmpty() && newType.compare(oldType, Qt::CaseInsensitive) != 0)
+        if (!oldName.isEmpty() && !newType.isEmpty() && newType != oldType
+            && newType.compare(oldType, Qt::CaseInsensitive) != 0)
             report(i, Rule::OtherType, otherType(newType, oldType, newName));
     }
     return findings;
 }
 
-QString summary(const QList<Finding> &findings)
+} // namespace
+
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder)
+{
+    const ComparedPairs compared = comparePairs(oldNames, newNames);
+    const QList<Finding> findings = pairFindings(compared, oldNames, newNames);
+    return folder ? joined(findings, FolderCheck::check(compared, newNames, *folder)) : findings;
+}
+
+QString summary(const QList<Finding> &findings, const QString &against)
 {
     const qsizetype errors = errorCount(findings);
-    return CheckTexts::summary(errors, findings.size() - errors);
+    return CheckTexts::summary(errors, findings.size() - errors, against);
 }
 
 QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows)

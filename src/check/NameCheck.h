@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+class FolderObjects;
+
 // Finds, before Pro/ENGINEER replays rename.pro, the pairs whose rename is
 // bound to fail or to do what the user did not mean: Pro/ENGINEER keeps names
 // in lower case, allows at most 31 characters of letters, digits, '_' and
@@ -44,11 +46,13 @@ struct Finding {
 
 // The findings for the pairs of the two lists (rows up to the shorter
 // list's length), sorted by row and then by rule. The old names are taken
-// as typed and compared in their normalised form.
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames);
+// as typed and compared in their normalised form. With the objects of a
+// check folder, its rules join in: the pairs are compared once for both.
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder = nullptr);
 
-// "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung".
-QString summary(const QList<Finding> &findings);
+// "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung"; `against` says
+// what the pairs were checked against: "Prüfung gegen D:\arbeit: 1 Fehler".
+QString summary(const QList<Finding> &findings, const QString &against = {});
 
 // What a list row shows: whether it has a finding, the worst one, and its
 // finding lines as tooltip.

@@ -3,6 +3,7 @@
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "common/Cp1252.h"
+#include "folder/FolderCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
@@ -13,6 +14,8 @@
 #include "wayback/WayBackCheck.h"
 
 #include "VelmorantVersion.h"
+
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <future>
@@ -96,11 +99,31 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
             m_order = true;
         } else if (a == u"--reverse") {
             m_reverse = true;
+        } else if (a == u"--scan") {
+            if (!takeValue(m_scanFolder))
+                return fail(u"--scan braucht ein Verzeichnis"_s);
+        } else if (a == u"--filter") {
+            if (!takeValue(m_scanOptions.filter))
+                return fail(u"--filter braucht ein Muster"_s);
+        } else if (a == u"--types") {
+            QString types;
+            if (!takeValue(types))
+                return fail(u"--types braucht Typen wie prt,asm,drw"_s);
+            m_scanOptions.types = types.toLower().split(u',');
+        } else if (a == u"--folder") {
+            if (!takeValue(m_checkFolder))
+                return fail(u"--folder braucht ein Verzeichnis"_s);
+        } else if (a == u"--add-drawings") {
+            m_addDrawings = true;
         } else {
             return fail(u"Unbekanntes Argument: "_s + a);
         }
     }
     if (m_help || m_version)
+        return true;
+    if (!parseFolderOptions(given))
+        return false;
+    if (has(u"--scan"_s))
         return true;
     if (!has(u"--pairs"_s)) {
         if (!has(u"--old"_s))
@@ -113,15 +136,46 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
     return true;
 }
 
+// --scan is a mode of its own; --filter and --types belong to it, and
+// --add-drawings needs the folder whose drawings it adds.
+bool CliJob::parseFolderOptions(const QStringList &given)
+{
+    const auto fail = [this](const QString &message) {
+        m_error = message;
+        return false;
+    };
+    if (!given.contains(u"--scan"_s)) {
+        for (const QString &option : {u"--filter"_s, u"--types"_s}) {
+            if (given.contains(option))
+                return fail(option + u" gilt nur mit --scan"_s);
+        }
+        if (m_addDrawings && m_checkFolder.isEmpty())
+            return fail(u"--add-drawings braucht --folder"_s);
+        return true;
+    }
+    for (const QString &option : given) {
+        if (option != u"--scan" && option != u"--filter" && option != u"--types")
+            return fail(u"--scan und "_s + option + u" schließen einander aus"_s);
+    }
+    const QStringList &known = FolderReader::objectTypes();
+    for (const QString &type : std::as_const(m_scanOptions.types)) {
+        if (!known.contains(type))
+            return fail(u"--types: unbekannter Typ „"_s + type + u"“ (bekannt: "_s + known.join(u',') + u')');
+    }
+    return true;
+}
+
 QString CliJob::usage()
 {
     return u"Aufruf:\n"
-           "  velmorant-cli LISTEN [--order] [--reverse] [--strict]\n"
+           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] [--strict]\n"
            "                (--out VERZEICHNIS | --stdout)\n"
-           "  velmorant-cli LISTEN [--order] [--reverse] --check\n"
+           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] --check\n"
+           "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
            "          oder --pairs PAARDATEI\n"
+           "  ORDNER: --folder VERZEICHNIS [--add-drawings]\n"
            "\n"
            "Erzeugt die Mapkey-Datei rename.pro aus zwei Namenslisten, Byte für Byte\n"
            "wie das Programmfenster. Vorher werden die Paare geprüft: jeder Befund\n"
@@ -154,11 +208,31 @@ QString CliJob::usage()
            "                      Paare in umgekehrter Reihenfolge, jedes vom neuen\n"
            "                      zum alten Namen. Auch der Rückweg wird geprüft; was\n"
            "                      nur er findet, steht mit \"Rückweg: \" davor\n"
+           "  --folder VERZEICHNIS\n"
+           "                      die Paare auch gegen die Objekte dieses Arbeits-\n"
+           "                      ordners prüfen: alter Name kein Objekt des Ordners\n"
+           "                      (Warnung), neuer Name dort schon vergeben (Fehler),\n"
+           "                      Zeichnung eines umbenannten Modells bleibt zurück\n"
+           "                      (Warnung)\n"
+           "  --add-drawings      nur mit --folder: vor Prüfung und Schreiben für jede\n"
+           "                      zurückbleibende Zeichnung m.drw das Paar\n"
+           "                      m.drw -> NEU.drw anhängen, NEU der neue Name ihres\n"
+           "                      Modells; wie viele, steht auf der Standardfehlerausgabe\n"
+           "  --scan VERZEICHNIS  die Objekte des Ordners als Listendatei (Windows-1252,\n"
+           "                      CR LF) auf die Standardausgabe, für --old: Versionen\n"
+           "                      zusammengefasst, Namen klein, Teile, Baugruppen,\n"
+           "                      Zeichnungen, dann die anderen Typen, je alphabetisch;\n"
+           "                      wie viele übersprungen oder ausgelassen wurden, steht\n"
+           "                      auf der Standardfehlerausgabe\n"
+           "  --filter MUSTER     nur mit --scan: nur Namen (mit Endung), auf die MUSTER\n"
+           "                      passt, * für beliebig viele Zeichen, ? für eines\n"
+           "  --types TYPEN       nur mit --scan: Typen durch Komma getrennt, aus\n"
+           "                      prt,asm,drw,frm,lay,sec,mfg; ohne Angabe prt,asm,drw\n"
            "  --help              diese Hilfe\n"
            "  --version           die Version\n"
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
-           "2 Aufruf- oder Listenfehler, 3 Schreibfehler,\n"
+           "2 Aufruf-, Listen- oder Ordnerfehler, 3 Schreibfehler,\n"
            "4 Befunde bei --check oder --strict.\n"_s;
 }
 
@@ -243,6 +317,9 @@ int CliJob::runJob(QByteArray &out, QString &err) const
         return Ok;
     }
 
+    if (!m_scanFolder.isEmpty())
+        return scan(out, err);
+
     QStringList oldNames;
     QStringList newNames;
     if (!readLists(oldNames, newNames, err))
@@ -250,6 +327,23 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (oldNames.size() != newNames.size()) {
         err = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
         return CountsDiffer;
+    }
+    CheckFolder checkFolder;
+    if (!readCheckFolder(checkFolder, err))
+        return BadInput;
+    const FolderObjects *folder = checkFolder.objects();
+    // How many drawings came along goes first, whatever follows.
+    QString drawingsNote;
+    const auto noteFirst = qScopeGuard([&] { err.prepend(drawingsNote); });
+    if (m_addDrawings) {
+        const FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
+        if (oldNames.size() + added.oldNames.size() > NameListOps::kMaxEntries) {
+            err = NameListOps::listFullMessage() + u'\n';
+            return BadInput;
+        }
+        oldNames += added.oldNames;
+        newNames += added.newNames;
+        drawingsNote = FolderCheck::drawingsAdded(added.oldNames.size()) + u'\n';
     }
     if (m_order) {
         ChainOrder::Result ordered = ChainOrder::order(oldNames, newNames);
@@ -261,10 +355,13 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
-    std::future<QList<NameCheck::Finding>> check = std::async(
-        findingsDecide ? std::launch::deferred : std::launch::async, [this, &oldNames, &newNames] {
-            return m_reverse ? WayBackCheck::check(oldNames, newNames) : NameCheck::check(oldNames, newNames);
-        });
+    const auto checkPairs = [this, &oldNames, &newNames, folder] {
+        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder)
+                         : NameCheck::check(oldNames, newNames, folder);
+    };
+    std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
+                                                                             : std::launch::async,
+                                                              checkPairs);
     const auto findingLines = [](const QList<NameCheck::Finding> &findings) {
         QString lines;
         for (const NameCheck::Finding &finding : findings)
@@ -316,4 +413,28 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
     }
     out = (report.statusText + u'\n').toUtf8();
     return Ok;
+}
+
+// The objects of the folder as a list file: Windows-1252, each name ended by
+// CR LF. The reader has skipped every name the code page cannot hold.
+int CliJob::scan(QByteArray &out, QString &err) const
+{
+    const FolderReader::Result result = FolderReader::read(m_scanFolder, m_scanOptions);
+    err = FolderReader::statusText(result, m_scanFolder) + u'\n';
+    if (result.status != FolderReader::Result::Status::Read)
+        return BadInput;
+    for (const QString &name : result.names) {
+        Cp1252::encodeAppend(name, out, nullptr);
+        out.append("\r\n", 2);
+    }
+    return Ok;
+}
+
+// Without --folder there is nothing to read and no folder to check against.
+bool CliJob::readCheckFolder(CheckFolder &folder, QString &err) const
+{
+    folder.setPath(m_checkFolder);
+    if (folder.isGone())
+        err = folder.statusText() + u'\n';
+    return !folder.isGone();
 }

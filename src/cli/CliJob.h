@@ -1,5 +1,8 @@
 #pragma once
 
+#include "folder/CheckFolder.h"
+#include "folder/FolderReader.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -40,6 +43,11 @@ private:
     int write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
+    // The working folder: --scan lists its objects, --folder checks the
+    // pairs against it and --add-drawings brings the drawings along.
+    bool parseFolderOptions(const QStringList &given);
+    int scan(QByteArray &out, QString &err) const;
+    bool readCheckFolder(CheckFolder &folder, QString &err) const;
 
     QString m_oldFile;
     QString m_newFile;
@@ -55,6 +63,10 @@ private:
     bool m_reverse = false;
     bool m_help = false;
     bool m_version = false;
+    QString m_scanFolder;
+    FolderReader::Options m_scanOptions;
+    QString m_checkFolder;
+    bool m_addDrawings = false;
     QString m_error;
     // Argument by the path that opens it, for the paths that differ.
     QHash<QString, QString> m_shownAs;

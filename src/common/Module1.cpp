@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Module1 {
 
 QString ReplaceFirst(const QString &text, const QString &search, const QString &replacement)
@@ -21,15 +23,16 @@ QString ReplaceFirst(const QString &text, const QString &search, const QString &
 
 namespace {
 
+// Views into the path: the name check splits every name of a full list.
 struct NameParts {
-    QString base;
-    QString extension;
+    QStringView base;
+    QStringView extension;
 };
 
 // One scan from the right serves both FileBaseName and FileExtension. Every
 // dot cuts the rest off, so the extension that survives is the one at the
 // leftmost dot of the last component that still had text after it.
-NameParts splitName(const QString &path)
+NameParts splitName(QStringView path)
 {
     QStringView r(path);
     if (r.size() >= 2 && r.at(1) == u':')
@@ -40,14 +43,14 @@ NameParts splitName(const QString &path)
         const QChar c = r.at(i);
         if (c == u'.') {
             if (i + 1 < r.size())
-                parts.extension = r.mid(i).toString();
+                parts.extension = r.mid(i);
             r = r.left(i);
         } else if (c == u'\\' && i + 1 < r.size()) {
-            parts.base = r.mid(i + 1).toString();
+            parts.base = r.mid(i + 1);
             return parts;
         }
     }
-    parts.base = r.toString();
+    parts.base = r;
     return parts;
 }
 
@@ -55,18 +58,26 @@ NameParts splitName(const QString &path)
 
 QString FileBaseName(const QString &path)
 {
-    return splitName(path).base;
+    return splitName(path).base.toString();
 }
 
 QString FileExtension(const QString &path)
 {
-    return splitName(path).extension;
+    return splitName(path).extension.toString();
 }
 
+// A name without drive, folder and version is its own normalised form and
+// shares the path's text.
 QString NormalisedName(const QString &path)
 {
-    NameParts parts = splitName(path);
-    return parts.base + parts.extension;
+    const NameParts parts = splitName(path);
+    if (parts.base.data() == path.constData() && parts.base.size() + parts.extension.size() == path.size()
+        && (parts.extension.isEmpty() || parts.extension.data() == parts.base.data() + parts.base.size()))
+        return path;
+    QString name(parts.base.size() + parts.extension.size(), Qt::Uninitialized);
+    std::copy(parts.extension.begin(), parts.extension.end(),
+              std::copy(parts.base.begin(), parts.base.end(), name.data()));
+    return name;
 }
 
 bool FolderExists(const QString &path)

@@ -1,5 +1,6 @@
 #include "common/ShownName.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -40,6 +41,10 @@ QString codePoint(char32_t c)
 
 QString of(QStringView name)
 {
+    // Most names are short and plain: shown whole, in one copy.
+    const auto plain = [](QChar c) { return c.unicode() >= 0x20 && (c.unicode() < 0x7F || !isHidden(c.unicode())); };
+    if (name.size() <= kMaxCharacters && std::all_of(name.begin(), name.end(), plain))
+        return name.toString();
     QString text;
     qsizetype i = 0;
     for (qsizetype shown = 0; shown < kMaxCharacters && i < name.size(); ++shown) {

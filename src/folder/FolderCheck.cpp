@@ -20,7 +20,7 @@ const QString kDrawing = u".drw"_s;
 // Letter case aside; folding keeps the length, and most names part there.
 bool sameText(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
 }
 
 // Most shops name a drawing after its model, a part or an assembly.
@@ -114,6 +114,13 @@ DrawingPairs drawingPairs(const QStringList &oldNames, const QStringList &newNam
         added.newNames << p.newBase().toString() + kDrawing;
     }
     return added;
+}
+
+QString drawingsAdded(qsizetype count)
+{
+    if (count == 0)
+        return u"Keine Zeichnungen zu ergänzen"_s;
+    return QString::number(count) + (count == 1 ? u" Zeichnung ergänzt"_s : u" Zeichnungen ergänzt"_s);
 }
 
 } // namespace FolderCheck

@@ -32,5 +32,7 @@ struct DrawingPairs {
     QStringList newNames;
 };
 DrawingPairs drawingPairs(const QStringList &oldNames, const QStringList &newNames, const FolderObjects &folder);
+// "2 Zeichnungen ergänzt", or that there was none to add.
+QString drawingsAdded(qsizetype count);
 
 } // namespace FolderCheck

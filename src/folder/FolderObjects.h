@@ -20,13 +20,15 @@ public:
     // letter case. Asked several times per pair of a full list, so it puts
     // nothing on the heap and compares a name only when its hash matches.
     bool contains(QStringView base, QStringView extension = {}) const;
+    // How many objects, letter case aside.
+    qsizetype size() const { return qsizetype(m_names.size()); }
 
 private:
     struct Slot {
         size_t hash = 0;
         qsizetype name = -1; // index into m_names; -1 for a free slot
     };
-    qsizetype find(QStringView folded, size_t hash) const;
+    qsizetype find(size_t hash, QStringView base, QStringView extension) const;
 
     std::vector<QString> m_names; // folded
     std::vector<Slot> m_slots;    // open addressing: a power of two, at most half full

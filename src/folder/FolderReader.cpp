@@ -169,13 +169,15 @@ Result read(const QString &folder, const Options &options)
     return result;
 }
 
-QString statusText(const Result &result, const QString &folder)
+namespace {
+
+// The error of a failed read; empty after a read.
+QString failureText(const Result &result, const QString &shownFolder)
 {
-    const QString shownFolder = QDir::toNativeSeparators(folder);
     switch (result.status) {
     case Result::Status::Missing:
-        return folder.isEmpty() ? u"Fehler: kein Ordner angegeben"_s
-                                : u"Fehler: Ordner nicht gefunden: "_s + shownFolder;
+        return shownFolder.isEmpty() ? u"Fehler: kein Ordner angegeben"_s
+                                     : u"Fehler: Ordner nicht gefunden: "_s + shownFolder;
     case Result::Status::NotAFolder:
         return u"Fehler: kein Ordner: "_s + shownFolder;
     case Result::Status::Unreadable:
@@ -183,6 +185,12 @@ QString statusText(const Result &result, const QString &folder)
     case Result::Status::Read:
         break;
     }
+    return {};
+}
+
+// "3 Objekte (2 Teile, 1 Zeichnung)", or `none`.
+QString objectsText(const Result &result, const QString &none)
+{
     const QStringList &types = objectTypes();
     QStringList perType;
     for (qsizetype i = 0; i < types.size(); ++i) {
@@ -192,11 +200,16 @@ QString statusText(const Result &result, const QString &folder)
         if (count > 0)
             perType << counted(count, typeWords().at(i).first, typeWords().at(i).second);
     }
-    QString text = result.names.isEmpty() ? u"Keine Objekte"_s
-                                          : counted(result.names.size(), u"Objekt"_s, u"Objekte"_s);
+    QString text = result.names.isEmpty() ? none : counted(result.names.size(), u"Objekt"_s, u"Objekte"_s);
     if (!perType.isEmpty())
         text += u" ("_s + perType.join(u", "_s) + u')';
-    text += u" aus "_s + shownFolder + u" übernommen"_s;
+    return text;
+}
+
+// What was skipped and left out, each behind "; ".
+QString notTakenText(const Result &result)
+{
+    QString text;
     if (result.skipped > 0)
         text += u"; "_s + counted(result.skipped, u"Name"_s, u"Namen"_s)
             + u" übersprungen (kein zulässiger Objektname oder nicht in Windows-1252)"_s;
@@ -204,6 +217,23 @@ QString statusText(const Result &result, const QString &folder)
         text += u"; "_s + QString::number(result.leftOut) + u" ausgelassen (höchstens "_s
             + QString::number(result.names.size()) + u" Objekte)"_s;
     return text;
+}
+
+} // namespace
+
+QString statusText(const Result &result, const QString &folder)
+{
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (result.status != Result::Status::Read)
+        return failureText(result, shownFolder);
+    return objectsText(result, u"Keine Objekte"_s) + u" aus "_s + shownFolder + u" übernommen"_s + notTakenText(result);
+}
+
+QString previewText(const Result &result, const QString &folder)
+{
+    if (result.status != Result::Status::Read)
+        return failureText(result, QDir::toNativeSeparators(folder));
+    return u"Übernommen würden "_s + objectsText(result, u"keine Objekte"_s) + notTakenText(result);
 }
 
 } // namespace FolderReader

@@ -44,5 +44,8 @@ Result read(const QString &folder, const Options &options = {});
 // What the status line says: the error, or how many objects of which types
 // came from `folder` and what was skipped or left out.
 QString statusText(const Result &result, const QString &folder);
+// What the dialog shows before anything is taken: the error, or how many
+// objects of which types would be taken and what not.
+QString previewText(const Result &result, const QString &folder);
 
 } // namespace FolderReader

@@ -38,7 +38,7 @@ const char *const kTabOrder[] = {
     "open", "Image_EXIT",
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
-    "cmd_mapkeyNow", "cmd_openmFile",
+    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_mapkeyNow", "cmd_openmFile",
     // the output folder chooser
     "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
     // the output and the window

@@ -136,3 +136,8 @@ QString Platform::askFileName(QWidget *parent, const QString &caption, const QSt
     return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
                      : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
+
+QString Platform::askFolderName(QWidget *parent, const QString &caption, const QString &start) const
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, caption, start));
+}

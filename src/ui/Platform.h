@@ -60,6 +60,9 @@ public:
     // Asks the user for a file to open, or for a file to save when
     // `forSaving`; empty when the user cancels.
     virtual QString askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const;
+    // Asks the user for a folder, starting at `start`; empty when the user
+    // cancels.
+    virtual QString askFolderName(QWidget *parent, const QString &caption, const QString &start) const;
 
 private:
     mutable QString m_listFolder;

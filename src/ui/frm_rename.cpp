@@ -87,6 +87,10 @@ void frm_rename::connectHandlers()
     connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
     for (OneLineEdit *field : {Text1, txt_rename, txt_renameNEU})
         connect(field, &OneLineEdit::lineBreakRefused, this, &frm_rename::LineBreakRefused);
+    connect(cmd_zeichnungen, &QPushButton::clicked, this, &frm_rename::cmd_zeichnungen_Click);
+    connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
+    connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
+    connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -129,6 +133,7 @@ void frm_rename::Form_Load()
     // through the folder field's own reaction.
     Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(kWayBackKey, false).toBool());
+    restoreCheckFolder();
 }
 
 // The window system reports the frame only once the window is shown; the

@@ -2,16 +2,19 @@
 
 // The main window. Its controls hold all state while the program runs: the
 // two name lists, the rule's fields, the output text txt_OUT, the folder
-// chooser Frame5 (FolderChooser) and the status line. Each handler reads
-// controls, calls the core (MapkeyGenerator and RenameProWriter for
-// rename.pro, ReplacementRule, NameListOps, ListFile, TwoColumns and
-// PairsFile for the lists, NameCheck and ChainOrder for the pairs, Module1
-// for names and paths) and puts the results back into controls. Every
-// change of a list is one step of the window's undo history; the name check
-// follows every change of either list. Platform supplies drives, the
-// settings store, the folder of the list files, file questions and the
-// desktop; frm_Info is the Info window.
+// chooser Frame5 (FolderChooser) and the status line; beside them, the
+// check folder as last read (CheckFolder). Each handler reads controls,
+// calls the core (MapkeyGenerator and RenameProWriter for rename.pro,
+// ReplacementRule, NameListOps, ListFile, TwoColumns and PairsFile for the
+// lists, NameCheck and ChainOrder for the pairs, FolderReader and
+// FolderCheck for the working folder, Module1 for names and paths) and puts
+// the results back into controls. Every change of a list is one step of
+// the window's undo history; the name check follows every change of either
+// list. Platform supplies drives, the settings store, the folder of the
+// list files, file and folder questions and the desktop; frm_Info is the
+// Info window, frm_Ordner the dialog "Ordner einlesen".
 
+#include "folder/CheckFolder.h"
 #include "ui/ListEditCommand.h"
 
 #include <QPointer>
@@ -30,6 +33,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class frm_Info;
+class frm_Ordner;
 
 class frm_rename : public QWidget
 {
@@ -58,6 +62,7 @@ private:
     void createContextMenu();
     void createRuleFrame();
     void createPairsFrame();
+    void createFolderFrame();
     void createKeyboardCommands();
     void connectHandlers();
     void connectListHandlers(NameListView *list);
@@ -95,6 +100,11 @@ private:
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
     void LineBreakRefused();
+    void cmd_zeichnungen_Click();
+    void cmd_ordnerEinlesen_Click();
+    void frm_Ordner_Accepted(const frm_Ordner &dialog);
+    void cmd_pruefordner_Click();
+    void cmd_ohnePruefordner_Click();
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -109,6 +119,13 @@ private:
     // The same for a list built afresh, which keeps no mark.
     void rebuildList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
+    // The check folder: restored at start, set (an empty path clears it)
+    // and remembered, read again before writing. Each read that fails says
+    // so in the status line.
+    void restoreCheckFolder();
+    void setCheckFolder(const QString &path);
+    void readCheckFolderAgain();
+    void readCheckFolder(const QString &path);
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
 
@@ -128,6 +145,7 @@ private:
     bool m_shownOnce = false;
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
+    CheckFolder m_checkFolder;
     // The pairs the output was built from, for the way back, and whether
     // the question before building named the way back's own findings.
     struct Built {
@@ -161,6 +179,11 @@ private:
     QPushButton *cmd_paareOeffnen = nullptr;
     QPushButton *cmd_paareSpeichern = nullptr;
     QPushButton *cmd_ordnen = nullptr;
+    QPushButton *cmd_zeichnungen = nullptr;
+    QGroupBox *Frame_ordner = nullptr;
+    QPushButton *cmd_ordnerEinlesen = nullptr;
+    QPushButton *cmd_pruefordner = nullptr;
+    QPushButton *cmd_ohnePruefordner = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;

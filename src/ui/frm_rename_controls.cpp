@@ -62,6 +62,7 @@ void frm_rename::createControls()
 
     createRuleFrame();
     createPairsFrame();
+    createFolderFrame();
 
     imgOpen = Twips::place(new ImageButton(Pictures::Picture::TabRight, QStringLiteral("Ausgabe einblenden"), this),
                            "imgOpen", 8925, 3015, 135, 1605);
@@ -102,7 +103,7 @@ void frm_rename::createRuleFrame()
 // Commands on both lists at once, in the free space below the rule.
 void frm_rename::createPairsFrame()
 {
-    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1320);
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1665);
     cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
                                255, 2745, 285);
     cmd_tabelle->setToolTip(
@@ -113,6 +114,28 @@ void frm_rename::createPairsFrame()
                                       "cmd_paareSpeichern", 1515, 600, 1335, 285);
     cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
                               945, 2745, 285);
+    cmd_zeichnungen = Twips::place(new QPushButton(QStringLiteral("Zeichnungen ergänzen"), Frame_paare),
+                                   "cmd_zeichnungen", 105, 1290, 2745, 285);
+    cmd_zeichnungen->setToolTip(
+        QStringLiteral("Für jedes Teil und jede Baugruppe, deren Zeichnung im Prüfordner zurückbliebe, "
+                       "die Zeichnung mit umbenennen"));
+}
+
+// The working folder, below the pairs: its objects read into the current
+// list, and the folder the pairs are checked against.
+void frm_rename::createFolderFrame()
+{
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), this), "Frame_ordner", 5880, 4365, 2955, 975);
+    cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("Ordner einlesen …"), Frame_ordner),
+                                      "cmd_ordnerEinlesen", 105, 255, 2745, 285);
+    cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
+    cmd_pruefordner = Twips::place(new QPushButton(QStringLiteral("Prüfordner …"), Frame_ordner), "cmd_pruefordner",
+                                   105, 600, 1335, 285);
+    cmd_pruefordner->setToolTip(QStringLiteral("Die Paare gegen die Objekte eines Ordners prüfen"));
+    cmd_ohnePruefordner = Twips::place(new QPushButton(QStringLiteral("ohne Prüfordner"), Frame_ordner),
+                                       "cmd_ohnePruefordner", 1515, 600, 1335, 285);
+    cmd_ohnePruefordner->setToolTip(QStringLiteral("Die Paare nicht mehr gegen einen Ordner prüfen"));
+    cmd_ohnePruefordner->setEnabled(false);
 }
 
 void frm_rename::createContextMenu()

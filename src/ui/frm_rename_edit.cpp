@@ -204,21 +204,28 @@ void frm_rename::updateCheck()
 {
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
-    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames);
+    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames, m_checkFolder.objects());
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    lbl_pruefung->setText(NameCheck::summary(findings));
+    // A long check folder gives way in its middle; the whole line shows
+    // under the pointer.
+    const QString summary = NameCheck::summary(findings, m_checkFolder.against());
+    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setToolTip(summary);
 }
 
-// Asked before anything is built, when the pairs have findings; with the
-// way back asked for, also about what only its own check finds.
+// Asked before anything is built, when the pairs have findings, those
+// against the check folder as it is now among them; with the way back
+// asked for, also about what only its own check finds.
 bool frm_rename::confirmDespiteFindings()
 {
+    readCheckFolderAgain();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
+    const FolderObjects *folder = m_checkFolder.objects();
     const QList<NameCheck::Finding> findings = Frame5->chk_rueckweg->isChecked()
-        ? WayBackCheck::check(oldNames, newNames)
-        : NameCheck::check(oldNames, newNames);
+        ? WayBackCheck::check(oldNames, newNames, folder)
+        : NameCheck::check(oldNames, newNames, folder);
     return findings.isEmpty() || askDespiteFindings(NameCheck::questionText(findings));
 }
 

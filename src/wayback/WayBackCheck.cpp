@@ -59,9 +59,9 @@ QList<Finding> ownFindings(const QStringList &oldNames, const QStringList &newNa
     return ownOnes(oldNames, newNames, NameCheck::check(oldNames, newNames));
 }
 
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames)
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder)
 {
-    const QList<Finding> forward = NameCheck::check(oldNames, newNames);
+    const QList<Finding> forward = NameCheck::check(oldNames, newNames, folder);
     QList<Finding> all = forward + ownOnes(oldNames, newNames, forward);
     std::stable_sort(all.begin(), all.end(), [](const Finding &a, const Finding &b) { return a.row < b.row; });
     return all;

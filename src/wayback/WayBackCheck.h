@@ -17,9 +17,11 @@ namespace WayBackCheck {
 // order of their rows.
 QList<NameCheck::Finding> ownFindings(const QStringList &oldNames, const QStringList &newNames);
 
-// The forward findings with the way back's own ones after those of the same
-// row: what is told before both files are written.
-QList<NameCheck::Finding> check(const QStringList &oldNames, const QStringList &newNames);
+// The forward findings, those of a check folder among them, with the way
+// back's own ones after those of the same row: what is told before both
+// files are written.
+QList<NameCheck::Finding> check(const QStringList &oldNames, const QStringList &newNames,
+                                const FolderObjects *folder = nullptr);
 
 // The question before writing rename_zurueck.pro alone despite `findings`.
 QString questionText(const QList<NameCheck::Finding> &findings);

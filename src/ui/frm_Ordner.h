@@ -1,0 +1,57 @@
+#pragma once
+
+#include "folder/FolderReader.h"
+
+#include <QDialog>
+#include <QList>
+#include <QTimer>
+
+class Platform;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The dialog "Ordner einlesen": the Pro/ENGINEER objects of a folder,
+// chosen by a name filter and their types, for the current list. While the
+// user chooses, it shows how many objects would be taken; the folder is
+// read a moment after the last change, so typing a path does not read
+// every folder on the way. "Übernehmen" closes it with the read that
+// matches what the dialog shows; a folder that cannot be read keeps it
+// open with the reason.
+class frm_Ordner : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `room`: how many entries the current list can still take.
+    frm_Ordner(const Platform &platform, const QString &folder, qsizetype room, QWidget *parent);
+
+    QString folder() const;
+    // Whether the folder also becomes the check folder.
+    bool asCheckFolder() const;
+    // The read behind "Übernehmen".
+    const FolderReader::Result &result() const { return m_result; }
+
+    QLineEdit *txt_ordner = nullptr;
+    QPushButton *cmd_waehlen = nullptr;
+    QLineEdit *txt_filter = nullptr;
+    // One per object type, in the order of FolderReader::objectTypes().
+    QList<QCheckBox *> chk_typen;
+    QLabel *lbl_anzahl = nullptr;
+    QCheckBox *chk_pruefordner = nullptr;
+    QPushButton *cmd_uebernehmen = nullptr;
+    QPushButton *cmd_abbrechen = nullptr;
+
+private:
+    void createControls();
+    void cmd_waehlen_Click();
+    void choice_Change();
+    void cmd_uebernehmen_Click();
+    void readChoice();
+
+    const Platform &m_platform;
+    qsizetype m_room;
+    QTimer m_pendingRead;
+    FolderReader::Result m_result;
+};

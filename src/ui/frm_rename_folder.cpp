@@ -1,0 +1,124 @@
+// The working folder: its objects read into a list, the check folder the
+// pairs are checked against, and the drawings brought along with their
+// models.
+#include "ui/frm_rename.h"
+
+#include "folder/FolderCheck.h"
+#include "lists/NameListOps.h"
+#include "ui/FolderChooser.h"
+#include "ui/NameListModel.h"
+#include "ui/NameListView.h"
+#include "ui/OneLineEdit.h"
+#include "ui/Platform.h"
+#include "ui/WaitCursor.h"
+#include "ui/frm_Ordner.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kCheckFolderKey = QStringLiteral("Pruefordner");
+
+} // namespace
+
+void frm_rename::cmd_ordnerEinlesen_Click()
+{
+    const QString folder = m_checkFolder.isSet() ? m_checkFolder.path() : Frame5->txt_path->text();
+    auto *dialog = new frm_Ordner(m_platform, folder, NameListOps::kMaxEntries - currentList()->count(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { frm_Ordner_Accepted(*dialog); });
+    dialog->open();
+}
+
+// The objects go behind the current list's entries, as one step; the
+// dialog has read no more than the list can take.
+void frm_rename::frm_Ordner_Accepted(const frm_Ordner &dialog)
+{
+    const FolderReader::Result &read = dialog.result();
+    if (dialog.asCheckFolder())
+        setCheckFolder(dialog.folder());
+    NameListView *list = currentList();
+    changeList(QStringLiteral("Ordner einlesen"), list, list->entries() + read.names);
+    lbl_status->setText(FolderReader::statusText(read, dialog.folder()));
+    if (m_checkFolder.isGone())
+        lbl_status->setText(m_checkFolder.statusText());
+}
+
+void frm_rename::cmd_pruefordner_Click()
+{
+    const QString start = m_checkFolder.isSet() ? m_checkFolder.path() : Frame5->txt_path->text();
+    const QString folder = m_platform.askFolderName(this, QStringLiteral("Prüfordner wählen"), start);
+    if (!folder.isEmpty())
+        setCheckFolder(folder);
+}
+
+void frm_rename::cmd_ohnePruefordner_Click()
+{
+    setCheckFolder({});
+}
+
+void frm_rename::restoreCheckFolder()
+{
+    const QString folder = m_platform.openSettings()->value(kCheckFolderKey).toString();
+    if (folder.isEmpty())
+        return;
+    readCheckFolder(folder);
+}
+
+// Remembered at once, like the way-back box.
+void frm_rename::setCheckFolder(const QString &path)
+{
+    m_platform.openSettings()->setValue(kCheckFolderKey, path);
+    readCheckFolder(path);
+    lbl_status->setText(m_checkFolder.statusText());
+    updateCheck();
+}
+
+void frm_rename::readCheckFolder(const QString &path)
+{
+    {
+        const WaitCursor busy;
+        m_checkFolder.setPath(path);
+    }
+    cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
+    if (m_checkFolder.isGone())
+        lbl_status->setText(m_checkFolder.statusText());
+}
+
+// Before the question that precedes writing: the folder as it is now.
+void frm_rename::readCheckFolderAgain()
+{
+    if (!m_checkFolder.isSet())
+        return;
+    readCheckFolder(m_checkFolder.path());
+    updateCheck();
+}
+
+// The drawing pairs go behind both lists in step, as one step.
+void frm_rename::cmd_zeichnungen_Click()
+{
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    if (oldNames.size() != newNames.size()) {
+        lbl_status->setText(QStringLiteral(
+            "Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen ergänzt"));
+        return;
+    }
+    const FolderObjects *folder = m_checkFolder.objects();
+    if (!folder) {
+        lbl_status->setText(m_checkFolder.isSet()
+                                ? m_checkFolder.statusText()
+                                : QStringLiteral("Zeichnungen ergänzen braucht einen Prüfordner (Prüfordner …)"));
+        return;
+    }
+    FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
+    const NameListOps::Fitted fitted = NameListOps::fitInto(added.oldNames, oldNames.size());
+    added.newNames.resize(fitted.taken.size());
+    changeLists(QStringLiteral("Zeichnungen ergänzen"),
+                {{list_OldName->nameModel(), oldNames + fitted.taken},
+                 {list_NewName->nameModel(), newNames + added.newNames}});
+    lbl_status->setText(fitted.leftOut > 0 ? NameListOps::linesLeftOutMessage(fitted.leftOut)
+                                           : FolderCheck::drawingsAdded(fitted.taken.size()));
+}
