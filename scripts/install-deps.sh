@@ -8,8 +8,10 @@
 # CMake finds Qt 6 the build goes on, else the README lists the packages.
 set -euo pipefail
 
+# libxkbcommon-dev: Qt's Gui package looks for it and, without it, tells
+# "Could NOT find XKB" at every configuration.
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-          fonts-dejavu-core fonts-liberation)
+          libxkbcommon-dev fonts-dejavu-core fonts-liberation)
 for option in "$@"; do
   case "$option" in
     --package) packages+=(dpkg-dev) ;;
