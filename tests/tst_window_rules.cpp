@@ -134,23 +134,36 @@ void TestWindowRules::infoPlacement()
     QCOMPARE(frm_Info::placedLeft(mainLeft, 9200, 19200), left);
 }
 
+// By where the program lies: "installed" is the per-user folder, "beside"
+// the program's own; the install prefix is /home/a/.local/bin.
 void TestWindowRules::listFolder_data()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("userData");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("marker");
     QTest::addColumn<QString>("expected");
-    const QString perUser = u"/home/a/.local/share/Velmorant"_s;
-    QTest::newRow("portable copy: beside the program") << true << perUser << u"/opt/v"_s;
-    QTest::newRow("installed: per-user folder") << false << perUser << perUser;
-    QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
+    QTest::newRow("build tree") << u"/home/a/velmorant/build/src/ui"_s << false << u"beside"_s;
+    QTest::newRow("unpacked copy") << u"/home/a/velmorant"_s << false << u"beside"_s;
+    QTest::newRow("/usr/bin") << u"/usr/bin"_s << false << u"installed"_s;
+    QTest::newRow("/usr/local/bin") << u"/usr/local/bin/"_s << false << u"installed"_s;
+    QTest::newRow("/opt") << u"/opt/velmorant/bin"_s << false << u"installed"_s;
+    QTest::newRow("install prefix") << u"/home/a/.local/bin"_s << false << u"installed"_s;
+    QTest::newRow("Program Files") << u"c:\\program files\\Velmorant"_s << false << u"installed"_s;
+    QTest::newRow("marker beside a system copy") << u"/opt/velmorant/bin"_s << true << u"beside"_s;
+    QTest::newRow("named like a system folder") << u"/usr2/bin"_s << false << u"beside"_s;
+    QTest::newRow("below the prefix's parent") << u"/home/a/.local/velmorant"_s << false << u"beside"_s;
+    QTest::newRow("no per-user folder known") << u"/usr/bin"_s << false << QString();
 }
 
 void TestWindowRules::listFolder()
 {
-    QFETCH(bool, writable);
-    QFETCH(QString, userData);
+    QFETCH(QString, program);
+    QFETCH(bool, marker);
     QFETCH(QString, expected);
-    QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
+    const QString perUser = expected.isNull() ? QString() : u"/home/a/.local/share/Velmorant"_s;
+    QCOMPARE(Platform::listFolderFor(program, {u"/home/a/.local/bin"_s}, marker, perUser),
+             expected == u"installed" ? perUser : program);
+    // This test lies in the build tree.
+    QCOMPARE(Platform().listFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
 QTEST_GUILESS_MAIN(TestWindowRules)
