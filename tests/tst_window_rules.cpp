@@ -2,6 +2,7 @@
 // the Info window goes and where the list files lie.
 #include "ui/FolderChoice.h"
 #include "ui/Platform.h"
+#include "ui/WindowCommandLine.h"
 #include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
 
@@ -22,6 +23,8 @@ private slots:
     void infoPlacement();
     void listFolder_data();
     void listFolder();
+    void commandLine_data();
+    void commandLine();
 };
 
 // Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
@@ -164,6 +167,37 @@ void TestWindowRules::listFolder()
              expected == u"installed" ? perUser : program);
     // This test lies in the build tree.
     QCOMPARE(Platform().listFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+}
+
+// Before Qt has taken its own options, and after: the exit status (-1 to
+// go on to the window) and the start of what is printed.
+void TestWindowRules::commandLine_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<bool>("qtOptionsTaken");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");
+    const QString refused = u"Fehler: Unbekanntes Argument: %1\nAufruf: velmorant --help\n"_s;
+    QTest::newRow("--help") << u"--help"_s << false << 0 << u"Aufruf: velmorant [-h | --help"_s;
+    QTest::newRow("-h after Qt's options") << u"-h"_s << true << 0 << u"Aufruf: velmorant [-h | --help"_s;
+    QTest::newRow("--version") << u"--version"_s << false << 0 << u"Velmorant 1."_s;
+    QTest::newRow("-v beside a Qt option") << u"-style fusion -v"_s << false << 0 << u"Velmorant 1."_s;
+    QTest::newRow("no argument") << QString() << true << -1 << QString();
+    QTest::newRow("Qt's -reverse is no -v") << u"-reverse"_s << false << -1 << QString();
+    QTest::newRow("unknown option") << u"--bogus"_s << true << 2 << refused.arg(u"--bogus"_s);
+    QTest::newRow("a file") << u"liste.txt"_s << true << 2 << refused.arg(u"liste.txt"_s);
+}
+
+void TestWindowRules::commandLine()
+{
+    QFETCH(QString, arguments);
+    QFETCH(bool, qtOptionsTaken);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    const WindowCommandLine::Answer answer =
+        WindowCommandLine::answer(QStringList{u"velmorant"_s} + arguments.split(u' ', Qt::SkipEmptyParts), qtOptionsTaken);
+    QCOMPARE(answer.done ? answer.exitCode : -1, exitCode);
+    QVERIFY(QString::fromUtf8(answer.out + answer.err).startsWith(printed));
 }
 
 QTEST_GUILESS_MAIN(TestWindowRules)
