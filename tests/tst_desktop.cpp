@@ -60,12 +60,37 @@ private slots:
     void imageButtonsByKeyboard();
 };
 
+// Qt's menus in German, and its file dialog's sizes and dates in German
+// too where the system's locale is another.
 void TestDesktop::qtTextsAreGerman()
 {
-    QVERIFY(Platform::loadQtTranslations());
+    QVERIFY(Platform::useGermanForQt());
     QLineEdit field;
     const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
     QCOMPARE(menu->actions().first()->text(), u"&Rückgängig\tStrg+Z"_s);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"paare.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(36, 'x')) == 36 && file.flush());
+    QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 6), QTime(14, 30)), QFileDevice::FileModificationTime));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QStringList shown;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&shown] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *view = dialog ? dialog->findChild<QTreeView *>(u"treeView"_s) : nullptr;
+        const QModelIndexList hits = view ? view->model()->match(view->model()->index(0, 0, view->rootIndex()),
+                                                                 Qt::DisplayRole, u"paare.csv"_s)
+                                          : QModelIndexList();
+        if (!hits.isEmpty()) {
+            shown << hits[0].siblingAtColumn(1).data().toString() << hits[0].siblingAtColumn(3).data().toString();
+            dialog->reject();
+        }
+    });
+    watcher.start(10);
+    Platform().askFileName(nullptr, u"Paare öffnen"_s, u"Paare (*.csv)"_s, false);
+    QDir::setCurrent(before);
+    QCOMPARE(shown, QStringList({u"36 Bytes"_s, u"06.12.26 14:30"_s}));
 }
 
 // Run once more by CTest with 120 dpi fonts.

@@ -1,11 +1,14 @@
 #include "ui/Platform.h"
 
+#include "ui/GermanFileDetails.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTranslator>
@@ -130,8 +133,9 @@ QString Platform::listFolderFor(const QString &programFolder, const QStringList 
     return installed ? userDataFolder : programFolder;
 }
 
-bool Platform::loadQtTranslations()
+bool Platform::useGermanForQt()
 {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // windeployqt puts the translations into a folder beside the program.
     const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
@@ -165,6 +169,10 @@ bool Platform::openWithDesktop(const QUrl &url) const
 
 QString Platform::askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const
 {
-    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
-                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Sizes and dates in German like the captions around them.
+    dialog.setProxyModel(new GermanFileDetails(&dialog));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -50,10 +50,12 @@ public:
     // A file of this name beside the program makes any copy a portable one.
     static const QString kPortableMarker;
 
-    // Loads Qt's German texts for its own menus, dialogs and buttons from
-    // the Qt installation (or, deployed, from beside the program) and puts
-    // them in force; false when they are not there.
-    static bool loadQtTranslations();
+    // Puts German in force for what Qt shows of its own: the default
+    // locale for numbers, dates and sizes, whatever the system's locale,
+    // and Qt's German texts for its menus, dialogs and buttons, loaded from
+    // the Qt installation (or, deployed, from beside the program); false
+    // when the texts are not there.
+    static bool useGermanForQt();
 
     // The folder field's text before the settings are read, and its default.
     virtual QString designFolderText() const;

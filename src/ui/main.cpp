@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));
     // Launchers and Wayland compositors find the icon through the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmorant.Velmorant"));
-    Platform::loadQtTranslations();
+    Platform::useGermanForQt();
     Platform platform;
     frm_rename window(platform);
     window.show();
