@@ -5,7 +5,7 @@ namespace {
 
 // A step of a script: "right:old", "left:new", "middle:old", "click:new",
 // "tab:new" (the list gains the focus by Tab), "down:old" (arrow key),
-// "exit:" (the panel's close box).
+// "menu:new" (the Menu key), "shiftF10:old", "exit:" (the panel's close box).
 void perform(Window &win, const QString &step)
 {
     const QString action = step.section(u':', 0, 0);
@@ -14,8 +14,9 @@ void perform(Window &win, const QString &step)
         win.click("Image_EXIT");
     else if (action == u"tab")
         list->setFocus(Qt::TabFocusReason);
-    else if (action == u"down")
-        QTest::keyClick(list, Qt::Key_Down);
+    else if (action == u"down" || action == u"menu" || action == u"shiftF10")
+        QTest::keyClick(list, action == u"down" ? Qt::Key_Down : action == u"menu" ? Qt::Key_Menu : Qt::Key_F10,
+                        action == u"shiftF10" ? Qt::ShiftModifier : Qt::NoModifier);
     else if (action == u"click")
         win.press(list, Qt::LeftButton, 0);
     else
@@ -77,6 +78,12 @@ void TestWindow::startUpState()
     // The panel stands above the lists it covers.
     QWidget *atPanel = win.w->childAt(win.get("kontextmenue")->geometry().topLeft() + QPoint(3, 3));
     QVERIFY(win.get("kontextmenue")->isAncestorOf(atPanel));
+    // An empty list shows that Tab brought the focus to it.
+    activate(win);
+    const QImage unfocused = win.oldList()->viewport()->grab().toImage();
+    win.newList()->setFocus();
+    QTest::keyClick(win.newList(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(win.oldList()->viewport()->grab().toImage() != unfocused);
 }
 
 void TestWindow::panelAndCurrentList_data()
@@ -94,6 +101,8 @@ void TestWindow::panelAndCurrentList_data()
     QTest::newRow("middle press on hidden panel") << u"left:new middle:old"_s << false << true;
     QTest::newRow("tab into a list is no click") << u"tab:new"_s << true << false;
     QTest::newRow("arrow key is a click") << u"tab:new down:new"_s << false << true;
+    QTest::newRow("Menu key, the mark kept") << u"click:new menu:new"_s << true << true;
+    QTest::newRow("Shift+F10") << u"right:new left:new shiftF10:old"_s << true << false;
 }
 
 void TestWindow::panelAndCurrentList()
@@ -110,6 +119,7 @@ void TestWindow::panelAndCurrentList()
     QCOMPARE(win.panelShown(), panelShown);
     QCOMPARE(win.newListCurrent(), newCurrent);
     QCOMPARE(win.get<QRadioButton>("Option1")->isChecked(), !newCurrent);
+    QCOMPARE(win.newList()->selectedRow(), steps.contains(u"click:new") ? 0 : steps.contains(u"down:new") ? 1 : -1);
     if (panelShown) {
         win.click("cmd_hinzu");
         QCOMPARE(win.oldList()->count(), newCurrent ? 1 : 2);

@@ -7,6 +7,20 @@ QByteArray renamePro(const QString &folder)
     return TestSupport::readBytes(folder + u"/rename.pro"_s);
 }
 
+// Presses `key` on the focused control, with Tab first until `name` has
+// the focus; false when Tab never gets there.
+bool keyAt(Window &win, const char *name, Qt::Key key = Qt::Key_unknown, Qt::KeyboardModifiers modifiers = {})
+{
+    for (int tabs = 0; QApplication::focusWidget() != win.get(name); ++tabs) {
+        if (tabs == 50)
+            return false;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    if (key != Qt::Key_unknown)
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    return true;
+}
+
 } // namespace
 
 class TestWindowOutput : public QObject
@@ -19,6 +33,7 @@ private slots:
     void questionBeforeBuilding_data();
     void questionBeforeBuilding();
     void mainJobByMouse();
+    void mainJobByKeyboard();
     void okWritesIntoTheTreesFolder();
     void chooserChains();
     void writesWhatTheOutputFieldHolds_data();
@@ -133,6 +148,32 @@ void TestWindowOutput::mainJobByMouse()
     QTest::mouseDClick(out->viewport(), Qt::LeftButton);
     const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
     QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
+}
+
+// The panel opened by the Menu key and Shift+F10, the names typed, the
+// mapkeys built; the folder field takes the keyboard, Tab leads to "OK".
+void TestWindowOutput::mainJobByKeyboard()
+{
+    Window win;
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    win.get("Option1")->setFocus();
+    QVERIFY(keyAt(win, "Image_EXIT", Qt::Key_Space) && !win.panelShown());
+    for (const auto &[list, key, name] : {std::tuple("list_OldName", Qt::Key_Menu, "alt.prt"),
+                                          std::tuple("list_NewName", Qt::Key_F10, "neu.prt")}) {
+        QVERIFY(keyAt(win, list, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier) && win.panelShown());
+        QVERIFY(keyAt(win, "Text1"));
+        QTest::keyClicks(win.get("Text1"), QLatin1String(name));
+        QTest::keyClick(win.get("Text1"), Qt::Key_Return);
+    }
+    QVERIFY(keyAt(win, "cmd_mapkeyNow", Qt::Key_Space));
+    QCOMPARE(QApplication::focusWidget(), win.get("txt_path"));
+    const QString folder = win.platform.path(u"volumeB"_s);
+    QTest::keySequence(win.get("txt_path"), QKeySequence::SelectAll);
+    QTest::keyClicks(win.get("txt_path"), folder);
+    QVERIFY(keyAt(win, "cmd_okfiles", Qt::Key_Space));
+    QVERIFY(renamePro(folder).contains("`Inputname` `alt.prt`;\\\r\n"));
+    QVERIFY(renamePro(folder).contains("`InputPanel2` `neu.prt`;\\\r\n"));
 }
 
 // The tree lists hidden folders too and follows a text that names one;

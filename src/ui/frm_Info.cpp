@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QThread>
 #include <QUrl>
 
@@ -148,6 +149,8 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
                           240);
 
     connect(Command1, &QPushButton::clicked, this, &frm_Info::Command1_Click);
+    // Escape presses "ist ja gut", as the key of a dialog's cancel button.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Command1, &QPushButton::click);
     connect(Image2, &ImageButton::clicked, this, &frm_Info::Image2_Click);
     connect(Label5, &QLabel::linkActivated, this, &frm_Info::Label5_Click);
 }
