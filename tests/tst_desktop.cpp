@@ -56,6 +56,7 @@ class TestDesktop : public QObject
 private slots:
     void qtTextsAreGerman();
     void captionsFitTheirControls();
+    void controlsHaveGermanNames();
     void imageButtonsByKeyboard_data();
     void imageButtonsByKeyboard();
 };
@@ -104,6 +105,30 @@ void TestDesktop::captionsFitTheirControls()
             found += misfits(window);
     }
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+// Every control the keyboard reaches, in both windows, has a name that
+// starts as a German word starts, without the stray blank or the English
+// word of a caption, and a description.
+void TestDesktop::controlsHaveGermanNames()
+{
+    Window win;
+    win.click("cmd_info");
+    QStringList found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            const QString name = accessible->text(QAccessible::Name);
+            const QString description = accessible->text(QAccessible::Description);
+            if ((control->focusPolicy() & Qt::TabFocus)
+                && (!name.front().isUpper() || description.isEmpty()
+                    || QRegularExpression(u"(^\\s|\\s$|paste|Action|SAVE|EXIT)"_s).match(name + description).hasMatch()))
+                found << control->objectName() + u": "_s + name + u" / "_s + description;
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+    QCOMPARE(QAccessible::queryAccessibleInterface(win.get("paste"))->text(QAccessible::Name), u"Einfügen"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(win.get("Drive1"))->text(QAccessible::Name), u"Laufwerk"_s);
 }
 
 void TestDesktop::imageButtonsByKeyboard_data()

@@ -1,5 +1,6 @@
 #include "ui/frm_Info.h"
 
+#include "ui/Accessibility.h"
 #include "ui/DesignFont.h"
 #include "ui/ImageButton.h"
 #include "ui/Pictures.h"
@@ -153,6 +154,7 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Command1, &QPushButton::click);
     connect(Image2, &ImageButton::clicked, this, &frm_Info::Image2_Click);
     connect(Label5, &QLabel::linkActivated, this, &frm_Info::Label5_Click);
+    Accessibility::prepareInfoWindow(*this);
 }
 
 double frm_Info::placedLeft(double mainLeft, double mainWidth, double screenWidth)
