@@ -64,6 +64,7 @@ void TestWindow::startUpState()
 {
     Window win;
     QCOMPARE(win.w->windowTitle(), u"Velmorant"_s);
+    QCOMPARE(win.w->windowIcon().pixmap(16).size(), QSize(16, 16));
     QCOMPARE(win.text("txt_rename"), u"OldName123"_s);
     QCOMPARE(win.text("txt_renameNEU"), u"NewName123"_s);
     QCOMPARE(win.text("txt_path"), win.platform.path(u"design"_s));

@@ -132,7 +132,7 @@ QString CliJob::usage()
            "  --order             die Paare vorher so ordnen, dass jeder neue Name frei\n"
            "                      ist, wenn sein Paar läuft; die Zeilennummern der\n"
            "                      Befunde zählen dann in der neuen Reihenfolge\n"
-           "  --help              diese Hilfe\n"
+           "  -h, --help          diese Hilfe\n"
            "  --version           die Version\n"
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
