@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmorant"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));
     // Launchers and Wayland compositors find the icon through the desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmorant.Velmorant"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmorant.velmorant"));
     Platform::useGermanForQt();
     Platform platform;
     frm_rename window(platform);
