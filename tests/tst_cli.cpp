@@ -262,13 +262,11 @@ void TestCli::helpAndVersion()
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program, {argument});
-        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-        return QString::fromUtf8(ended && process.exitCode() == 0 && process.readAllStandardError().isEmpty()
-                                     ? process.readAllStandardOutput()
-                                     : QByteArray("<failed>"));
+        process.waitForFinished(60000);
+        const bool clean = process.exitCode() == 0 && process.readAllStandardError().isEmpty();
+        return clean ? QString::fromUtf8(process.readAllStandardOutput()) : u"<failed>"_s;
     };
-    QVERIFY2(QRegularExpression(u"^Velmorant \\d+\\.\\d+(\\.\\d+)?\n$"_s).match(run(u"--version"_s)).hasMatch(),
-             qPrintable(run(u"--version"_s)));
+    QVERIFY(QRegularExpression(u"^Velmorant \\d+\\.\\d+(\\.\\d+)?\n$"_s).match(run(u"--version"_s)).hasMatch());
     const QString help = run(u"--help"_s);
     QVERIFY2(help.startsWith(u"Aufruf:"_s), qPrintable(help));
     QString page = QString::fromUtf8(TestSupport::readBytes(QStringLiteral(VELMORANT_PAGES) + u'/'

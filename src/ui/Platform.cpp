@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -20,8 +20,8 @@ namespace {
 
 // Programs below these folders are installed ones, on every system alike:
 // no Linux path starts with a drive letter.
-const char *const kSystemFolders[] = {"/usr", "/bin", "/sbin", "/opt", "/snap", "/app", "C:/Program Files",
-                                      "C:/Program Files (x86)"};
+const char *const kSystemFolders[] = {
+    "/usr", "/bin", "/sbin", "/opt", "/snap", "/app", "C:/Program Files", "C:/Program Files (x86)"};
 
 // Windows ignores case in paths; a Linux folder that differs from a system
 // folder in case, or in a backslash for a slash, alone is not worth a

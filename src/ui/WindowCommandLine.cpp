@@ -43,7 +43,8 @@ Answer answer(const QStringList &arguments, bool qtOptionsTaken)
     // The window takes nothing else: neither options nor files.
     if (!qtOptionsTaken || arguments.size() < 2)
         return {};
-    return {true, 2, {}, (u"Fehler: Unbekanntes Argument: "_s + arguments.at(1) + u"\nAufruf: velmorant --help\n"_s).toUtf8()};
+    const QString refusal = u"Fehler: Unbekanntes Argument: "_s + arguments.at(1) + u"\nAufruf: velmorant --help\n"_s;
+    return {true, 2, {}, refusal.toUtf8()};
 }
 
 } // namespace WindowCommandLine
