@@ -268,7 +268,6 @@ void TestCli::helpAndVersion()
     };
     QVERIFY(QRegularExpression(u"^Velmorant \\d+\\.\\d+(\\.\\d+)?\n$"_s).match(run(u"--version"_s)).hasMatch());
     const QString help = run(u"--help"_s);
-    QVERIFY2(help.startsWith(u"Aufruf:"_s), qPrintable(help));
     QString page = QString::fromUtf8(TestSupport::readBytes(QStringLiteral(VELMORANT_PAGES) + u'/'
                                                             + QFileInfo(program).completeBaseName() + u".1"_s));
     page.remove(QRegularExpression(u"\\\\f[BIRP]"_s)).replace(u"\\-"_s, u"-"_s);
