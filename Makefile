@@ -3,8 +3,10 @@ BUILD_DIR ?= build
 ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
+# The make that CMake starts would name every folder it enters and leaves.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build run test bench asan-test package clean
+.PHONY: all deps configure build run test bench asan-test package clean
 
 all: build
 
@@ -14,10 +16,14 @@ deps:
 $(BUILD_DIR)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
-build: deps $(BUILD_DIR)/CMakeCache.txt
+configure: deps $(BUILD_DIR)/CMakeCache.txt
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Only the window: the tests are built by `make test`.
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmorant
 	$(BUILD_DIR)/src/ui/velmorant
 
 test: build

@@ -2,18 +2,20 @@
 # Installs the Debian/Ubuntu packages the build, the tests and the window need.
 # Quiet and quick when everything is already there.
 #   --package                also dpkg-dev, which `make package` needs
-#   --ci                     also the tools .ci/run uses (validators, dpkg-dev, clang-format)
+#   --ci                     also the tools .ci/run uses (validators, dpkg-dev, lintian, clang-format)
 #   --with-screenshot-tools  also Xvfb and ImageMagick
 # Without dpkg and apt-get (Fedora, Arch, ...) nothing is installed: when
 # CMake finds Qt 6 the build goes on, else the README lists the packages.
 set -euo pipefail
 
+# libxkbcommon-dev: Qt's Gui package looks for it and, without it, tells
+# "Could NOT find XKB" at every configuration.
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-          fonts-dejavu-core fonts-liberation)
+          libxkbcommon-dev fonts-dejavu-core fonts-liberation)
 for option in "$@"; do
   case "$option" in
     --package) packages+=(dpkg-dev) ;;
-    --ci) packages+=(desktop-file-utils appstream dpkg-dev clang-format) ;;
+    --ci) packages+=(desktop-file-utils appstream dpkg-dev lintian clang-format) ;;
     --with-screenshot-tools) packages+=(xvfb xauth imagemagick) ;;
     *) echo "Unbekannte Option: $option" >&2; exit 2 ;;
   esac

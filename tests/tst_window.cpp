@@ -5,8 +5,8 @@
 namespace {
 
 // A step of a script: "right:old", "left:new", "middle:old", "click:new",
-// "tab:new" (the list gains the focus by Tab), "down:old" (arrow key),
-// "exit:" (the panel's close box).
+// "tab:new" (the list gains the focus by Tab), a key such as "Down:old" or
+// "Shift+F10:new", "exit:" (the panel's close box).
 void perform(Window &win, const QString &step)
 {
     const QString action = step.section(u':', 0, 0);
@@ -15,8 +15,8 @@ void perform(Window &win, const QString &step)
         win.click("Image_EXIT");
     else if (action == u"tab")
         list->setFocus(Qt::TabFocusReason);
-    else if (action == u"down")
-        QTest::keyClick(list, Qt::Key_Down);
+    else if (action.front().isUpper()) // a key
+        QTest::keySequence(list, QKeySequence(action));
     else if (action == u"click")
         win.press(list, Qt::LeftButton, 0);
     else
@@ -68,6 +68,7 @@ void TestWindow::startUpState()
 {
     Window win;
     QCOMPARE(win.w->windowTitle(), u"Velmorant"_s);
+    QCOMPARE(win.w->windowIcon().pixmap(16).size(), QSize(16, 16));
     QCOMPARE(win.text("txt_rename"), u"OldName123"_s);
     QCOMPARE(win.text("txt_renameNEU"), u"NewName123"_s);
     QCOMPARE(win.text("txt_path"), win.platform.path(u"design"_s));
@@ -82,6 +83,12 @@ void TestWindow::startUpState()
     // The panel stands above the lists it covers.
     QWidget *atPanel = win.w->childAt(win.get("kontextmenue")->geometry().topLeft() + QPoint(3, 3));
     QVERIFY(win.get("kontextmenue")->isAncestorOf(atPanel));
+    // An empty list shows that Tab brought the focus to it.
+    activate(win);
+    const QImage unfocused = win.oldList()->viewport()->grab().toImage();
+    win.newList()->setFocus();
+    QTest::keyClick(win.newList(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(win.oldList()->viewport()->grab().toImage() != unfocused);
 }
 
 void TestWindow::panelAndCurrentList_data()
@@ -98,7 +105,9 @@ void TestWindow::panelAndCurrentList_data()
     QTest::newRow("middle press does nothing") << u"middle:new"_s << true << false;
     QTest::newRow("middle press on hidden panel") << u"left:new middle:old"_s << false << true;
     QTest::newRow("tab into a list is no click") << u"tab:new"_s << true << false;
-    QTest::newRow("arrow key is a click") << u"tab:new down:new"_s << false << true;
+    QTest::newRow("arrow key is a click") << u"tab:new Down:new"_s << false << true;
+    QTest::newRow("Menu key, the mark kept") << u"click:new Menu:new"_s << true << true;
+    QTest::newRow("Shift+F10") << u"right:new left:new Shift+F10:old"_s << true << false;
 }
 
 void TestWindow::panelAndCurrentList()
@@ -115,6 +124,7 @@ void TestWindow::panelAndCurrentList()
     QCOMPARE(win.panelShown(), panelShown);
     QCOMPARE(win.newListCurrent(), newCurrent);
     QCOMPARE(win.get<QRadioButton>("Option1")->isChecked(), !newCurrent);
+    QCOMPARE(win.newList()->selectedRow(), steps.contains(u"click:new") ? 0 : steps.contains(u"Down:new") ? 1 : -1);
     if (panelShown) {
         win.click("cmd_hinzu");
         QCOMPARE(win.oldList()->count(), newCurrent ? 1 : 2);

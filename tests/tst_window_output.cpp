@@ -7,6 +7,20 @@ QByteArray renamePro(const QString &folder)
     return TestSupport::readBytes(folder + u"/rename.pro"_s);
 }
 
+// Tab until `name` has the focus, then `key` there; false when Tab never
+// gets there.
+bool keyAt(Window &win, const char *name, const QKeySequence &key = {})
+{
+    for (int tabs = 0; QApplication::focusWidget() != win.get(name); ++tabs) {
+        if (tabs == 50)
+            return false;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    if (!key.isEmpty())
+        QTest::keySequence(QApplication::focusWidget(), key);
+    return true;
+}
+
 } // namespace
 
 class TestWindowOutput : public QObject
@@ -19,6 +33,7 @@ private slots:
     void questionBeforeBuilding_data();
     void questionBeforeBuilding();
     void mainJobByMouse();
+    void mainJobByKeyboard();
     void okWritesOnlyWhereTheFieldPoints_data();
     void okWritesOnlyWhereTheFieldPoints();
     void chooserChains();
@@ -136,6 +151,26 @@ void TestWindowOutput::mainJobByMouse()
     QTest::mouseDClick(out->viewport(), Qt::LeftButton);
     const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
     QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
+}
+
+// The panel opened by the Menu key and Shift+F10, the names typed, the
+// mapkeys built; the folder field takes the keyboard, Tab leads to "OK".
+void TestWindowOutput::mainJobByKeyboard()
+{
+    Window win;
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    win.click("Image_EXIT");
+    for (const auto &[list, key, name] :
+         {std::tuple("list_OldName", "Menu", "alt.prt"), std::tuple("list_NewName", "Shift+F10", "neu.prt")}) {
+        QVERIFY(keyAt(win, list, QKeySequence(QLatin1String(key))) && win.panelShown() && keyAt(win, "Text1"));
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QVERIFY(keyAt(win, "cmd_mapkeyNow", QKeySequence(Qt::Key_Space)));
+    QCOMPARE(QApplication::focusWidget(), win.get("txt_path"));
+    QVERIFY(keyAt(win, "cmd_okfiles", QKeySequence(Qt::Key_Space)));
+    QCOMPARE(win.status(), u"Datei rename.pro wurde gespeichert in "_s + win.platform.path(u"design"_s));
 }
 
 // "OK" writes only into the folder that the folder field names: a typed

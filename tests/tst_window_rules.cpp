@@ -3,6 +3,7 @@
 #include "ui/FolderChoice.h"
 #include "ui/Platform.h"
 #include "ui/UndoBudget.h"
+#include "ui/WindowCommandLine.h"
 #include "ui/WindowLayout.h"
 #include "ui/frm_Info.h"
 
@@ -26,6 +27,8 @@ private slots:
     void listFolder();
     void undoBudget_data();
     void undoBudget();
+    void commandLine_data();
+    void commandLine();
 };
 
 // Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
@@ -143,23 +146,63 @@ void TestWindowRules::infoPlacement()
     QCOMPARE(frm_Info::placedLeft(mainLeft, 9200, 19200), left);
 }
 
+// By where the program lies: "installed" is the per-user folder, "beside"
+// the program's own; the install prefix is /home/a/.local/bin.
 void TestWindowRules::listFolder_data()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("userData");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("marker");
     QTest::addColumn<QString>("expected");
-    const QString perUser = u"/home/a/.local/share/Velmorant"_s;
-    QTest::newRow("portable copy: beside the program") << true << perUser << u"/opt/v"_s;
-    QTest::newRow("installed: per-user folder") << false << perUser << perUser;
-    QTest::newRow("no per-user folder known") << false << QString() << u"/opt/v"_s;
+    QTest::newRow("build tree") << u"/home/a/velmorant/build/src/ui"_s << false << u"beside"_s;
+    QTest::newRow("unpacked copy") << u"/home/a/velmorant"_s << false << u"beside"_s;
+    QTest::newRow("/usr/bin") << u"/usr/bin"_s << false << u"installed"_s;
+    QTest::newRow("/opt") << u"/opt/velmorant/bin"_s << false << u"installed"_s;
+    QTest::newRow("install prefix") << u"/home/a/.local/bin"_s << false << u"installed"_s;
+    QTest::newRow("Program Files") << u"c:\\program files\\Velmorant"_s << false << u"installed"_s;
+    QTest::newRow("marker beside a system copy") << u"/opt/velmorant/bin"_s << true << u"beside"_s;
+    QTest::newRow("named like a system folder") << u"/usr2/bin"_s << false << u"beside"_s;
+    QTest::newRow("no per-user folder known") << u"/usr/bin"_s << false << QString();
 }
 
 void TestWindowRules::listFolder()
 {
-    QFETCH(bool, writable);
-    QFETCH(QString, userData);
+    QFETCH(QString, program);
+    QFETCH(bool, marker);
     QFETCH(QString, expected);
-    QCOMPARE(Platform::listFolderFor(u"/opt/v"_s, writable, userData), expected);
+    const QString perUser = expected.isNull() ? QString() : u"/home/a/.local/share/Velmorant"_s;
+    QCOMPARE(Platform::listFolderFor(program, {u"/home/a/.local/bin"_s}, marker, perUser),
+             expected == u"installed" ? perUser : program);
+    // This test lies in the build tree.
+    QCOMPARE(Platform().listFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+}
+
+// Before Qt has taken its own options ("early") and after: the exit
+// status, -1 to go on to the window, and the start of what is printed.
+// Help and version themselves are the programs' test (tst_cli).
+void TestWindowRules::commandLine_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("-v beside a Qt option") << u"early -style fusion -v"_s << 0 << u"Velmorant 1."_s;
+    QTest::newRow("-h after Qt's options") << u"-h"_s << 0 << u"Aufruf: velmorant ["_s;
+    QTest::newRow("Qt's -reverse is no -v") << u"early -reverse"_s << -1 << QString();
+    QTest::newRow("no argument") << QString() << -1 << QString();
+    QTest::newRow("unknown option") << u"--bogus"_s << 2
+                                    << u"Fehler: Unbekanntes Argument: --bogus\nAufruf: velmorant --help\n"_s;
+    QTest::newRow("a file") << u"liste.txt"_s << 2 << u"Fehler: Unbekanntes Argument: liste.txt\n"_s;
+}
+
+void TestWindowRules::commandLine()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QStringList given = arguments.split(u' ', Qt::SkipEmptyParts);
+    const bool early = given.removeAll(u"early"_s) > 0;
+    const WindowCommandLine::Answer answer = WindowCommandLine::answer(QStringList{u"velmorant"_s} + given, !early);
+    QCOMPARE(answer.done ? answer.exitCode : -1, exitCode);
+    QVERIFY(QString::fromUtf8(answer.out + answer.err).startsWith(printed));
 }
 
 // The undo steps' costs from the oldest on, against a budget of 100.

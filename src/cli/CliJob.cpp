@@ -228,7 +228,7 @@ QString CliJob::usage()
            "                      passt, * für beliebig viele Zeichen, ? für eines\n"
            "  --types TYPEN       nur mit --scan: Typen durch Komma getrennt, aus\n"
            "                      prt,asm,drw,frm,lay,sec,mfg; ohne Angabe prt,asm,drw\n"
-           "  --help              diese Hilfe\n"
+           "  -h, --help          diese Hilfe\n"
            "  --version           die Version\n"
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"

@@ -2,13 +2,17 @@
 
 class QWidget;
 
-// What screen readers and the keyboard need beyond the captions: names for
-// the controls that show none of their own, the labels that name the fields
-// beneath them, a tab order that follows the work from the lists to the
-// written file, and no field that keeps Tab for itself. The image buttons
-// name themselves.
+// What screen readers and the keyboard need beyond the captions: German
+// names and descriptions for every control, the labels that name the
+// fields beneath them, a tab order that follows the work from the lists to
+// the written file, and no field that keeps Tab for itself. The image
+// buttons name themselves.
 namespace Accessibility {
 
+// Before any drop-down list exists: screen readers hear a drop-down list's
+// name, not its chosen entry.
+void nameDropDownLists();
 void prepareMainWindow(QWidget &window);
+void prepareInfoWindow(QWidget &window);
 
 } // namespace Accessibility

@@ -6,8 +6,10 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -167,7 +169,26 @@ void NameListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void NameListView::keyPressEvent(QKeyEvent *event)
 {
-    clickIfSelectionMoves([&] { QListView::keyPressEvent(event); });
+    const QKeyCombination key = event->keyCombination();
+    if (key == QKeyCombination(Qt::Key_Menu) || key == QKeyCombination(Qt::SHIFT | Qt::Key_F10))
+        emit MenuKey();
+    else
+        clickIfSelectionMoves([&] { QListView::keyPressEvent(event); });
+}
+
+// The frame goes round the whole empty list, drawn as the style draws it
+// round a row: some styles show it only after a key moved the focus.
+void NameListView::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (count() > 0 || !hasFocus())
+        return;
+    QPainter painter(viewport());
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+    frame.backgroundColor = palette().color(QPalette::Base);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 ListDrop::Dropped NameListView::dropped(const QMimeData *mime)

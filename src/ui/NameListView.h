@@ -13,7 +13,9 @@ class QMimeData;
 // and a Click only when the user moves the selection with the mouse or the
 // keyboard (gaining focus by Tab is no Click). Only the left button
 // selects: a right press opens the list's command panel and must leave the
-// selection alone. F2 or a double-click edits an entry in place; edits,
+// selection alone; the Menu key and Shift+F10 are the keyboard's right
+// press. A focused list shows its focus even when it has no row to carry
+// it. F2 or a double-click edits an entry in place; edits,
 // dropped files and dropped text are reported, not applied, so that the
 // window can make each one an undoable command.
 class NameListView : public QListView
@@ -42,6 +44,7 @@ public:
 
 signals:
     void MouseDown(Qt::MouseButton button);
+    void MenuKey();
     void Click();
     void entryEdited(int row, const QString &text);
     void lineBreakRefused();
@@ -56,6 +59,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -184,20 +184,13 @@ QPixmap draw(Picture picture, qreal devicePixelRatio)
     return pixmap;
 }
 
+// The symbol the desktop shows for the program, drawn for each size
+// rather than scaled from one.
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        // The logo scaled into 40 x 42, drawn afresh rather than scaled as a bitmap.
-        const qreal scale = std::min(40.0 / 100.0, 42.0 / 79.0);
-        QPixmap pixmap = canvas(QSize(40, 42), ratio);
-        QPainter p(&pixmap);
-        p.translate(0, (42 - 79 * scale) / 2);
-        p.scale(scale, scale);
-        paintLogo(p);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -21,7 +21,7 @@ enum class Picture {
 
 QPixmap draw(Picture picture, qreal devicePixelRatio = 1.0);
 
-// The logo at 40 x 42 and at twice that.
+// The desktop's symbol, in its sizes from 16 to 256 pixels.
 QIcon windowIcon();
 
 } // namespace Pictures

@@ -1,27 +1,54 @@
 #include "ui/Platform.h"
 
+#include "ui/GermanFileDetails.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 #include <QTranslator>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-// Asks the file system itself by making a file there: permission bits and
-// access lists do not tell on every system (an administrator's folder on
-// Windows, a read-only mount).
-bool canCreateFilesIn(const QString &folder)
+// Programs below these folders are installed ones, on every system alike:
+// no Linux path starts with a drive letter.
+const char *const kSystemFolders[] = {
+    "/usr", "/bin", "/sbin", "/opt", "/snap", "/app", "C:/Program Files", "C:/Program Files (x86)"};
+
+// Windows ignores case in paths; a Linux folder that differs from a system
+// folder in case, or in a backslash for a slash, alone is not worth a
+// second rule.
+bool liesIn(const QString &path, const QString &folder)
 {
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmorant-probe-XXXXXX")));
-    return probe.open();
+    const QString inner = QDir::cleanPath(QString(path).replace(u'\\', u'/'));
+    const QString outer = QDir::cleanPath(QString(folder).replace(u'\\', u'/'));
+    return !outer.isEmpty()
+        && (inner.compare(outer, Qt::CaseInsensitive) == 0
+            || inner.startsWith(outer.endsWith(u'/') ? outer : outer + u'/', Qt::CaseInsensitive));
+}
+
+// The folders besides the system's that hold installed programs.
+QStringList installFolders()
+{
+    QStringList folders{QStringLiteral(VELMORANT_INSTALL_BINDIR)};
+#ifdef Q_OS_WIN
+    for (const char *variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"})
+        folders << qEnvironmentVariable(variable);
+#endif
+    return folders;
 }
 
 } // namespace
+
+const QString Platform::kPortableMarker = QStringLiteral("Velmorant_portable.txt");
 
 QStringList Platform::drives() const
 {
@@ -87,19 +114,28 @@ QString Platform::listFolder() const
         return m_listFolder;
     const QString program = programFolder();
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    m_listFolder = listFolderFor(program, canCreateFilesIn(program), QDir::toNativeSeparators(userData));
+    m_listFolder = listFolderFor(program, installFolders(), QFileInfo::exists(QDir(program).filePath(kPortableMarker)),
+                                 QDir::toNativeSeparators(userData));
     if (m_listFolder != program)
         QDir().mkpath(m_listFolder);
     return m_listFolder;
 }
 
-QString Platform::listFolderFor(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+QString Platform::listFolderFor(const QString &programFolder, const QStringList &installFolders, bool portableMarker,
+                                const QString &userDataFolder)
 {
-    return programFolderWritable || userDataFolder.isEmpty() ? programFolder : userDataFolder;
+    if (portableMarker || userDataFolder.isEmpty())
+        return programFolder;
+    const auto holdsProgram = [&programFolder](const QString &folder) { return liesIn(programFolder, folder); };
+    const bool installed = std::any_of(std::begin(kSystemFolders), std::end(kSystemFolders),
+                                       [&](const char *folder) { return holdsProgram(QLatin1String(folder)); })
+        || std::any_of(installFolders.begin(), installFolders.end(), holdsProgram);
+    return installed ? userDataFolder : programFolder;
 }
 
-bool Platform::loadQtTranslations()
+bool Platform::useGermanForQt()
 {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // windeployqt puts the translations into a folder beside the program.
     const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
@@ -133,8 +169,12 @@ bool Platform::openWithDesktop(const QUrl &url) const
 
 QString Platform::askFileName(QWidget *parent, const QString &caption, const QString &filter, bool forSaving) const
 {
-    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
-                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Sizes and dates in German like the captions around them.
+    dialog.setProxyModel(new GermanFileDetails(&dialog));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString Platform::askFolderName(QWidget *parent, const QString &caption, const QString &start) const

@@ -34,18 +34,28 @@ public:
     // The folder of the program's executable.
     virtual QString programFolder() const;
 
-    // Where the list files are saved and opened: the program's folder as
-    // long as the program may write there (a portable copy), else the
-    // per-user data folder, made when missing. Decided once, so that save
-    // and open always agree.
+    // Where the list files are saved and opened: beside a copy that is not
+    // installed (the build, a copy unpacked somewhere, any copy with the
+    // marker file beside it), else in the per-user data folder, made when
+    // missing. Decided once, so that save and open always agree.
     virtual QString listFolder() const;
-    static QString listFolderFor(const QString &programFolder, bool programFolderWritable,
+    // The decision, by where the program lies, never by whether it may
+    // write there: root may write into /usr/bin, and a package manager
+    // would leave the lists behind. Installed is a program in one of
+    // `installFolders` (the install prefix's program folder, Program Files
+    // on another drive) or below a system folder (/usr, /opt, ...,
+    // C:\Program Files), unless `portableMarker` says it is a portable copy.
+    static QString listFolderFor(const QString &programFolder, const QStringList &installFolders, bool portableMarker,
                                  const QString &userDataFolder);
+    // A file of this name beside the program makes any copy a portable one.
+    static const QString kPortableMarker;
 
-    // Loads Qt's German texts for its own menus, dialogs and buttons from
-    // the Qt installation (or, deployed, from beside the program) and puts
-    // them in force; false when they are not there.
-    static bool loadQtTranslations();
+    // Puts German in force for what Qt shows of its own: the default
+    // locale for numbers, dates and sizes, whatever the system's locale,
+    // and Qt's German texts for its menus, dialogs and buttons, loaded from
+    // the Qt installation (or, deployed, from beside the program); false
+    // when the texts are not there.
+    static bool useGermanForQt();
 
     // The folder field's text before the settings are read, and its default.
     virtual QString designFolderText() const;

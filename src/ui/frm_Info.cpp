@@ -1,5 +1,6 @@
 #include "ui/frm_Info.h"
 
+#include "ui/Accessibility.h"
 #include "ui/DesignFont.h"
 #include "ui/ImageButton.h"
 #include "ui/Pictures.h"
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QThread>
 #include <QUrl>
 
@@ -148,8 +150,11 @@ frm_Info::frm_Info(const Platform &platform, QWidget *parent)
                           240);
 
     connect(Command1, &QPushButton::clicked, this, &frm_Info::Command1_Click);
+    // Escape presses "ist ja gut", as the key of a dialog's cancel button.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Command1, &QPushButton::click);
     connect(Image2, &ImageButton::clicked, this, &frm_Info::Image2_Click);
     connect(Label5, &QLabel::linkActivated, this, &frm_Info::Label5_Click);
+    Accessibility::prepareInfoWindow(*this);
 }
 
 double frm_Info::placedLeft(double mainLeft, double mainWidth, double screenWidth)

@@ -70,8 +70,10 @@ void frm_rename::connectHandlers()
     connect(imgclose, &ImageButton::clicked, this, &frm_rename::imgclose_Click);
     connect(list_OldName, &NameListView::MouseDown, this, &frm_rename::list_OldName_MouseDown);
     connect(list_OldName, &NameListView::Click, this, &frm_rename::list_OldName_Click);
+    connect(list_OldName, &NameListView::MenuKey, this, &frm_rename::list_OldName_MenuKey);
     connect(list_NewName, &NameListView::MouseDown, this, &frm_rename::list_NewName_MouseDown);
     connect(list_NewName, &NameListView::Click, this, &frm_rename::list_NewName_Click);
+    connect(list_NewName, &NameListView::MenuKey, this, &frm_rename::list_NewName_MenuKey);
     connectListHandlers(list_OldName);
     connectListHandlers(list_NewName);
     connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
@@ -265,6 +267,9 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     Frame5->showChooser();
     cmd_openmFile->show();
+    // The keyboard goes on where the folder is chosen; Tab leads from
+    // there to "OK".
+    Frame5->txt_path->setFocus(Qt::OtherFocusReason);
 }
 
 // The field is filled from the file's bytes, which "OK" then writes as they

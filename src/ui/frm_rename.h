@@ -83,8 +83,10 @@ private:
     void imgclose_Click();
     void list_OldName_MouseDown(Qt::MouseButton button);
     void list_OldName_Click();
+    void list_OldName_MenuKey();
     void list_NewName_MouseDown(Qt::MouseButton button);
     void list_NewName_Click();
+    void list_NewName_MenuKey();
     void cmd_hinzu_Click();
     void cmd_del_Click();
     void clear_Click();

@@ -30,6 +30,7 @@ QFrame *separator(QWidget *parent, const char *name, double left, double right, 
 
 void frm_rename::createControls()
 {
+    Accessibility::nameDropDownLists();
     setObjectName(QStringLiteral("frm_rename"));
     setWindowTitle(QStringLiteral("Velmorant"));
     setWindowIcon(Pictures::windowIcon());

@@ -53,8 +53,9 @@ void frm_rename::rebuildList(const QString &command, NameListView *list, const Q
     changeLists(command, {{list->nameModel(), after, true}});
 }
 
-// A right press opens the panel over the lists, a left press closes it;
-// either makes the pressed list current. Other buttons do nothing.
+// A right press, or the Menu key, opens the panel over the lists, a left
+// press closes it; either makes the pressed list current. Other buttons do
+// nothing.
 void frm_rename::listMouseDown(Qt::MouseButton button, QRadioButton *option)
 {
     if (button == Qt::RightButton) {
@@ -79,6 +80,11 @@ void frm_rename::list_OldName_Click()
     kontextmenue->hide();
 }
 
+void frm_rename::list_OldName_MenuKey()
+{
+    listMouseDown(Qt::RightButton, Option1);
+}
+
 void frm_rename::list_NewName_MouseDown(Qt::MouseButton button)
 {
     listMouseDown(button, Option2);
@@ -88,6 +94,11 @@ void frm_rename::list_NewName_Click()
 {
     kontextmenue->hide();
     Option2->setChecked(true);
+}
+
+void frm_rename::list_NewName_MenuKey()
+{
+    listMouseDown(Qt::RightButton, Option2);
 }
 
 void frm_rename::Image_EXIT_Click()
