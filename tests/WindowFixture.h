@@ -24,6 +24,12 @@ inline int px(double twips)
     return Twips::toPixels(twips);
 }
 
+// What a tooltip shows: it may come as rich text.
+inline QString shownTip(const QString &tip)
+{
+    return QTextDocumentFragment::fromHtml(tip).toPlainText();
+}
+
 // "a b c" as a list; "" as an empty one.
 inline QStringList names(const char *spaced)
 {
@@ -171,7 +177,9 @@ public:
                 if (button->text() == answer)
                     answering = button;
             }
-            seen << box->windowTitle() + u" | "_s + box->text() + u" | "_s + buttons.join(u", "_s);
+            // Names in the text are shown as they stand, never as rich text.
+            const QString text = box->textFormat() == Qt::PlainText ? box->text() : u"(rich) "_s + box->text();
+            seen << box->windowTitle() + u" | "_s + text + u" | "_s + buttons.join(u", "_s);
             if (answering)
                 answering->click();
             else

@@ -357,7 +357,8 @@ void TestWindow::marksFollowEdits()
     win.newList()->setEntries(names("a.prt"));
     const auto mark = [](NameListView *list, int row) {
         const QModelIndex index = list->model()->index(row, 0);
-        return QString::number(index.data(NameListModel::MarkRole).toInt()) + index.data(Qt::ToolTipRole).toString();
+        const QString tip = shownTip(index.data(Qt::ToolTipRole).toString());
+        return QString::number(index.data(NameListModel::MarkRole).toInt()) + tip;
     };
     const QString unchanged = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s;
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
@@ -369,6 +370,12 @@ void TestWindow::marksFollowEdits()
     QTest::keySequence(win.newList(), QKeySequence::Undo);
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
     QCOMPARE(mark(win.oldList(), 1), u"0"_s);
+    // A name that looks like markup shows as it stands, in the tooltip and
+    // in the summary line.
+    win.newList()->setEntries({u"<i>x.prt"_s});
+    QCOMPARE(mark(win.newList(), 0),
+             u"1Zeile 1: Warnung: neuer Name enthält ein unzulässiges Zeichen („<“): <i>x.prt"_s);
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->textFormat(), Qt::PlainText);
 }
 
 // Once the steps hold more than the undo budget, the oldest is forgotten;

@@ -95,7 +95,7 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return m_entries.at(index.row());
     case Qt::ToolTipRole:
-        return marked ? QVariant(ShownText::withShortLines(mark->tooltip)) : QVariant();
+        return marked ? QVariant(ShownText::asToolTip(ShownText::withShortLines(mark->tooltip))) : QVariant();
     case MarkRole:
         if (!marked)
             return int(Mark::None);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 
 namespace ShownText {
 
@@ -16,6 +17,14 @@ inline QString withShortLines(const QString &text, qsizetype maxLine = 200)
             line = line.left(maxLine) + QChar(0x2026);
     }
     return lines.join(u'\n');
+}
+
+// A tooltip that shows `plain` as it stands: a tooltip is read as rich
+// text when it looks like some, and a name such as "<b>x.prt" or a path
+// with "<img" must neither change the look nor load anything.
+inline QString asToolTip(const QString &plain)
+{
+    return plain.isEmpty() ? plain : Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
 }
 
 } // namespace ShownText

@@ -11,6 +11,7 @@
 #include "ui/OneLineEdit.h"
 #include "ui/OutputTextEdit.h"
 #include "ui/Platform.h"
+#include "ui/ShownText.h"
 #include "ui/Twips.h"
 #include "ui/WaitCursor.h"
 #include "ui/WindowLayout.h"
@@ -256,6 +257,7 @@ void frm_rename::cmd_mapkeyNow_Click()
             QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
                             QStringLiteral("Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"),
                             QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
             box.exec();
         }
         return;
@@ -372,7 +374,8 @@ bool frm_rename::eventFilter(QObject *watched, QEvent *event)
     // behind a long folder, shows whole under the pointer.
     if (watched == lbl_status && event->type() == QEvent::ToolTip
         && lbl_status->fontMetrics().horizontalAdvance(lbl_status->text()) > lbl_status->contentsRect().width()) {
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), lbl_status->text(), lbl_status);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), ShownText::asToolTip(lbl_status->text()),
+                           lbl_status);
         return true;
     }
     // The keyboard stays with the list the panel's command acted on, rather

@@ -84,6 +84,9 @@ void frm_rename::createControls()
                             "img_EXIT", 7770, 6300, 1110, 1170);
     lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
     lbl_status->installEventFilter(this);
+    // Names and paths are shown as they stand, never read as rich text.
+    for (QLabel *label : {lbl_status, lbl_pruefung})
+        label->setTextFormat(Qt::PlainText);
 
     createContextMenu();
 

@@ -211,7 +211,7 @@ void frm_rename::updateCheck()
     // under the pointer.
     const QString summary = NameCheck::summary(findings, m_checkFolder.against());
     lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
-    lbl_pruefung->setToolTip(summary);
+    lbl_pruefung->setToolTip(ShownText::asToolTip(summary));
 }
 
 // Asked before anything is built, when the pairs have findings, those
@@ -236,6 +236,7 @@ bool frm_rename::askDespiteFindings(const QString &question)
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmorant"), ShownText::withShortLines(question),
                     QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText); // names and paths are shown as they stand
     QPushButton *build = box.addButton(QStringLiteral("&Trotzdem erstellen"), QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
