@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,14 +24,18 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the tool, optionally against a fault: "output full" sends standard
-// output to /dev/full, "output closed" starts it without standard output.
-Run runCli(const QStringList &arguments, const QString &fault = {})
+// Runs the tool with `input` through a pipe on standard input, optionally
+// against a fault: "output full" sends standard output to /dev/full,
+// "output closed" and "input and output closed" start it without them.
+Run runCli(const QStringList &arguments, const QString &fault = {}, const QByteArray &input = {})
 {
     QProcess process;
 #ifdef Q_OS_UNIX
-    const bool closeOutput = fault == u"output closed";
-    process.setChildProcessModifier([closeOutput] {
+    const bool closeInput = fault.startsWith(u"input");
+    const bool closeOutput = fault.endsWith(u"output closed");
+    process.setChildProcessModifier([closeInput, closeOutput] {
+        if (closeInput)
+            ::close(STDIN_FILENO);
         if (closeOutput)
             ::close(STDOUT_FILENO);
     });
@@ -41,6 +46,8 @@ Run runCli(const QStringList &arguments, const QString &fault = {})
         return {};
 #endif
     process.start(QStringLiteral(VELMORANT_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(60000))
         return run;
@@ -80,6 +87,9 @@ const QHash<QString, QByteArray> kFiles{
      "Stra\xC3\x9F"
      "e.prt\r\n"},
     {u"utfsixteen"_s, QByteArray("\xFF\xFEG\0r\0\xF6\0\xDF\0e\0.\0p\0r\0t\0\r\0\n\0", 24)},
+    {u"tablesixteen"_s,
+     QStringEncoder(QStringEncoder::Utf16LE,
+                    QStringEncoder::Flag::WriteBom)(u"welle.prt\twelle_neu.prt\r\nmotor.asm\tmotor_neu.asm\r\n")},
     {u"omega"_s, "\xCE\xA9mega.prt\r\n"},
     {u"nul"_s, QByteArray("a.prt\0", 6)},
     {u"models"_s, "Welle.prt;w2.prt\r\nlager.asm;neu\r\n"},
@@ -134,9 +144,10 @@ QString TestCli::withFiles(QString text)
     return text;
 }
 
-// What a run writes: the exit status, standard output (with --stdout the
-// golden file it must equal, if any), the start of standard error (after
-// "*": a part of it), and the pairs of rename.pro (rename_zurueck.pro with
+// What a run writes (an argument "<name" feeds the file to standard input):
+// the exit status, standard output (with --stdout the golden file it must
+// equal, if any), the start of standard error (after "*": a part of it,
+// after "=": all of it), and the pairs of rename.pro (rename_zurueck.pro with
 // --reverse) as "old>new" in its order; no pairs when the old rename.pro
 // must stay and nothing may reach standard output.
 void TestCli::runs_data()
@@ -169,6 +180,17 @@ void TestCli::runs_data()
     row("pairs file in UTF-8 with a mark", u"--pairs @pairsmark --out @out"_s, 0, saved, {}, clean);
     row("lists in UTF-8 and UTF-16", u"--old @utf --new @utfsixteen --stdout"_s, 0, {}, {},
         {u"Straße.prt>Größe.prt"_s});
+    row("a list from standard input", u"--old - --rule .prt _neu.prt --stdout <utf"_s, 0, {}, {},
+        {u"Straße.prt>Straße_neu.prt"_s});
+    row("pairs from standard input in UTF-16", u"--pairs - --out @out <tablesixteen"_s, 0, saved, {}, clean);
+    row("standard input no text", u"--old @one --new - --out @out <nul"_s, 2, {},
+        u"Fehler: Listendatei ist keine Textdatei: Standardeingabe\n"_s);
+    row("standard input closed", u"--check --old - --rule a b"_s, 2, {},
+        u"Fehler: Liste konnte nicht gelesen werden: Standardeingabe\n"_s, {}, u"input and output closed"_s);
+    row("too many entries on standard input", u"--old - --rule a b --stdout <huge"_s, 2, {},
+        u"Fehler: Die Liste in der Standardeingabe hat 32768 Einträge, höchstens 32767 sind erlaubt\n"_s);
+    row("usage error: the problem, then where help is", u"--old - --new - --stdout"_s, 2, {},
+        u"=Fehler: --old und --new können nicht beide die Standardeingabe (-) lesen\nAufruf: velmorant-cli --help\n"_s);
     row("order resolves a chain", u"--order --old @two --new @chain --out @out"_s, 0, saved, {},
         {u"b.prt>c.prt"_s, u"a.prt>b.prt"_s});
     row("findings beside the file", u"--old @clean --new @warn --out @out"_s, 0, saved, warnings,
@@ -269,9 +291,11 @@ void TestCli::runs()
     if (arguments.contains(u"/proc/") && !QFile::exists(u"/proc/sys/vm/drop_caches"_s))
         QSKIP("this system has no file that even root may not read");
     QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
+    const QByteArray input = !args.isEmpty() && args.last().startsWith(u'<') ? kFiles.value(args.takeLast().mid(1))
+                                                                             : QByteArray();
     for (QString &a : args)
         a = a == u"''" ? QString() : withFiles(a); // '' is an empty argument
-    const Run run = runCli(args, fault);
+    const Run run = runCli(args, fault, input);
     if (run.exitCode == -1 && !fault.isEmpty())
         QSKIP("this system cannot set up the fault");
     QCOMPARE(run.exitCode, exitCode);
@@ -284,6 +308,7 @@ void TestCli::runs()
     const QString expectedErr = withFiles(err);
     QVERIFY2(err.isEmpty()                     ? errText.isEmpty()
                  : expectedErr.front() == u'*' ? errText.contains(expectedErr.mid(1))
+                 : expectedErr.front() == u'=' ? errText == expectedErr.mid(1)
                                                : errText.startsWith(expectedErr),
              qPrintable(errText));
     const QString written = args.contains(u"--reverse"_s) ? u"out/rename_zurueck.pro"_s : u"out/rename.pro"_s;

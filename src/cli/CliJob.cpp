@@ -15,10 +15,13 @@
 
 #include "VelmorantVersion.h"
 
+#include <QFile>
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <cstdio>
 #include <future>
+#include <memory>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +34,19 @@ const std::pair<QString, QString> kExclusive[] = {
     {u"--pairs"_s, u"--new"_s},    {u"--pairs"_s, u"--rule"_s},   {u"--check"_s, u"--out"_s},
     {u"--check"_s, u"--stdout"_s}, {u"--check"_s, u"--strict"_s},
 };
+
+// "-" for a list or pairs file reads standard input; messages name it so.
+const QString kStandardInput = u"-"_s;
+const QString kStandardInputName = u"Standardeingabe"_s;
+
+// Standard input as a device, opened only when a list comes from it; main()
+// has made it binary on Windows.
+std::unique_ptr<QFile> standardInput()
+{
+    auto input = std::make_unique<QFile>();
+    input->open(stdin, QIODevice::ReadOnly);
+    return input;
+}
 
 } // namespace
 
@@ -121,6 +137,9 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
     }
     if (m_help || m_version)
         return true;
+    // Standard input can be read only once; --pairs excludes both lists.
+    if (m_oldFile == kStandardInput && m_newFile == kStandardInput)
+        return fail(u"--old und --new können nicht beide die Standardeingabe (-) lesen"_s);
     if (!parseFolderOptions(given))
         return false;
     if (has(u"--scan"_s))
@@ -185,6 +204,8 @@ QString CliJob::usage()
            "\n"
            "Listen- und Paardateien dürfen Windows-1252, UTF-8 oder UTF-16 mit\n"
            "Byte-Order-Markierung sein; rename.pro ist immer Windows-1252.\n"
+           "Ein - statt des Dateinamens bei --old, --new oder --pairs liest die\n"
+           "Standardeingabe, bei höchstens einer der drei.\n"
            "\n"
            "  --old ALTLISTE      Listendatei mit den alten Namen, ein Name pro Zeile\n"
            "  --new NEULISTE      Listendatei mit den neuen Namen\n"
@@ -238,14 +259,16 @@ QString CliJob::usage()
 
 bool CliJob::readList(const QString &path, QStringList &lines, QString &err) const
 {
-    ListFile::ReadResult result = ListFile::read(path);
+    const bool fromInput = path == kStandardInput;
+    ListFile::ReadResult result = fromInput ? ListFile::read(*standardInput()) : ListFile::read(path);
     if (result.status != ListFile::ReadResult::Status::Read) {
-        err = ListFile::failureMessage(result.status, path) + u'\n';
+        err = ListFile::failureMessage(result.status, fromInput ? kStandardInputName : path) + u'\n';
         return false;
     }
     if (result.linesLeftOut > 0) {
-        err = u"Fehler: Die Liste in %1 hat %2 Einträge, höchstens 32767 sind erlaubt\n"_s.arg(path).arg(
-            result.lines.size() + result.linesLeftOut);
+        err = u"Fehler: Die Liste in %1 hat %2 Einträge, höchstens 32767 sind erlaubt\n"_s
+                  .arg(fromInput ? u"der "_s + kStandardInputName : path)
+                  .arg(result.lines.size() + result.linesLeftOut);
         return false;
     }
     lines = std::move(result.lines);
@@ -272,7 +295,9 @@ bool CliJob::checkRule(QString &err) const
 bool CliJob::readLists(QStringList &oldNames, QStringList &newNames, QString &err) const
 {
     if (!m_pairsFile.isEmpty()) {
-        PairsFile::ReadResult pairs = PairsFile::read(m_pairsFile);
+        PairsFile::ReadResult pairs = m_pairsFile == kStandardInput
+            ? PairsFile::read(*standardInput(), kStandardInputName)
+            : PairsFile::read(m_pairsFile);
         if (!pairs.ok) {
             err = pairs.statusText + u'\n';
             return false;

@@ -45,23 +45,27 @@ private:
 #endif
 };
 
-// --stdout carries the file's exact bytes: no newline translation.
-void setBinaryStdout()
+// A list read from standard input and --stdout carry exact bytes: no
+// newline translation.
+void setBinaryStandardStreams()
 {
 #ifdef Q_OS_WIN
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
 }
 
-// Started with standard output or error closed, the next file opened would
-// get that number and the output would land in it. A descriptor that takes
-// no writes holds the number, so writing fails and is reported.
+// Started with a standard stream closed, the next file opened would get
+// that number: the output would land in it, or "-" would read it as a list.
+// A placeholder holds the number so that using the stream fails and is
+// reported: the outputs take no writes, and input is a folder, which reads
+// fail on. In this order, as each open() takes the lowest free number.
 void holdClosedStandardStreams()
 {
 #ifndef Q_OS_WIN
-    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
-            open("/dev/null", O_RDONLY);
+            open(fd == STDIN_FILENO ? "/" : "/dev/null", O_RDONLY);
     }
 #endif
 }
@@ -135,10 +139,11 @@ int main(int argc, char *argv[])
     [[maybe_unused]] const Utf8Console console;
     CliJob job;
     if (!job.parse(app.arguments().mid(1), openablePaths(argc, argv))) {
-        print(stderr, (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\n\n") + CliJob::usage()).toUtf8());
+        print(stderr,
+              (QStringLiteral("Fehler: ") + job.error() + QStringLiteral("\nAufruf: velmorant-cli --help\n")).toUtf8());
         return CliJob::BadInput;
     }
-    setBinaryStdout();
+    setBinaryStandardStreams();
 #ifdef Q_OS_LINUX
     AtomicFile::setWritebackStarter(startWriteback);
 #endif

@@ -6,6 +6,7 @@
 #include "common/TextDecoding.h"
 #include "lists/NameListOps.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,30 +28,76 @@ QString path(const QString &programFolder, Kind kind)
 namespace {
 
 using Status = ReadResult::Status;
+using TextTaker = std::function<bool(QStringView)>;
 
 constexpr qint64 kPiece = 1 << 20;
 
-// The file from its start, piece by piece, until `take` returns false. A
-// file that grows while it is read stops at the same bound as one that was
-// too large from the start.
-Status forEachPiece(QFile &file, const std::function<bool(QByteArrayView)> &take)
+// The device from where it stands, piece by piece, until `take` returns
+// false. A file that grows while it is read stops at the same bound as one
+// that was too large from the start.
+Status readPieces(QIODevice &device, const std::function<bool(QByteArrayView)> &take)
 {
-    if (!file.seek(0))
-        return Status::Unreadable;
+    QByteArray piece(kPiece, Qt::Uninitialized);
     qint64 total = 0;
-    for (QByteArray piece = file.read(kPiece); !piece.isEmpty(); piece = file.read(kPiece)) {
-        total += piece.size();
+    for (qint64 size; (size = device.read(piece.data(), kPiece)) != 0;) {
+        if (size < 0)
+            return Status::Unreadable;
+        total += size;
         if (total > kMaxFileBytes)
             return Status::TooLarge;
-        if (!take(piece))
+        if (!take(QByteArrayView(piece.constData(), size)))
             return Status::Read;
     }
-    return file.error() == QFileDevice::NoError ? Status::Read : Status::Unreadable;
+    return Status::Read;
+}
+
+// The whole device, from its start.
+Status forEachPiece(QIODevice &device, const std::function<bool(QByteArrayView)> &take)
+{
+    return device.seek(0) ? readPieces(device, take) : Status::Unreadable;
+}
+
+// Read in pieces, twice: first to tell the encoding, then to decode, so
+// that memory holds one piece and what `take` keeps.
+Status decodePieces(QIODevice &device, const TextTaker &take)
+{
+    TextDecoding::Detector detector;
+    Status status = forEachPiece(device, [&detector](QByteArrayView piece) {
+        detector.feed(piece);
+        return !detector.isDecided();
+    });
+    if (status != Status::Read)
+        return status;
+    TextDecoding::Decoder decoder(detector.encoding(), detector.markSize());
+    bool taking = true;
+    status = forEachPiece(device, [&](QByteArrayView piece) {
+        const QString text = decoder.decode(piece);
+        return decoder.isText() && (taking = take(text));
+    });
+    if (status == Status::Read && taking && !decoder.finish())
+        return Status::NotText;
+    return status;
+}
+
+ReadResult linesOf(const std::function<Status(const TextTaker &)> &readText, qsizetype maxLines)
+{
+    ReadResult result;
+    NameListOps::LineSplitter lines(maxLines);
+    result.status = readText([&lines](QStringView text) {
+        lines.feed(text);
+        return true;
+    });
+    if (result.status != Status::Read)
+        return result;
+    lines.finish();
+    result.lines = lines.takeLines();
+    result.linesLeftOut = lines.leftOut();
+    return result;
 }
 
 } // namespace
 
-Status readText(const QString &path, const std::function<bool(QStringView)> &take)
+Status readText(const QString &path, const TextTaker &take)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
@@ -65,40 +112,33 @@ Status readText(const QString &path, const std::function<bool(QStringView)> &tak
     // Swapped for a pipe or a device since it was looked at.
     if (file.isSequential())
         return Status::NotAFile;
-    // Read in pieces, twice: first to tell the encoding, then to decode, so
-    // that memory holds one piece and what `take` keeps.
-    TextDecoding::Detector detector;
-    Status status = forEachPiece(file, [&detector](QByteArrayView piece) {
-        detector.feed(piece);
-        return !detector.isDecided();
+    return decodePieces(file, take);
+}
+
+// A pipe can be read only once, and the encoding is known only at its end:
+// the bytes are kept, up to the bound, and then decoded as a file is.
+Status readText(QIODevice &stream, const TextTaker &take)
+{
+    QByteArray bytes;
+    const Status status = readPieces(stream, [&bytes](QByteArrayView piece) {
+        bytes.append(piece);
+        return true;
     });
     if (status != Status::Read)
         return status;
-    TextDecoding::Decoder decoder(detector.encoding(), detector.markSize());
-    bool taking = true;
-    status = forEachPiece(file, [&](QByteArrayView piece) {
-        const QString text = decoder.decode(piece);
-        return decoder.isText() && (taking = take(text));
-    });
-    if (status == Status::Read && taking && !decoder.finish())
-        return Status::NotText;
-    return status;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodePieces(buffer, take);
 }
 
 ReadResult read(const QString &path, qsizetype maxLines)
 {
-    ReadResult result;
-    NameListOps::LineSplitter lines(maxLines);
-    result.status = readText(path, [&lines](QStringView text) {
-        lines.feed(text);
-        return true;
-    });
-    if (result.status != Status::Read)
-        return result;
-    lines.finish();
-    result.lines = lines.takeLines();
-    result.linesLeftOut = lines.leftOut();
-    return result;
+    return linesOf([&path](const TextTaker &take) { return readText(path, take); }, maxLines);
+}
+
+ReadResult read(QIODevice &stream, qsizetype maxLines)
+{
+    return linesOf([&stream](const TextTaker &take) { return readText(stream, take); }, maxLines);
 }
 
 QString failureMessage(ReadResult::Status status, const QString &path, Content content)

@@ -3,6 +3,7 @@
 #include "common/WriteReport.h"
 #include "lists/NameListOps.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -37,10 +38,14 @@ struct ReadResult {
 // The text of a file of names, decoded, handed to `take` piece by piece
 // until it returns false. Memory holds one piece of the file at a time.
 ReadResult::Status readText(const QString &path, const std::function<bool(QStringView)> &take);
+// The same from a stream read once from where it stands, such as standard
+// input: memory holds all its bytes, up to the bound, before any is decoded.
+ReadResult::Status readText(QIODevice &stream, const std::function<bool(QStringView)> &take);
 
 // Every line is an entry, empty ones included; nothing is trimmed. At most
 // `maxLines` lines are kept.
 ReadResult read(const QString &path, qsizetype maxLines = NameListOps::kMaxEntries);
+ReadResult read(QIODevice &stream, qsizetype maxLines = NameListOps::kMaxEntries);
 
 // What a file read holds, as its failure messages name it.
 enum class Content { Names, Pairs };

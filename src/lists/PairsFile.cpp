@@ -25,21 +25,21 @@ bool appendCell(const QString &name, QByteArray &bytes, WriteReport &report)
     return false;
 }
 
-} // namespace
-
-ReadResult read(const QString &path)
+// Line by line into the table: blank lines cost nothing, and reading stops
+// at the first line that refuses the table. `name` is the file as its
+// failure messages name it.
+template <typename ReadText>
+ReadResult readTable(const ReadText &readText, const QString &name)
 {
     ReadResult result;
-    // Line by line into the table: blank lines cost nothing, and reading
-    // stops at the first line that refuses the table.
     TwoColumns::Reader reader(TwoColumns::Source::File);
     NameListOps::LineSplitter lines([&reader](QString &&line) { reader.add(line); });
-    const ListFile::ReadResult::Status status = ListFile::readText(path, [&](QStringView text) {
+    const ListFile::ReadResult::Status status = readText([&](QStringView text) {
         lines.feed(text);
         return reader.ok();
     });
     if (status != ListFile::ReadResult::Status::Read) {
-        result.statusText = ListFile::failureMessage(status, path, ListFile::Content::Pairs);
+        result.statusText = ListFile::failureMessage(status, name, ListFile::Content::Pairs);
         return result;
     }
     lines.finish();
@@ -52,6 +52,18 @@ ReadResult read(const QString &path)
     result.oldNames = std::move(table.first);
     result.newNames = std::move(table.second);
     return result;
+}
+
+} // namespace
+
+ReadResult read(const QString &path)
+{
+    return readTable([&path](const auto &take) { return ListFile::readText(path, take); }, path);
+}
+
+ReadResult read(QIODevice &stream, const QString &name)
+{
+    return readTable([&stream](const auto &take) { return ListFile::readText(stream, take); }, name);
 }
 
 WriteReport write(const QString &path, const QStringList &oldNames, const QStringList &newNames)

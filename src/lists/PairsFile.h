@@ -2,6 +2,7 @@
 
 #include "common/WriteReport.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ struct ReadResult {
 // Takes tab-separated files, files without the header and files in UTF-8
 // or UTF-16 too; see TwoColumns::Reader for the rules of a line.
 ReadResult read(const QString &path);
+// The same from a stream read once, such as standard input (see
+// ListFile::readText); messages call it `name`.
+ReadResult read(QIODevice &stream, const QString &name);
 
 // All or nothing: the lists must pair up and no name may hold a semicolon
 // or a tab, which would move it into another column when read back. On
