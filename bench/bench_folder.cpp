@@ -3,8 +3,8 @@
 #include "FolderBench.h"
 
 #include "BenchSupport.h"
+#include "check/FolderCheck.h"
 #include "check/NameCheck.h"
-#include "folder/FolderCheck.h"
 #include "folder/FolderReader.h"
 #include "generator/MapkeyGenerator.h"
 

@@ -6,9 +6,9 @@
 // memory that 50 "Action" on full lists keep for undo.
 #include "BenchSupport.h"
 #include "lists/ListFile.h"
-#include "ui/NameListView.h"
-#include "ui/Platform.h"
 #include "ui/frm_rename.h"
+#include "ui/lists/NameListView.h"
+#include "ui/platform/Platform.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,13 +5,13 @@
 // records what would have been handed to the desktop.
 
 #include "TestSupport.h"
-#include "ui/FolderChooser.h"
-#include "ui/ImageButton.h"
-#include "ui/NameListView.h"
-#include "ui/Platform.h"
-#include "ui/Twips.h"
-#include "ui/frm_Info.h"
+#include "ui/chooser/FolderChooser.h"
 #include "ui/frm_rename.h"
+#include "ui/info/frm_Info.h"
+#include "ui/lists/NameListView.h"
+#include "ui/platform/Platform.h"
+#include "ui/platform/Twips.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "ui/GermanFileDetails.h"
+#include "ui/platform/GermanFileDetails.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "folder/FolderCheck.h"
+#include "check/FolderCheck.h"
 #include "folder/FolderReader.h"
 
 #include <QDir>

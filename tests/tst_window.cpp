@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
-#include "ui/NameListModel.h"
-#include "ui/UndoBudget.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/lists/UndoBudget.h"
 
 namespace {
 

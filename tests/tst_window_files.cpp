@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "ui/frm_Ordner.h"
+#include "ui/workingfolder/frm_Ordner.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The window's decisions that need no widget: layout, folder choice, where
 // the Info window goes and where the list files lie.
-#include "ui/FolderChoice.h"
-#include "ui/Platform.h"
-#include "ui/UndoBudget.h"
 #include "ui/WindowCommandLine.h"
 #include "ui/WindowLayout.h"
-#include "ui/frm_Info.h"
+#include "ui/chooser/FolderChoice.h"
+#include "ui/info/frm_Info.h"
+#include "ui/lists/UndoBudget.h"
+#include "ui/platform/Platform.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 #include "common/Cp1252.h"
-#include "generator/OutputParagraphs.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
 #include "lists/PairsFile.h"
+#include "ui/output/OutputParagraphs.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "folder/FolderCheck.h"
+#include "check/FolderCheck.h"
 
 #include "check/CheckTexts.h"
 

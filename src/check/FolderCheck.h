@@ -1,8 +1,8 @@
 #pragma once
 
 #include "check/ComparedPairs.h"
+#include "check/FolderObjects.h"
 #include "check/NameCheck.h"
-#include "folder/FolderObjects.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "folder/FolderObjects.h"
+#include "check/FolderObjects.h"
 
 #include <algorithm>
 

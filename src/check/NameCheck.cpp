@@ -2,9 +2,9 @@
 
 #include "check/CheckTexts.h"
 #include "check/ComparedPairs.h"
+#include "check/FolderCheck.h"
 #include "check/RingFinder.h"
 #include "common/Cp1252.h"
-#include "folder/FolderCheck.h"
 
 #include <QStringView>
 

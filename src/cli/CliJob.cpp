@@ -1,9 +1,9 @@
 #include "cli/CliJob.h"
 
 #include "check/ChainOrder.h"
+#include "check/FolderCheck.h"
 #include "check/NameCheck.h"
 #include "common/Cp1252.h"
-#include "folder/FolderCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "folder/FolderObjects.h"
+#include "check/FolderObjects.h"
 #include "folder/FolderReader.h"
 
 #include <QString>

@@ -15,7 +15,7 @@
 // Info window, frm_Ordner the dialog "Ordner einlesen".
 
 #include "folder/CheckFolder.h"
-#include "ui/ListEditCommand.h"
+#include "ui/lists/ListEditCommand.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,15 +1,15 @@
 // Building the main window's controls at their design places (twips).
 #include "ui/frm_rename.h"
 
-#include "ui/Accessibility.h"
-#include "ui/DesignFont.h"
-#include "ui/FolderChooser.h"
-#include "ui/ImageButton.h"
-#include "ui/NameListView.h"
-#include "ui/OneLineEdit.h"
-#include "ui/OutputTextEdit.h"
-#include "ui/Pictures.h"
-#include "ui/Twips.h"
+#include "ui/chooser/FolderChooser.h"
+#include "ui/lists/NameListView.h"
+#include "ui/output/OutputTextEdit.h"
+#include "ui/platform/Accessibility.h"
+#include "ui/platform/DesignFont.h"
+#include "ui/platform/Twips.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,15 +3,15 @@
 // models.
 #include "ui/frm_rename.h"
 
-#include "folder/FolderCheck.h"
+#include "check/FolderCheck.h"
 #include "lists/NameListOps.h"
-#include "ui/FolderChooser.h"
-#include "ui/NameListModel.h"
-#include "ui/NameListView.h"
-#include "ui/OneLineEdit.h"
-#include "ui/Platform.h"
-#include "ui/WaitCursor.h"
-#include "ui/frm_Ordner.h"
+#include "ui/chooser/FolderChooser.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/lists/NameListView.h"
+#include "ui/platform/Platform.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/WaitCursor.h"
+#include "ui/workingfolder/frm_Ordner.h"
 
 #include <QLabel>
 #include <QLineEdit>

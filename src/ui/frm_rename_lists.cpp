@@ -5,12 +5,12 @@
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/ReplacementRule.h"
-#include "ui/ListHistory.h"
-#include "ui/NameListModel.h"
-#include "ui/NameListView.h"
-#include "ui/OneLineEdit.h"
-#include "ui/Platform.h"
-#include "ui/WaitCursor.h"
+#include "ui/lists/ListHistory.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/lists/NameListView.h"
+#include "ui/platform/Platform.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/WaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

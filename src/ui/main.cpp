@@ -1,6 +1,6 @@
-#include "ui/Platform.h"
 #include "ui/WindowCommandLine.h"
 #include "ui/frm_rename.h"
+#include "ui/platform/Platform.h"
 
 #include "VelmorantVersion.h"
 

@@ -1,4 +1,4 @@
-#include "ui/FolderChoice.h"
+#include "ui/chooser/FolderChoice.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
-#include "ui/FolderChooser.h"
+#include "ui/chooser/FolderChooser.h"
 
 #include "common/Module1.h"
 #include "lists/NameListOps.h"
-#include "ui/ImageButton.h"
-#include "ui/OneLineEdit.h"
-#include "ui/Pictures.h"
-#include "ui/Platform.h"
-#include "ui/Twips.h"
+#include "ui/platform/Platform.h"
+#include "ui/platform/Twips.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FolderChoice.h"
+#include "ui/chooser/FolderChoice.h"
 
 #include <QGroupBox>
 

@@ -1,11 +1,11 @@
-#include "ui/frm_Info.h"
+#include "ui/info/frm_Info.h"
 
-#include "ui/Accessibility.h"
-#include "ui/DesignFont.h"
-#include "ui/ImageButton.h"
-#include "ui/Pictures.h"
-#include "ui/Platform.h"
-#include "ui/Twips.h"
+#include "ui/platform/Accessibility.h"
+#include "ui/platform/DesignFont.h"
+#include "ui/platform/Platform.h"
+#include "ui/platform/Twips.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/Pictures.h"
 
 #include "VelmorantVersion.h"
 

@@ -1,7 +1,7 @@
-#include "ui/ListEditCommand.h"
+#include "ui/lists/ListEditCommand.h"
 
-#include "ui/NameListModel.h"
-#include "ui/UndoBudget.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/lists/UndoBudget.h"
 
 ListEditCommand::ListEditCommand(const QString &text, const QList<Change> &changes)
     : m_text(text)

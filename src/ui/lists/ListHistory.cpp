@@ -1,6 +1,6 @@
-#include "ui/ListHistory.h"
+#include "ui/lists/ListHistory.h"
 
-#include "ui/UndoBudget.h"
+#include "ui/lists/UndoBudget.h"
 
 ListHistory::ListHistory(qint64 budget, QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ListEditCommand.h"
+#include "ui/lists/ListEditCommand.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "ui/NameListDelegate.h"
+#include "ui/lists/NameListDelegate.h"
 
 #include "lists/NameListOps.h"
-#include "ui/NameListModel.h"
+#include "ui/lists/NameListModel.h"
 
 #include <QApplication>
 #include <QLineEdit>

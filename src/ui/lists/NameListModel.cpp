@@ -1,6 +1,6 @@
-#include "ui/NameListModel.h"
+#include "ui/lists/NameListModel.h"
 
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 #include <algorithm>
 

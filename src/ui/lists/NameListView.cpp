@@ -1,7 +1,7 @@
-#include "ui/NameListView.h"
+#include "ui/lists/NameListView.h"
 
-#include "ui/NameListDelegate.h"
-#include "ui/NameListModel.h"
+#include "ui/lists/NameListDelegate.h"
+#include "ui/lists/NameListModel.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "ui/UndoBudget.h"
+#include "ui/lists/UndoBudget.h"
 
 #include <numeric>
 

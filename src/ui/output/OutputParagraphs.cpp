@@ -1,4 +1,4 @@
-#include "generator/OutputParagraphs.h"
+#include "ui/output/OutputParagraphs.h"
 
 #include "common/Cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "ui/OutputTextEdit.h"
+#include "ui/output/OutputTextEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "ui/Accessibility.h"
+#include "ui/platform/Accessibility.h"
 
-#include "ui/NamedComboBoxAccessible.h"
+#include "ui/platform/NamedComboBoxAccessible.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/GermanFileDetails.h"
+#include "ui/platform/GermanFileDetails.h"
 
 #include <QFileSystemModel>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "ui/NamedComboBoxAccessible.h"
+#include "ui/platform/NamedComboBoxAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "ui/Platform.h"
+#include "ui/platform/Platform.h"
 
-#include "ui/GermanFileDetails.h"
+#include "ui/platform/GermanFileDetails.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "ui/ImageButton.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Pictures.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QAbstractButton>
 

@@ -1,4 +1,4 @@
-#include "ui/OneLineEdit.h"
+#include "ui/widgets/OneLineEdit.h"
 
 #include "lists/NameListOps.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Pictures.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

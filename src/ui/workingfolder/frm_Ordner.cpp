@@ -1,7 +1,7 @@
-#include "ui/frm_Ordner.h"
+#include "ui/workingfolder/frm_Ordner.h"
 
-#include "ui/Platform.h"
-#include "ui/WaitCursor.h"
+#include "ui/platform/Platform.h"
+#include "ui/widgets/WaitCursor.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
