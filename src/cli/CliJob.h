@@ -36,6 +36,9 @@ public:
     static QString usage();
 
 private:
+    // "-" for a list or pairs file reads standard input.
+    static inline const QString kStandardInput = QStringLiteral("-");
+
     int runJob(QByteArray &out, QString &err) const;
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
     // Generates and writes (or prints) rename.pro, or with --reverse

@@ -1,0 +1,225 @@
+// What the command line asks for: the options, their values and the
+// combinations refused, and the help that describes them.
+#include "cli/CliJob.h"
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Options that cannot be given together, named in this order when refused.
+const std::pair<QString, QString> kExclusive[] = {
+    {u"--new"_s, u"--rule"_s},     {u"--out"_s, u"--stdout"_s},   {u"--pairs"_s, u"--old"_s},
+    {u"--pairs"_s, u"--new"_s},    {u"--pairs"_s, u"--rule"_s},   {u"--check"_s, u"--out"_s},
+    {u"--check"_s, u"--stdout"_s}, {u"--check"_s, u"--strict"_s},
+};
+
+} // namespace
+
+// A hand parser rather than QCommandLineParser: --rule takes two values, an
+// option given twice or with an empty value is refused, and every message is
+// German.
+bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
+{
+    const auto fail = [this](const QString &message) {
+        m_error = message;
+        return false;
+    };
+    QStringList given;
+    const auto has = [&given](const QString &option) { return given.contains(option); };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        // An empty list or folder name is what a script with an unset
+        // variable passes; it must not mean the root folder.
+        const auto takeValue = [&](QString &target, bool mayBeEmpty = false) {
+            if (i + 1 >= arguments.size() || (!mayBeEmpty && arguments.at(i + 1).isEmpty()))
+                return false;
+            target = arguments.at(++i);
+            return true;
+        };
+        const auto takePath = [&](QString &target) {
+            if (!takeValue(target))
+                return false;
+            if (const QString path = paths.value(i); !path.isEmpty() && path != target)
+                m_shownAs.insert(path, std::exchange(target, path));
+            return true;
+        };
+        if (has(a))
+            return fail(a + u" ist doppelt angegeben"_s);
+        for (const auto &[first, second] : kExclusive) {
+            if ((a == first && has(second)) || (a == second && has(first)))
+                return fail(first + u" und "_s + second + u" schließen einander aus"_s);
+        }
+        given.append(a);
+        if (a == u"--help" || a == u"-h") {
+            m_help = true;
+        } else if (a == u"--version") {
+            m_version = true;
+        } else if (a == u"--old") {
+            if (!takePath(m_oldFile))
+                return fail(u"--old braucht den Namen einer Listendatei"_s);
+        } else if (a == u"--new") {
+            if (!takePath(m_newFile))
+                return fail(u"--new braucht den Namen einer Listendatei"_s);
+        } else if (a == u"--rule") {
+            if (!takeValue(m_expression, true) || !takeValue(m_replacement, true))
+                return fail(u"--rule braucht einen Ausdruck und einen Ersatz"_s);
+            m_useRule = true;
+        } else if (a == u"--pairs") {
+            if (!takePath(m_pairsFile))
+                return fail(u"--pairs braucht den Namen einer Paardatei"_s);
+        } else if (a == u"--out") {
+            if (!takePath(m_outFolder))
+                return fail(u"--out braucht ein Verzeichnis"_s);
+        } else if (a == u"--stdout") {
+            m_toStdout = true;
+        } else if (a == u"--check") {
+            m_checkOnly = true;
+        } else if (a == u"--strict") {
+            m_strict = true;
+        } else if (a == u"--order") {
+            m_order = true;
+        } else if (a == u"--reverse") {
+            m_reverse = true;
+        } else if (a == u"--scan") {
+            if (!takeValue(m_scanFolder))
+                return fail(u"--scan braucht ein Verzeichnis"_s);
+        } else if (a == u"--filter") {
+            if (!takeValue(m_scanOptions.filter))
+                return fail(u"--filter braucht ein Muster"_s);
+        } else if (a == u"--types") {
+            QString types;
+            if (!takeValue(types))
+                return fail(u"--types braucht Typen wie prt,asm,drw"_s);
+            m_scanOptions.types = types.toLower().split(u',');
+        } else if (a == u"--folder") {
+            if (!takeValue(m_checkFolder))
+                return fail(u"--folder braucht ein Verzeichnis"_s);
+        } else if (a == u"--add-drawings") {
+            m_addDrawings = true;
+        } else {
+            return fail(u"Unbekanntes Argument: "_s + a);
+        }
+    }
+    if (m_help || m_version)
+        return true;
+    // Standard input can be read only once; --pairs excludes both lists.
+    if (m_oldFile == kStandardInput && m_newFile == kStandardInput)
+        return fail(u"--old und --new können nicht beide die Standardeingabe (-) lesen"_s);
+    if (!parseFolderOptions(given))
+        return false;
+    if (has(u"--scan"_s))
+        return true;
+    if (!has(u"--pairs"_s)) {
+        if (!has(u"--old"_s))
+            return fail(u"--old fehlt"_s);
+        if (!has(u"--new"_s) && !has(u"--rule"_s))
+            return fail(u"--new oder --rule fehlt"_s);
+    }
+    if (!m_checkOnly && !has(u"--out"_s) && !has(u"--stdout"_s))
+        return fail(u"--out oder --stdout fehlt"_s);
+    return true;
+}
+
+// --scan is a mode of its own; --filter and --types belong to it, and
+// --add-drawings needs the folder whose drawings it adds.
+bool CliJob::parseFolderOptions(const QStringList &given)
+{
+    const auto fail = [this](const QString &message) {
+        m_error = message;
+        return false;
+    };
+    if (!given.contains(u"--scan"_s)) {
+        for (const QString &option : {u"--filter"_s, u"--types"_s}) {
+            if (given.contains(option))
+                return fail(option + u" gilt nur mit --scan"_s);
+        }
+        if (m_addDrawings && m_checkFolder.isEmpty())
+            return fail(u"--add-drawings braucht --folder"_s);
+        return true;
+    }
+    for (const QString &option : given) {
+        if (option != u"--scan" && option != u"--filter" && option != u"--types")
+            return fail(u"--scan und "_s + option + u" schließen einander aus"_s);
+    }
+    const QStringList &known = FolderReader::objectTypes();
+    for (const QString &type : std::as_const(m_scanOptions.types)) {
+        if (!known.contains(type))
+            return fail(u"--types: unbekannter Typ „"_s + type + u"“ (bekannt: "_s + known.join(u',') + u')');
+    }
+    return true;
+}
+
+QString CliJob::usage()
+{
+    return u"Aufruf:\n"
+           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] [--strict]\n"
+           "                (--out VERZEICHNIS | --stdout)\n"
+           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] --check\n"
+           "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
+           "\n"
+           "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
+           "          oder --pairs PAARDATEI\n"
+           "  ORDNER: --folder VERZEICHNIS [--add-drawings]\n"
+           "\n"
+           "Erzeugt die Mapkey-Datei rename.pro aus zwei Namenslisten, Byte für Byte\n"
+           "wie das Programmfenster. Vorher werden die Paare geprüft: jeder Befund\n"
+           "steht als eine Zeile \"Zeile N: Fehler: ...\" oder \"Zeile N: Warnung: ...\"\n"
+           "auf der Standardfehlerausgabe (N zählt die Paare ab 1), und rename.pro\n"
+           "wird trotzdem erzeugt.\n"
+           "\n"
+           "Listen- und Paardateien dürfen Windows-1252, UTF-8 oder UTF-16 mit\n"
+           "Byte-Order-Markierung sein; rename.pro ist immer Windows-1252.\n"
+           "Ein - statt des Dateinamens bei --old, --new oder --pairs liest die\n"
+           "Standardeingabe, bei höchstens einer der drei.\n"
+           "\n"
+           "  --old ALTLISTE      Listendatei mit den alten Namen, ein Name pro Zeile\n"
+           "  --new NEULISTE      Listendatei mit den neuen Namen\n"
+           "  --rule AUSDRUCK ERSATZ\n"
+           "                      neue Namen aus den alten ableiten: das erste\n"
+           "                      Vorkommen von AUSDRUCK wird durch ERSATZ ersetzt\n"
+           "  --pairs PAARDATEI   beide Listen aus einer Datei mit zwei Spalten je\n"
+           "                      Zeile, getrennt durch Semikolon oder Tabulator;\n"
+           "                      Leerzeilen und die Kopfzeile \"alter Name;neuer Name\"\n"
+           "                      werden übergangen\n"
+           "  --out VERZEICHNIS   rename.pro in dieses Verzeichnis schreiben\n"
+           "  --stdout            den Inhalt von rename.pro auf die Standardausgabe\n"
+           "  --check             nur prüfen und nichts schreiben; die Befunde kommen\n"
+           "                      auf die Standardausgabe\n"
+           "  --strict            bei einem Befund (auch einer Warnung) nichts schreiben\n"
+           "  --order             die Paare vorher so ordnen, dass jeder neue Name frei\n"
+           "                      ist, wenn sein Paar läuft; die Zeilennummern der\n"
+           "                      Befunde zählen dann in der neuen Reihenfolge\n"
+           "  --reverse           statt rename.pro den Rückweg rename_zurueck.pro\n"
+           "                      erzeugen, der die Umbenennung rückgängig macht: die\n"
+           "                      Paare in umgekehrter Reihenfolge, jedes vom neuen\n"
+           "                      zum alten Namen. Auch der Rückweg wird geprüft; was\n"
+           "                      nur er findet, steht mit \"Rückweg: \" davor\n"
+           "  --folder VERZEICHNIS\n"
+           "                      die Paare auch gegen die Objekte dieses Arbeits-\n"
+           "                      ordners prüfen: alter Name kein Objekt des Ordners\n"
+           "                      (Warnung), neuer Name dort schon vergeben (Fehler),\n"
+           "                      Zeichnung eines umbenannten Modells bleibt zurück\n"
+           "                      (Warnung)\n"
+           "  --add-drawings      nur mit --folder: vor Prüfung und Schreiben für jede\n"
+           "                      zurückbleibende Zeichnung m.drw das Paar\n"
+           "                      m.drw -> NEU.drw anhängen, NEU der neue Name ihres\n"
+           "                      Modells; wie viele, steht auf der Standardfehlerausgabe\n"
+           "  --scan VERZEICHNIS  die Objekte des Ordners als Listendatei (Windows-1252,\n"
+           "                      CR LF) auf die Standardausgabe, für --old: Versionen\n"
+           "                      zusammengefasst, Namen klein, Teile, Baugruppen,\n"
+           "                      Zeichnungen, dann die anderen Typen, je alphabetisch;\n"
+           "                      wie viele übersprungen oder ausgelassen wurden, steht\n"
+           "                      auf der Standardfehlerausgabe\n"
+           "  --filter MUSTER     nur mit --scan: nur Namen (mit Endung), auf die MUSTER\n"
+           "                      passt, * für beliebig viele Zeichen, ? für eines\n"
+           "  --types TYPEN       nur mit --scan: Typen durch Komma getrennt, aus\n"
+           "                      prt,asm,drw,frm,lay,sec,mfg; ohne Angabe prt,asm,drw\n"
+           "  -h, --help          diese Hilfe\n"
+           "  --version           die Version\n"
+           "\n"
+           "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
+           "2 Aufruf-, Listen- oder Ordnerfehler, 3 Schreibfehler,\n"
+           "4 Befunde bei --check oder --strict.\n"_s;
+}
