@@ -1,23 +1,20 @@
 #include "ui/frm_rename.h"
 
+#include "ui/SettingsKeys.h"
+
 #include "common/Module1.h"
-#include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/NameListOps.h"
 #include "ui/WindowLayout.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/info/frm_Info.h"
 #include "ui/lists/NameListView.h"
-#include "ui/output/OutputParagraphs.h"
 #include "ui/output/OutputTextEdit.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Twips.h"
 #include "ui/widgets/ImageButton.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/ShownText.h"
-#include "ui/widgets/WaitCursor.h"
-#include "wayback/WayBack.h"
-#include "wayback/WayBackCheck.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,19 +22,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QToolTip>
-
-namespace {
-
-const QString kRuleKey = QStringLiteral("txt_rename.Text");
-const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
-const QString kFolderKey = QStringLiteral("txt_path.Text");
-const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
-
-} // namespace
 
 frm_rename::frm_rename(const Platform &platform, QWidget *parent)
     : QWidget(parent)
@@ -130,12 +116,12 @@ void frm_rename::Form_Load()
 {
     applyStartSize();
     const std::unique_ptr<QSettings> settings = m_platform.openSettings();
-    txt_rename->setText(settings->value(kRuleKey, QStringLiteral("OldName123")).toString());
-    txt_renameNEU->setText(settings->value(kReplacementKey, QStringLiteral("NewName123")).toString());
+    txt_rename->setText(settings->value(SettingsKeys::kRuleKey, QStringLiteral("OldName123")).toString());
+    txt_renameNEU->setText(settings->value(SettingsKeys::kReplacementKey, QStringLiteral("NewName123")).toString());
     // A restored folder other than the design text moves the folder tree
     // through the folder field's own reaction.
-    Frame5->txt_path->setText(settings->value(kFolderKey, m_platform.designFolderText()).toString());
-    Frame5->chk_rueckweg->setChecked(settings->value(kWayBackKey, false).toBool());
+    Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, m_platform.designFolderText()).toString());
+    Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
     restoreCheckFolder();
 }
 
@@ -163,9 +149,9 @@ void frm_rename::Form_Unload()
 {
     {
         const std::unique_ptr<QSettings> settings = m_platform.openSettings();
-        settings->setValue(kRuleKey, txt_rename->text());
-        settings->setValue(kReplacementKey, txt_renameNEU->text());
-        settings->setValue(kFolderKey, Frame5->txt_path->text());
+        settings->setValue(SettingsKeys::kRuleKey, txt_rename->text());
+        settings->setValue(SettingsKeys::kReplacementKey, txt_renameNEU->text());
+        settings->setValue(SettingsKeys::kFolderKey, Frame5->txt_path->text());
     }
     unloadAll();
 }
@@ -230,132 +216,10 @@ void frm_rename::imgclose_Click()
     imgclose->hide();
 }
 
-// --- generation and writing -----------------------------------------------
-
-void frm_rename::cmd_mapkeyNow_Click()
-{
-    m_platform.openSettings()->setValue(kRuleKey, txt_rename->text());
-    const QStringList oldNames = list_OldName->entries();
-    const QStringList newNames = list_NewName->entries();
-    // The old names are normalised whatever follows; the name check asks
-    // its question before anything is built.
-    clean(MapkeyGenerator::clean(oldNames));
-    const bool countsMatch = oldNames.size() == newNames.size();
-    if (countsMatch && !confirmDespiteFindings())
-        return;
-    // The way back follows what is built now, whatever the lists hold at "OK".
-    m_built = {countsMatch ? oldNames : QStringList(), countsMatch ? newNames : QStringList(),
-               Frame5->chk_rueckweg->isChecked()};
-    cmd_openmFile->hide();
-    if (!countsMatch) {
-        txt_OUT->clear();
-        // Old names without new ones are a step not yet taken rather than a
-        // mismatch: no message box, but the status line says what is missing.
-        if (newNames.isEmpty()) {
-            lbl_status->setText(QStringLiteral("Achtung: Die Liste der neuen Namen ist leer"));
-        } else {
-            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmorant"),
-                            QStringLiteral("Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"),
-                            QMessageBox::Ok, this);
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
-        }
-        return;
-    }
-    {
-        const WaitCursor busy;
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
-        showOutput(std::move(g.fileBytes), oldNames, newNames);
-    }
-    Frame5->showChooser();
-    cmd_openmFile->show();
-    // The keyboard goes on where the folder is chosen; Tab leads from
-    // there to "OK".
-    Frame5->txt_path->setFocus(Qt::OtherFocusReason);
-}
-
-// The field is filled from the file's bytes, which "OK" then writes as they
-// are unless the user edits the text. A name that Windows-1252 cannot hold
-// leaves no bytes: the field then shows the text, and "OK" reports the name.
-void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames)
-{
-    constexpr qsizetype kLines = OutputTextEdit::kLinesPerParagraph;
-    if (fileBytes.isEmpty()) {
-        const QString text = MapkeyGenerator::generate(oldNames, newNames).text;
-        txt_OUT->showOutput(OutputParagraphs::fromText(text, kLines), {});
-        return;
-    }
-    const QString paragraphs = OutputParagraphs::fromFileBytes(fileBytes, kLines);
-    txt_OUT->showOutput(paragraphs, std::move(fileBytes));
-}
-
-void frm_rename::clean(const QStringList &normalisedOldNames)
-{
-    rebuildList(QStringLiteral("alte Namen bereinigen"), list_OldName, normalisedOldNames);
-}
-
-// Writes only where the folder field points, and only when that folder is
-// there; a refusal leaves the chooser as the user left it.
-void frm_rename::cmd_okfiles_Click()
-{
-    if (!Frame5->confirm())
-        return;
-    Frame5->hide();
-    kontextmenue->hide();
-    fileout();
-}
-
-// Writes what txt_OUT holds: the generated bytes while the text is as it
-// was shown, otherwise the field's text. The field keeps its lines apart
-// with U+2029 and U+2028; its raw text, unlike its plain text, leaves a
-// no-break space in a name alone. Every line end goes back to CR LF.
-void frm_rename::fileout()
-{
-    const WaitCursor busy;
-    const QString folder = Frame5->txt_path->text();
-    const QByteArray &generated = txt_OUT->unchangedFileBytes();
-    const WriteReport report = !generated.isEmpty()
-        ? RenameProWriter::writeBytes(folder, generated)
-        : RenameProWriter::write(folder, RenameProWriter::withCrLf(txt_OUT->document()->toRawText()));
-    lbl_status->setText(report.statusText);
-    if (report.ok && Frame5->chk_rueckweg->isChecked())
-        fileoutWayBack(folder, report.statusText);
-}
-
-// rename_zurueck.pro beside the rename.pro just written, made from the pairs
-// of the generation rather than from the output field: it undoes what the
-// lists asked for. Its own findings are asked about here when the question
-// before building did not name them, as when the box was ticked since.
-void frm_rename::fileoutWayBack(const QString &folder, const QString &savedText)
-{
-    const QList<NameCheck::Finding> own = m_built.wayBackAsked
-        ? QList<NameCheck::Finding>()
-        : WayBackCheck::ownFindings(m_built.oldNames, m_built.newNames);
-    QString notWritten = QStringLiteral("abgebrochen");
-    if (own.isEmpty() || askDespiteFindings(WayBackCheck::questionText(own))) {
-        const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames).report;
-        notWritten = report.ok ? QString() : report.reason.isEmpty() ? report.statusText : report.reason;
-    }
-    lbl_status->setText(savedText
-                        + (notWritten.isEmpty() ? QStringLiteral("; Rückweg: ") + WayBack::kFileName
-                                                : QStringLiteral("; Rückweg nicht geschrieben: ") + notWritten));
-}
-
-void frm_rename::img_quit_Click()
-{
-    Frame5->hide();
-    txt_OUT->clear();
-}
-
-void frm_rename::FolderChooser_Status(const QString &text)
-{
-    lbl_status->setText(text);
-}
-
 // Remembered at once, so that the next generation's question knows it.
 void frm_rename::chk_rueckweg_Click(bool checked)
 {
-    m_platform.openSettings()->setValue(kWayBackKey, checked);
+    m_platform.openSettings()->setValue(SettingsKeys::kWayBackKey, checked);
 }
 
 // Refused when pasted into a one-line field or typed into a list entry.

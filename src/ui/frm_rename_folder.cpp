@@ -3,6 +3,8 @@
 // models.
 #include "ui/frm_rename.h"
 
+#include "ui/SettingsKeys.h"
+
 #include "check/FolderCheck.h"
 #include "lists/NameListOps.h"
 #include "ui/chooser/FolderChooser.h"
@@ -16,12 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-const QString kCheckFolderKey = QStringLiteral("Pruefordner");
-
-} // namespace
 
 void frm_rename::cmd_ordnerEinlesen_Click()
 {
@@ -61,7 +57,7 @@ void frm_rename::cmd_ohnePruefordner_Click()
 
 void frm_rename::restoreCheckFolder()
 {
-    const QString folder = m_platform.openSettings()->value(kCheckFolderKey).toString();
+    const QString folder = m_platform.openSettings()->value(SettingsKeys::kCheckFolderKey).toString();
     if (folder.isEmpty())
         return;
     readCheckFolder(folder);
@@ -70,7 +66,7 @@ void frm_rename::restoreCheckFolder()
 // Remembered at once, like the way-back box.
 void frm_rename::setCheckFolder(const QString &path)
 {
-    m_platform.openSettings()->setValue(kCheckFolderKey, path);
+    m_platform.openSettings()->setValue(SettingsKeys::kCheckFolderKey, path);
     readCheckFolder(path);
     lbl_status->setText(m_checkFolder.statusText());
     updateCheck();

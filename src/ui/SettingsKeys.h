@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The keys of the remembered settings, all in section "Optionen" of
+// application "Velmorant". The first three are the program's from the
+// start; stores written by older versions rely on their exact names.
+namespace SettingsKeys {
+
+inline const QString kRuleKey = QStringLiteral("txt_rename.Text");
+inline const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
+inline const QString kFolderKey = QStringLiteral("txt_path.Text");
+inline const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
+inline const QString kCheckFolderKey = QStringLiteral("Pruefordner");
+
+} // namespace SettingsKeys
