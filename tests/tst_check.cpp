@@ -50,12 +50,12 @@ void TestCheck::rules_data()
                        u"Zeile 3: "_s + noBase.arg(u"neuer Name") + u"."_s,
                        u"Zeile 4: "_s + noBase.arg(u"alter Name") + u"..."_s,
                        u"Zeile 5: "_s + noBase.arg(u"alter Name") + u"C:.neu.1"_s};
-    QTest::newRow("outside Windows-1252, the old name normalised")
-        << QStringList{u"C:\\w\\Łódź.prt.2"_s, u"b.prt"_s} << QStringList{u"lodz.prt"_s, u"Ωmega€.prt"_s}
+    QTest::newRow("outside Windows-1252, the old name normalised, an emoji shown whole")
+        << QStringList{u"C:\\w\\Łódź.prt.2"_s, u"b.prt"_s} << QStringList{u"lodz.prt"_s, u"Ωmega€😀.prt"_s}
         << QStringList{
                u"Zeile 1: Fehler: alter Name enthält ein Zeichen außerhalb von Windows-1252 („Ł“): Łódź.prt"_s,
-               u"Zeile 2: Fehler: neuer Name enthält ein Zeichen außerhalb von Windows-1252 („Ω“): Ωmega€.prt"_s,
-               u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen („€“): Ωmega€.prt"_s};
+               u"Zeile 2: Fehler: neuer Name enthält ein Zeichen außerhalb von Windows-1252 („Ω“): Ωmega€😀.prt"_s,
+               u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen („€“): Ωmega€😀.prt"_s};
     QTest::newRow("names cut after 64 characters, hidden characters as code points")
         << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{QString(70, u'n') + u".prt"_s, u"a\u202Eb\u009Dc.prt"_s}
         << QStringList{u"Zeile 1: Warnung: neuer Name länger als 31 Zeichen (70): "_s + QString(64, u'n') + u"…"_s,

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <tuple>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -368,7 +369,7 @@ void TestCli::helpAndVersion()
 }
 
 // File names that are not UTF-8 reach their files; messages show them as a
-// terminal would.
+// terminal would, the findings before the result.
 void TestCli::fileNamesNotUtf8()
 {
 #ifndef Q_OS_LINUX
@@ -376,17 +377,23 @@ void TestCli::fileNamesNotUtf8()
 #else
     const QByteArray dir = QFile::encodeName(m_dir->path());
     QVERIFY(::mkdir(dir + "/d\xE9", 0700) == 0);
-    QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"p.csv"_s), "a.prt;b.prt\r\n"));
+    QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"p.csv"_s), "a.prt;a.prt\r\n"));
     QVERIFY(::rename(dir + "/p.csv", dir + "/p\xE9.csv") == 0);
-    QProcess process;
-    process.setWorkingDirectory(m_dir->path());
-    process.start(u"/bin/sh"_s,
-                  {u"-c"_s, u"exec \"$0\" --pairs \"$(printf 'p\\351.csv')\" --out \"$(printf 'd\\351')\""_s,
-                   QStringLiteral(VELMORANT_CLI)});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.readAllStandardError(), QByteArray());
-    QCOMPARE(process.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), u"Datei rename.pro wurde gespeichert in d\uFFFD\n"_s);
+    const QString finding = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s;
+    const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in p\uFFFD.csv: "_s;
+    for (const auto &[out, exitCode, result] :
+         {std::tuple{u"d\\351"_s, 0, u"Datei rename.pro wurde gespeichert in d\uFFFD"_s},
+          std::tuple{u"p\\351.csv"_s, 3, notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR))}}) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setWorkingDirectory(m_dir->path());
+        process.start(u"/bin/sh"_s,
+                      {u"-c"_s, u"exec \"$0\" --pairs \"$(printf 'p\\351.csv')\" --out \"$(printf '%1')\""_s.arg(out),
+                       QStringLiteral(VELMORANT_CLI)});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), exitCode);
+        QCOMPARE(QString::fromUtf8(process.readAll()), finding + result + u'\n');
+    }
     // Qt cannot name these to remove them.
     QVERIFY(::unlink(dir + "/d\xE9/rename.pro") == 0 && ::rmdir(dir + "/d\xE9") == 0
             && ::unlink(dir + "/p\xE9.csv") == 0);

@@ -105,8 +105,9 @@ void TestFolder::rules_data()
         QTest::addColumn<QString>(column);
     QTest::addColumn<QStringList>("expected");
     const QString left = u"Warnung: Zeichnung %1 bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen): "_s;
-    QTest::newRow("old object missing, letter case and version aside")
-        << u"C:\\w\\Öse.PRT.3,lager.asm,"_s << u"w100.prt,l100,x"_s << u"öse.prt,lager.prt"_s
+    QTest::newRow("old object missing, letter case and version aside, sixteen objects")
+        << u"C:\\w\\ÖZE.PRT.3,lager.asm,"_s << u"w100.prt,l100,x"_s
+        << u"öze.prt,lager.prt,c.prt,d.prt,e.prt,f.prt,g.prt,h.prt,i.prt,j.prt,k.prt,l.prt,m.prt,n.prt,o.prt,p.prt"_s
         << QStringList{u"Zeile 2: Warnung: alter Name ist kein Objekt des Ordners: lager.asm"_s,
                        u"Zeile 3: Fehler: alter Name leer"_s};
     QTest::newRow("new name taken, without extension the old one's")

@@ -96,6 +96,9 @@ void TestGenerator::refusals_data()
         << QStringList{u"a.prt"_s, u"C:\\w\\bΩ.prt.2"_s, u"c.prt"_s} << QStringList{u"x.prt"_s, u"č.prt"_s, u"y€.prt"_s}
         << true << false << QStringList{u"a.prt"_s, u"bΩ.prt"_s, u"c.prt"_s}
         << u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: Ω"_s;
+    QTest::newRow("in a new name too") << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{u"x.prt"_s, u"y😀.prt"_s}
+                                       << true << false << QStringList{u"a.prt"_s, u"b.prt"_s}
+                                       << u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: 😀"_s;
 }
 
 void TestGenerator::refusals()

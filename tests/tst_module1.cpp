@@ -150,8 +150,11 @@ void TestModule1::decode_data()
     QTest::newRow("nothing") << QByteArray("") << u""_s;
     QTest::newRow("Windows-1252") << QByteArray("Stra\337e.prt \x80") << u"Straße.prt €"_s;
     QTest::newRow("valid UTF-8, then a byte that is not") << QByteArray("\xC3\xA4\xFC") << u"Ã¤ü"_s;
-    QTest::newRow("overlong, surrogate, beyond U+10FFFF: Windows-1252")
-        << QByteArray("\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80") << u"À¯í\u00A0€ô\u0090€€"_s;
+    // Each on its own: the first byte that is no UTF-8 ends the search.
+    QTest::newRow("overlong, two bytes: Windows-1252") << QByteArray("\xC0\xAF") << u"À¯"_s;
+    QTest::newRow("overlong, three bytes: Windows-1252") << QByteArray("\xE0\x80\x80") << u"à€€"_s;
+    QTest::newRow("a surrogate: Windows-1252") << QByteArray("\xED\xA0\x80") << u"í\u00A0€"_s;
+    QTest::newRow("beyond U+10FFFF: Windows-1252") << QByteArray("\xF4\x90\x80\x80") << u"ô\u0090€€"_s;
     QTest::newRow("UTF-8 cut off at the end: Windows-1252") << QByteArray("\xC3\xA4\xE2\x82") << u"Ã¤â‚"_s;
     QTest::newRow("a mark that is no UTF-16 LE mark") << QByteArray("\xFF\xFF") << u"ÿÿ"_s;
     QTest::newRow("NUL in Windows-1252") << QByteArray("a\0b", 3) << refused;

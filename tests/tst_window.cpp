@@ -316,6 +316,7 @@ void TestWindow::pasteIntoOneLineFields_data()
     QTest::newRow("replacement, dropped") << u"txt_renameNEU drop"_s << u"welle.prt\n"_s << u"welle.prt"_s;
     QTest::newRow("replacement, dropped, two lines") << u"txt_renameNEU drop"_s << u"a\u2029b"_s << QString();
     QTest::newRow("folder field, menu, two lines") << u"txt_path menu"_s << u"a\nb"_s << QString();
+    QTest::newRow("expression, menu") << u"txt_rename menu"_s << u"welle.prt\r\n"_s << u"welle.prt"_s;
 }
 
 void TestWindow::pasteIntoOneLineFields()
@@ -326,7 +327,11 @@ void TestWindow::pasteIntoOneLineFields()
     Window win;
     auto *edit = win.get<QLineEdit>(how.section(u' ', 0, 0).toLatin1().constData());
     const QString road = how.section(u' ', 1);
-    edit->clear();
+    // A paste replaces the marked text, a refusal keeps it; a drop goes
+    // where it lands, here into an empty field.
+    edit->setText(road == u"drop" ? QString() : u"alt"_s);
+    edit->selectAll();
+    const QString before = edit->text();
     QGuiApplication::clipboard()->setText(pasted);
     if (road == u"drop") {
         auto *mime = new QMimeData;
@@ -343,9 +348,9 @@ void TestWindow::pasteIntoOneLineFields()
     } else {
         QTest::keySequence(edit, QKeySequence(road));
     }
-    QCOMPARE(edit->text(), after);
+    QCOMPARE(edit->text(), after.isNull() ? before : after);
     QCOMPARE(win.status(),
-             after.isEmpty() ? u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s : u"Status"_s);
+             after.isNull() ? u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten"_s : u"Status"_s);
 }
 
 // The marks (0 none, 1 warning, 2 error, with the findings as tooltip) and
@@ -395,6 +400,11 @@ void TestWindow::undoForgetsTheOldestSteps()
     for (const char *key : {"Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Y", "Ctrl+Y"})
         QTest::keySequence(win.oldList(), QKeySequence(QLatin1String(key)));
     QCOMPARE(win.oldList()->entries(), pasted);
+    // A step after an undo replaces the step undone: two undos go back past both.
+    QGuiApplication::clipboard()->setText(u"d"_s);
+    for (const char *key : {"Ctrl+Z", "Ctrl+V", "Ctrl+Z", "Ctrl+Z"})
+        QTest::keySequence(win.oldList(), QKeySequence(QLatin1String(key)));
+    QCOMPARE(win.oldList()->entries(), pasted.mid(0, 1));
 }
 
 // The lists come to rest for any two lengths at any height: neither
@@ -440,6 +450,7 @@ void TestWindow::listsScrollTogether()
     QCOMPARE(win.newList()->verticalScrollBar()->isVisible(), scrolls);
     NameListView *longer = oldCount >= newCount ? win.oldList() : win.newList();
     NameListView *shorter = longer == win.oldList() ? win.newList() : win.oldList();
+    longer->selectRow(0); // without a current row, End only makes the first one current
     for (int end : {Qt::Key_End, Qt::Key_Home}) {
         QTest::keyClick(longer, Qt::Key(end));
         QCOMPARE(shorter->verticalScrollBar()->value(), longer->verticalScrollBar()->value());
