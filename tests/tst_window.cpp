@@ -205,6 +205,7 @@ void TestWindow::listEdits_data()
     row("Alt+Up on the first row", "Alt+Up", "old", 0, QString(), "a b c", "b y z", true);
     row("F2", "F2", "new", 1, u"e"_s, "a b c", "b e z", true, u"Zeile 2 geändert"_s);
     row("F2 refuses a line break", "F2", "old", 1, u"e\u2029f"_s, "a b c", "b y z", true, lineBreak);
+    row("F2 takes a pasted cell", "F2+Ctrl+V", "new", 1, u"e\n"_s, "a b c", "b e z", true, u"Zeile 2 geändert"_s);
     row("file dropped on a list", "drop:file", "new", -1, u"d1\r\nd2"_s, "a b c", "d1 d2", true, taken);
     row("text dropped on a list", "drop:text", "old", -1, u"d1\nd2"_s, "a b c d1 d2", "b y z", true, taken);
     row("web address dropped on a list", "drop:web", "old", -1, u"d1"_s, "a b c", "b y z", true,
@@ -259,11 +260,16 @@ void TestWindow::listEdits()
         text1->setFocus();
         QTest::keyClick(text1, Qt::Key_Return);
         QCOMPARE(text1->selectedText(), input);
-    } else if (step == u"F2") {
+    } else if (step.startsWith(u"F2")) {
         QTest::keyClick(target, Qt::Key_F2);
         auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         QVERIFY(editor && editor != text1);
-        editor->setText(input);
+        if (step == u"F2") {
+            editor->setText(input);
+        } else {
+            editor->clear();
+            QTest::keySequence(editor, QKeySequence::Paste);
+        }
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
     } else if (step.startsWith(u"drop:")) {

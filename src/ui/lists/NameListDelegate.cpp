@@ -2,13 +2,12 @@
 
 #include "lists/NameListOps.h"
 #include "ui/lists/NameListModel.h"
+#include "ui/widgets/OneLineEdit.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
-
-#include <limits>
 
 namespace {
 
@@ -132,9 +131,11 @@ QSize NameListDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
 
 QWidget *NameListDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {
-    auto *editor = new QLineEdit(parent);
+    // A spreadsheet cell pasted into the row drops its line end, as in the
+    // window's other one-line fields.
+    auto *editor = new OneLineEdit(parent);
     editor->setFrame(false);
-    editor->setMaxLength(std::numeric_limits<int>::max());
+    connect(editor, &OneLineEdit::lineBreakRefused, this, &NameListDelegate::lineBreakRefused);
     return editor;
 }
 
