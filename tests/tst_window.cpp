@@ -192,7 +192,8 @@ void TestWindow::listEdits_data()
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
     row("pairs not saved", "cmd_paareSpeichern", "old", -1, u"/"_s, "a b c", "b y z", true,
         u"Fehler: Paare konnten nicht gespeichert werden: @"_s);
-    row("pairs file", "cmd_paareOeffnen", "old", -1, u"p;q\r\nr;s"_s, "p r", "q s", true, u"2 Paare übernommen"_s);
+    row("pairs file", "cmd_paareOeffnen", "old", 1, u"p;q\r\nr;s\r\nt;u"_s, "p r t", "q s u", true,
+        u"3 Paare übernommen"_s);
     row("bad pairs file", "cmd_paareOeffnen", "old", -1, u"a;b;c"_s, "a b c", "b y z", true,
         u"Achtung: Zeile 1 der Datei hat 3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
     row("Enter in the single entry", "Enter", "old", -1, u"k"_s, "a b c k", "b y z", true, u"1 Eintrag übernommen"_s);
@@ -299,7 +300,8 @@ void TestWindow::listEdits()
     // A moved entry keeps its mark; a deleted one, or a list built afresh, none.
     if (step.startsWith(u"Alt+"))
         QCOMPARE(target->selectedRow(), target->entries().indexOf((list == u"new" ? newBefore : oldBefore)[selected]));
-    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s}.contains(step))
+    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s, u"cmd_paareOeffnen"_s}
+            .contains(step))
         QCOMPARE(target->selectedRow(), -1);
     // The keys of the focused control, be it the single entry's field.
     for (const char *key : {"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Z", "Ctrl+Y"}) {

@@ -155,10 +155,12 @@ void frm_rename::openPairsFile(const QString &path)
         lbl_status->setText(pairs.statusText);
         return;
     }
+    // Both lists are built afresh from the file: a mark left on a row
+    // would name an entry the user never chose.
     lbl_status->setText(NameListOps::pairsTakenMessage(pairs.oldNames.size()));
     changeLists(QStringLiteral("Paare öffnen"),
-                {{list_OldName->nameModel(), std::move(pairs.oldNames)},
-                 {list_NewName->nameModel(), std::move(pairs.newNames)}});
+                {{list_OldName->nameModel(), std::move(pairs.oldNames), true},
+                 {list_NewName->nameModel(), std::move(pairs.newNames), true}});
 }
 
 void frm_rename::cmd_paareSpeichern_Click()
