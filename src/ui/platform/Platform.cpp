@@ -46,6 +46,15 @@ QStringList installFolders()
     return folders;
 }
 
+// What the user chose in `dialog`, empty when cancelled. Sizes and dates
+// show in German like the captions around them, in file and folder
+// dialogs alike.
+QString chosenIn(QFileDialog &dialog)
+{
+    dialog.setProxyModel(new GermanFileDetails(&dialog));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 } // namespace
 
 const QString Platform::kPortableMarker = QStringLiteral("Velmorant_portable.txt");
@@ -172,12 +181,13 @@ QString Platform::askFileName(QWidget *parent, const QString &caption, const QSt
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // Sizes and dates in German like the captions around them.
-    dialog.setProxyModel(new GermanFileDetails(&dialog));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return chosenIn(dialog);
 }
 
 QString Platform::askFolderName(QWidget *parent, const QString &caption, const QString &start) const
 {
-    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, caption, start));
+    QFileDialog dialog(parent, caption, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return QDir::toNativeSeparators(chosenIn(dialog));
 }
