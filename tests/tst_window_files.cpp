@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/widgets/OneLineEdit.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
 namespace {
@@ -123,7 +124,10 @@ void TestWindowFiles::workingFolder()
     auto *check = win.get<QLabel>("lbl_pruefung");
     win.click("cmd_ordnerEinlesen");
     auto *dialog = win.w->findChild<frm_Ordner *>();
-    dialog->txt_ordner->setText(folder + u"/fehlt"_s);
+    // Pasted as a spreadsheet cell copies it, with its line end.
+    QGuiApplication::clipboard()->setText(folder + u"/fehlt\n"_s);
+    dialog->txt_ordner->selectAll();
+    QTest::keySequence(dialog->txt_ordner, QKeySequence::Paste);
     QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->lbl_anzahl->text(), u"Fehler: Ordner nicht gefunden: "_s + folder + u"/fehlt"_s);

@@ -1,6 +1,8 @@
 #include "ui/workingfolder/frm_Ordner.h"
 
+#include "lists/NameListOps.h"
 #include "ui/platform/Platform.h"
+#include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 
 #include <QCheckBox>
@@ -9,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,8 +39,11 @@ frm_Ordner::frm_Ordner(const Platform &platform, const QString &folder, qsizetyp
     m_pendingRead.setInterval(kReadDelayMs);
     connect(&m_pendingRead, &QTimer::timeout, this, &frm_Ordner::readChoice);
     connect(cmd_waehlen, &QPushButton::clicked, this, &frm_Ordner::cmd_waehlen_Click);
-    connect(txt_ordner, &QLineEdit::textChanged, this, &frm_Ordner::choice_Change);
-    connect(txt_filter, &QLineEdit::textChanged, this, &frm_Ordner::choice_Change);
+    for (OneLineEdit *field : {txt_ordner, txt_filter}) {
+        connect(field, &OneLineEdit::textChanged, this, &frm_Ordner::choice_Change);
+        connect(field, &OneLineEdit::lineBreakRefused, this,
+                [this] { lbl_anzahl->setText(NameListOps::lineBreakMessage()); });
+    }
     for (QCheckBox *type : chk_typen)
         connect(type, &QCheckBox::toggled, this, &frm_Ordner::choice_Change);
     connect(cmd_uebernehmen, &QPushButton::clicked, this, &frm_Ordner::cmd_uebernehmen_Click);
@@ -51,7 +55,9 @@ void frm_Ordner::createControls()
 {
     setObjectName(u"frm_Ordner"_s);
     setWindowTitle(u"Ordner einlesen"_s);
-    txt_ordner = new QLineEdit(this);
+    // A path or pattern copied from a spreadsheet cell or a file manager
+    // drops its line end, as in the main window's fields.
+    txt_ordner = new OneLineEdit(this);
     txt_ordner->setObjectName(u"txt_ordner"_s);
     cmd_waehlen = new QPushButton(u"&Wählen …"_s, this);
     cmd_waehlen->setObjectName(u"cmd_waehlen"_s);
@@ -59,7 +65,8 @@ void frm_Ordner::createControls()
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(txt_ordner, 1);
     folderRow->addWidget(cmd_waehlen);
-    txt_filter = new QLineEdit(u"*"_s, this);
+    txt_filter = new OneLineEdit(this);
+    txt_filter->setText(u"*"_s);
     txt_filter->setObjectName(u"txt_filter"_s);
     txt_filter->setToolTip(u"„*“ steht für beliebig viele Zeichen, „?“ für eines; ohne Unterschied von Groß- und "
                            u"Kleinschreibung, auf den Namen mit Endung"_s);

@@ -6,10 +6,10 @@
 #include <QList>
 #include <QTimer>
 
+class OneLineEdit;
 class Platform;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 // The dialog "Ordner einlesen": the Pro/ENGINEER objects of a folder,
@@ -33,9 +33,9 @@ public:
     // The read behind "Übernehmen".
     const FolderReader::Result &result() const { return m_result; }
 
-    QLineEdit *txt_ordner = nullptr;
+    OneLineEdit *txt_ordner = nullptr;
     QPushButton *cmd_waehlen = nullptr;
-    QLineEdit *txt_filter = nullptr;
+    OneLineEdit *txt_filter = nullptr;
     // One per object type, in the order of FolderReader::objectTypes().
     QList<QCheckBox *> chk_typen;
     QLabel *lbl_anzahl = nullptr;
