@@ -1,5 +1,7 @@
 #include "ui/widgets/Pictures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -185,12 +187,13 @@ QPixmap draw(Picture picture, qreal devicePixelRatio)
 }
 
 // The symbol the desktop shows for the program, drawn for each size
-// rather than scaled from one.
+// rather than scaled from one: every size the build put among the
+// resources.
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    for (const QFileInfo &size : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        icon.addFile(size.filePath());
     return icon;
 }
 
