@@ -27,18 +27,25 @@ struct Run {
 
 // Runs the tool with `input` through a pipe on standard input, optionally
 // against a fault: "output full" sends standard output to /dev/full,
-// "output closed" and "input and output closed" start it without them.
+// "output closed" and "input and output closed" start it without them,
+// "file size limit" lets it write files of 1 KiB at most, the signal for
+// crossing the limit left as the system sets it.
 Run runCli(const QStringList &arguments, const QString &fault = {}, const QByteArray &input = {})
 {
     QProcess process;
 #ifdef Q_OS_UNIX
     const bool closeInput = fault.startsWith(u"input");
     const bool closeOutput = fault.endsWith(u"output closed");
-    process.setChildProcessModifier([closeInput, closeOutput] {
+    const bool sizeLimit = fault == u"file size limit";
+    process.setChildProcessModifier([closeInput, closeOutput, sizeLimit] {
         if (closeInput)
             ::close(STDIN_FILENO);
         if (closeOutput)
             ::close(STDOUT_FILENO);
+        if (sizeLimit) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            TestSupport::FileSizeLimit::set(1024, true);
+        }
     });
     if (fault == u"output full")
         process.setStandardOutputFile(u"/dev/full"_s);
@@ -270,13 +277,17 @@ void TestCli::runs_data()
         u"Achtung: Zeile 2 der Datei hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts "
         u"übernommen\n"_s);
     row("folder is a file, the findings first", u"--old @clean --new @warn --out @two"_s, 3, {},
-        warnings + u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: "_s
-            + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
-    row("standard output full", u"--old @clean --new @cleannew --stdout"_s, 3, {},
-        notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
+        warnings + u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: Ist kein Ordner\n"_s);
+    row("file size limit: told, the old file kept", u"--old @clean --new @cleannew --out @out"_s, 3, {},
+        u"=Fehler: Datei rename.pro konnte nicht gespeichert werden in @out: Datei zu groß (Grenze der Dateigröße "
+        "erreicht)\n"_s,
+        {}, u"file size limit"_s);
+    const QString full = u"Kein freier Speicherplatz auf dem Datenträger\n"_s;
+    row("standard output full", u"--old @clean --new @cleannew --stdout"_s, 3, {}, notWritten + full, {},
+        u"output full"_s);
     // Less than the buffer of standard output, sent only at the end.
-    row("findings to a full standard output", u"--check --old @clean --new @warn"_s, 3, {},
-        notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
+    row("findings to a full standard output", u"--check --old @clean --new @warn"_s, 3, {}, notWritten + full, {},
+        u"output full"_s);
     row("standard output closed", u"--old @clean --new @cleannew --stdout"_s, 3, {},
         notWritten + QString::fromLocal8Bit(std::strerror(EBADF)), {}, u"output closed"_s);
 }
@@ -383,7 +394,7 @@ void TestCli::fileNamesNotUtf8()
     const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in p\uFFFD.csv: "_s;
     for (const auto &[out, exitCode, result] :
          {std::tuple{u"d\\351"_s, 0, u"Datei rename.pro wurde gespeichert in d\uFFFD"_s},
-          std::tuple{u"p\\351.csv"_s, 3, notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR))}}) {
+          std::tuple{u"p\\351.csv"_s, 3, notSaved + u"Ist kein Ordner"_s}}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());

@@ -218,7 +218,7 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         return BadInput;
     const WriteReport &report = written.report;
     if (!report.ok) {
-        err += report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';
+        err += report.toldText() + u'\n';
         return WriteFailed;
     }
     out = (report.statusText + u'\n').toUtf8();

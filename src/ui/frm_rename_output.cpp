@@ -106,7 +106,7 @@ void frm_rename::fileout()
     const WriteReport report = !generated.isEmpty()
         ? RenameProWriter::writeBytes(folder, generated)
         : RenameProWriter::write(folder, RenameProWriter::withCrLf(txt_OUT->document()->toRawText()));
-    lbl_status->setText(report.statusText);
+    lbl_status->setText(report.toldText());
     if (report.ok && Frame5->chk_rueckweg->isChecked())
         fileoutWayBack(folder, report.statusText);
 }
