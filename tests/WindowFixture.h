@@ -69,7 +69,7 @@ public:
     bool openWithDesktop(const QUrl &url) const override
     {
         opened.append(url);
-        return true;
+        return desktopOpens;
     }
     QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
     QString askFolderName(QWidget *, const QString &, const QString &) const override { return fileAnswer; }
@@ -91,6 +91,8 @@ public:
     // What the file and folder questions answer: a path, or empty as if cancelled.
     QString fileAnswer;
     mutable QList<QUrl> opened;
+    // False for a desktop that has no program for what it is asked to open.
+    bool desktopOpens = true;
 
 private:
     QString m_root;

@@ -343,23 +343,27 @@ void TestCli::helpAndVersion_data()
     QTest::newRow("velmorant") << QStringLiteral(VELMORANT_WINDOW);
 }
 
-// Both programs answer with no display to be found. The manual page
-// names the options that --help names, no other, and the same exit
-// statuses: a new option or status without its page fails here.
+// Both programs answer with no display to be found, a usage error too.
+// The manual page names the options that --help names, no other, and the
+// same exit statuses: a new option or status without its page fails here.
 void TestCli::helpAndVersion()
 {
     QFETCH(QString, program);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
+    int exitCode = -1;
     const auto run = [&](const QString &argument) {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program, {argument});
         process.waitForFinished(60000);
+        exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
         const bool clean = process.exitCode() == 0 && process.readAllStandardError().isEmpty();
         return clean ? QString::fromUtf8(process.readAllStandardOutput()) : u"<failed>"_s;
     };
+    run(u"--bogus"_s);
+    QCOMPARE(exitCode, 2); // a usage error, as with a display
     QVERIFY(QRegularExpression(u"^Velmorant \\d+\\.\\d+(\\.\\d+)?\n$"_s).match(run(u"--version"_s)).hasMatch());
     const QString help = run(u"--help"_s);
     QString page = QString::fromUtf8(TestSupport::readBytes(QStringLiteral(VELMORANT_PAGES) + u'/'

@@ -153,6 +153,9 @@ void TestWindowOutput::mainJobByMouse()
     QTest::mouseDClick(out->viewport(), Qt::LeftButton);
     const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
     QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
+    win.platform.desktopOpens = false;
+    win.click("cmd_openmFile");
+    QCOMPARE(win.status(), u"Kein Programm zum Öffnen von rename.pro gefunden"_s);
 }
 
 // The panel opened by the Menu key and Shift+F10, the names typed, the
