@@ -171,7 +171,7 @@ void TestCli::runs_data()
         QTest::newRow(name) << arguments << exitCode << out << err << pairs << fault;
     };
     const QString saved = u"Datei rename.pro wurde gespeichert in @out\n"_s;
-    const QString differ = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
+    const QString differ = u"Achtung: Listen ungleich lang: 2 alte, 1 neue Namen\n"_s;
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten\n"_s;
     const QString warnings =
         u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
@@ -220,8 +220,12 @@ void TestCli::runs_data()
     row("scan with a filter", u"--scan @arbeit --filter ?e*"_s, 0, u"welle.prt\r\nneu.asm\r\nwelle.drw\r\n"_s,
         u"3 Objekte (1 Teil, 1 Baugruppe, 1 Zeichnung) aus @arbeit übernommen\n"_s);
     row("folder rules in the check", u"--check --pairs @models --folder @arbeit"_s, 4,
-        u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen): "
+        u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (--add-drawings): "
         "Welle.prt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben (neu.asm): neu\n"_s,
+        {});
+    row("check, a chain names the option that orders it", u"--check --old @two --new @chain"_s, 4,
+        u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss (--order): "
+        "b.prt\n"_s,
         {});
     row("drawings added before writing", u"--pairs @models --folder @arbeit --add-drawings --out @out"_s, 0, saved,
         u"1 Zeichnung ergänzt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben"_s,
@@ -256,6 +260,11 @@ void TestCli::runs_data()
     row("old without a file", u"--stdout --old"_s, 2, {}, u"Fehler: --old braucht den Namen einer Listendatei\n"_s);
     row("rule without replacement", u"--old @two --rule x"_s, 2, {},
         u"Fehler: --rule braucht einen Ausdruck und einen Ersatz\n"_s);
+    row("an option where the replacement belongs", u"--old @two --rule bracket --stdout --out @out"_s, 2, {},
+        u"=Fehler: --rule braucht einen Ausdruck und einen Ersatz (--stdout ist eine Option)\n"
+        "Aufruf: velmorant-cli --help\n"_s);
+    row("a value that merely starts with a dash", u"--old @two --rule -h _h --stdout"_s, 0, {},
+        u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s, {u"a.prt>a.prt"_s, u"b.prt>b.prt"_s});
     row("new and rule", u"--old @two --new @two --rule a b --stdout"_s, 2, {},
         u"Fehler: --new und --rule schließen einander aus\n"_s);
     row("out and stdout", u"--old @two --new @two --out @out --stdout"_s, 2, {},

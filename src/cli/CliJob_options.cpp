@@ -2,6 +2,8 @@
 // combinations refused, and the help that describes them.
 #include "cli/CliJob.h"
 
+#include <QRegularExpression>
+
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +17,20 @@ const std::pair<QString, QString> kExclusive[] = {
     {u"--check"_s, u"--stdout"_s}, {u"--check"_s, u"--strict"_s},
 };
 
+// The long options, as the help names them: an option is known here as
+// soon as it is described there.
+bool isOption(const QString &argument)
+{
+    static const QStringList options = [] {
+        QStringList found;
+        static const QRegularExpression option(u"(?<![\\w-])--[a-z][a-z-]*"_s);
+        for (const QRegularExpressionMatch &m : option.globalMatch(CliJob::usage()))
+            found << m.captured();
+        return found;
+    }();
+    return options.contains(argument);
+}
+
 } // namespace
 
 // A hand parser rather than QCommandLineParser: --rule takes two values, an
@@ -22,8 +38,11 @@ const std::pair<QString, QString> kExclusive[] = {
 // German.
 bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
 {
-    const auto fail = [this](const QString &message) {
-        m_error = message;
+    // An option where a value belongs is a value forgotten, such as the
+    // replacement of --rule before --stdout: never taken as the value.
+    QString optionAsValue;
+    const auto fail = [this, &optionAsValue](const QString &message) {
+        m_error = message + (optionAsValue.isEmpty() ? QString() : u" ("_s + optionAsValue + u" ist eine Option)"_s);
         return false;
     };
     QStringList given;
@@ -35,6 +54,10 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         const auto takeValue = [&](QString &target, bool mayBeEmpty = false) {
             if (i + 1 >= arguments.size() || (!mayBeEmpty && arguments.at(i + 1).isEmpty()))
                 return false;
+            if (isOption(arguments.at(i + 1))) {
+                optionAsValue = arguments.at(i + 1);
+                return false;
+            }
             target = arguments.at(++i);
             return true;
         };
@@ -182,7 +205,8 @@ QString CliJob::usage()
            "  --pairs PAARDATEI   beide Listen aus einer Datei mit zwei Spalten je\n"
            "                      Zeile, getrennt durch Semikolon oder Tabulator;\n"
            "                      Leerzeilen und die Kopfzeile \"alter Name;neuer Name\"\n"
-           "                      werden übergangen\n"
+           "                      (gleich ob groß oder klein geschrieben) werden\n"
+           "                      übergangen\n"
            "  --out VERZEICHNIS   rename.pro in dieses Verzeichnis schreiben\n"
            "  --stdout            den Inhalt von rename.pro auf die Standardausgabe\n"
            "  --check             nur prüfen und nichts schreiben; die Befunde kommen\n"

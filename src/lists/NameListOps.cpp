@@ -169,4 +169,9 @@ QString entryEditedMessage(qsizetype row)
     return u"Zeile %1 geändert"_s.arg(row + 1);
 }
 
+QString countsDifferMessage(qsizetype oldCount, qsizetype newCount)
+{
+    return u"Listen ungleich lang: %1 alte, %2 neue Namen"_s.arg(oldCount).arg(newCount);
+}
+
 } // namespace NameListOps

@@ -98,5 +98,7 @@ QString listSavedMessage(const QString &path);
 QString ruleAppliedMessage(qsizetype names);
 // `row` counts from 0, the message from 1, as the list shows it.
 QString entryEditedMessage(qsizetype row);
+// Lists that do not pair up, with both counts.
+QString countsDifferMessage(qsizetype oldCount, qsizetype newCount);
 
 } // namespace NameListOps
