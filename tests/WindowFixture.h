@@ -13,9 +13,33 @@
 #include "ui/platform/Twips.h"
 #include "ui/widgets/ImageButton.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtWidgets>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolTip>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
