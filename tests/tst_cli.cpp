@@ -168,7 +168,7 @@ void TestCli::runs_data()
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten\n"_s;
     const QString warnings =
         u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
-        "Zeile 2: Warnung: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
+        "Zeile 2: Fehler: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
     const QString notWritten = u"Fehler: Standardausgabe konnte nicht geschrieben werden: "_s;
     const QStringList clean{u"welle.prt>welle_neu.prt"_s, u"motor.asm>motor_neu.asm"_s};
     const QStringList paths{u"Motor.prt>Getriebe.prt"_s, u"Gehäuse.asm>gehäuse_neu.asm"_s};
@@ -201,7 +201,7 @@ void TestCli::runs_data()
     row("reverse to standard output, the window's bytes", u"--reverse --pairs @worked --stdout"_s, 0,
         u"two-pairs-back.pro"_s, {}, {u"neu2.asm>alt2.asm"_s, u"neu1.prt>alt1.prt"_s});
     row("reverse, check: the way back's own finding", u"--check --reverse --pairs @odd"_s, 4,
-        u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
+        u"Rückweg: Zeile 2: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
     row("check, no finding", u"--check --old @clean --new @cleannew"_s, 0, {}, {});
     row("check, a full list", u"--check --old @full --rule n m"_s, 0, {}, {});
     row("check, findings", u"--check --old @clean --new @warn"_s, 4, warnings, {});
