@@ -112,8 +112,6 @@ void TestWindowOutput::questionBeforeBuilding()
     QFETCH(QString, findings);
     Window win;
     const bool wayBack = pairs.contains(u'|');
-    if (wayBack)
-        win.get<QCheckBox>("chk_rueckweg")->click();
     QStringList oldNames, newNames;
     for (const QString &pair : pairs.split(u'|')) {
         oldNames << pair.section(u'>', 0, 0);
@@ -121,6 +119,8 @@ void TestWindowOutput::questionBeforeBuilding()
     }
     win.oldList()->setEntries(oldNames);
     win.newList()->setEntries(newNames);
+    if (wayBack) // the box ticked now, the check follows it at once
+        win.get<QCheckBox>("chk_rueckweg")->click();
     QTEST(win.get<QLabel>("lbl_pruefung")->text(), "line");
     const QModelIndex third = win.newList()->model()->index(2, 0);
     QCOMPARE(third.data(NameListModel::MarkRole).toInt(), wayBack ? 2 : 0);

@@ -150,13 +150,16 @@ void frm_rename::fileout()
 // lists asked for. Returns what the status line says of it.
 QString frm_rename::fileoutWayBack(const QString &folder)
 {
-    EarlierWayBack::Kept kept; // kept already, before rename.pro was written
+    // An earlier way back was kept before rename.pro was written; one that
+    // turned up since is kept all the same.
+    EarlierWayBack::Kept kept;
     const WriteReport report =
         WayBack::write(folder, m_built.oldNames, m_built.newNames, EarlierWayBack::keeping(folder, kept)).report;
+    const QString keptToo = kept.keptAs.isEmpty() ? QString() : QStringLiteral("; ") + EarlierWayBack::keptText(kept);
     if (report.ok)
-        return QStringLiteral("Rückweg: ") + WayBack::kFileName;
-    return QStringLiteral("Rückweg nicht geschrieben: ")
-        + (report.reason.isEmpty() ? report.statusText : report.reason);
+        return QStringLiteral("Rückweg: ") + WayBack::kFileName + keptToo;
+    return QStringLiteral("Rückweg nicht geschrieben: ") + (report.reason.isEmpty() ? report.statusText : report.reason)
+        + keptToo;
 }
 
 void frm_rename::img_quit_Click()
