@@ -14,8 +14,10 @@
 // list files, file and folder questions and the desktop; frm_Info is the
 // Info window, frm_Ordner the dialog "Ordner einlesen".
 
+#include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
 #include "ui/lists/ListEditCommand.h"
+#include "wayback/WritePlan.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -129,13 +131,15 @@ private:
     void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
+    QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
 
     void clean(const QStringList &normalisedOldNames);
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
+    WritePlan::Plan writePlan() const;
     void fileout();
-    void fileoutWayBack(const QString &folder, const QString &savedText);
+    QString fileoutWayBack(const QString &folder);
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);
@@ -149,9 +153,11 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
-    // The pairs the output was built from, for the way back, and whether
-    // the question before building named the way back's own findings.
+    // The pairs the output was built from, for the way back (none after a
+    // refused generation), and whether the question before building named
+    // the way back's own findings.
     struct Built {
+        bool built = false;
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;
