@@ -12,5 +12,10 @@ inline const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 inline const QString kFolderKey = QStringLiteral("txt_path.Text");
 inline const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
 inline const QString kCheckFolderKey = QStringLiteral("Pruefordner");
+// The last choice taken in "Ordner einlesen"; the types as extensions
+// separated by commas, "prt,asm,drw".
+inline const QString kReadFolderKey = QStringLiteral("OrdnerEinlesen.Ordner");
+inline const QString kReadFilterKey = QStringLiteral("OrdnerEinlesen.Filter");
+inline const QString kReadTypesKey = QStringLiteral("OrdnerEinlesen.Typen");
 
 } // namespace SettingsKeys
