@@ -131,11 +131,36 @@ QString inUse(const QString &file, bool usable)
     return u"Vorlage: "_s + QFileInfo(file).fileName() + (usable ? QString() : u" (nicht verwendbar)"_s);
 }
 
+QString described(const RecordedTemplates::Choice &choice)
+{
+    if (choice.isBuiltIn())
+        return u"die eingebaute Vorlage"_s;
+    return QDir::toNativeSeparators(choice.file) + u" (Mapkeys "_s + ShownName::of(choice.renameKey) + u", "_s
+        + ShownName::of(choice.saveKey) + u", "_s + ShownName::of(choice.openKey) + u')';
+}
+
+QString chosen(const RecordedTemplates::Choice &choice)
+{
+    return u"In Verwendung: "_s + described(choice);
+}
+
 QString refused(const QString &file, const QString &findingLines)
 {
     return u"Die Vorlage "_s + QDir::toNativeSeparators(file) + u" ist nicht verwendbar:\n\n"_s + findingLines
         + u"\nrename.pro wird nicht erstellt. Unter „Vorlage …“ lässt sich die Aufzeichnung "
           u"berichtigen oder die eingebaute Vorlage wählen."_s;
+}
+
+QString refusedStatus(const QString &file)
+{
+    return u"Fehler: Vorlage "_s + QDir::toNativeSeparators(file) + u" nicht verwendbar, rename.pro nicht erstellt"_s;
+}
+
+QString exported(const QString &path, bool ok, const QString &reason)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    return ok ? u"Eingebaute Vorlage gespeichert in "_s + shown
+              : u"Fehler: Eingebaute Vorlage konnte nicht gespeichert werden in "_s + shown + u": "_s + reason;
 }
 
 } // namespace TemplateTexts

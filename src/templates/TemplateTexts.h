@@ -35,7 +35,14 @@ QString typingSlip(const QString &mapkey, const QString &dialog, const QString &
 // What the check line names while a recorded set is in use: "Vorlage:
 // config.pro", with " (nicht verwendbar)" when it does not check.
 QString inUse(const QString &file, bool usable);
-// The message when generation is refused.
+// "die eingebaute Vorlage", or the file with its three mapkeys.
+QString described(const RecordedTemplates::Choice &choice);
+// The status line once a set is chosen.
+QString chosen(const RecordedTemplates::Choice &choice);
+// The message and the status line when generation is refused.
 QString refused(const QString &file, const QString &findingLines);
+QString refusedStatus(const QString &file);
+// Writing the built-in set out as a recording.
+QString exported(const QString &path, bool ok, const QString &reason);
 
 } // namespace TemplateTexts

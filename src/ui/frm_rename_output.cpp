@@ -24,6 +24,10 @@
 void frm_rename::cmd_mapkeyNow_Click()
 {
     m_platform.openSettings()->setValue(SettingsKeys::kRuleKey, txt_rename->text());
+    // A set that no longer checks builds nothing, and the lists stay as
+    // they are.
+    if (!templatesStillUsable())
+        return;
     const QStringList oldNames = list_OldName->entries();
     const QStringList newNames = list_NewName->entries();
     // The old names are normalised whatever follows; the name check asks
@@ -34,7 +38,7 @@ void frm_rename::cmd_mapkeyNow_Click()
         return;
     // The way back follows what is built now, whatever the lists hold at "OK".
     m_built = {countsMatch ? oldNames : QStringList(), countsMatch ? newNames : QStringList(),
-               Frame5->chk_rueckweg->isChecked()};
+               Frame5->chk_rueckweg->isChecked(), *m_templates.set};
     cmd_openmFile->hide();
     if (!countsMatch) {
         txt_OUT->clear();
@@ -53,7 +57,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     {
         const WaitCursor busy;
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates);
         showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();
@@ -70,7 +74,7 @@ void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, c
 {
     constexpr qsizetype kLines = OutputTextEdit::kLinesPerParagraph;
     if (fileBytes.isEmpty()) {
-        const QString text = MapkeyGenerator::generate(oldNames, newNames).text;
+        const QString text = MapkeyGenerator::generate(oldNames, newNames, m_built.templates).text;
         txt_OUT->showOutput(OutputParagraphs::fromText(text, kLines), {});
         return;
     }
@@ -122,7 +126,7 @@ void frm_rename::fileoutWayBack(const QString &folder, const QString &savedText)
         : WayBackCheck::ownFindings(m_built.oldNames, m_built.newNames);
     QString notWritten = QStringLiteral("abgebrochen");
     if (own.isEmpty() || askDespiteFindings(WayBackCheck::questionText(own))) {
-        const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames).report;
+        const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames, m_built.templates).report;
         notWritten = report.ok ? QString() : report.reason.isEmpty() ? report.statusText : report.reason;
     }
     lbl_status->setText(savedText
