@@ -1,10 +1,10 @@
 #include "templates/RecordedTemplates.h"
 
 #include "common/Cp1252.h"
+#include "templates/RecordedBody.h"
 #include "templates/TemplateTexts.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
@@ -16,155 +16,6 @@ namespace {
 
 constexpr QStringView kContinued = u"mapkey(continued) ";
 constexpr QStringView kLineEnd = u"\\\r\n";
-
-// One action, from its "~" up to and including its semicolon.
-struct Action {
-    qsizetype start = 0;
-    qsizetype end = 0;
-    QStringView verb;
-    QList<QStringView> arguments; // the texts between backquotes
-};
-
-// A call of another mapkey, "%name;", outside every action.
-struct Call {
-    qsizetype at = 0;
-    QStringView name;
-};
-
-struct Scanned {
-    QList<Action> actions;
-    QList<Call> calls;
-};
-
-// The dialog and the field an action names.
-QString fieldKey(const Action &action)
-{
-    QString key = action.arguments.at(0).toString();
-    key += QChar(0);
-    key += action.arguments.at(1);
-    return key;
-}
-
-// A semicolon ends an action only outside backquotes; a name may hold one.
-Scanned scan(QStringView text, qsizetype from)
-{
-    Scanned scanned;
-    const qsizetype n = text.size();
-    for (qsizetype i = from; i < n;) {
-        const QChar c = text.at(i);
-        if (c == u'~') {
-            Action action;
-            action.start = i;
-            qsizetype j = i + 1;
-            while (j < n && text.at(j) == u' ')
-                ++j;
-            const qsizetype verbStart = j;
-            while (j < n && text.at(j).isLetter())
-                ++j;
-            action.verb = text.mid(verbStart, j - verbStart);
-            while (j < n && text.at(j) != u';') {
-                if (text.at(j) == u'`') {
-                    const qsizetype close = text.indexOf(u'`', j + 1);
-                    if (close < 0) {
-                        j = n;
-                        break;
-                    }
-                    action.arguments.append(text.mid(j + 1, close - j - 1));
-                    j = close;
-                }
-                ++j;
-            }
-            action.end = std::min(j + 1, n);
-            scanned.actions.append(action);
-            i = action.end;
-        } else if (c == u'%') {
-            qsizetype j = i + 1;
-            while (j < n && text.at(j) != u';' && text.at(j) != u'~' && text.at(j) != u' ')
-                ++j;
-            scanned.calls.append({i, text.mid(i + 1, j - i - 1)});
-            i = j;
-        } else {
-            ++i;
-        }
-    }
-    return scanned;
-}
-
-// Where the labels at the start of a definition's text end.
-qsizetype labelsEnd(QStringView text)
-{
-    qsizetype at = 0;
-    while (text.mid(at).startsWith(u"@MAPKEY_NAME") || text.mid(at).startsWith(u"@MAPKEY_LABEL")) {
-        const qsizetype semicolon = text.indexOf(u';', at);
-        at = semicolon < 0 ? text.size() : semicolon + 1;
-    }
-    return at;
-}
-
-// A definition after labels and keystroke echoes are taken out: its text,
-// for each character the position it had, and the line ends that remain.
-struct Kept {
-    QString text;
-    QList<qsizetype> origin;
-    QList<qsizetype> lineEnds;
-    QList<Call> calls; // positions in `text`
-};
-
-struct Range {
-    qsizetype start;
-    qsizetype end;
-};
-
-Kept keep(const Recording::Definition &definition, const Scanned &scanned, qsizetype labels)
-{
-    QList<Range> removed;
-    if (labels > 0)
-        removed.append({0, labels});
-    // Backwards, so that each "~ Input" knows whether a later action names
-    // its dialog and field.
-    QSet<QString> typedLater;
-    QList<Range> echoes;
-    for (auto action = scanned.actions.crbegin(); action != scanned.actions.crend(); ++action) {
-        const bool input = action->verb == u"Input";
-        if ((!input && action->verb != u"Update") || action->arguments.size() < 2)
-            continue;
-        const QString field = fieldKey(*action);
-        if (input && typedLater.contains(field))
-            echoes.prepend({action->start, action->end});
-        typedLater.insert(field);
-    }
-    removed += echoes;
-
-    const QString &text = definition.text;
-    Kept kept;
-    kept.text.reserve(text.size());
-    kept.origin.reserve(text.size());
-    qsizetype at = 0;
-    for (const Range &range : std::as_const(removed)) {
-        for (; at < range.start; ++at) {
-            kept.text.append(text.at(at));
-            kept.origin.append(at);
-        }
-        at = range.end;
-    }
-    for (; at < text.size(); ++at) {
-        kept.text.append(text.at(at));
-        kept.origin.append(at);
-    }
-    // A line end inside a removed range goes with it; one at its edge stays.
-    const auto keptBefore = [&kept](qsizetype position) {
-        return std::lower_bound(kept.origin.begin(), kept.origin.end(), position) - kept.origin.begin();
-    };
-    for (const qsizetype end : definition.lineEnds) {
-        const bool inside = std::any_of(removed.begin(), removed.end(),
-                                        [end](const Range &r) { return r.start < end && end < r.end; });
-        if (!inside)
-            kept.lineEnds.append(keptBefore(end));
-    }
-    for (const Call &call : scanned.calls)
-        kept.calls.append({keptBefore(call.at), call.name});
-    return kept;
-}
 
 // A sample name found in the kept text.
 struct Found {
@@ -225,7 +76,7 @@ private:
         return m_definition.lineAt(m_kept.origin.value(keptPosition, m_definition.text.size()));
     }
     QList<Found> namePlaces();
-    void checkTyping(const Scanned &scanned);
+    void checkTyping();
     void checkCharacters(const QList<Found> &names);
     QStringList cut(const QList<Found> &names) const;
 
@@ -234,19 +85,17 @@ private:
     const Choice &m_choice;
     QList<Finding> &m_findings;
     QString m_mapkey;
-    Kept m_kept;
+    RecordedBody::Kept m_kept;
     bool m_failed = false;
 };
 
 std::optional<QStringList> RoleReader::read()
 {
-    const qsizetype labels = labelsEnd(m_definition.text);
-    const Scanned scanned = scan(m_definition.text, labels);
-    m_kept = keep(m_definition, scanned, labels);
+    m_kept = RecordedBody::read(m_definition);
     const QList<Found> names = namePlaces();
-    for (const Call &call : std::as_const(m_kept.calls))
+    for (const RecordedBody::Call &call : std::as_const(m_kept.calls))
         add(lineOf(call.at), false, TemplateTexts::callsMapkey(m_mapkey, call.name.toString()));
-    checkTyping(scanned);
+    checkTyping();
     if (m_failed)
         return std::nullopt;
     checkCharacters(names);
@@ -307,7 +156,7 @@ QList<Found> RoleReader::namePlaces()
 
 // A field that was typed into, towards a sample name, yet never held a
 // whole one: a typing slip the recording kept, which every run repeats.
-void RoleReader::checkTyping(const Scanned &scanned)
+void RoleReader::checkTyping()
 {
     struct Field {
         QString dialog;
@@ -322,11 +171,11 @@ void RoleReader::checkTyping(const Scanned &scanned)
     const auto startsSample = [this](QStringView value) {
         return !value.isEmpty() && (m_choice.oldSample.startsWith(value) || m_choice.newSample.startsWith(value));
     };
-    for (const Action &action : scanned.actions) {
+    for (const RecordedBody::Action &action : std::as_const(m_kept.actions)) {
         const bool input = action.verb == u"Input";
         if ((!input && action.verb != u"Update") || action.arguments.size() < 3)
             continue;
-        const QString key = fieldKey(action);
+        const QString key = RecordedBody::fieldKey(action);
         const qsizetype i = index.value(key, fields.size());
         if (i == fields.size()) {
             index.insert(key, i);

@@ -11,22 +11,12 @@
 
 // A template set recorded in the user's own version of Pro/ENGINEER: three
 // mapkeys, one per role, recorded on a sample object, with the names of
-// each pair put where the sample names were typed. The recording is read
-// as the rules below say, and checked; a set with an error is never used,
-// and nothing falls back to the built-in set without the user choosing so.
-//
-// From a definition's text, in this order:
-// - Labels: "@MAPKEY_NAME…;" and "@MAPKEY_LABEL…;" fields at its start are
-//   taken out, a line end inside them with them.
-// - Keystrokes: Pro/ENGINEER records typing as one "~ Input" action per key
-//   with the text so far. Every "~ Input" is taken out when a later
-//   "~ Input" or "~ Update" of the same definition names the same dialog
-//   and field (its first two arguments): only the last action on a field
-//   stays. An action runs from its "~" up to and including its semicolon
-//   (outside backquotes); a line end inside it goes with it.
-// - What remains is written back in the pieces between the line ends that
-//   remain, each as a continuation line; a piece of nothing but blanks is
-//   left out. Nothing else changes.
+// each pair put where the sample names were typed. Each definition is
+// taken as RecordedBody reads it (labels and keystroke echoes out), then
+// written back in the pieces between the line ends that remain, each as a
+// continuation line, a piece of nothing but blanks left out. A set with an
+// error is never used, and nothing falls back to the built-in set without
+// the user choosing so.
 namespace RecordedTemplates {
 
 enum class Role { Rename, OpenSaveClose, OpenClose };
