@@ -263,12 +263,6 @@ const QString &Choice::key(Role role) const
     return role == Role::Rename ? renameKey : role == Role::OpenSaveClose ? saveKey : openKey;
 }
 
-bool Choice::operator==(const Choice &other) const
-{
-    return file == other.file && renameKey == other.renameKey && saveKey == other.saveKey && openKey == other.openKey
-        && oldSample == other.oldSample && newSample == other.newSample;
-}
-
 QString Checked::findingLines() const
 {
     QString lines;

@@ -40,7 +40,6 @@ struct Choice {
 
     bool isBuiltIn() const { return file.isEmpty(); }
     const QString &key(Role role) const;
-    bool operator==(const Choice &other) const;
 };
 
 struct Finding {
