@@ -11,6 +11,7 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "templates/TemplateExport.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 
@@ -224,10 +225,15 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
         out = std::move(g.fileBytes);
         return Ok;
     }
-    // Straight into the file: memory holds a piece of it, not all of it.
+    // Straight into the file: memory holds a piece of it, not all of it. An
+    // earlier way back in the folder is kept under its date first.
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, templates)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, templates);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
+    if (!kept.keptAs.isEmpty())
+        err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))
         return BadInput;
     const WriteReport &report = written.report;

@@ -15,9 +15,11 @@
 // Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
 // dialog that chooses the template set the mapkeys are built from.
 
+#include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
 #include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
+#include "wayback/WritePlan.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -137,13 +139,15 @@ private:
     // again before each generation (the file may have changed or gone).
     void restoreTemplates();
     bool templatesStillUsable();
+    QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
 
     void clean(const QStringList &normalisedOldNames);
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
+    WritePlan::Plan writePlan() const;
     void fileout();
-    void fileoutWayBack(const QString &folder, const QString &savedText);
+    QString fileoutWayBack(const QString &folder);
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);
@@ -159,9 +163,11 @@ private:
     CheckFolder m_checkFolder;
     RecordedTemplates::Choice m_templateChoice;
     RecordedTemplates::Checked m_templates;
-    // The pairs the output was built from, for the way back, and whether
-    // the question before building named the way back's own findings.
+    // The pairs the output was built from, for the way back (none after a
+    // refused generation), and whether the question before building named
+    // the way back's own findings.
     struct Built {
+        bool built = false;
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;

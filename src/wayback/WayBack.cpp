@@ -31,10 +31,11 @@ MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, con
 }
 
 RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
+                                      const RenameProWriter::BeforeReplacing &beforeReplacing,
                                       const TemplateSet &templates)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, templates);
+    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing, templates);
 }
 
 } // namespace WayBack
