@@ -284,6 +284,6 @@ QString CliJob::usage()
            "  --version           die Version\n"
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
-           "2 Aufruf-, Listen- oder Ordnerfehler, 3 Schreibfehler,\n"
+           "2 Aufruf-, Listen-, Ordner- oder Vorlagenfehler, 3 Schreibfehler,\n"
            "4 Befunde bei --check oder --strict.\n"_s;
 }
