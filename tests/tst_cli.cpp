@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -179,7 +180,7 @@ void TestCli::runs_data()
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten\n"_s;
     const QString warnings =
         u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
-        "Zeile 2: Warnung: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
+        "Zeile 2: Fehler: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
     const QString notWritten = u"Fehler: Standardausgabe konnte nicht geschrieben werden: "_s;
     const QStringList clean{u"welle.prt>welle_neu.prt"_s, u"motor.asm>motor_neu.asm"_s};
     const QStringList paths{u"Motor.prt>Getriebe.prt"_s, u"Gehäuse.asm>gehäuse_neu.asm"_s};
@@ -212,7 +213,7 @@ void TestCli::runs_data()
     row("reverse to standard output, the window's bytes", u"--reverse --pairs @worked --stdout"_s, 0,
         u"two-pairs-back.pro"_s, {}, {u"neu2.asm>alt2.asm"_s, u"neu1.prt>alt1.prt"_s});
     row("reverse, check: the way back's own finding", u"--check --reverse --pairs @odd"_s, 4,
-        u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
+        u"Rückweg: Zeile 2: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
     row("check, no finding", u"--check --old @clean --new @cleannew"_s, 0, {}, {});
     row("check, a full list", u"--check --old @full --rule n m"_s, 0, {}, {});
     row("check, findings", u"--check --old @clean --new @warn"_s, 4, warnings, {});
@@ -232,6 +233,7 @@ void TestCli::runs_data()
         {u"Welle.prt>w2.prt"_s, u"lager.asm>neu"_s, u"welle.drw>w2.drw"_s});
     row("check folder missing", u"--pairs @models --folder @nowhere --stdout"_s, 2, {},
         u"Fehler: Ordner nicht gefunden: @nowhere\n"_s);
+    row("scan a missing folder", u"--scan @nowhere"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @nowhere\n"_s);
     row("scan and a list", u"--old @two --scan @arbeit"_s, 2, {},
         u"Fehler: --scan und --old schließen einander aus\n"_s);
     row("scan, unknown type", u"--scan @arbeit --types prt,txt"_s, 2, {},
@@ -403,8 +405,9 @@ void TestCli::helpAndVersion()
              found(help.section(u"Rückgabewerte:"_s, 1), u"(\\d+) \\w"_s));
 }
 
-// File names that are not UTF-8 reach their files; messages show them as a
-// terminal would, the findings before the result.
+// File and folder names that are not UTF-8 reach their files and folders;
+// messages show them as a terminal would, the findings before the result.
+// A scanned list keeps its bytes.
 void TestCli::fileNamesNotUtf8()
 {
 #ifndef Q_OS_LINUX
@@ -414,24 +417,44 @@ void TestCli::fileNamesNotUtf8()
     QVERIFY(::mkdir(dir + "/d\xE9", 0700) == 0);
     QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"p.csv"_s), "a.prt;a.prt\r\n"));
     QVERIFY(::rename(dir + "/p.csv", dir + "/p\xE9.csv") == 0);
-    const QString finding = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s;
-    const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in p\uFFFD.csv: "_s;
-    for (const auto &[out, exitCode, result] :
-         {std::tuple{u"d\\351"_s, 0, u"Datei rename.pro wurde gespeichert in d\uFFFD"_s},
-          std::tuple{u"p\\351.csv"_s, 3, notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR))}}) {
+    const char *const unreadable = "/d\xE9/caf\xE9.prt";
+    const char *const umlaut = "/d\xE9/\xC3\xBC"
+                               "ber.prt.2";
+    // Qt cannot name these to remove them.
+    const auto removed = qScopeGuard([&dir, unreadable, umlaut] {
+        for (const char *name : {"/d\xE9/rename.pro", unreadable, umlaut, "/p\xE9.csv"})
+            ::unlink(dir + name);
+        ::rmdir(dir + "/d\xE9");
+    });
+    for (const char *name : {unreadable, umlaut})
+        QVERIFY(TestSupport::makeFileNamed(dir + name));
+    const QByteArray finding = "Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n";
+    const QByteArray notSaved = "Fehler: Datei rename.pro konnte nicht gespeichert werden in p\xEF\xBF\xBD.csv: ";
+    const QByteArray folder = "d\xEF\xBF\xBD";
+    for (const auto &[arguments, exitCode, result] :
+         {std::tuple{u"--pairs p\\351.csv --out d\\351"_s, 0,
+                     finding + "Datei rename.pro wurde gespeichert in " + folder + '\n'},
+          std::tuple{u"--pairs p\\351.csv --out p\\351.csv"_s, 3,
+                     finding + notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR)).toUtf8() + '\n'},
+          std::tuple{u"--scan d\\351"_s, 0,
+                     "1 Objekt (1 Teil) aus " + folder
+                         + " übernommen; 1 Name übersprungen (kein zulässiger Objektname oder nicht in "
+                           "Windows-1252), davon 1 nicht lesbar\n\xFC"
+                           "ber.prt\r\n"},
+          std::tuple{u"--check --pairs p\\351.csv --folder d\\351"_s, 4,
+                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n" + finding
+                         + "Zeile 1: Warnung: alter Name ist kein Objekt des Ordners: a.prt\n"}}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());
-        process.start(u"/bin/sh"_s,
-                      {u"-c"_s, u"exec \"$0\" --pairs \"$(printf 'p\\351.csv')\" --out \"$(printf '%1')\""_s.arg(out),
-                       QStringLiteral(VELMORANT_CLI)});
+        QString command = u"exec \"$0\""_s;
+        for (const QString &argument : arguments.split(u' '))
+            command += argument.startsWith(u'-') ? u' ' + argument : u" \"$(printf '%1')\""_s.arg(argument);
+        process.start(u"/bin/sh"_s, {u"-c"_s, command, QStringLiteral(VELMORANT_CLI)});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(process.readAll()), finding + result + u'\n');
+        COMPARE_BYTES(process.readAll(), result);
     }
-    // Qt cannot name these to remove them.
-    QVERIFY(::unlink(dir + "/d\xE9/rename.pro") == 0 && ::rmdir(dir + "/d\xE9") == 0
-            && ::unlink(dir + "/p\xE9.csv") == 0);
 #endif
 }
 

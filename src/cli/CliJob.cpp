@@ -110,9 +110,12 @@ int CliJob::run(QByteArray &out, QString &err) const
     const int status = runJob(out, err);
     QStringList paths = m_shownAs.keys();
     std::sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    // Standard output holds messages, except for a file's bytes: rename.pro
+    // or a scanned list.
+    const bool outIsText = !m_toStdout && m_scanFolder.isEmpty();
     for (const QString &path : std::as_const(paths)) {
         err.replace(path, m_shownAs.value(path));
-        if (!m_toStdout)
+        if (outIsText)
             out = QString::fromUtf8(out).replace(path, m_shownAs.value(path)).toUtf8();
     }
     return status;
@@ -156,9 +159,11 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
-    // How many drawings came along goes first, whatever follows.
+    // Names of the check folder that could not be read, and how many
+    // drawings came along, go first, whatever follows.
+    const QString folderNote = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
     QString drawingsNote;
-    const auto noteFirst = qScopeGuard([&] { err.prepend(drawingsNote); });
+    const auto noteFirst = qScopeGuard([&] { err.prepend(folderNote + drawingsNote); });
     if (m_addDrawings) {
         const FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
         if (oldNames.size() + added.oldNames.size() > NameListOps::kMaxEntries) {

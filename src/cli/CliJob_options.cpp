@@ -83,7 +83,7 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         } else if (a == u"--reverse") {
             m_reverse = true;
         } else if (a == u"--scan") {
-            if (!takeValue(m_scanFolder))
+            if (!takePath(m_scanFolder))
                 return fail(u"--scan braucht ein Verzeichnis"_s);
         } else if (a == u"--filter") {
             if (!takeValue(m_scanOptions.filter))
@@ -94,7 +94,7 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
                 return fail(u"--types braucht Typen wie prt,asm,drw"_s);
             m_scanOptions.types = types.toLower().split(u',');
         } else if (a == u"--folder") {
-            if (!takeValue(m_checkFolder))
+            if (!takePath(m_checkFolder))
                 return fail(u"--folder braucht ein Verzeichnis"_s);
         } else if (a == u"--add-drawings") {
             m_addDrawings = true;

@@ -129,10 +129,11 @@ private:
     void rebuildList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
     // The check folder: restored at start, set (an empty path clears it)
-    // and remembered, read again before writing. Each read that fails says
-    // so in the status line.
+    // and remembered, read again before writing when it has changed. Each
+    // read that fails says so in the status line.
     void restoreCheckFolder();
     void setCheckFolder(const QString &path);
+    void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
     // The template set: restored at start, chosen and remembered, checked

@@ -233,12 +233,15 @@ void frm_rename::updateCheck()
 
 // Asked before anything is built, when the pairs have findings, those
 // against the check folder as it is now among them; with the way back
-// asked for, also about what only its own check finds.
+// asked for, also about what only its own check finds. A check folder that
+// cannot be read leaves the pairs unchecked against it: that is asked too.
 bool frm_rename::confirmDespiteFindings()
 {
     readCheckFolderAgain();
     const QList<NameCheck::Finding> findings = pairFindings();
-    return findings.isEmpty() || askDespiteFindings(NameCheck::questionText(findings));
+    const QString notChecked = list_OldName->entries().isEmpty() ? QString() : m_checkFolder.notCheckedText();
+    return (findings.isEmpty() && notChecked.isEmpty())
+        || askDespiteFindings(NameCheck::questionText(findings, notChecked));
 }
 
 bool frm_rename::askDespiteFindings(const QString &question)
