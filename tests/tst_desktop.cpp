@@ -57,6 +57,8 @@ class TestDesktop : public QObject
 private slots:
     void qtTextsAreGerman();
     void captionsFitTheirControls();
+    void templateCommandOverlapsNothing_data();
+    void templateCommandOverlapsNothing();
     void controlsHaveGermanNames();
     void imageButtonsByKeyboard_data();
     void imageButtonsByKeyboard();
@@ -110,6 +112,29 @@ void TestDesktop::captionsFitTheirControls()
             found += misfits(window);
     }
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+void TestDesktop::templateCommandOverlapsNothing_data()
+{
+    QTest::addColumn<double>("height");
+    QTest::newRow("smallest") << 6000.0;
+    QTest::newRow("start") << 8000.0;
+    QTest::newRow("tall") << 11000.0;
+}
+
+// "Vorlage …" moves with the check line, in the strip below the lists.
+void TestDesktop::templateCommandOverlapsNothing()
+{
+    QFETCH(double, height);
+    Window win;
+    win.w->setOuterHeightTwips(height);
+    const QWidget *command = win.get("cmd_vorlage");
+    QStringList overlapped;
+    for (const QWidget *control : win.w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control != command && control->isVisible() && control->geometry().intersects(command->geometry()))
+            overlapped << control->objectName();
+    }
+    QCOMPARE(overlapped, QStringList());
 }
 
 // Every control the keyboard reaches, in both windows, has a name that

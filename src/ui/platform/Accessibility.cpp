@@ -47,6 +47,9 @@ const Text kMainWindow[] = {
     {"cmd_ordnerEinlesen", "Ordner einlesen", "Hängt die Objekte eines Ordners an die gewählte Liste an"},
     {"cmd_pruefordner", "Prüfordner wählen", "Prüft die Paare auch gegen die Objekte eines Ordners"},
     {"cmd_ohnePruefordner", "Ohne Prüfordner", "Prüft die Paare nicht mehr gegen einen Ordner"},
+    {"cmd_vorlage", "Vorlage wählen",
+     "Baut die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen Pro/ENGINEER-Version "
+     "aufgezeichneten Mapkeys"},
     {"imgOpen", "", "Zeigt rechts den Inhalt von rename.pro"},
     {"imgclose", "", "Blendet den Inhalt von rename.pro aus"},
     {"cmd_mapkeyNow", "",
@@ -119,7 +122,8 @@ const char *const kTabOrder[] = {
     "open", "Image_EXIT",
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
-    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_mapkeyNow", "cmd_openmFile",
+    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_vorlage", "cmd_mapkeyNow",
+    "cmd_openmFile",
     // the output folder chooser
     "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
     // the output and the window
