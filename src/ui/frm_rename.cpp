@@ -83,6 +83,7 @@ void frm_rename::connectHandlers()
     connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
     connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
     connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
+    connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -126,6 +127,7 @@ void frm_rename::Form_Load()
     Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, m_platform.designFolderText()).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
     restoreCheckFolder();
+    restoreTemplates();
 }
 
 // The window system reports the frame only once the window is shown; the
@@ -203,6 +205,7 @@ void frm_rename::Form_Resize()
     list_NewName->resize(list_NewName->width(), Twips::toPixels(places.listHeight));
     lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
+    cmd_vorlage->move(cmd_vorlage->x(), lbl_pruefung->y());
     Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
 }
 

@@ -12,10 +12,12 @@
 // the window's undo history; the name check follows every change of either
 // list. Platform supplies drives, the settings store, the folder of the
 // list files, file and folder questions and the desktop; frm_Info is the
-// Info window, frm_Ordner the dialog "Ordner einlesen".
+// Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
+// dialog that chooses the template set the mapkeys are built from.
 
 #include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
+#include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
 #include "wayback/WritePlan.h"
 
@@ -37,6 +39,7 @@ class QRadioButton;
 class QScrollArea;
 class frm_Info;
 class frm_Ordner;
+class frm_Vorlage;
 
 class frm_rename : public QWidget
 {
@@ -113,6 +116,8 @@ private:
     void frm_Ordner_Accepted(const frm_Ordner &dialog);
     void cmd_pruefordner_Click();
     void cmd_ohnePruefordner_Click();
+    void cmd_vorlage_Click();
+    void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -136,6 +141,10 @@ private:
     void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
+    // The template set: restored at start, chosen and remembered, checked
+    // again before each generation (the file may have changed or gone).
+    void restoreTemplates();
+    bool templatesStillUsable();
     QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
@@ -158,6 +167,8 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
+    RecordedTemplates::Choice m_templateChoice;
+    RecordedTemplates::Checked m_templates;
     // The pairs the output was built from, for the way back (none after a
     // refused generation), and whether the question before building named
     // the way back's own findings.
@@ -166,6 +177,7 @@ private:
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;
+        TemplateSet templates = TemplateSet::builtIn();
     } m_built;
 
     QPushButton *cmd_info = nullptr;
@@ -200,6 +212,7 @@ private:
     QPushButton *cmd_ordnerEinlesen = nullptr;
     QPushButton *cmd_pruefordner = nullptr;
     QPushButton *cmd_ohnePruefordner = nullptr;
+    QPushButton *cmd_vorlage = nullptr;
     QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;

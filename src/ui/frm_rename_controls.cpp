@@ -59,8 +59,14 @@ void frm_rename::createControls()
     list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
     NameListView::scrollTogether(list_OldName, list_NewName);
     // In the strip between the lists and the generation command, which
-    // moves with the bottom row.
+    // moves with the bottom row; the template set's command on the same
+    // line, as the line names a recorded set, below the groups and clear of
+    // the line's whole width: lists of different length come first in it.
     lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
+    cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("&Vorlage …"), this), "cmd_vorlage", 5880, 6360, 1335,
+                               285);
+    cmd_vorlage->setToolTip(QStringLiteral("Die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen "
+                                           "Pro/ENGINEER-Version aufgezeichneten Mapkeys bauen"));
 
     createRuleFrame();
     createGroupColumn();

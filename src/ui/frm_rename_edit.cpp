@@ -10,6 +10,7 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
+#include "templates/TemplateTexts.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/ListHistory.h"
 #include "ui/lists/NameListModel.h"
@@ -239,7 +240,10 @@ void frm_rename::updateCheck()
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
     // A long check folder gives way in its middle; the whole line shows
     // under the pointer.
-    const QString summary = NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size());
+    QString summary = NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size());
+    // No one writes a file for another version unknowingly.
+    if (!m_templateChoice.isBuiltIn())
+        summary = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + summary;
     lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
     lbl_pruefung->setToolTip(ShownText::asToolTip(summary));
 }
