@@ -36,6 +36,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class frm_Info;
 class frm_Ordner;
 class frm_Vorlage;
@@ -66,8 +67,9 @@ private:
     void createControls();
     void createContextMenu();
     void createRuleFrame();
-    void createPairsFrame();
-    void createFolderFrame();
+    void createGroupColumn();
+    void createPairsFrame(QWidget *column);
+    void createFolderFrame(QWidget *column);
     void createKeyboardCommands();
     void connectHandlers();
     void connectListHandlers(NameListView *list);
@@ -94,6 +96,7 @@ private:
     void list_NewName_MenuKey();
     void cmd_hinzu_Click();
     void cmd_del_Click();
+    void cmd_paarLoeschen_Click();
     void clear_Click();
     void save_Click();
     void open_Click();
@@ -103,6 +106,7 @@ private:
     void cmd_paareOeffnen_Click();
     void cmd_paareSpeichern_Click();
     void cmd_ordnen_Click();
+    void cmd_unveraendert_Click();
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
@@ -117,6 +121,7 @@ private:
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
+    void deletePair(NameListView *list);
     void pasteInto(NameListView *list, const QString &text);
     void openListFile(NameListView *list, const QString &path);
     void moveMarked(NameListView *list, int by);
@@ -183,6 +188,7 @@ private:
     QFrame *kontextmenue = nullptr;
     QPushButton *paste = nullptr;
     QPushButton *cmd_del = nullptr;
+    QPushButton *cmd_paarLoeschen = nullptr;
     QLabel *Label5 = nullptr;
     OneLineEdit *Text1 = nullptr;
     QPushButton *cmd_hinzu = nullptr;
@@ -201,11 +207,13 @@ private:
     QPushButton *cmd_paareSpeichern = nullptr;
     QPushButton *cmd_ordnen = nullptr;
     QPushButton *cmd_zeichnungen = nullptr;
+    QPushButton *cmd_unveraendert = nullptr;
     QGroupBox *Frame_ordner = nullptr;
     QPushButton *cmd_ordnerEinlesen = nullptr;
     QPushButton *cmd_pruefordner = nullptr;
     QPushButton *cmd_ohnePruefordner = nullptr;
     QPushButton *cmd_vorlage = nullptr;
+    QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;
