@@ -3,15 +3,18 @@
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
 // velmorant-cli against dd writing the same bytes durably, in pairs of runs;
-// then rename.pro with its way back against rename.pro alone; last
-// the working folder (bench_folder.cpp).
+// then rename.pro with its way back against rename.pro alone; a recorded
+// template set beside the built-in one (bench_templates.cpp); last the
+// working folder (bench_folder.cpp).
 #include "BenchSupport.h"
 #include "FolderBench.h"
+#include "TemplatesBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 
 #include <QFile>
@@ -215,7 +218,9 @@ void wayBackBenchmark(qsizetype pairs, const QString &folder)
     const auto alone = [&] { writeFile(lists.oldNames, lists.newNames, folder); };
     const auto both = [&] {
         writeFile(lists.oldNames, lists.newNames, folder);
-        if (!WayBack::write(folder, lists.oldNames, lists.newNames).report.ok)
+        // The way back of the run before is kept, as "OK" keeps it.
+        EarlierWayBack::Kept kept;
+        if (!WayBack::write(folder, lists.oldNames, lists.newNames, EarlierWayBack::keeping(folder, kept)).report.ok)
             std::fprintf(stderr, "way back failed\n");
     };
     std::vector<double> aloneRuns;
@@ -251,6 +256,7 @@ int main(int argc, char **argv)
     checkBenchmark(32767);
     hugeNameCheck();
     wayBackBenchmark(32767, dir.path());
+    templatesBenchmark(32767);
     folderBenchmarks(dir.path());
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +49,14 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A file whose modification time is `modified`, in local time.
+inline bool writeDated(const QString &path, const QByteArray &bytes, const QDateTime &modified)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.setFileTime(modified, QFileDevice::FileModificationTime);
 }
 
 // Qt's permission flags for the bits of a mode such as 0644.
@@ -106,6 +116,14 @@ inline bool makeFifo(const QString &path)
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
+// An empty file named by bytes that need not be text: Qt can neither make
+// nor remove it.
+inline bool makeFileNamed(const QByteArray &path)
+{
+    const int handle = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
+    return handle >= 0 && ::close(handle) == 0;
+}
+
 // A file system of its own over `folder` while it lives, read-only once
 // sealed. Only root mounts one, in a mount namespace the test process
 // takes for itself, so that no other process sees it.
@@ -160,6 +178,10 @@ struct ReadOnlyMount {
     bool m_mounted = false;
 };
 inline bool makeFifo(const QString &)
+{
+    return false;
+}
+inline bool makeFileNamed(const QByteArray &)
 {
     return false;
 }

@@ -13,6 +13,9 @@ class FolderObjects;
 // '-', and the master mapkey opens every old object before it renames the
 // first, so a new name must not still be held by a pair that runs later.
 // rename.pro is Windows-1252, so every character of a name needs its byte.
+// A new name is looked at as the mapkey types it into the rename dialog;
+// what that dialog refuses is an error, for the replayed mapkey would go on
+// in the wrong dialog.
 namespace NameCheck {
 
 enum class Severity { Warning, Error };
@@ -31,6 +34,7 @@ enum class Rule {
     Unchanged,
     TooLong,
     Characters,
+    Extension,
     OtherType,
     MissingInFolder,
     TakenInFolder,
@@ -52,7 +56,11 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, c
 
 // "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung"; `against` says
 // what the pairs were checked against: "Prüfung gegen D:\arbeit: 1 Fehler".
-QString summary(const QList<Finding> &findings, const QString &against = {});
+// Lists of different length come first, as every pair below the shorter
+// list's end and perhaps above it is off: "Prüfung: Listen ungleich lang:
+// 19 alte, 20 neue Namen; 1 Fehler".
+QString summary(const QList<Finding> &findings, const QString &against = {}, qsizetype oldCount = 0,
+                qsizetype newCount = 0);
 
 // What a list row shows: whether it has a finding, the worst one, and its
 // finding lines as tooltip.
@@ -64,8 +72,9 @@ struct RowMark {
 QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows);
 
 // The question before writing despite findings: their count and the first
-// ten of them. Empty when there is nothing to ask.
-QString questionText(const QList<Finding> &findings);
+// ten of them, after `notChecked` (why the pairs could not be checked
+// against the check folder) when given. Empty when there is nothing to ask.
+QString questionText(const QList<Finding> &findings, const QString &notChecked = {});
 
 // True for a base name (no extension, no version) that Pro/ENGINEER takes as
 // it is: the new-name rules above find nothing in it.

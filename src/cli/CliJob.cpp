@@ -10,6 +10,8 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
+#include "templates/TemplateExport.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 
@@ -124,9 +126,12 @@ int CliJob::run(QByteArray &out, QString &err) const
     const int status = runJob(out, err);
     QStringList paths = m_shownAs.keys();
     std::sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    // Standard output holds messages, except for a file's bytes: rename.pro
+    // or a scanned list.
+    const bool outIsText = !m_toStdout && m_scanFolder.isEmpty();
     for (const QString &path : std::as_const(paths)) {
         err.replace(path, m_shownAs.value(path));
-        if (!m_toStdout)
+        if (outIsText)
             out = QString::fromUtf8(out).replace(path, m_shownAs.value(path)).toUtf8();
     }
     return status;
@@ -145,6 +150,18 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 
     if (!m_scanFolder.isEmpty())
         return scan(out, err);
+    if (m_exportTemplates) {
+        out = TemplateExport::recording();
+        return Ok;
+    }
+
+    // A recorded set is checked before anything else is read or written;
+    // its findings, warnings too, go first.
+    const RecordedTemplates::Checked templates = RecordedTemplates::load(m_templates);
+    const QString templateNotes = templates.findingLines();
+    const auto templateNotesFirst = qScopeGuard([&] { err.prepend(templateNotes); });
+    if (!templates.usable())
+        return BadInput;
 
     QStringList oldNames;
     QStringList newNames;
@@ -158,9 +175,11 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
-    // How many drawings came along goes first, whatever follows.
+    // Names of the check folder that could not be read, and how many
+    // drawings came along, go first, whatever follows.
+    const QString folderNote = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
     QString drawingsNote;
-    const auto noteFirst = qScopeGuard([&] { err.prepend(drawingsNote); });
+    const auto noteFirst = qScopeGuard([&] { err.prepend(folderNote + drawingsNote); });
     if (m_addDrawings) {
         const FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
         if (oldNames.size() + added.oldNames.size() > NameListOps::kMaxEntries) {
@@ -205,13 +224,14 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             return Findings;
         }
     }
-    const int status = write(oldNames, newNames, out, err);
+    const int status = write(oldNames, newNames, *templates.set, out, err);
     if (check.valid())
         err.prepend(findingLines(check.get()));
     return status;
 }
 
-int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const
+int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+                  QByteArray &out, QString &err) const
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
@@ -219,17 +239,22 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames)
-                                                         : MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
+                                                         : MapkeyGenerator::generateFile(oldNames, newNames, templates);
         if (unrepresentable(g))
             return BadInput;
         out = std::move(g.fileBytes);
         return Ok;
     }
-    // Straight into the file: memory holds a piece of it, not all of it.
+    // Straight into the file: memory holds a piece of it, not all of it. An
+    // earlier way back in the folder is kept under its date first.
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
+    if (!kept.keptAs.isEmpty())
+        err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))
         return BadInput;
     const WriteReport &report = written.report;
