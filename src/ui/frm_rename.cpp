@@ -200,6 +200,8 @@ void frm_rename::Form_Resize()
     list_NewName->resize(list_NewName->width(), Twips::toPixels(places.listHeight));
     lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
+    // The wide width, or a larger window, brings the output field into view.
+    txt_OUT->showWhenSeen();
 }
 
 void frm_rename::imgOpen_Click()
