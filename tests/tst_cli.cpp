@@ -95,6 +95,12 @@ const QHash<QString, QByteArray> kFiles{
     {u"omega"_s, "\xCE\xA9mega.prt\r\n"},
     {u"nul"_s, QByteArray("a.prt\0", 6)},
     {u"models"_s, "Welle.prt;w2.prt\r\nlager.asm;neu\r\n"},
+    {u"later"_s, "motor.asm;antrieb.asm\r\nwelle.prt;achse.prt\r\n"},
+    {u"laterback"_s, "achse.prt;welle.prt\r\nantrieb.asm;motor.asm\r\n"},
+    {u"recorded"_s,
+     "mapkey u ~ Update `file_open` `Inputname` `alt.prt`;~ Update `rename` `InputPanel2` `neu`;\r\n"
+     "mapkey s ~ Update `file_open` `Inputname` `alt.prt`;%hilfe;\r\n"
+     "mapkey o ~ Update `file_open` `Inputname` `alt.prt`;\r\n"},
     {u"full"_s, lines("n", 32767)},
     {u"huge"_s, lines("n", 32768)},
 };
@@ -133,14 +139,17 @@ void TestCli::init()
         QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"arbeit/"_s + QString::fromUtf8(name)), {}));
 }
 
-// Every "@name" replaced by the path of the file written for it.
+// Every "@name" replaced by the path of the file written for it; "@data"
+// is the folder of the golden files.
 QString TestCli::withFiles(QString text)
 {
     static const QRegularExpression token(u"@([a-z]+)"_s);
     QRegularExpressionMatch match;
     while ((match = token.match(text)).hasMatch()) {
         const QString name = match.captured(1);
-        const QString path = m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
+        const QString path = name == u"data"
+            ? QFINDTESTDATA("data")
+            : m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
         if (kFiles.contains(name) && !QFile::exists(path))
             TestSupport::writeBytes(path, kFiles.value(name));
         text.replace(match.capturedStart(), match.capturedLength(), path);
@@ -153,7 +162,7 @@ QString TestCli::withFiles(QString text)
 // equal, if any), the start of standard error (after "*": a part of it,
 // after "=": all of it), and the pairs of rename.pro (rename_zurueck.pro with
 // --reverse) as "old>new" in its order; no pairs when the old rename.pro
-// must stay and nothing may reach standard output.
+// must stay and nothing but a golden file may reach standard output.
 void TestCli::runs_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -233,6 +242,30 @@ void TestCli::runs_data()
         u"Fehler: --filter gilt nur mit --scan\n"_s);
     row("drawings without a folder", u"--pairs @models --stdout --add-drawings"_s, 2, {},
         u"Fehler: --add-drawings braucht --folder\n"_s);
+    row("recorded templates", u"--pairs @later --templates @data/later-style.pro --stdout"_s, 0,
+        u"later-style-rename.pro"_s, {});
+    row("recorded templates, the way back",
+        u"--pairs @laterback --templates @data/later-style.pro --reverse --stdout"_s, 0, u"later-style-rename.pro"_s,
+        {});
+    row("recorded templates named, a warning",
+        u"--pairs @worked --templates @recorded --template-keys u,s,o "
+        u"--samples alt.prt neu --out @out"_s,
+        0, saved,
+        u"=Vorlage, Zeile 2: Warnung: Mapkey s (Speichern) ruft Mapkey „hilfe“ auf, der dann auch geladen "
+        u"sein muss\n"_s,
+        {u"alt1.prt>neu1"_s, u"alt2.asm>neu2.asm"_s});
+    row("templates that do not check", u"--pairs @later --templates @recorded --out @out"_s, 2, {},
+        u"=Vorlage: Fehler: Mapkey velmorant_umbenennen (Umbenennen) fehlt in der Aufzeichnung\n"
+        u"Vorlage: Fehler: Mapkey velmorant_speichern (Speichern) fehlt in der Aufzeichnung\n"
+        u"Vorlage: Fehler: Mapkey velmorant_oeffnen (Öffnen) fehlt in der Aufzeichnung\n"_s);
+    row("built-in templates written out", u"--export-templates"_s, 0, u"builtin-templates.pro"_s, {},
+        {u"velmorant_alt.prt>velmorant_neu"_s});
+    row("templates exported with another option", u"--export-templates --stdout"_s, 2, {},
+        u"Fehler: --export-templates und --stdout schließen einander aus\n"_s);
+    row("samples without templates", u"--pairs @later --samples a b --stdout"_s, 2, {},
+        u"Fehler: --samples gilt nur mit --templates\n"_s);
+    row("two template keys", u"--pairs @later --templates @recorded --template-keys u,s --stdout"_s, 2, {},
+        u"Fehler: --template-keys braucht drei Mapkey-Namen: UMBENENNEN,SPEICHERN,OEFFNEN\n"_s);
     row("counts differ", u"--old @two --new @one --out @out"_s, 1, {}, differ);
     row("counts differ, check only", u"--check --old @two --new @one"_s, 1, {}, differ);
     row("list missing", u"--old @missing --new @one --out @out"_s, 2, {},
@@ -304,7 +337,7 @@ void TestCli::runs()
     if (run.exitCode == -1 && !fault.isEmpty())
         QSKIP("this system cannot set up the fault");
     QCOMPARE(run.exitCode, exitCode);
-    const bool toStdout = args.contains(u"--stdout"_s);
+    const bool toStdout = args.contains(u"--stdout"_s) || args.contains(u"--export-templates"_s);
     if (!toStdout)
         QCOMPARE(QString::fromUtf8(run.out), withFiles(out));
     else if (!out.isEmpty())
@@ -325,7 +358,7 @@ void TestCli::runs()
     QCOMPARE(found, pairs);
     if (pairs.isEmpty()) {
         COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"out/rename.pro"_s)), "alt\r\n");
-        QVERIFY(!toStdout || run.out.isEmpty());
+        QVERIFY(!toStdout || run.out.isEmpty() || !out.isEmpty());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/WindowLayout.h"
 #include "ui/chooser/FolderChoice.h"
 #include "ui/info/frm_Info.h"
+#include "ui/lists/NameListModel.h"
 #include "ui/lists/UndoBudget.h"
 #include "ui/platform/Platform.h"
 
@@ -27,12 +28,14 @@ private slots:
     void listFolder();
     void undoBudget_data();
     void undoBudget();
+    void listDifference_data();
+    void listDifference();
     void commandLine_data();
     void commandLine();
 };
 
 // Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
-// lists' height, lbl_status top, lbl_pruefung top.
+// lists' height, lbl_status top, lbl_pruefung top, the group column's height.
 void TestWindowRules::layout_data()
 {
     QTest::addColumn<bool>("minimised");
@@ -40,14 +43,15 @@ void TestWindowRules::layout_data()
     QTest::addColumn<bool>("layOut");
     QTest::addColumn<double>("snapTo");
     QTest::addColumn<QList<double>>("places");
-    const QList<double> smallest{5050, 4000, 4360, 3415, 5200, 4060};
+    const QList<double> smallest{5050, 4000, 4360, 3415, 5200, 4060, 1315};
     QTest::newRow("reference 8300") << false << 8300.0 << true << 0.0
-                                    << QList<double>{7350, 6300, 6660, 5715, 7500, 6360};
-    QTest::newRow("start 8000") << false << 8000.0 << true << 0.0 << QList<double>{7050, 6000, 6360, 5415, 7200, 6060};
+                                    << QList<double>{7350, 6300, 6660, 5715, 7500, 6360, 3615};
+    QTest::newRow("start 8000") << false << 8000.0 << true << 0.0
+                                << QList<double>{7050, 6000, 6360, 5415, 7200, 6060, 3315};
     QTest::newRow("smallest 6000 kept") << false << 6000.0 << true << 0.0 << smallest;
     QTest::newRow("5000 snaps to 6000") << false << 5000.0 << true << 6000.0 << smallest;
     QTest::newRow("maximised 11000") << false << 11000.0 << true << 0.0
-                                     << QList<double>{10050, 9000, 9360, 8415, 10200, 9060};
+                                     << QList<double>{10050, 9000, 9360, 8415, 10200, 9060, 6315};
     QTest::newRow("minimised: nothing") << true << 5000.0 << false << 0.0 << smallest;
 }
 
@@ -62,7 +66,9 @@ void TestWindowRules::layout()
     QCOMPARE(resize.layOut, layOut);
     QCOMPARE(resize.snapTo, snapTo);
     const WindowLayout::Places p = WindowLayout::placesFor(height);
-    QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop}), places);
+    QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop,
+                            p.groupsHeight}),
+             places);
 }
 
 // A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"
@@ -220,6 +226,33 @@ void TestWindowRules::undoBudget()
 {
     QFETCH(QList<qint64>, costs);
     QTEST(UndoBudget::oldestToForget(costs, 100), "forgotten");
+}
+
+// A list before and after a change ("_" an empty entry), the row where the
+// change is known to begin (-1 for none), and where the rows change: from
+// which row, how many go, how many come.
+void TestWindowRules::listDifference_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QList<qsizetype>>("rows");
+    QTest::newRow("the marked one of equal rows") << u"a a a"_s << u"a a"_s << 1 << QList<qsizetype>{1, 1, 0};
+    QTest::newRow("no row known: the last") << u"a a a"_s << u"a a"_s << -1 << QList<qsizetype>{2, 1, 0};
+    QTest::newRow("the marked row and an empty one before it")
+        << u"a _ a a"_s << u"a a"_s << 2 << QList<qsizetype>{1, 2, 0};
+    QTest::newRow("a row where nothing can have gone") << u"x y z"_s << u"x y"_s << 0 << QList<qsizetype>{2, 1, 0};
+    QTest::newRow("added among equal rows") << u"a a"_s << u"a a a"_s << 0 << QList<qsizetype>{0, 0, 1};
+}
+
+void TestWindowRules::listDifference()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, at);
+    const auto list = [](const QString &spaced) { return spaced.split(u' ').replaceInStrings(u"_"_s, QString()); };
+    const NameListModel::Difference d = NameListModel::difference(list(before), list(after), at);
+    QTEST((QList<qsizetype>{d.first, d.before, d.after}), "rows");
 }
 
 QTEST_GUILESS_MAIN(TestWindowRules)

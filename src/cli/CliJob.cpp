@@ -10,6 +10,7 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
+#include "templates/TemplateExport.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -133,6 +134,18 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 
     if (!m_scanFolder.isEmpty())
         return scan(out, err);
+    if (m_exportTemplates) {
+        out = TemplateExport::recording();
+        return Ok;
+    }
+
+    // A recorded set is checked before anything else is read or written;
+    // its findings, warnings too, go first.
+    const RecordedTemplates::Checked templates = RecordedTemplates::load(m_templates);
+    const QString templateNotes = templates.findingLines();
+    const auto templateNotesFirst = qScopeGuard([&] { err.prepend(templateNotes); });
+    if (!templates.usable())
+        return BadInput;
 
     QStringList oldNames;
     QStringList newNames;
@@ -195,13 +208,14 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             return Findings;
         }
     }
-    const int status = write(oldNames, newNames, out, err);
+    const int status = write(oldNames, newNames, *templates.set, out, err);
     if (check.valid())
         err.prepend(findingLines(check.get()));
     return status;
 }
 
-int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const
+int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+                  QByteArray &out, QString &err) const
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
@@ -209,8 +223,8 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames)
-                                                         : MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
+                                                         : MapkeyGenerator::generateFile(oldNames, newNames, templates);
         if (unrepresentable(g))
             return BadInput;
         out = std::move(g.fileBytes);
@@ -221,8 +235,8 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
     EarlierWayBack::Kept kept;
     const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
     if (!kept.keptAs.isEmpty())
         err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))

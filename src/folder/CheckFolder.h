@@ -55,6 +55,11 @@ public:
     QString notCheckedText() const;
     // What the check line says while the folder is read.
     static QString readingText();
+    // What reading `folder` into a list does to the check folder, for the
+    // dialog before it: with `becomes` "Neuer Prüfordner: D:\arbeit" (or
+    // "Prüfordner bleibt: …" for the same folder), without "Prüfordner
+    // bleibt: …" or "Kein Prüfordner".
+    QString afterReadingText(bool becomes, const QString &folder) const;
 
 private:
     void take();

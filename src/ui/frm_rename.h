@@ -12,10 +12,12 @@
 // the window's undo history; the name check follows every change of either
 // list. Platform supplies drives, the settings store, the folder of the
 // list files, file and folder questions and the desktop; frm_Info is the
-// Info window, frm_Ordner the dialog "Ordner einlesen".
+// Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
+// dialog that chooses the template set the mapkeys are built from.
 
 #include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
+#include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
 #include "wayback/WritePlan.h"
 
@@ -34,8 +36,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class frm_Info;
 class frm_Ordner;
+class frm_Vorlage;
 
 class frm_rename : public QWidget
 {
@@ -63,8 +67,9 @@ private:
     void createControls();
     void createContextMenu();
     void createRuleFrame();
-    void createPairsFrame();
-    void createFolderFrame();
+    void createGroupColumn();
+    void createPairsFrame(QWidget *column);
+    void createFolderFrame(QWidget *column);
     void createKeyboardCommands();
     void connectHandlers();
     void connectListHandlers(NameListView *list);
@@ -91,6 +96,7 @@ private:
     void list_NewName_MenuKey();
     void cmd_hinzu_Click();
     void cmd_del_Click();
+    void cmd_paarLoeschen_Click();
     void clear_Click();
     void save_Click();
     void open_Click();
@@ -100,6 +106,7 @@ private:
     void cmd_paareOeffnen_Click();
     void cmd_paareSpeichern_Click();
     void cmd_ordnen_Click();
+    void cmd_unveraendert_Click();
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
@@ -109,9 +116,12 @@ private:
     void frm_Ordner_Accepted(const frm_Ordner &dialog);
     void cmd_pruefordner_Click();
     void cmd_ohnePruefordner_Click();
+    void cmd_vorlage_Click();
+    void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
+    void deletePair(NameListView *list);
     void pasteInto(NameListView *list, const QString &text);
     void openListFile(NameListView *list, const QString &path);
     void moveMarked(NameListView *list, int by);
@@ -133,6 +143,10 @@ private:
     void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
+    // The template set: restored at start, chosen and remembered, checked
+    // again before each generation (the file may have changed or gone).
+    void restoreTemplates();
+    bool templatesStillUsable();
     QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
@@ -155,6 +169,8 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
+    RecordedTemplates::Choice m_templateChoice;
+    RecordedTemplates::Checked m_templates;
     // The pairs the output was built from, for the way back (none after a
     // refused generation), and whether the question before building named
     // the way back's own findings.
@@ -163,6 +179,7 @@ private:
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;
+        TemplateSet templates = TemplateSet::builtIn();
     } m_built;
 
     QPushButton *cmd_info = nullptr;
@@ -173,6 +190,7 @@ private:
     QFrame *kontextmenue = nullptr;
     QPushButton *paste = nullptr;
     QPushButton *cmd_del = nullptr;
+    QPushButton *cmd_paarLoeschen = nullptr;
     QLabel *Label5 = nullptr;
     OneLineEdit *Text1 = nullptr;
     QPushButton *cmd_hinzu = nullptr;
@@ -191,10 +209,13 @@ private:
     QPushButton *cmd_paareSpeichern = nullptr;
     QPushButton *cmd_ordnen = nullptr;
     QPushButton *cmd_zeichnungen = nullptr;
+    QPushButton *cmd_unveraendert = nullptr;
     QGroupBox *Frame_ordner = nullptr;
     QPushButton *cmd_ordnerEinlesen = nullptr;
     QPushButton *cmd_pruefordner = nullptr;
     QPushButton *cmd_ohnePruefordner = nullptr;
+    QPushButton *cmd_vorlage = nullptr;
+    QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;

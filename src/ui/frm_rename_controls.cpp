@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -58,12 +59,17 @@ void frm_rename::createControls()
     list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
     NameListView::scrollTogether(list_OldName, list_NewName);
     // In the strip between the lists and the generation command, which
-    // moves with the bottom row.
+    // moves with the bottom row; the template set's command on the same
+    // line, as the line names a recorded set, below the groups and clear of
+    // the line's whole width: lists of different length come first in it.
     lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
+    cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("&Vorlage …"), this), "cmd_vorlage", 5880, 6360, 1335,
+                               285);
+    cmd_vorlage->setToolTip(QStringLiteral("Die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen "
+                                           "Pro/ENGINEER-Version aufgezeichneten Mapkeys bauen"));
 
     createRuleFrame();
-    createPairsFrame();
-    createFolderFrame();
+    createGroupColumn();
 
     imgOpen = Twips::place(new ImageButton(Pictures::Picture::TabRight, QStringLiteral("Ausgabe einblenden"), this),
                            "imgOpen", 8925, 3015, 135, 1605);
@@ -104,39 +110,65 @@ void frm_rename::createRuleFrame()
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
 }
 
-// Commands on both lists at once, in the free space below the rule.
-void frm_rename::createPairsFrame()
+// The groups below the rule stand in a column that scrolls where the
+// window is too low for all of them, so that the bottom row, which moves
+// up with a lower window, never covers them. Its scroll bar stands left,
+// in the gap beside the lists: the groups keep their places whether it
+// shows or not.
+void frm_rename::createGroupColumn()
 {
-    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1665);
-    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
+    Frame_gruppen = Twips::place(new QScrollArea(this), "Frame_gruppen", 5655, 2640, 3180, 3615);
+    Frame_gruppen->setFrameShape(QFrame::NoFrame);
+    Frame_gruppen->setFocusPolicy(Qt::NoFocus);
+    Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 3045);
+    column->setLayoutDirection(Qt::LeftToRight);
+    createPairsFrame(column);
+    createFolderFrame(column);
+    Frame_gruppen->setWidget(column);
+    column->setAutoFillBackground(false);
+    Frame_gruppen->viewport()->setAutoFillBackground(false);
+}
+
+// Commands on both lists at once, in the free space below the rule. Each
+// has a mnemonic, unlike the captions the program has always had.
+void frm_rename::createPairsFrame(QWidget *column)
+{
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), column), "Frame_paare", 0, 0, 2955, 2010);
+    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("&Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
                                255, 2745, 285);
     cmd_tabelle->setToolTip(
         QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
-    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen",
+    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("P&aare öffnen"), Frame_paare), "cmd_paareOeffnen",
                                     105, 600, 1335, 285);
-    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare speichern"), Frame_paare),
+    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare &speichern"), Frame_paare),
                                       "cmd_paareSpeichern", 1515, 600, 1335, 285);
-    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
+    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("&Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
                               945, 2745, 285);
-    cmd_zeichnungen = Twips::place(new QPushButton(QStringLiteral("Zeichnungen ergänzen"), Frame_paare),
+    cmd_zeichnungen = Twips::place(new QPushButton(QStringLiteral("&Zeichnungen ergänzen"), Frame_paare),
                                    "cmd_zeichnungen", 105, 1290, 2745, 285);
     cmd_zeichnungen->setToolTip(
         QStringLiteral("Für jedes Teil und jede Baugruppe, deren Zeichnung im Prüfordner zurückbliebe, "
                        "die Zeichnung mit umbenennen"));
+    cmd_unveraendert = Twips::place(new QPushButton(QStringLiteral("&Unveränderte Paare entfernen"), Frame_paare),
+                                    "cmd_unveraendert", 105, 1635, 2745, 285);
+    cmd_unveraendert->setToolTip(
+        QStringLiteral("Die Paare, deren neuer Name gleich dem alten ist, aus beiden Listen entfernen"));
 }
 
 // The working folder, below the pairs: its objects read into the current
 // list, and the folder the pairs are checked against.
-void frm_rename::createFolderFrame()
+void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), this), "Frame_ordner", 5880, 4365, 2955, 975);
-    cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("Ordner einlesen …"), Frame_ordner),
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 975);
+    cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("&Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
-    cmd_pruefordner = Twips::place(new QPushButton(QStringLiteral("Prüfordner …"), Frame_ordner), "cmd_pruefordner",
+    cmd_pruefordner = Twips::place(new QPushButton(QStringLiteral("&Prüfordner …"), Frame_ordner), "cmd_pruefordner",
                                    105, 600, 1335, 285);
     cmd_pruefordner->setToolTip(QStringLiteral("Die Paare gegen die Objekte eines Ordners prüfen"));
-    cmd_ohnePruefordner = Twips::place(new QPushButton(QStringLiteral("ohne Prüfordner"), Frame_ordner),
+    cmd_ohnePruefordner = Twips::place(new QPushButton(QStringLiteral("o&hne Prüfordner"), Frame_ordner),
                                        "cmd_ohnePruefordner", 1515, 600, 1335, 285);
     cmd_ohnePruefordner->setToolTip(QStringLiteral("Die Paare nicht mehr gegen einen Ordner prüfen"));
     cmd_ohnePruefordner->setEnabled(false);
@@ -155,6 +187,11 @@ void frm_rename::createContextMenu()
                                               kontextmenue),
                               "Image_EXIT", 1890, 45, 480, 480);
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
+    // In the free strip beside the close box.
+    cmd_paarLoeschen = Twips::place(new QPushButton(QStringLiteral("Paar löschen"), kontextmenue), "cmd_paarLoeschen",
+                                    105, 150, 1695, 285);
+    cmd_paarLoeschen->setToolTip(
+        QStringLiteral("Den markierten Eintrag und den neben ihm aus beiden Listen löschen (Umschalt+Entf)"));
     paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
     cmd_del = Twips::place(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080,
