@@ -16,7 +16,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -37,7 +39,14 @@ bool makeFolder(const QString &folder, int count, const QStringList &named = {})
         make(name);
     for (int i = 0; made < count; ++i)
         make(i % 4 == 3 ? u"trail.txt.%1"_s.arg(i) : u"teil_%1.prt.%2"_s.arg(i / 4).arg(i % 4 + 1));
-    return made == count;
+    // Last changed an hour ago, as a project folder that nobody is saving
+    // into: a folder changed within the last moments is read again before
+    // each generation, as the change might not show in its time yet.
+    std::error_code error;
+    const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1),
+                                     error);
+    return made == count && !error;
 }
 
 // The real program, started as the user starts it, until it says its
