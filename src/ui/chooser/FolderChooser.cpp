@@ -115,10 +115,19 @@ void FolderChooser::readTree(bool watch)
         setDirPath(m_choice.treeFolder());
 }
 
+// Hidden, and with the window minimised, the tree watches nothing; shown
+// again, it reads afresh what it shows.
 void FolderChooser::hideEvent(QHideEvent *event)
 {
     QGroupBox::hideEvent(event);
     m_model->setOption(QFileSystemModel::DontWatchForChanges, true);
+}
+
+void FolderChooser::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    if (m_model->testOption(QFileSystemModel::DontWatchForChanges))
+        readTree(true);
 }
 
 void FolderChooser::setDirPath(const QString &path)
@@ -166,8 +175,6 @@ void FolderChooser::Drive1_Change()
 
 void FolderChooser::showChooser()
 {
-    if (!isVisible())
-        readTree(true);
     setVisible(true);
     move(Twips::toPixels(400), Twips::toPixels(1000));
     raise();

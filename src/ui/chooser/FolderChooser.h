@@ -57,6 +57,7 @@ signals:
 
 protected:
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void readTree(bool watch);
