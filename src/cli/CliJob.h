@@ -2,6 +2,7 @@
 
 #include "folder/CheckFolder.h"
 #include "folder/FolderReader.h"
+#include "verify/RunCheck.h"
 
 #include <QHash>
 #include <QString>
@@ -10,11 +11,12 @@
 // One run of velmorant-cli: what the command line asks for, and doing it.
 // Exit statuses: 0 done, 1 the lists differ in length, 2 usage or input
 // error, 3 writing failed, 4 the name check found something and --check or
-// --strict was given.
+// --strict was given, or --verify found a difference or an unclear pair,
+// 5 --verify found pairs open and nothing else.
 class CliJob
 {
 public:
-    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4 };
+    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4, PairsOpen = 5 };
 
     // Parses the arguments without the program name. Returns false with a
     // message in error() when they make no sense. `paths`, where given,
@@ -51,6 +53,10 @@ private:
     bool parseFolderOptions(const QStringList &given);
     int scan(QByteArray &out, QString &err) const;
     bool readCheckFolder(CheckFolder &folder, QString &err) const;
+    // After a run: --verify tells each pair's state, --only-open and
+    // --only-done keep the pairs in one state for what follows.
+    int verify(const QStringList &oldNames, const QStringList &newNames, const RunCheck::Result &run, QByteArray &out,
+               QString &err) const;
 
     QString m_oldFile;
     QString m_newFile;
@@ -70,6 +76,9 @@ private:
     FolderReader::Options m_scanOptions;
     QString m_checkFolder;
     bool m_addDrawings = false;
+    bool m_verify = false;
+    bool m_onlyOpen = false;
+    bool m_onlyDone = false;
     QString m_error;
     // Argument by the path that opens it, for the paths that differ.
     QHash<QString, QString> m_shownAs;
