@@ -32,7 +32,7 @@ private slots:
 };
 
 // Places in twips: txt_OUT height, img_EXIT top, cmd_mapkeyNow top, the
-// lists' height, lbl_status top, lbl_pruefung top.
+// lists' height, lbl_status top, lbl_pruefung top, the group column's height.
 void TestWindowRules::layout_data()
 {
     QTest::addColumn<bool>("minimised");
@@ -40,14 +40,15 @@ void TestWindowRules::layout_data()
     QTest::addColumn<bool>("layOut");
     QTest::addColumn<double>("snapTo");
     QTest::addColumn<QList<double>>("places");
-    const QList<double> smallest{5050, 4000, 4360, 3415, 5200, 4060};
+    const QList<double> smallest{5050, 4000, 4360, 3415, 5200, 4060, 1315};
     QTest::newRow("reference 8300") << false << 8300.0 << true << 0.0
-                                    << QList<double>{7350, 6300, 6660, 5715, 7500, 6360};
-    QTest::newRow("start 8000") << false << 8000.0 << true << 0.0 << QList<double>{7050, 6000, 6360, 5415, 7200, 6060};
+                                    << QList<double>{7350, 6300, 6660, 5715, 7500, 6360, 3615};
+    QTest::newRow("start 8000") << false << 8000.0 << true << 0.0
+                                << QList<double>{7050, 6000, 6360, 5415, 7200, 6060, 3315};
     QTest::newRow("smallest 6000 kept") << false << 6000.0 << true << 0.0 << smallest;
     QTest::newRow("5000 snaps to 6000") << false << 5000.0 << true << 6000.0 << smallest;
     QTest::newRow("maximised 11000") << false << 11000.0 << true << 0.0
-                                     << QList<double>{10050, 9000, 9360, 8415, 10200, 9060};
+                                     << QList<double>{10050, 9000, 9360, 8415, 10200, 9060, 6315};
     QTest::newRow("minimised: nothing") << true << 5000.0 << false << 0.0 << smallest;
 }
 
@@ -62,7 +63,9 @@ void TestWindowRules::layout()
     QCOMPARE(resize.layOut, layOut);
     QCOMPARE(resize.snapTo, snapTo);
     const WindowLayout::Places p = WindowLayout::placesFor(height);
-    QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop}), places);
+    QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop,
+                            p.groupsHeight}),
+             places);
 }
 
 // A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"

@@ -34,6 +34,7 @@ Places placesFor(double outerHeight)
     places.listHeight = 5715 + d;
     places.statusTop = 7500 + d;
     places.checkTop = 6360 + d;
+    places.groupsHeight = 3615 + d;
     return places;
 }
 

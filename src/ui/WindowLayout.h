@@ -30,6 +30,9 @@ struct Places {
     double listHeight = 0;   // list_OldName, list_NewName
     double statusTop = 0;    // lbl_status
     double checkTop = 0;     // lbl_pruefung
+    // Frame_gruppen, the column of groups below the rule: it ends above
+    // the exit picture, the highest control of the bottom row.
+    double groupsHeight = 0;
 };
 Places placesFor(double outerHeight);
 

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolTip>
 
 frm_rename::frm_rename(const Platform &platform, QWidget *parent)
@@ -80,6 +81,9 @@ void frm_rename::connectHandlers()
     connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
     connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
     connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
+    connect(cmd_laufPruefen, &QPushButton::clicked, this, &frm_rename::cmd_laufPruefen_Click);
+    connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
+    connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -200,6 +204,7 @@ void frm_rename::Form_Resize()
     list_NewName->resize(list_NewName->width(), Twips::toPixels(places.listHeight));
     lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
+    Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
 }
 
 void frm_rename::imgOpen_Click()

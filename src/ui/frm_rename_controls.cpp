@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -62,8 +63,7 @@ void frm_rename::createControls()
     lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
 
     createRuleFrame();
-    createPairsFrame();
-    createFolderFrame();
+    createGroupColumn();
 
     imgOpen = Twips::place(new ImageButton(Pictures::Picture::TabRight, QStringLiteral("Ausgabe einblenden"), this),
                            "imgOpen", 8925, 3015, 135, 1605);
@@ -104,10 +104,31 @@ void frm_rename::createRuleFrame()
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
 }
 
-// Commands on both lists at once, in the free space below the rule.
-void frm_rename::createPairsFrame()
+// The groups below the rule stand in a column that scrolls where the
+// window is too low for all of them, so that the bottom row, which moves
+// up with a lower window, never covers them. Its scroll bar stands left,
+// in the gap beside the lists: the groups keep their places whether it
+// shows or not.
+void frm_rename::createGroupColumn()
 {
-    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), this), "Frame_paare", 5880, 2640, 2955, 1665);
+    Frame_gruppen = Twips::place(new QScrollArea(this), "Frame_gruppen", 5655, 2640, 3180, 3615);
+    Frame_gruppen->setFrameShape(QFrame::NoFrame);
+    Frame_gruppen->setFocusPolicy(Qt::NoFocus);
+    Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 3735);
+    column->setLayoutDirection(Qt::LeftToRight);
+    createPairsFrame(column);
+    createFolderFrame(column);
+    Frame_gruppen->setWidget(column);
+    column->setAutoFillBackground(false);
+    Frame_gruppen->viewport()->setAutoFillBackground(false);
+}
+
+// Commands on both lists at once, in the free space below the rule.
+void frm_rename::createPairsFrame(QWidget *column)
+{
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), column), "Frame_paare", 0, 0, 2955, 1665);
     cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
                                255, 2745, 285);
     cmd_tabelle->setToolTip(
@@ -126,10 +147,11 @@ void frm_rename::createPairsFrame()
 }
 
 // The working folder, below the pairs: its objects read into the current
-// list, and the folder the pairs are checked against.
-void frm_rename::createFolderFrame()
+// list, the folder the pairs are checked against, and after a run in
+// Pro/ENGINEER what that folder tells of it.
+void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), this), "Frame_ordner", 5880, 4365, 2955, 975);
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 1725, 2955, 2010);
     cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
@@ -140,6 +162,19 @@ void frm_rename::createFolderFrame()
                                        "cmd_ohnePruefordner", 1515, 600, 1335, 285);
     cmd_ohnePruefordner->setToolTip(QStringLiteral("Die Paare nicht mehr gegen einen Ordner prüfen"));
     cmd_ohnePruefordner->setEnabled(false);
+    cmd_laufPruefen = Twips::place(new QPushButton(QStringLiteral("Lauf prüfen"), Frame_ordner), "cmd_laufPruefen", 105,
+                                   945, 2745, 285);
+    cmd_laufPruefen->setToolTip(
+        QStringLiteral("Nach einem Lauf von rename.pro am Prüfordner ablesen, welche Paare erledigt sind"));
+    cmd_offeneUebernehmen = Twips::place(new QPushButton(QStringLiteral("Offene übernehmen"), Frame_ordner),
+                                         "cmd_offeneUebernehmen", 105, 1290, 2745, 285);
+    cmd_offeneUebernehmen->setToolTip(QStringLiteral("Nur die offenen Paare in den Listen behalten"));
+    cmd_rueckwegErledigte = Twips::place(new QPushButton(QStringLiteral("Rückweg für Erledigte"), Frame_ordner),
+                                         "cmd_rueckwegErledigte", 105, 1635, 2745, 285);
+    cmd_rueckwegErledigte->setToolTip(
+        QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
+    for (QPushButton *command : {cmd_laufPruefen, cmd_offeneUebernehmen, cmd_rueckwegErledigte})
+        command->setEnabled(false);
 }
 
 void frm_rename::createContextMenu()

@@ -204,16 +204,21 @@ void frm_rename::dropEvent(QDropEvent *event)
 
 void frm_rename::updateCheck()
 {
+    forgetRun();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
     const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames, m_checkFolder.objects());
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    // A long check folder gives way in its middle; the whole line shows
-    // under the pointer.
-    const QString summary = NameCheck::summary(findings, m_checkFolder.against());
-    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
-    lbl_pruefung->setToolTip(ShownText::asToolTip(summary));
+    showCheckLine(NameCheck::summary(findings, m_checkFolder.against()));
+}
+
+// A long check folder gives way in its middle; the whole line shows under
+// the pointer.
+void frm_rename::showCheckLine(const QString &text)
+{
+    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(text, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setToolTip(ShownText::asToolTip(text));
 }
 
 // Asked before anything is built, when the pairs have findings, those

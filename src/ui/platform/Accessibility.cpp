@@ -47,6 +47,12 @@ const Text kMainWindow[] = {
     {"cmd_ordnerEinlesen", "Ordner einlesen", "Hängt die Objekte eines Ordners an die gewählte Liste an"},
     {"cmd_pruefordner", "Prüfordner wählen", "Prüft die Paare auch gegen die Objekte eines Ordners"},
     {"cmd_ohnePruefordner", "Ohne Prüfordner", "Prüft die Paare nicht mehr gegen einen Ordner"},
+    {"cmd_laufPruefen", "Lauf prüfen",
+     "Liest nach einem Lauf von rename.pro am Prüfordner ab, welche Paare erledigt, offen oder unklar sind"},
+    {"cmd_offeneUebernehmen", "Offene übernehmen",
+     "Behält nur die Paare, die der geprüfte Lauf nicht erledigt hat, in beiden Listen"},
+    {"cmd_rueckwegErledigte", "Rückweg für Erledigte",
+     "Schreibt rename_zurueck.pro für die Paare, die der geprüfte Lauf erledigt hat, in das Ausgabeverzeichnis"},
     {"imgOpen", "", "Zeigt rechts den Inhalt von rename.pro"},
     {"imgclose", "", "Blendet den Inhalt von rename.pro aus"},
     {"cmd_mapkeyNow", "",
@@ -119,7 +125,8 @@ const char *const kTabOrder[] = {
     "open", "Image_EXIT",
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
-    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_mapkeyNow", "cmd_openmFile",
+    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_laufPruefen",
+    "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_mapkeyNow", "cmd_openmFile",
     // the output folder chooser
     "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
     // the output and the window
