@@ -12,6 +12,7 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 
 #include <QFile>
@@ -215,7 +216,9 @@ void wayBackBenchmark(qsizetype pairs, const QString &folder)
     const auto alone = [&] { writeFile(lists.oldNames, lists.newNames, folder); };
     const auto both = [&] {
         writeFile(lists.oldNames, lists.newNames, folder);
-        if (!WayBack::write(folder, lists.oldNames, lists.newNames).report.ok)
+        // The way back of the run before is kept, as "OK" keeps it.
+        EarlierWayBack::Kept kept;
+        if (!WayBack::write(folder, lists.oldNames, lists.newNames, EarlierWayBack::keeping(folder, kept)).report.ok)
             std::fprintf(stderr, "way back failed\n");
     };
     std::vector<double> aloneRuns;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -43,6 +44,14 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A file whose modification time is `modified`, in local time.
+inline bool writeDated(const QString &path, const QByteArray &bytes, const QDateTime &modified)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.setFileTime(modified, QFileDevice::FileModificationTime);
 }
 
 // Qt's permission flags for the bits of a mode such as 0644.

@@ -116,6 +116,8 @@ private slots:
     void helpAndVersion_data();
     void helpAndVersion();
     void fileNamesNotUtf8();
+    void earlierWayBackKept_data();
+    void earlierWayBackKept();
 
 private:
     QString withFiles(QString text);
@@ -427,6 +429,35 @@ void TestCli::fileNamesNotUtf8()
     QVERIFY(::unlink(dir + "/d\xE9/rename.pro") == 0 && ::rmdir(dir + "/d\xE9") == 0
             && ::unlink(dir + "/p\xE9.csv") == 0);
 #endif
+}
+
+// --out keeps an earlier way back under its date before rename.pro, or
+// with --reverse the new way back, is written, and says so.
+void TestCli::earlierWayBackKept_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("rename.pro") << u"--pairs @worked --out @out"_s << u"Datei rename.pro wurde gespeichert in @out\n"_s;
+    QTest::newRow("the way back") << u"--reverse --pairs @worked --out @out"_s
+                                  << u"Datei rename_zurueck.pro wurde gespeichert in @out\n"_s;
+}
+
+void TestCli::earlierWayBackKept()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, out);
+    const QString earlier = m_dir->filePath(u"out/rename_zurueck.pro"_s);
+    QVERIFY(TestSupport::writeDated(earlier, "alt\r\n", {QDate(2023, 4, 5), QTime(6, 7, 8)}));
+    QStringList args = arguments.split(u' ');
+    for (QString &a : args)
+        a = withFiles(a);
+    const Run run = runCli(args);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), withFiles(out));
+    QCOMPARE(run.err, "frühere Rückweg-Datei aufbewahrt als rename_zurueck_2023-04-05_06-07-08.pro\n");
+    COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"out/rename_zurueck_2023-04-05_06-07-08.pro"_s)), "alt\r\n");
+    const QString written = args.contains(u"--reverse"_s) ? earlier : m_dir->filePath(u"out/rename.pro"_s);
+    QVERIFY(TestSupport::readBytes(written).startsWith("save_objects all"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,10 +1,17 @@
 #include "TestSupport.h"
 #include "generator/MapkeyGenerator.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
+#include "wayback/WritePlan.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 using Renames = QList<std::pair<QString, QString>>;
@@ -78,6 +85,10 @@ class TestWayBack : public QObject
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void planForOk_data();
+    void planForOk();
+    void earlierWayBackKept_data();
+    void earlierWayBackKept();
 };
 
 // The pairs in the order rename.pro runs them; the way back's pairs; whether
@@ -122,6 +133,11 @@ void TestWayBack::roundTrip_data()
         {u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt"_s,
          u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): d e.prt"_s,
          u"Rückweg: Zeile 3: Fehler: neuer Name ist ein Pfad („/“), erlaubt ist nur ein Name: a/b.prt"_s});
+    row("rows a finding of the way back names count the lists' rows", u"b>c.prt|d.prt>e.prt|b.prt>f.prt"_s,
+        u"f.prt>b.prt|e.prt>d.prt|c.prt>b"_s, false,
+        {u"Zeile 1: Warnung: neuer Name hat einen anderen Typ (.prt statt keiner Endung): c.prt"_s,
+         u"Rückweg: Zeile 1: Fehler: neuer Name doppelt (auch Zeile 3): b"_s,
+         u"Rückweg: Zeile 3: Fehler: neuer Name doppelt (auch Zeile 1): b.prt"_s});
     QString full;
     for (int i = 0; i < 32767; ++i)
         full += u"|teil_%1.asm>neu_%1"_s.arg(i);
@@ -159,6 +175,106 @@ void TestWayBack::roundTrip()
     QCOMPARE(forwardRan && replay(undoes, names), replays);
     for (qsizetype i = 0; replays && i < first.size(); ++i)
         QVERIFY(renamed.at(i) != first.at(i) && names.at(i) == first.at(i));
+}
+
+// "OK" with an empty output field writes nothing; the way back only for
+// pairs that were generated, its own findings asked before anything is
+// written when the question before generating did not name them.
+void TestWayBack::planForOk_data()
+{
+    QTest::addColumn<bool>("outputEmpty");
+    QTest::addColumn<bool>("pairsBuilt");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("askedAtGeneration");
+    QTest::addColumn<QString>("plan"); // refusal | way back | asked first | no way back
+    const QString nothing = u"Nichts geschrieben: keine erzeugte Mapkey-Datei|0|0|"_s;
+    QTest::newRow("after a refused generation") << true << false << true << true << nothing;
+    QTest::newRow("output emptied by hand") << true << true << false << false << nothing;
+    QTest::newRow("box not ticked") << false << true << false << false << u"|0|0|"_s;
+    QTest::newRow("ticked at generation") << false << true << true << true << u"|1|0|"_s;
+    QTest::newRow("ticked since") << false << true << true << false << u"|1|1|"_s;
+    QTest::newRow("text typed after a refused generation")
+        << false << false << true << false << u"|0|0|Rückweg nicht geschrieben: keine erzeugten Paare"_s;
+}
+
+void TestWayBack::planForOk()
+{
+    QFETCH(bool, outputEmpty);
+    QFETCH(bool, pairsBuilt);
+    QFETCH(bool, ticked);
+    QFETCH(bool, askedAtGeneration);
+    const WritePlan::Plan plan = WritePlan::forOk(outputEmpty, pairsBuilt, ticked, askedAtGeneration);
+    QTEST(QStringList({plan.refusal, QString::number(plan.wayBack), QString::number(plan.askFirst), plan.noWayBack})
+              .join(u'|'),
+          "plan");
+}
+
+// An earlier rename_zurueck.pro ("zurück") is renamed after its
+// modification time right before rename.pro ("neu", or with "way back" the
+// way back itself) replaces anything; when it cannot be, nothing is
+// written. "too long": a folder whose path leaves room for rename.pro but
+// not for the dated name. "%1" stands for the folder.
+void TestWayBack::earlierWayBackKept_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("keptAs");
+    QTest::addColumn<QString>("status");
+    const QString dated = u"rename_zurueck_2023-04-05_06-07-08"_s;
+    const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
+    QTest::newRow("none there") << u"none"_s << QString() << saved;
+    QTest::newRow("kept by its modification time") << u"earlier"_s << dated + u".pro"_s << saved;
+    QTest::newRow("that name and the next taken: a number") << u"taken"_s << dated + u"_3.pro"_s << saved;
+    QTest::newRow("a folder of that name is no way back") << u"folder"_s << QString() << saved;
+    QTest::newRow("the way back keeps the earlier one too")
+        << u"way back"_s << dated + u".pro"_s << u"Datei rename_zurueck.pro wurde gespeichert in %1"_s;
+    QTest::newRow("cannot be renamed: nothing written")
+        << u"too long"_s << QString()
+        << u"Fehler: Nichts geschrieben: frühere Rückweg-Datei rename_zurueck.pro in %1 konnte nicht umbenannt "
+           "werden: "_s
+            + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
+}
+
+void TestWayBack::earlierWayBackKept()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, keptAs);
+    QFETCH(QString, status);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    if (road == u"too long") { // 4,065 characters
+        while (folder.size() < 3800)
+            folder += u'/' + QString(200, u'd');
+        folder += u'/' + QString(4064 - folder.size(), u'e');
+        if (!QDir().mkpath(folder))
+            QSKIP("this system takes no path this long");
+    }
+    const QString earlier = folder + u"/rename_zurueck.pro"_s;
+    const QDateTime modified(QDate(2023, 4, 5), QTime(6, 7, 8));
+    QVERIFY(TestSupport::writeBytes(folder + u"/rename.pro"_s, "alt\r\n"));
+    if (road == u"folder")
+        QVERIFY(QDir(folder).mkdir(u"rename_zurueck.pro"_s));
+    else if (road != u"none")
+        QVERIFY(TestSupport::writeDated(earlier, "zurück\r\n", modified));
+    for (const QString &taken : {u"_06-07-08.pro"_s, u"_06-07-08_2.pro"_s}) {
+        if (road == u"taken")
+            QVERIFY(TestSupport::writeBytes(folder + u"/rename_zurueck_2023-04-05"_s + taken, {}));
+    }
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(folder, kept);
+    const WriteReport report = road == u"way back" ? WayBack::write(folder, {u"a.prt"_s}, {u"b.prt"_s}, keep).report
+                                                   : RenameProWriter::writeBytes(folder, "neu\r\n", keep);
+    QCOMPARE(report.statusText, status.arg(folder));
+    QCOMPARE(kept.keptAs, keptAs);
+    QCOMPARE(EarlierWayBack::keptText(kept),
+             keptAs.isEmpty() ? QString() : u"frühere Rückweg-Datei aufbewahrt als "_s + keptAs);
+    const bool written = report.ok;
+    QCOMPARE(TestSupport::readBytes(folder + u"/rename.pro"_s), written && road != u"way back" ? "neu\r\n" : "alt\r\n");
+    if (!keptAs.isEmpty())
+        QCOMPARE(TestSupport::readBytes(folder + u'/' + keptAs), QByteArray("zurück\r\n"));
+    const QByteArray now = TestSupport::readBytes(earlier);
+    QCOMPARE(now.startsWith("save_objects all"), road == u"way back");
+    QCOMPARE(now == "zurück\r\n", road == u"too long");
+    QCOMPARE(QFileInfo(earlier).isDir(), road == u"folder");
 }
 
 QTEST_GUILESS_MAIN(TestWayBack)

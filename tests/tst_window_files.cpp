@@ -191,7 +191,9 @@ void TestWindowFiles::afterARun_data()
     QTest::newRow("marks and line, gone with an edit") << QString() << u"Prüfordner %2 gelesen: 5 Objekte"_s;
     QTest::newRow("open pairs kept, one undo step") << u"cmd_offeneUebernehmen"_s << u"1 offenes Paar übernommen"_s;
     QTest::newRow("way back for the done pairs")
-        << u"cmd_rueckwegErledigte"_s << u"Datei rename_zurueck.pro wurde gespeichert in %1"_s;
+        << u"cmd_rueckwegErledigte"_s
+        << u"Datei rename_zurueck.pro wurde gespeichert in %1; frühere Rückweg-Datei aufbewahrt als "
+           u"rename_zurueck_2026-01-02_03-04-05.pro"_s;
 }
 
 void TestWindowFiles::afterARun()
@@ -230,7 +232,11 @@ void TestWindowFiles::afterARun()
              QString::number(int(RunCheck::State::Unclear))
                  + u"Zeile 4: Fehler: neuer Name im Ordner schon vergeben (y.prt): y.prt\n"
                    u"unklar\nZeile 4: Abweichung: nicht eindeutig, x.prt und y.prt sind beide da"_s);
+    // An earlier way back there is kept, as "OK" keeps it.
     const QString out = win.platform.path(u"volumeB"_s);
+    QFile earlier(out + u"/rename_zurueck.pro"_s);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("alt\r\n") == 5 && earlier.flush());
+    QVERIFY(earlier.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime));
     win.setText("txt_path", out);
     if (!command.isEmpty())
         win.click(command.toLatin1().constData());

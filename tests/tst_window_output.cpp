@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/lists/NameListModel.h"
 
 namespace {
 
@@ -84,24 +85,51 @@ void TestWindowOutput::generationRefusals()
 
 // With findings the user is asked first; "Abbrechen", the default, builds
 // nothing and leaves the output, the chooser and the command alone.
+// With the way back asked for, its own findings join in, and the check
+// line, the marks and the question count the same ones.
 void TestWindowOutput::questionBeforeBuilding_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::newRow("build anyway") << u"&Trotzdem erstellen"_s;
-    QTest::newRow("cancel") << u"Abbrechen"_s;
+    QTest::addColumn<QString>("pairs");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("findings");
+    const QString unchanged = u"Zeile 1: Warnung: neuer Name gleich dem alten: A.prt"_s;
+    QTest::newRow("build anyway") << u"&Trotzdem erstellen"_s << u"C:\\work\\a.prt.3>A.prt"_s << u"Prüfung: 1 Warnung"_s
+                                  << u"1 Warnung:\n\n"_s + unchanged;
+    QTest::newRow("cancel") << u"Abbrechen"_s << u"C:\\work\\a.prt.3>A.prt"_s << u"Prüfung: 1 Warnung"_s
+                            << u"1 Warnung:\n\n"_s + unchanged;
+    QTest::newRow("the way back's own findings, counted alike")
+        << u"Abbrechen"_s << u"b>c.prt|d.prt>e.prt|b.prt>f.prt"_s << u"Prüfung: 2 Fehler, 1 Warnung"_s
+        << u"2 Fehler, 1 Warnung:\n\nZeile 1: Warnung: neuer Name hat einen anderen Typ (.prt statt keiner Endung): "
+           "c.prt\nRückweg: Zeile 1: Fehler: neuer Name doppelt (auch Zeile 3): b\nRückweg: Zeile 3: Fehler: neuer "
+           "Name doppelt (auch Zeile 1): b.prt"_s;
 }
 
 void TestWindowOutput::questionBeforeBuilding()
 {
     QFETCH(QString, answer);
+    QFETCH(QString, pairs);
+    QFETCH(QString, findings);
     Window win;
-    win.oldList()->setEntries({u"C:\\work\\a.prt.3"_s});
-    win.newList()->setEntries({u"A.prt"_s});
+    const bool wayBack = pairs.contains(u'|');
+    QStringList oldNames, newNames;
+    for (const QString &pair : pairs.split(u'|')) {
+        oldNames << pair.section(u'>', 0, 0);
+        newNames << pair.section(u'>', 1);
+    }
+    win.oldList()->setEntries(oldNames);
+    win.newList()->setEntries(newNames);
+    if (wayBack) // the box ticked now, the check follows it at once
+        win.get<QCheckBox>("chk_rueckweg")->click();
+    QTEST(win.get<QLabel>("lbl_pruefung")->text(), "line");
+    const QModelIndex third = win.newList()->model()->index(2, 0);
+    QCOMPARE(third.data(NameListModel::MarkRole).toInt(), wayBack ? 2 : 0);
     win.get<QPlainTextEdit>("txt_OUT")->setPlainText(u"alt"_s);
     QCOMPARE(win.generate(answer),
-             QStringList{u"Velmorant | Die Prüfung der Namen meldet 1 Warnung:\n\n"
-                         "Zeile 1: Warnung: neuer Name gleich dem alten: A.prt\n\n"
-                         "rename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
+             QStringList{u"Velmorant | Die Prüfung der Namen meldet "_s + findings
+                         + u"\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
+    if (wayBack)
+        return;
     QCOMPARE(win.oldList()->entries(), names("a.prt"));
     const bool built = answer != u"Abbrechen";
     QCOMPARE(win.output().startsWith(u"save_objects all\n"_s), built);
@@ -368,34 +396,47 @@ void TestWindowOutput::outputLinesBehaveAsLines()
 // that were built, whatever the lists hold by then, and the status line
 // tells both, or why the way back was not written. The way back's own
 // findings are asked about before building when the box was ticked then,
-// otherwise at "OK". "%1" in the status stands for the folder.
+// otherwise at "OK", before anything is written. An earlier way back is
+// kept under its date; after a refused generation "OK" writes nothing.
+// "%1" in the status stands for the folder; `written` names the files
+// that hold new mapkeys.
 void TestWindowOutput::wayBack_data()
 {
     QTest::addColumn<bool>("tickedFirst");
     QTest::addColumn<QString>("oldName");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("road");
     QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QString>("blocked");
     QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("written");
     const QString finding = u"Velmorant | Die Prüfung der Namen meldet 1 Warnung:\n\nRückweg: Zeile 1: Warnung: neuer "
                             "Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n\n%1 trotzdem erstellen? | "
                             "&Trotzdem erstellen, Abbrechen*"_s;
     const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
     const QString written = saved + u"; Rückweg: rename_zurueck.pro"_s;
+    const QString both = u"rename.pro rename_zurueck.pro"_s;
     QTest::newRow("ticked before building")
-        << true << u"alt1.prt"_s << QString() << QStringList{} << QString() << written;
+        << true << u"alt1.prt"_s << QString() << QString() << QStringList{} << written << both;
     QTest::newRow("ticked before building, its finding in the question")
-        << true << u"a b.prt"_s << u"&Trotzdem erstellen"_s << QStringList{finding.arg(u"rename.pro"_s)} << QString()
-        << written;
-    QTest::newRow("ticked after building, its finding asked at OK")
-        << false << u"a b.prt"_s << u"Abbrechen"_s << QStringList{finding.arg(u"rename_zurueck.pro"_s)} << QString()
-        << saved + u"; Rückweg nicht geschrieben: abgebrochen"_s;
+        << true << u"a b.prt"_s << u"&Trotzdem erstellen"_s << QString() << QStringList{finding.arg(u"rename.pro"_s)}
+        << written << both;
+    QTest::newRow("ticked after building, its finding asked before writing")
+        << false << u"a b.prt"_s << u"Abbrechen"_s << QString()
+        << QStringList{finding.arg(u"rename.pro und rename_zurueck.pro"_s)} << u"Nichts geschrieben: abgebrochen"_s
+        << QString();
     QTest::newRow("a folder in its place, the file system's reason follows")
-        << true << u"alt1.prt"_s << QString() << QStringList{} << u"rename_zurueck.pro"_s
-        << saved + u"; Rückweg nicht geschrieben: "_s;
+        << true << u"alt1.prt"_s << QString() << u"folder rename_zurueck.pro"_s << QStringList{}
+        << saved + u"; Rückweg nicht geschrieben: "_s << u"rename.pro"_s;
     QTest::newRow("no way back without rename.pro")
-        << true << u"alt1.prt"_s << QString() << QStringList{} << u"rename.pro"_s
-        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s;
+        << true << u"alt1.prt"_s << QString() << u"folder rename.pro"_s << QStringList{}
+        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s << QString();
+    QTest::newRow("an earlier way back kept")
+        << true << u"alt1.prt"_s << QString() << u"earlier"_s << QStringList{}
+        << written + u"; frühere Rückweg-Datei aufbewahrt als rename_zurueck_2023-04-05_06-07-08.pro"_s << both;
+    QTest::newRow("OK after a refused generation")
+        << true << u"alt1.prt"_s << QString() << u"refused"_s
+        << QStringList{u"Velmorant | Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen ! | OK"_s}
+        << u"Nichts geschrieben: keine erzeugte Mapkey-Datei"_s << QString();
 }
 
 void TestWindowOutput::wayBack()
@@ -403,8 +444,9 @@ void TestWindowOutput::wayBack()
     QFETCH(bool, tickedFirst);
     QFETCH(QString, oldName);
     QFETCH(QString, answer);
-    QFETCH(QString, blocked);
+    QFETCH(QString, road);
     QFETCH(QString, status);
+    QFETCH(QString, written);
     Window win;
     auto *box = win.get<QCheckBox>("chk_rueckweg");
     box->setChecked(tickedFirst);
@@ -412,24 +454,36 @@ void TestWindowOutput::wayBack()
     win.newList()->setEntries({u"neu1"_s, u"neu2.asm"_s});
     QStringList boxes = win.generate(answer);
     box->setChecked(true);
-    win.oldList()->setEntries({});
+    win.oldList()->setEntries(road == u"refused" ? names("x.prt") : QStringList{});
+    if (road == u"refused")
+        boxes += win.generate();
     const QString folder = win.platform.path(u"volumeB"_s);
-    QVERIFY(blocked.isEmpty() || QDir(folder).mkdir(blocked));
+    const QString back = folder + u"/rename_zurueck.pro"_s;
+    QVERIFY(!road.startsWith(u"folder ") || QDir(folder).mkdir(road.mid(7)));
+    QVERIFY(road != u"earlier" || TestSupport::writeDated(back, "alt\r\n", {QDate(2023, 4, 5), QTime(6, 7, 8)}));
     win.setText("txt_path", folder);
     boxes += win.answering("cmd_okfiles", answer);
     QTEST(boxes, "boxes");
     // A blocked way back: the file system's reason follows, in its own words.
     status = status.arg(folder);
-    QCOMPARE(win.status().left(blocked == u"rename_zurueck.pro" ? status.size() : -1), status);
-    if (blocked == u"rename_zurueck.pro") { // longer than its line: whole under the pointer
+    const bool blocked = road == u"folder rename_zurueck.pro";
+    QCOMPARE(win.status().left(blocked ? status.size() : -1), status);
+    if (blocked) { // longer than its line: whole under the pointer
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), win.w->mapToGlobal(win.get("lbl_status")->pos()));
         QApplication::sendEvent(win.get("lbl_status"), &hover);
         QCOMPARE(shownTip(QToolTip::text()), win.status());
     }
-    const QByteArray back = TestSupport::readBytes(folder + u"/rename_zurueck.pro"_s);
-    QCOMPARE(back.startsWith("save_objects all"), status.endsWith(u"rename_zurueck.pro"_s));
-    if (oldName == u"alt1.prt" && blocked.isEmpty())
-        COMPARE_BYTES(back, TestSupport::readBytes(QFINDTESTDATA(u"data/two-pairs-back.pro"_s)));
+    QStringList made;
+    for (const QString &file : {u"rename.pro"_s, u"rename_zurueck.pro"_s}) {
+        if (TestSupport::readBytes(folder + u'/' + file).startsWith("save_objects all"))
+            made << file;
+    }
+    QCOMPARE(made.join(u' '), written);
+    if (oldName == u"alt1.prt" && written == u"rename.pro rename_zurueck.pro")
+        COMPARE_BYTES(TestSupport::readBytes(back),
+                      TestSupport::readBytes(QFINDTESTDATA(u"data/two-pairs-back.pro"_s)));
+    if (road == u"earlier")
+        COMPARE_BYTES(TestSupport::readBytes(folder + u"/rename_zurueck_2023-04-05_06-07-08.pro"_s), "alt\r\n");
 }
 
 QTEST_MAIN(TestWindowOutput)

@@ -11,6 +11,7 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "verify/RunTexts.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 
@@ -235,10 +236,15 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         out = std::move(g.fileBytes);
         return Ok;
     }
-    // Straight into the file: memory holds a piece of it, not all of it.
+    // Straight into the file: memory holds a piece of it, not all of it. An
+    // earlier way back in the folder is kept under its date first.
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep);
+    if (!kept.keptAs.isEmpty())
+        err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))
         return BadInput;
     const WriteReport &report = written.report;

@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -34,7 +35,7 @@ QString filePath(const QString &folder, const QString &fileName)
     return Module1::PathInFolder(folder, fileName, QDir::separator());
 }
 
-WriteReport write(const QString &folder, QStringView outputText)
+WriteReport write(const QString &folder, QStringView outputText, const BeforeReplacing &beforeReplacing)
 {
     WriteReport report;
     QByteArray bytes;
@@ -46,7 +47,7 @@ WriteReport write(const QString &folder, QStringView outputText)
         return report;
     }
     bytes.append("\r\n", 2);
-    return writeBytes(folder, bytes);
+    return writeBytes(folder, bytes, beforeReplacing);
 }
 
 namespace {
@@ -63,15 +64,20 @@ WriteReport report(bool ok, const QString &folder, const QString &reason, const 
 
 } // namespace
 
-WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes)
+WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes, const BeforeReplacing &beforeReplacing)
 {
-    QString reason;
-    const bool ok = AtomicFile::write(filePath(folder), fileBytes, &reason);
-    return report(ok, folder, reason);
+    AtomicFile::Writer file(filePath(folder));
+    if (file.write(fileBytes) && beforeReplacing) {
+        WriteReport refused = beforeReplacing();
+        if (!refused.ok)
+            return refused;
+    }
+    const bool ok = file.commit();
+    return report(ok, folder, file.errorString());
 }
 
 GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                              const QString &fileName)
+                              const QString &fileName, const BeforeReplacing &beforeReplacing)
 {
     GeneratedWrite result;
     AtomicFile::Writer file(filePath(folder, fileName));
@@ -83,6 +89,13 @@ GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames
     if (!g.firstUnrepresentable.isEmpty()) {
         result.report.statusText = g.unrepresentableMessage();
         return result;
+    }
+    if (!g.sinkStopped && beforeReplacing) {
+        WriteReport refused = beforeReplacing();
+        if (!refused.ok) {
+            result.report = std::move(refused);
+            return result;
+        }
     }
     const bool ok = !g.sinkStopped && file.commit();
     result.report = report(ok, folder, file.errorString(), fileName);

@@ -222,9 +222,11 @@ void frm_rename::imgclose_Click()
 }
 
 // Remembered at once, so that the next generation's question knows it.
+// The check then counts what the way back finds as well.
 void frm_rename::chk_rueckweg_Click(bool checked)
 {
     m_platform.openSettings()->setValue(SettingsKeys::kWayBackKey, checked);
+    updateCheck();
 }
 
 // Refused when pasted into a one-line field or typed into a list entry.

@@ -15,9 +15,11 @@
 // list files, file and folder questions and the desktop; frm_Info is the
 // Info window, frm_Ordner the dialog "Ordner einlesen".
 
+#include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
 #include "ui/lists/ListEditCommand.h"
 #include "verify/RunCheck.h"
+#include "wayback/WritePlan.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -142,13 +144,15 @@ private:
     void setCheckFolder(const QString &path);
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
+    QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
 
     void clean(const QStringList &normalisedOldNames);
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
+    WritePlan::Plan writePlan() const;
     void fileout();
-    void fileoutWayBack(const QString &folder, const QString &savedText);
+    QString fileoutWayBack(const QString &folder);
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);
@@ -164,9 +168,11 @@ private:
     CheckFolder m_checkFolder;
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
-    // The pairs the output was built from, for the way back, and whether
-    // the question before building named the way back's own findings.
+    // The pairs the output was built from, for the way back (none after a
+    // refused generation), and whether the question before building named
+    // the way back's own findings.
     struct Built {
+        bool built = false;
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;

@@ -202,12 +202,23 @@ void frm_rename::dropEvent(QDropEvent *event)
         lbl_status->setText(dropped.value);
 }
 
+// With the way back asked for, what only its own check finds too: the
+// check line, the row marks and the question before building count the same.
+QList<NameCheck::Finding> frm_rename::pairFindings() const
+{
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    const FolderObjects *folder = m_checkFolder.objects();
+    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder)
+                                             : NameCheck::check(oldNames, newNames, folder);
+}
+
 void frm_rename::updateCheck()
 {
     forgetRun();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
-    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, newNames, m_checkFolder.objects());
+    const QList<NameCheck::Finding> findings = pairFindings();
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
     showCheckLine(NameCheck::summary(findings, m_checkFolder.against()));
@@ -227,12 +238,7 @@ void frm_rename::showCheckLine(const QString &text)
 bool frm_rename::confirmDespiteFindings()
 {
     readCheckFolderAgain();
-    const QStringList &oldNames = list_OldName->entries();
-    const QStringList &newNames = list_NewName->entries();
-    const FolderObjects *folder = m_checkFolder.objects();
-    const QList<NameCheck::Finding> findings = Frame5->chk_rueckweg->isChecked()
-        ? WayBackCheck::check(oldNames, newNames, folder)
-        : NameCheck::check(oldNames, newNames, folder);
+    const QList<NameCheck::Finding> findings = pairFindings();
     return findings.isEmpty() || askDespiteFindings(NameCheck::questionText(findings));
 }
 

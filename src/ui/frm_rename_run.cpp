@@ -9,6 +9,7 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 #include "verify/RunTexts.h"
+#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 
@@ -55,7 +56,8 @@ void frm_rename::cmd_offeneUebernehmen_Click()
 }
 
 // Into the folder that the folder field names, as "OK" writes; what only
-// the way back finds on the rows that ran is asked about first.
+// the way back finds on the rows that ran is asked about first, on the
+// rows the lists show.
 void frm_rename::cmd_rueckwegErledigte_Click()
 {
     if (!m_run)
@@ -74,18 +76,26 @@ void frm_rename::cmd_rueckwegErledigte_Click()
         if (m_run->states.at(finding.row) == RunCheck::State::Done)
             own.append(finding);
     }
-    if (!own.isEmpty() && !askDespiteFindings(WayBackCheck::questionText(own))) {
+    if (!own.isEmpty() && !askDespiteFindings(RunTexts::wayBackQuestion(own))) {
         lbl_status->setText(QStringLiteral("Rückweg nicht geschrieben: abgebrochen"));
         return;
     }
+    // As "OK" writes it: an earlier way back in the folder is kept under
+    // its date, and when it cannot be, nothing is written.
     const WaitCursor busy;
-    const RenameProWriter::GeneratedWrite written = WayBack::write(Frame5->txt_path->text(), done.oldNames,
-                                                                   done.newNames);
+    const QString folder = Frame5->txt_path->text();
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
+                                                                   EarlierWayBack::keeping(folder, kept));
     const WriteReport &report = written.report;
-    lbl_status->setText(
-        !written.generation.firstUnrepresentable.isEmpty() ? written.generation.unrepresentableMessage()
-                                                           : report.statusText
-                + (report.ok || report.reason.isEmpty() ? QString() : QStringLiteral(": ") + report.reason));
+    QString status = report.statusText;
+    if (!written.generation.firstUnrepresentable.isEmpty())
+        status = written.generation.unrepresentableMessage();
+    else if (!report.ok && !report.reason.isEmpty())
+        status += QStringLiteral(": ") + report.reason;
+    if (!kept.keptAs.isEmpty())
+        status += QStringLiteral("; ") + EarlierWayBack::keptText(kept);
+    lbl_status->setText(status);
 }
 
 void frm_rename::forgetRun()

@@ -109,4 +109,12 @@ QString noneDone()
     return u"Kein Paar ist erledigt, kein Rückweg geschrieben"_s;
 }
 
+// The check's own question with another last line.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings)
+{
+    QString text = NameCheck::questionText(findings);
+    text.truncate(text.lastIndexOf(u'\n') + 1);
+    return text + u"rename_zurueck.pro für die erledigten Paare trotzdem erstellen?"_s;
+}
+
 } // namespace RunTexts

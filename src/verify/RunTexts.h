@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/NameCheck.h"
 #include "verify/RunCheck.h"
 
 #include <QString>
@@ -34,5 +35,8 @@ QString summary(const RunCheck::Result &result);
 QString openKept(qsizetype count);
 QString noneOpen();
 QString noneDone();
+// The question before writing rename_zurueck.pro for the done pairs alone
+// despite the way back's own `findings`.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings);
 
 } // namespace RunTexts

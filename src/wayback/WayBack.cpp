@@ -29,10 +29,11 @@ MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, con
     return MapkeyGenerator::generateFile(back.oldNames, back.newNames);
 }
 
-RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames)
+RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
+                                      const RenameProWriter::BeforeReplacing &beforeReplacing)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName);
+    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing);
 }
 
 } // namespace WayBack

@@ -29,8 +29,10 @@ Pairs pairs(const QStringList &oldNames, const QStringList &newNames);
 
 // rename_zurueck.pro's bytes (Windows-1252, final CR LF included), and the
 // same written atomically into `folder` as it is made; the report names
-// rename_zurueck.pro and the folder.
+// rename_zurueck.pro and the folder. `beforeReplacing` keeps an earlier way
+// back (EarlierWayBack::keeping), which is never replaced.
 MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
-RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames);
+RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
+                                      const RenameProWriter::BeforeReplacing &beforeReplacing);
 
 } // namespace WayBack

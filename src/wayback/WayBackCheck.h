@@ -10,7 +10,8 @@
 // forward check already said about the same pair (a new name twice is an
 // old name twice on the way back); only what the way back finds of its own
 // is told, with "Rückweg: " before it, on the row of the pair in the lists,
-// so that the user finds it where the forward findings point.
+// so that the user finds it where the forward findings point; a row it
+// names in its text counts the lists' rows as well.
 namespace WayBackCheck {
 
 // The way back's own findings for the pairs as rename.pro runs them, in the
@@ -23,7 +24,8 @@ QList<NameCheck::Finding> ownFindings(const QStringList &oldNames, const QString
 QList<NameCheck::Finding> check(const QStringList &oldNames, const QStringList &newNames,
                                 const FolderObjects *folder = nullptr);
 
-// The question before writing rename_zurueck.pro alone despite `findings`.
+// The question before writing rename.pro and rename_zurueck.pro despite
+// `findings` of the way back alone.
 QString questionText(const QList<NameCheck::Finding> &findings);
 
 } // namespace WayBackCheck
