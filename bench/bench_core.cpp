@@ -3,10 +3,12 @@
 // memory and the ratio to the plain write; then the name check and the
 // chain ordering beside the generation of the same lists; then the real
 // velmorant-cli against dd writing the same bytes durably, in pairs of runs;
-// then rename.pro with its way back against rename.pro alone; last
-// the working folder (bench_folder.cpp).
+// then rename.pro with its way back against rename.pro alone; a recorded
+// template set beside the built-in one (bench_templates.cpp); last the
+// working folder (bench_folder.cpp).
 #include "BenchSupport.h"
 #include "FolderBench.h"
+#include "TemplatesBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
@@ -254,6 +256,7 @@ int main(int argc, char **argv)
     checkBenchmark(32767);
     hugeNameCheck();
     wayBackBenchmark(32767, dir.path());
+    templatesBenchmark(32767);
     folderBenchmarks(dir.path());
     return 0;
 }

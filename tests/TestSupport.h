@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,6 +109,14 @@ inline bool makeFifo(const QString &path)
 {
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
+
+// An empty file named by bytes that need not be text: Qt can neither make
+// nor remove it.
+inline bool makeFileNamed(const QByteArray &path)
+{
+    const int handle = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
+    return handle >= 0 && ::close(handle) == 0;
+}
 #else
 inline int umask()
 {
@@ -122,6 +131,10 @@ struct FileSizeLimit {
     bool active() const { return false; }
 };
 inline bool makeFifo(const QString &)
+{
+    return false;
+}
+inline bool makeFileNamed(const QByteArray &)
 {
     return false;
 }

@@ -18,6 +18,7 @@ private slots:
     void order();
     void counts_data();
     void counts();
+    void rowMarks_data();
     void rowMarks();
 };
 
@@ -58,7 +59,7 @@ void TestCheck::rules_data()
                u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen („€“): Ωmega€😀.prt"_s};
     QTest::newRow("names cut after 64 characters, hidden characters as code points")
         << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{QString(70, u'n') + u".prt"_s, u"a\u202Eb\u009Dc.prt"_s}
-        << QStringList{u"Zeile 1: Warnung: neuer Name länger als 31 Zeichen (70): "_s + QString(64, u'n') + u"…"_s,
+        << QStringList{u"Zeile 1: Fehler: neuer Name länger als 31 Zeichen (70): "_s + QString(64, u'n') + u"…"_s,
                        u"Zeile 2: Fehler: neuer Name enthält ein Zeichen außerhalb von Windows-1252 (unsichtbares "_s
                        u"Zeichen U+202E): a<U+202E>b<U+009D>c.prt"_s,
                        u"Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Steuerzeichen U+009D): "_s
@@ -112,20 +113,33 @@ void TestCheck::rules_data()
         << QStringList{u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.PRT"_s,
                        u"Zeile 2: Warnung: neuer Name gleich dem alten: Lager"_s};
     QTest::newRow("31 and 32 characters")
-        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{name31 + u".prt"_s, name31 + u"j.prt.2"_s}
-        << QStringList{u"Zeile 2: Warnung: neuer Name länger als 31 Zeichen (32): "_s + name31 + u"j.prt.2"_s};
+        << QStringList{u"a.prt"_s, u"b.prt"_s} << QStringList{name31 + u".prt"_s, name31 + u"j.prt"_s}
+        << QStringList{u"Zeile 2: Fehler: neuer Name länger als 31 Zeichen (32): "_s + name31 + u"j.prt"_s};
     QTest::newRow("characters")
         << QStringList{u"a.prt"_s, u"b.prt"_s, u"c.prt"_s, u"d.prt"_s, u"e.prt"_s, u"f.prt"_s}
-        << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a b"_s, u"m²½.prt"_s}
+        << QStringList{u"a-b.prt"_s, u"-ab.prt"_s, u"teil#1.prt"_s, u"Müller_äöüß_2.prt"_s, u"a#b c"_s, u"m²½.prt"_s}
         << QStringList{u"Zeile 2: Warnung: neuer Name beginnt mit „-“: -ab.prt"_s,
                        u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen („#“): teil#1.prt"_s,
-                       u"Zeile 5: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b"_s,
+                       u"Zeile 5: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a#b c"_s,
                        u"Zeile 6: Warnung: neuer Name enthält ein unzulässiges Zeichen („²“): m²½.prt"_s};
     QTest::newRow("other type, after the character finding")
         << QStringList{u"a.prt"_s, u"b.PRT"_s, u"c"_s} << QStringList{u"a neu.asm"_s, u"b_neu.prt"_s, u"c_neu.drw"_s}
-        << QStringList{u"Zeile 1: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a neu.asm"_s,
+        << QStringList{u"Zeile 1: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a neu.asm"_s,
                        u"Zeile 1: Warnung: neuer Name hat einen anderen Typ (.asm statt .prt): a neu.asm"_s,
                        u"Zeile 3: Warnung: neuer Name hat einen anderen Typ (.drw statt keiner Endung): c_neu.drw"_s};
+    QTest::newRow("new names as typed: one extension, no version, no empty one")
+        << QStringList{u"a.prt"_s, u"c.prt"_s, u"e.prt"_s, u"g.prt"_s, u"i.prt"_s, u"k.prt"_s}
+        << QStringList{u"b.prt.x"_s, u"d..prt"_s, u"f."_s, u"h.asm.3"_s, u"j.prt.3a"_s, u"C:\\neu\\l.prt.12"_s}
+        << QStringList{u"Zeile 1: Fehler: neuer Name hat mehr als eine Endung: b.prt.x"_s,
+                       u"Zeile 2: Fehler: neuer Name hat mehr als eine Endung: d..prt"_s,
+                       u"Zeile 3: Fehler: neuer Name hat eine leere Endung (Punkt am Ende): f."_s,
+                       u"Zeile 4: Fehler: neuer Name hat eine Versionsnummer („.3“), die Pro/ENGINEER selbst "_s
+                       u"vergibt: h.asm.3"_s,
+                       u"Zeile 4: Warnung: neuer Name hat einen anderen Typ (.asm statt .prt): h.asm.3"_s,
+                       u"Zeile 5: Fehler: neuer Name hat mehr als eine Endung: j.prt.3a"_s,
+                       u"Zeile 6: Fehler: neuer Name ist ein Pfad („:“), erlaubt ist nur ein Name: C:\\neu\\l.prt.12"_s,
+                       u"Zeile 6: Fehler: neuer Name hat eine Versionsnummer („.12“), die Pro/ENGINEER selbst "_s
+                       u"vergibt: C:\\neu\\l.prt.12"_s};
 }
 
 void TestCheck::rules()
@@ -205,42 +219,70 @@ void TestCheck::counts_data()
 {
     QTest::addColumn<int>("errors");
     QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("notChecked");
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("question");
-    QTest::newRow("none") << 0 << 0 << "Prüfung: keine Befunde" << QString();
+    const QString notChecked = u"Nicht gegen den Ordner geprüft."_s;
+    QTest::newRow("none") << 0 << 0 << QString() << "Prüfung: keine Befunde" << QString();
     QTest::newRow("one warning")
-        << 0 << 1 << "Prüfung: 1 Warnung"
+        << 0 << 1 << QString() << "Prüfung: 1 Warnung"
         << "Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?";
     QTest::newRow("first ten of twelve")
-        << 1 << 11 << "Prüfung: 1 Fehler, 11 Warnungen"
+        << 1 << 11 << QString() << "Prüfung: 1 Fehler, 11 Warnungen"
         << "Die Prüfung der Namen meldet 1 Fehler, 11 Warnungen:\n\nBefund 1\nBefund 2\nBefund 3\nBefund 4\nBefund 5\n"
            "Befund 6\nBefund 7\nBefund 8\nBefund 9\nBefund 10\n… und 2 weitere Befunde\n\nrename.pro trotzdem "
            "erstellen?";
+    QTest::newRow("none, but not checked against the folder")
+        << 0 << 0 << notChecked << "Prüfung: keine Befunde"
+        << "Nicht gegen den Ordner geprüft.\n\nrename.pro trotzdem erstellen?";
+    QTest::newRow("an error, and not checked against the folder")
+        << 1 << 0 << notChecked << "Prüfung: 1 Fehler"
+        << "Nicht gegen den Ordner geprüft.\n\nDie Prüfung der Namen meldet 1 Fehler:\n\nBefund 1\n\nrename.pro "
+           "trotzdem erstellen?";
 }
 
 void TestCheck::counts()
 {
     QFETCH(int, errors);
     QFETCH(int, warnings);
+    QFETCH(QString, notChecked);
     QList<NameCheck::Finding> findings;
     for (int i = 0; i < errors + warnings; ++i)
         findings.append(
             {i, i < errors ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, u"Befund %1"_s.arg(i + 1)});
     QTEST(NameCheck::summary(findings), "summary");
-    QTEST(NameCheck::questionText(findings), "question");
+    QTEST(NameCheck::questionText(findings, notChecked), "question");
+}
+
+// Findings as "2e" (an error on row 2) in their order; the marks of three
+// rows, "-" for none. A row's tooltip lists its findings in their order.
+void TestCheck::rowMarks_data()
+{
+    QTest::addColumn<QString>("findings");
+    QTest::addColumn<QString>("marks");
+    QTest::newRow("the worst of a row, rows beyond left out") << u"0w 2e 2w 3e"_s << u"w-e"_s;
+    QTest::newRow("a warning, then an error") << u"1w 1e"_s << u"-e-"_s;
 }
 
 void TestCheck::rowMarks()
 {
-    const QList<NameCheck::Finding> findings{{0, Severity::Warning, NameCheck::Rule::Chain, u"w0"_s},
-                                             {2, Severity::Error, NameCheck::Rule::Path, u"e2"_s},
-                                             {2, Severity::Warning, NameCheck::Rule::TooLong, u"w2"_s},
-                                             {3, Severity::Error, NameCheck::Rule::Empty, u"beyond"_s}};
-    const QList<NameCheck::RowMark> marks = NameCheck::rowMarks(findings, 3);
-    QCOMPARE(marks.size(), 3);
-    QVERIFY(marks[0].any && marks[0].worst == Severity::Warning && marks[0].tooltip == u"w0"_s);
-    QVERIFY(!marks[1].any && marks[1].tooltip.isEmpty());
-    QVERIFY(marks[2].any && marks[2].worst == Severity::Error && marks[2].tooltip == u"e2\nw2"_s);
+    QFETCH(QString, findings);
+    QFETCH(QString, marks);
+    QList<NameCheck::Finding> given;
+    QStringList tips(3);
+    for (const QString &f : findings.split(u' ')) {
+        const qsizetype row = f.left(1).toInt();
+        given.append({row, f.endsWith(u'e') ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, f});
+        if (row < 3)
+            tips[row] += (tips[row].isEmpty() ? u""_s : u"\n"_s) + f;
+    }
+    const QList<NameCheck::RowMark> shown = NameCheck::rowMarks(given, 3);
+    QCOMPARE(shown.size(), 3);
+    for (qsizetype row = 0; row < 3; ++row) {
+        const NameCheck::RowMark &mark = shown.at(row);
+        QCOMPARE(!mark.any ? u'-' : mark.worst == Severity::Error ? u'e' : u'w', marks.at(row));
+        QCOMPARE(mark.tooltip, tips.at(row));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCheck)

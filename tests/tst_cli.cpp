@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -99,6 +100,12 @@ const QHash<QString, QByteArray> kFiles{
     {u"half"_s, "C:\\cad\\alt.asm.3;neu.asm\r\nwelle.prt;welle_v2.prt\r\n"},
     {u"copy"_s, "welle.prt;welle_v2.prt\r\nlager.asm;neu.asm\r\n"},
     {u"twice"_s, "alt.asm;x.asm\r\nalt.asm;neu.asm\r\n"},
+    {u"later"_s, "motor.asm;antrieb.asm\r\nwelle.prt;achse.prt\r\n"},
+    {u"laterback"_s, "achse.prt;welle.prt\r\nantrieb.asm;motor.asm\r\n"},
+    {u"recorded"_s,
+     "mapkey u ~ Update `file_open` `Inputname` `alt.prt`;~ Update `rename` `InputPanel2` `neu`;\r\n"
+     "mapkey s ~ Update `file_open` `Inputname` `alt.prt`;%hilfe;\r\n"
+     "mapkey o ~ Update `file_open` `Inputname` `alt.prt`;\r\n"},
     {u"full"_s, lines("n", 32767)},
     {u"huge"_s, lines("n", 32768)},
 };
@@ -137,14 +144,17 @@ void TestCli::init()
         QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"arbeit/"_s + QString::fromUtf8(name)), {}));
 }
 
-// Every "@name" replaced by the path of the file written for it.
+// Every "@name" replaced by the path of the file written for it; "@data"
+// is the folder of the golden files.
 QString TestCli::withFiles(QString text)
 {
     static const QRegularExpression token(u"@([a-z]+)"_s);
     QRegularExpressionMatch match;
     while ((match = token.match(text)).hasMatch()) {
         const QString name = match.captured(1);
-        const QString path = m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
+        const QString path = name == u"data"
+            ? QFINDTESTDATA("data")
+            : m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
         if (kFiles.contains(name) && !QFile::exists(path))
             TestSupport::writeBytes(path, kFiles.value(name));
         text.replace(match.capturedStart(), match.capturedLength(), path);
@@ -157,7 +167,7 @@ QString TestCli::withFiles(QString text)
 // equal, if any), the start of standard error (after "*": a part of it,
 // after "=": all of it), and the pairs of rename.pro (rename_zurueck.pro with
 // --reverse) as "old>new" in its order; no pairs when the old rename.pro
-// must stay and nothing may reach standard output.
+// must stay and nothing but a golden file may reach standard output.
 void TestCli::runs_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -175,7 +185,7 @@ void TestCli::runs_data()
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten\n"_s;
     const QString warnings =
         u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
-        "Zeile 2: Warnung: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
+        "Zeile 2: Fehler: neuer Name länger als 31 Zeichen (35): gehäuse_mit_einem_sehr_langen_namen.asm\n"_s;
     const QString notWritten = u"Fehler: Standardausgabe konnte nicht geschrieben werden: "_s;
     const QStringList clean{u"welle.prt>welle_neu.prt"_s, u"motor.asm>motor_neu.asm"_s};
     const QStringList paths{u"Motor.prt>Getriebe.prt"_s, u"Gehäuse.asm>gehäuse_neu.asm"_s};
@@ -208,7 +218,7 @@ void TestCli::runs_data()
     row("reverse to standard output, the window's bytes", u"--reverse --pairs @worked --stdout"_s, 0,
         u"two-pairs-back.pro"_s, {}, {u"neu2.asm>alt2.asm"_s, u"neu1.prt>alt1.prt"_s});
     row("reverse, check: the way back's own finding", u"--check --reverse --pairs @odd"_s, 4,
-        u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
+        u"Rückweg: Zeile 2: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n"_s, {});
     row("check, no finding", u"--check --old @clean --new @cleannew"_s, 0, {}, {});
     row("check, a full list", u"--check --old @full --rule n m"_s, 0, {}, {});
     row("check, findings", u"--check --old @clean --new @warn"_s, 4, warnings, {});
@@ -252,6 +262,7 @@ void TestCli::runs_data()
         u"Fehler: --verify und --out schließen einander aus\n"_s);
     row("check folder missing", u"--pairs @models --folder @nowhere --stdout"_s, 2, {},
         u"Fehler: Ordner nicht gefunden: @nowhere\n"_s);
+    row("scan a missing folder", u"--scan @nowhere"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @nowhere\n"_s);
     row("scan and a list", u"--old @two --scan @arbeit"_s, 2, {},
         u"Fehler: --scan und --old schließen einander aus\n"_s);
     row("scan, unknown type", u"--scan @arbeit --types prt,txt"_s, 2, {},
@@ -260,6 +271,30 @@ void TestCli::runs_data()
         u"Fehler: --filter gilt nur mit --scan\n"_s);
     row("drawings without a folder", u"--pairs @models --stdout --add-drawings"_s, 2, {},
         u"Fehler: --add-drawings braucht --folder\n"_s);
+    row("recorded templates", u"--pairs @later --templates @data/later-style.pro --stdout"_s, 0,
+        u"later-style-rename.pro"_s, {});
+    row("recorded templates, the way back",
+        u"--pairs @laterback --templates @data/later-style.pro --reverse --stdout"_s, 0, u"later-style-rename.pro"_s,
+        {});
+    row("recorded templates named, a warning",
+        u"--pairs @worked --templates @recorded --template-keys u,s,o "
+        u"--samples alt.prt neu --out @out"_s,
+        0, saved,
+        u"=Vorlage, Zeile 2: Warnung: Mapkey s (Speichern) ruft Mapkey „hilfe“ auf, der dann auch geladen "
+        u"sein muss\n"_s,
+        {u"alt1.prt>neu1"_s, u"alt2.asm>neu2.asm"_s});
+    row("templates that do not check", u"--pairs @later --templates @recorded --out @out"_s, 2, {},
+        u"=Vorlage: Fehler: Mapkey velmorant_umbenennen (Umbenennen) fehlt in der Aufzeichnung\n"
+        u"Vorlage: Fehler: Mapkey velmorant_speichern (Speichern) fehlt in der Aufzeichnung\n"
+        u"Vorlage: Fehler: Mapkey velmorant_oeffnen (Öffnen) fehlt in der Aufzeichnung\n"_s);
+    row("built-in templates written out", u"--export-templates"_s, 0, u"builtin-templates.pro"_s, {},
+        {u"velmorant_alt.prt>velmorant_neu"_s});
+    row("templates exported with another option", u"--export-templates --stdout"_s, 2, {},
+        u"Fehler: --export-templates und --stdout schließen einander aus\n"_s);
+    row("samples without templates", u"--pairs @later --samples a b --stdout"_s, 2, {},
+        u"Fehler: --samples gilt nur mit --templates\n"_s);
+    row("two template keys", u"--pairs @later --templates @recorded --template-keys u,s --stdout"_s, 2, {},
+        u"Fehler: --template-keys braucht drei Mapkey-Namen: UMBENENNEN,SPEICHERN,OEFFNEN\n"_s);
     row("counts differ", u"--old @two --new @one --out @out"_s, 1, {}, differ);
     row("counts differ, check only", u"--check --old @two --new @one"_s, 1, {}, differ);
     row("list missing", u"--old @missing --new @one --out @out"_s, 2, {},
@@ -331,7 +366,7 @@ void TestCli::runs()
     if (run.exitCode == -1 && !fault.isEmpty())
         QSKIP("this system cannot set up the fault");
     QCOMPARE(run.exitCode, exitCode);
-    const bool toStdout = args.contains(u"--stdout"_s);
+    const bool toStdout = args.contains(u"--stdout"_s) || args.contains(u"--export-templates"_s);
     if (!toStdout)
         QCOMPARE(QString::fromUtf8(run.out), withFiles(out));
     else if (!out.isEmpty())
@@ -352,7 +387,7 @@ void TestCli::runs()
     QCOMPARE(found, pairs);
     if (pairs.isEmpty()) {
         COMPARE_BYTES(TestSupport::readBytes(m_dir->filePath(u"out/rename.pro"_s)), "alt\r\n");
-        QVERIFY(!toStdout || run.out.isEmpty());
+        QVERIFY(!toStdout || run.out.isEmpty() || !out.isEmpty());
     }
 }
 
@@ -399,8 +434,9 @@ void TestCli::helpAndVersion()
              found(help.section(u"Rückgabewerte:"_s, 1), u"(\\d+) \\w"_s));
 }
 
-// File names that are not UTF-8 reach their files; messages show them as a
-// terminal would, the findings before the result.
+// File and folder names that are not UTF-8 reach their files and folders;
+// messages show them as a terminal would, the findings before the result.
+// A scanned list keeps its bytes.
 void TestCli::fileNamesNotUtf8()
 {
 #ifndef Q_OS_LINUX
@@ -410,24 +446,44 @@ void TestCli::fileNamesNotUtf8()
     QVERIFY(::mkdir(dir + "/d\xE9", 0700) == 0);
     QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"p.csv"_s), "a.prt;a.prt\r\n"));
     QVERIFY(::rename(dir + "/p.csv", dir + "/p\xE9.csv") == 0);
-    const QString finding = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s;
-    const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in p\uFFFD.csv: "_s;
-    for (const auto &[out, exitCode, result] :
-         {std::tuple{u"d\\351"_s, 0, u"Datei rename.pro wurde gespeichert in d\uFFFD"_s},
-          std::tuple{u"p\\351.csv"_s, 3, notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR))}}) {
+    const char *const unreadable = "/d\xE9/caf\xE9.prt";
+    const char *const umlaut = "/d\xE9/\xC3\xBC"
+                               "ber.prt.2";
+    // Qt cannot name these to remove them.
+    const auto removed = qScopeGuard([&dir, unreadable, umlaut] {
+        for (const char *name : {"/d\xE9/rename.pro", unreadable, umlaut, "/p\xE9.csv"})
+            ::unlink(dir + name);
+        ::rmdir(dir + "/d\xE9");
+    });
+    for (const char *name : {unreadable, umlaut})
+        QVERIFY(TestSupport::makeFileNamed(dir + name));
+    const QByteArray finding = "Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n";
+    const QByteArray notSaved = "Fehler: Datei rename.pro konnte nicht gespeichert werden in p\xEF\xBF\xBD.csv: ";
+    const QByteArray folder = "d\xEF\xBF\xBD";
+    for (const auto &[arguments, exitCode, result] :
+         {std::tuple{u"--pairs p\\351.csv --out d\\351"_s, 0,
+                     finding + "Datei rename.pro wurde gespeichert in " + folder + '\n'},
+          std::tuple{u"--pairs p\\351.csv --out p\\351.csv"_s, 3,
+                     finding + notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR)).toUtf8() + '\n'},
+          std::tuple{u"--scan d\\351"_s, 0,
+                     "1 Objekt (1 Teil) aus " + folder
+                         + " übernommen; 1 Name übersprungen (kein zulässiger Objektname oder nicht in "
+                           "Windows-1252), davon 1 nicht lesbar\n\xFC"
+                           "ber.prt\r\n"},
+          std::tuple{u"--check --pairs p\\351.csv --folder d\\351"_s, 4,
+                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n" + finding
+                         + "Zeile 1: Warnung: alter Name ist kein Objekt des Ordners: a.prt\n"}}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());
-        process.start(u"/bin/sh"_s,
-                      {u"-c"_s, u"exec \"$0\" --pairs \"$(printf 'p\\351.csv')\" --out \"$(printf '%1')\""_s.arg(out),
-                       QStringLiteral(VELMORANT_CLI)});
+        QString command = u"exec \"$0\""_s;
+        for (const QString &argument : arguments.split(u' '))
+            command += argument.startsWith(u'-') ? u' ' + argument : u" \"$(printf '%1')\""_s.arg(argument);
+        process.start(u"/bin/sh"_s, {u"-c"_s, command, QStringLiteral(VELMORANT_CLI)});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(process.readAll()), finding + result + u'\n');
+        COMPARE_BYTES(process.readAll(), result);
     }
-    // Qt cannot name these to remove them.
-    QVERIFY(::unlink(dir + "/d\xE9/rename.pro") == 0 && ::rmdir(dir + "/d\xE9") == 0
-            && ::unlink(dir + "/p\xE9.csv") == 0);
 #endif
 }
 

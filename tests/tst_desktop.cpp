@@ -115,8 +115,10 @@ void TestDesktop::captionsFitTheirControls()
 
 // At the smallest, the start and a tall height, with the command that
 // opens the written file shown: no control of the main window covers
-// another, but for the list menu and the folder chooser, which stand over
-// the lists by design. Run once more by CTest with 120 dpi fonts.
+// another ("Vorlage …" moves with the check line, the group column ends
+// above the bottom row), but for the list menu and the folder chooser,
+// which stand over the lists by design. Run once more by CTest with 120
+// dpi fonts.
 void TestDesktop::nothingOverlaps()
 {
     Window win;

@@ -1,10 +1,14 @@
 #include "TestSupport.h"
 #include "check/FolderCheck.h"
+#include "folder/CheckFolder.h"
 #include "folder/FolderReader.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +21,10 @@ private slots:
     void read();
     void rules_data();
     void rules();
+    void checkFolder_data();
+    void checkFolder();
+    void readAgainOnlyWhenChanged_data();
+    void readAgainOnlyWhenChanged();
     void drawingPairs_data();
     void drawingPairs();
 };
@@ -34,12 +42,48 @@ QStringList listAt(const char *column)
     return list(*static_cast<QString *>(QTest::qData(column, QMetaType::QString)));
 }
 
+// The entries of the column "entries" in `dir`: "name/" a folder, "name|" a
+// pipe, "name>target" a link, else an empty file; "%" in a name stands for
+// the byte E9, which is no UTF-8.
+class Entries
+{
+public:
+    explicit Entries(const QString &dir)
+        : m_dir(dir)
+    {
+    }
+    ~Entries()
+    {
+        for (const QByteArray &path : std::as_const(m_unreadable))
+            ::unlink(path.constData());
+    }
+    bool make()
+    {
+        for (const QString &entry : listAt("entries")) {
+            const QString path = m_dir + u'/'
+                + entry.section(u'>', 0, 0).chopped(entry.endsWith(u'/') || entry.endsWith(u'|'));
+            if (entry.contains(u'%'))
+                m_unreadable << QFile::encodeName(path).replace('%', '\xE9');
+            if (!(entry.contains(u'%')       ? TestSupport::makeFileNamed(m_unreadable.last())
+                      : entry.endsWith(u'|') ? TestSupport::makeFifo(path)
+                      : entry.contains(u'>') ? QFile::link(entry.section(u'>', 1), path)
+                      : entry.endsWith(u'/') ? QDir().mkdir(path)
+                                             : TestSupport::writeBytes(path, {})))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QString m_dir;
+    QList<QByteArray> m_unreadable;
+};
+
 } // namespace
 
 void TestFolder::read_data()
 {
-    // Entries: "name/" a folder, "name|" a pipe, "name>target" a link, else an empty file. Every row
-    // takes at most ten objects.
+    // Entries as Entries makes them. Every row takes at most ten objects.
     for (const char *column : {"entries", "at", "filter", "types", "names", "status"}) // status: %1 the folder
         QTest::addColumn<QString>(column);
     QTest::newRow("versions and letter case fold")
@@ -65,6 +109,14 @@ void TestFolder::read_data()
         << u""_s << u"*"_s << u"prt"_s << u"ok.prt,über.prt"_s
         << u"2 Objekte (2 Teile) aus %1 übernommen; 6 Namen übersprungen (kein zulässiger Objektname oder nicht in "
            u"Windows-1252)"_s;
+    QTest::newRow("versions of every digit, and of several")
+        << u"a.prt.10,b.prt.2,c.prt.3,d.prt.4,e.prt.5,f.prt.6,g.prt.7,h.prt.8,i.prt.9,motor.prt.19"_s << u""_s << u"*"_s
+        << u"prt"_s << u"a.prt,b.prt,c.prt,d.prt,e.prt,f.prt,g.prt,h.prt,i.prt,motor.prt"_s
+        << u"10 Objekte (10 Teile) aus %1 übernommen"_s;
+    QTest::newRow("names not valid in the system's encoding, skipped once for all versions")
+        << u"caf%.prt,caf%.prt.2,%.drw,notiz%.txt,ok.prt"_s << u""_s << u"*"_s << u"prt,drw"_s << u"ok.prt"_s
+        << u"1 Objekt (1 Teil) aus %1 übernommen; 2 Namen übersprungen (kein zulässiger Objektname oder nicht in "
+           u"Windows-1252), davon 2 nicht lesbar"_s;
     QTest::newRow("links to files count, folders, pipes and the rest not")
         << u"ziel.txt,echt.prt>ziel.txt,tot.prt>fehlt,sub.asm/,zu.prt>sub.asm,rohr.drw|,sub.asm/innen.prt"_s << u""_s
         << u"*"_s << u"prt,asm,drw"_s << u"echt.prt"_s << u"1 Objekt (1 Teil) aus %1 übernommen"_s;
@@ -79,14 +131,8 @@ void TestFolder::read()
 {
     QFETCH(QString, at);
     QTemporaryDir dir;
-    for (const QString &entry : listAt("entries")) {
-        const QString path = dir.filePath(
-            entry.section(u'>', 0, 0).chopped(entry.endsWith(u'/') || entry.endsWith(u'|')));
-        QVERIFY(entry.endsWith(u'|')       ? TestSupport::makeFifo(path)
-                    : entry.contains(u'>') ? QFile::link(entry.section(u'>', 1), path)
-                    : entry.endsWith(u'/') ? QDir().mkdir(path)
-                                           : TestSupport::writeBytes(path, {}));
-    }
+    Entries entries(dir.path());
+    QVERIFY(entries.make());
     const QString folder = dir.filePath(at);
     if (QTest::currentDataTag() == "unreadable"_ba && QFile::setPermissions(folder, {}) && QDir(folder).isReadable())
         QSKIP("root reads every folder");
@@ -141,6 +187,90 @@ void TestFolder::rules()
     for (const NameCheck::Finding &f : NameCheck::check(listAt("oldNames"), listAt("newNames"), &folder))
         texts << f.text;
     QTEST(texts, "expected");
+}
+
+// The check folder given relative to the current folder, kept absolute:
+// "%1" is the folder. Its objects join the name check; the summary says
+// what the pairs were checked against, the question why not.
+void TestFolder::checkFolder_data()
+{
+    for (const char *column : {"entries", "at", "oldNames", "newNames", "against", "notChecked"})
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("findings");
+    QTest::newRow("objects of the other types")
+        << u"a4.frm,l.lay.2,s.sec,m.mfg"_s << u"arbeit"_s << u"a4.frm,l.lay,s.sec,m.mfg"_s
+        << u"a5.frm,l2.lay,s2.sec,m2.mfg"_s << u"gegen %1"_s << QString() << QStringList{};
+    QTest::newRow("objects whose names a list cannot take")
+        << u"with blank.prt,-lead.prt.3,abcdefghij_abcdefghij_abcdefghij.prt"_s << u"arbeit"_s
+        << u"with blank.prt,-lead.prt,abcdefghij_abcdefghij_abcdefghij.prt"_s << u"with_blank,lead,abc"_s
+        << u"gegen %1"_s << QString() << QStringList{};
+    QTest::newRow("names that cannot be read")
+        << u"caf%.prt,caf%.prt.2,notiz%.txt,ok.prt"_s << u"arbeit"_s << u"ok.prt"_s << u"ok2.prt"_s
+        << u"gegen %1 (1 Dateiname nicht lesbar)"_s << QString() << QStringList{};
+    QTest::newRow("a folder that cannot be read")
+        << u""_s << u"fehlt"_s << u"a.prt"_s << u"a.prt"_s << u"ohne Ordner (%1 nicht gefunden)"_s
+        << u"Die Paare konnten nicht gegen den Prüfordner geprüft werden: %1 nicht gefunden."_s
+        << QStringList{u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s};
+}
+
+void TestFolder::checkFolder()
+{
+    QFETCH(QString, at);
+    QFETCH(QString, against);
+    QFETCH(QString, notChecked);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"arbeit"_s));
+    Entries entries(dir.filePath(u"arbeit"_s));
+    QVERIFY(entries.make());
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    CheckFolder folder;
+    folder.setPath(at);
+    QVERIFY(QDir::setCurrent(before));
+    const QString shown = QDir::toNativeSeparators(dir.filePath(at));
+    QCOMPARE(folder.against(), against.arg(shown));
+    QCOMPARE(folder.notCheckedText(), notChecked.arg(shown));
+    QStringList texts;
+    for (const NameCheck::Finding &f : NameCheck::check(listAt("oldNames"), listAt("newNames"), folder.objects()))
+        texts << f.text;
+    QTEST(texts, "findings");
+}
+
+// The check folder holds "a.prt"; its time is set an hour back before it is
+// read ("settled") or left at now, then "b.prt" is added ("add"), and the
+// folder's time set back to what the read saw ("add, time kept").
+void TestFolder::readAgainOnlyWhenChanged_data()
+{
+    QTest::addColumn<bool>("settled");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("settled and unchanged: not read again") << true << u"add, time kept"_s << false;
+    QTest::newRow("a file added: read again") << true << u"add"_s << true;
+    QTest::newRow("too close to the read to tell: read again") << false << u"none"_s << true;
+}
+
+void TestFolder::readAgainOnlyWhenChanged()
+{
+    namespace fs = std::filesystem;
+    QFETCH(bool, settled);
+    QFETCH(QString, change);
+    QFETCH(bool, readAgain);
+    QTemporaryDir dir;
+    QVERIFY(TestSupport::writeBytes(dir.filePath(u"a.prt"_s), {}));
+    const fs::path path(QFile::encodeName(dir.path()).toStdString());
+    const fs::file_time_type anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    if (settled)
+        fs::last_write_time(path, anHourAgo);
+    CheckFolder folder;
+    folder.setPath(dir.path());
+    const fs::file_time_type seen = fs::last_write_time(path);
+    if (change != u"none")
+        QVERIFY(TestSupport::writeBytes(dir.filePath(u"b.prt"_s), {}));
+    if (change == u"add, time kept")
+        fs::last_write_time(path, seen);
+    QCOMPARE(folder.readAgain(), readAgain);
+    QCOMPARE(folder.objects()->contains(u"b.prt"), readAgain && change != u"none");
+    QCOMPARE(folder.objects()->contains(u"a.prt"), true);
 }
 
 void TestFolder::drawingPairs_data()

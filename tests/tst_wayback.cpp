@@ -130,8 +130,8 @@ void TestWayBack::roundTrip_data()
          "(Reihenfolge ordnen): b.prt"_s});
     row("the way back's own findings, on the lists' rows after the forward ones",
         u"x.prt>y.prt|a b.prt>c.prt|a/b.prt>d e.prt"_s, u"d e.prt>a/b.prt|c.prt>a b.prt|y.prt>x.prt"_s, true,
-        {u"Rückweg: Zeile 2: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt"_s,
-         u"Zeile 3: Warnung: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): d e.prt"_s,
+        {u"Rückweg: Zeile 2: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt"_s,
+         u"Zeile 3: Fehler: neuer Name enthält ein unzulässiges Zeichen (Leerzeichen): d e.prt"_s,
          u"Rückweg: Zeile 3: Fehler: neuer Name ist ein Pfad („/“), erlaubt ist nur ein Name: a/b.prt"_s});
     row("rows a finding of the way back names count the lists' rows", u"b>c.prt|d.prt>e.prt|b.prt>f.prt"_s,
         u"f.prt>b.prt|e.prt>d.prt|c.prt>b"_s, false,

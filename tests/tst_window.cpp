@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/UndoBudget.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/workingfolder/frm_Ordner.h"
 
 namespace {
 
@@ -138,8 +140,10 @@ void TestWindow::panelAndCurrentList()
 // pasted, a file's content ("/" makes the file a folder; an empty one to
 // open is missing; one that starts with a byte-order mark is UTF-8, any
 // other Latin-1), or, for "field>command", the text of that field (the
-// rule's fields hold "b" and "q"). The status replaces an earlier error, or
-// leaves it where none is given; "@" stands for the file's path.
+// rule's fields hold "b" and "q"). "Ordner einlesen" reads the folder "/"
+// holding welle.prt.1, with the check folder box ticked or, after "-", not.
+// The status replaces an earlier error, or leaves it where none is given;
+// "@" stands for the file's path.
 void TestWindow::listEdits_data()
 {
     QTest::addColumn<QString>("step");
@@ -189,6 +193,10 @@ void TestWindow::listEdits_data()
         u"Reihenfolge geordnet: 2 Paare verschoben"_s);
     row("drawings without a check folder", "cmd_zeichnungen", "old", -1, QString(), "a b c", "b y z", true,
         u"Zeichnungen ergänzen braucht einen Prüfordner (Prüfordner …)"_s);
+    row("folder read behind the list's names", "cmd_ordnerEinlesen", "old", -1, u"/"_s, "a b c welle.prt", "b y z",
+        true, u"1 Objekt (1 Teil) aus @ übernommen"_s);
+    row("folder read, not as the check folder", "cmd_ordnerEinlesen-", "new", -1, u"/"_s, "a b c", "b y z welle.prt",
+        true, u"1 Objekt (1 Teil) aus @ übernommen"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
     row("pairs not saved", "cmd_paareSpeichern", "old", -1, u"/"_s, "a b c", "b y z", true,
         u"Fehler: Paare konnten nicht gespeichert werden: @"_s);
@@ -283,6 +291,15 @@ void TestWindow::listEdits()
         drop(list == u"window" ? static_cast<QWidget *>(win.w.get()) : target->viewport(), mime);
     } else if (step.front().isUpper()) {
         QTest::keySequence(target, QKeySequence(step));
+    } else if (step.startsWith(u"cmd_ordnerEinlesen")) {
+        QVERIFY(TestSupport::writeBytes(file + u"/welle.prt.1"_s, {}));
+        win.click("cmd_ordnerEinlesen");
+        auto *dialog = win.w->findChild<frm_Ordner *>();
+        dialog->txt_ordner->setText(file);
+        dialog->chk_pruefordner->setChecked(!step.endsWith(u'-'));
+        QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
+        QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()).startsWith(u"Prüfung gegen "_s + file),
+                 !step.endsWith(u'-'));
     } else if (step == u"cmd_mapkeyNow") {
         win.generate(); // asks about "b", an old name that comes back as a new one
         activate(win);

@@ -113,14 +113,18 @@ void TestWindowFiles::shutdownAndRestart()
 }
 
 // The road of the working folder: its parts and assemblies read into the
-// old list, the folder becoming the check folder; the new names by the
-// rule; the folder's findings per row; the drawings added; the folder read
-// again before the question; the check folder remembered, gone at the next
-// start, set and cleared on its own.
+// old list, the folder (chosen relative to the current folder) becoming the
+// check folder, shown and remembered absolute; the new names by the rule;
+// the folder's findings per row; the drawings added; the folder read again
+// before the question; the check folder gone at the next start, which the
+// question before writing says; set and cleared on its own.
 void TestWindowFiles::workingFolder()
 {
     Window win;
     const QString folder = win.platform.path(u"arbeit"_s);
+    const QString before = QDir::currentPath();
+    const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+    QVERIFY(QDir::setCurrent(win.platform.path({})));
     QVERIFY(QDir().mkpath(folder));
     for (const char *file : {"welle.prt.1", "WELLE.PRT.3", "welle.drw.2", "lager.asm.1", "lagar.asm.1", "notiz.txt"})
         QVERIFY(TestSupport::writeBytes(folder + u'/' + QLatin1String(file), {}));
@@ -134,14 +138,14 @@ void TestWindowFiles::workingFolder()
     QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->lbl_anzahl->text(), u"Fehler: Ordner nicht gefunden: "_s + folder + u"/fehlt"_s);
-    win.platform.fileAnswer = folder;
+    win.platform.fileAnswer = u"arbeit"_s;
     QTest::mouseClick(dialog->cmd_waehlen, Qt::LeftButton);
     dialog->txt_filter->setText(u"*E*"_s);
     dialog->findChild<QCheckBox *>(u"chk_drw"_s)->setChecked(false);
     QTRY_COMPARE(dialog->lbl_anzahl->text(), u"Übernommen würden 2 Objekte (1 Teil, 1 Baugruppe)"_s);
     QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
     QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm"));
-    QCOMPARE(win.status(), u"2 Objekte (1 Teil, 1 Baugruppe) aus "_s + folder + u" übernommen"_s);
+    QCOMPARE(win.status(), u"2 Objekte (1 Teil, 1 Baugruppe) aus arbeit übernommen"_s);
     win.click("cmd_zeichnungen");
     QCOMPARE(win.status(),
              u"Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen "
@@ -173,6 +177,11 @@ void TestWindowFiles::workingFolder()
     QCOMPARE(win.status(), u"Fehler: Ordner nicht gefunden: "_s + folder);
     QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()),
              u"Prüfung ohne Ordner ("_s + folder + u" nicht gefunden): keine Befunde"_s);
+    win.oldList()->setEntries({u"a.prt"_s});
+    win.newList()->setEntries({u"b.prt"_s});
+    QCOMPARE(win.generate(u"Abbrechen"_s),
+             QStringList{u"Velmorant | Die Paare konnten nicht gegen den Prüfordner geprüft werden: "_s + folder
+                         + u" nicht gefunden.\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
     win.click("cmd_ohnePruefordner");
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: keine Befunde"_s);
     QCOMPARE(win.platform.openSettings()->value(u"Pruefordner"_s).toString(), QString());
@@ -216,7 +225,7 @@ void TestWindowFiles::afterARun()
     QVERIFY(run->isEnabled() && !win.get("cmd_offeneUebernehmen")->isEnabled());
     win.click("cmd_laufPruefen");
     auto *line = win.get<QLabel>("lbl_pruefung");
-    QCOMPARE(line->text(), u"Lauf: 2 von 4 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen"_s);
+    QCOMPARE(shownTip(line->toolTip()), u"Lauf: 2 von 4 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen"_s);
     const auto mark = [](NameListView *list, int row) {
         const QModelIndex index = list->model()->index(row, 0);
         return index.data(NameListModel::RunRole).toString() + shownTip(index.data(Qt::ToolTipRole).toString());

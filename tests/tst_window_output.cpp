@@ -409,7 +409,7 @@ void TestWindowOutput::wayBack_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("written");
-    const QString finding = u"Velmorant | Die Prüfung der Namen meldet 1 Warnung:\n\nRückweg: Zeile 1: Warnung: neuer "
+    const QString finding = u"Velmorant | Die Prüfung der Namen meldet 1 Fehler:\n\nRückweg: Zeile 1: Fehler: neuer "
                             "Name enthält ein unzulässiges Zeichen (Leerzeichen): a b.prt\n\n%1 trotzdem erstellen? | "
                             "&Trotzdem erstellen, Abbrechen*"_s;
     const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;

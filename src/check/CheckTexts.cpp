@@ -138,6 +138,21 @@ QString otherType(QStringView newExtension, QStringView oldExtension, const QStr
                  name);
 }
 
+QString severalExtensions(const QString &name)
+{
+    return named(u"neuer Name hat mehr als eine Endung"_s, name);
+}
+
+QString emptyExtension(const QString &name)
+{
+    return named(u"neuer Name hat eine leere Endung (Punkt am Ende)"_s, name);
+}
+
+QString versionNumber(QStringView version, const QString &name)
+{
+    return named(u"neuer Name hat eine Versionsnummer („"_s % version % u"“), die Pro/ENGINEER selbst vergibt"_s, name);
+}
+
 QString summary(qsizetype errors, qsizetype warnings, const QString &against)
 {
     const QString head = against.isEmpty() ? u"Prüfung: "_s : u"Prüfung "_s + against + u": "_s;
@@ -146,12 +161,20 @@ QString summary(qsizetype errors, qsizetype warnings, const QString &against)
     return head + counts(errors, warnings);
 }
 
-QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines)
+QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines,
+                 const QString &notChecked)
 {
-    QString text = u"Die Prüfung der Namen meldet "_s + counts(errors, warnings) + u":\n\n"_s + firstLines.join(u'\n');
-    if (moreLines > 0)
-        text += u"\n… und "_s + counted(moreLines, u"weiterer Befund"_s, u"weitere Befunde"_s);
-    return text + u"\n\nrename.pro trotzdem erstellen?"_s;
+    QStringList paragraphs;
+    if (!notChecked.isEmpty())
+        paragraphs << notChecked;
+    if (errors + warnings > 0) {
+        QString found = u"Die Prüfung der Namen meldet "_s + counts(errors, warnings) + u":\n\n"_s
+            + firstLines.join(u'\n');
+        if (moreLines > 0)
+            found += u"\n… und "_s + counted(moreLines, u"weiterer Befund"_s, u"weitere Befunde"_s);
+        paragraphs << found;
+    }
+    return paragraphs.join(u"\n\n"_s) + u"\n\nrename.pro trotzdem erstellen?"_s;
 }
 
 QString orderStatus(qsizetype moved, bool ringsRemain)

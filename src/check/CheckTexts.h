@@ -26,9 +26,15 @@ QString tooLong(qsizetype length, const QString &name);
 QString badCharacter(const QString &character, const QString &name);
 QString leadingHyphen(const QString &name);
 QString otherType(QStringView newExtension, QStringView oldExtension, const QString &name);
+QString severalExtensions(const QString &name);
+QString emptyExtension(const QString &name);
+// `version` with its dot: ".3".
+QString versionNumber(QStringView version, const QString &name);
 
 QString summary(qsizetype errors, qsizetype warnings, const QString &against = {});
-QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines);
+// `notChecked`, when given, goes first, as a paragraph of its own.
+QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines,
+                 const QString &notChecked = {});
 
 QString orderStatus(qsizetype moved, bool ringsRemain);
 

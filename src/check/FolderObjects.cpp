@@ -4,8 +4,9 @@
 
 namespace {
 
-// ASCII without a table: the folder's names are all Windows-1252, so a name
-// with surrogates is never among them anyway.
+// ASCII without a table. A surrogate stays as it is: a letter beyond the
+// first plane is compared with its letter case, and a name that holds one
+// is refused by the name check anyway.
 char16_t folded(char16_t u)
 {
     return u >= u'A' && u <= u'Z' ? u + 32 : u < 0x80 ? u : char16_t(QChar::toCaseFolded(u));

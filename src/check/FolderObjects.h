@@ -13,7 +13,7 @@ class FolderObjects
 {
 public:
     FolderObjects() = default;
-    // Names "base.ext" in Windows-1252, as FolderReader::read gives them.
+    // Names "base.ext", as FolderReader::read gives them; any characters.
     explicit FolderObjects(const QStringList &names);
 
     // Whether the folder holds `base` + `extension` (no version), in any

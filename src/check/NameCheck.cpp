@@ -73,6 +73,48 @@ qsizetype firstBadCharacter(QStringView base)
     return -1;
 }
 
+// A blank ends the name in Pro/ENGINEER's rename dialog.
+bool isBlank(char16_t c)
+{
+    return QChar::isSpace(c) && !breaksLine(c);
+}
+
+bool isDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// What follows the base of a new name as the mapkey types it. The rename
+// dialog takes one extension at most; a version is Pro/ENGINEER's to give.
+enum class Tail { Fine, Several, Empty, Version };
+
+struct TypedTail {
+    Tail tail = Tail::Fine;
+    QStringView version; // with its dot, for Tail::Version
+};
+
+TypedTail tailOf(QStringView typed)
+{
+    // The part after a path, which is a finding of its own.
+    for (qsizetype i = typed.size() - 1; i >= 0; --i) {
+        if (isPathSeparator(typed.at(i).unicode())) {
+            typed = typed.mid(i + 1);
+            break;
+        }
+    }
+    const qsizetype first = typed.indexOf(u'.');
+    if (first < 0)
+        return {};
+    if (first == typed.size() - 1)
+        return {Tail::Empty, {}};
+    const qsizetype second = typed.indexOf(u'.', first + 1);
+    if (second < 0)
+        return {};
+    if (second > first + 1 && typed.indexOf(u'.', second + 1) < 0 && isDigits(typed.mid(second + 1)))
+        return {Tail::Version, typed.mid(second)};
+    return {Tail::Several, {}};
+}
+
 // For the rows that share a key: the first two of them and how many.
 struct Rows {
     qsizetype first = -1;
@@ -129,11 +171,22 @@ Tally tally(const ComparedPairs &compared, const std::vector<bool> &onRing)
     return t;
 }
 
-// Up to the ring a finding breaks the run; from the chain on it probably
-// breaks it or does what the user did not mean.
+// An error breaks the run; a warning probably breaks it or does what the
+// user did not mean. A character that Pro/ENGINEER may not take is a
+// warning; a blank, which it refuses, is reported as an error.
 Severity severityOf(Rule rule)
 {
-    return rule <= Rule::Ring ? Severity::Error : Severity::Warning;
+    switch (rule) {
+    case Rule::Chain:
+    case Rule::Unchanged:
+    case Rule::Characters:
+    case Rule::OtherType:
+    case Rule::MissingInFolder:
+    case Rule::DrawingLeftBehind:
+        return Severity::Warning;
+    default:
+        return Severity::Error;
+    }
 }
 
 // Both sorted by row: each row's findings of `first`, then those of
@@ -155,8 +208,11 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
     const Tally t = tally(compared, onRing);
 
     QList<Finding> findings;
-    const auto report = [&](qsizetype row, Rule rule, const QString &message) {
-        findings.append({row, severityOf(rule), rule, findingLine(row, severityOf(rule), message)});
+    const auto report = [&](qsizetype row, Rule rule, const QString &message, Severity severity = Severity::Warning,
+                            bool asGiven = false) {
+        if (!asGiven)
+            severity = severityOf(rule);
+        findings.append({row, severity, rule, findingLine(row, severity, message)});
     };
     for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
         const ComparedPair &p = compared.pairs.at(i);
@@ -196,10 +252,18 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
             report(i, Rule::Unchanged, unchanged(newName));
         if (p.newBase().size() > kMaxNameLength)
             report(i, Rule::TooLong, tooLong(p.newBase().size(), newName));
-        if (const qsizetype at = firstBadCharacter(p.newBase()); at >= 0)
-            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), at), newName));
+        if (const qsizetype at = firstIndex(p.newBase(), isBlank); at >= 0)
+            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), at), newName), Severity::Error, true);
+        else if (const qsizetype bad = firstBadCharacter(p.newBase()); bad >= 0)
+            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), bad), newName));
         else if (p.newBase().startsWith(u'-'))
             report(i, Rule::Characters, leadingHyphen(newName));
+        if (const TypedTail typed = tailOf(newName); typed.tail != Tail::Fine && !p.newBase().isEmpty()) {
+            report(i, Rule::Extension,
+                   typed.tail == Tail::Version     ? versionNumber(typed.version, newName)
+                       : typed.tail == Tail::Empty ? emptyExtension(newName)
+                                                   : severalExtensions(newName));
+        }
         const QStringView newType = p.newExtension();
         const QStringView oldType = p.oldExtension();
         if (!oldName.isEmpty() && !newType.isEmpty() && newType != oldType
@@ -241,16 +305,16 @@ QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows)
     return marks;
 }
 
-QString questionText(const QList<Finding> &findings)
+QString questionText(const QList<Finding> &findings, const QString &notChecked)
 {
-    if (findings.isEmpty())
+    if (findings.isEmpty() && notChecked.isEmpty())
         return {};
     constexpr qsizetype kShown = 10;
     QStringList first;
     for (qsizetype i = 0; i < std::min(kShown, findings.size()); ++i)
         first << findings.at(i).text;
     const qsizetype errors = errorCount(findings);
-    return CheckTexts::question(errors, findings.size() - errors, first, findings.size() - first.size());
+    return CheckTexts::question(errors, findings.size() - errors, first, findings.size() - first.size(), notChecked);
 }
 
 bool isObjectBaseName(QStringView base)

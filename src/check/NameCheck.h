@@ -13,6 +13,9 @@ class FolderObjects;
 // '-', and the master mapkey opens every old object before it renames the
 // first, so a new name must not still be held by a pair that runs later.
 // rename.pro is Windows-1252, so every character of a name needs its byte.
+// A new name is looked at as the mapkey types it into the rename dialog;
+// what that dialog refuses is an error, for the replayed mapkey would go on
+// in the wrong dialog.
 namespace NameCheck {
 
 enum class Severity { Warning, Error };
@@ -31,6 +34,7 @@ enum class Rule {
     Unchanged,
     TooLong,
     Characters,
+    Extension,
     OtherType,
     MissingInFolder,
     TakenInFolder,
@@ -64,8 +68,9 @@ struct RowMark {
 QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows);
 
 // The question before writing despite findings: their count and the first
-// ten of them. Empty when there is nothing to ask.
-QString questionText(const QList<Finding> &findings);
+// ten of them, after `notChecked` (why the pairs could not be checked
+// against the check folder) when given. Empty when there is nothing to ask.
+QString questionText(const QList<Finding> &findings, const QString &notChecked = {});
 
 // True for a base name (no extension, no version) that Pro/ENGINEER takes as
 // it is: the new-name rules above find nothing in it.

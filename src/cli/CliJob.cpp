@@ -10,6 +10,7 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
+#include "templates/TemplateExport.h"
 #include "verify/RunTexts.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
@@ -119,9 +120,12 @@ int CliJob::run(QByteArray &out, QString &err) const
     const int status = runJob(out, err);
     QStringList paths = m_shownAs.keys();
     std::sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    // Standard output holds messages, except for a file's bytes: rename.pro
+    // or a scanned list.
+    const bool outIsText = !m_toStdout && m_scanFolder.isEmpty();
     for (const QString &path : std::as_const(paths)) {
         err.replace(path, m_shownAs.value(path));
-        if (!m_toStdout)
+        if (outIsText)
             out = QString::fromUtf8(out).replace(path, m_shownAs.value(path)).toUtf8();
     }
     return status;
@@ -140,6 +144,18 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 
     if (!m_scanFolder.isEmpty())
         return scan(out, err);
+    if (m_exportTemplates) {
+        out = TemplateExport::recording();
+        return Ok;
+    }
+
+    // A recorded set is checked before anything else is read or written;
+    // its findings, warnings too, go first.
+    const RecordedTemplates::Checked templates = RecordedTemplates::load(m_templates);
+    const QString templateNotes = templates.findingLines();
+    const auto templateNotesFirst = qScopeGuard([&] { err.prepend(templateNotes); });
+    if (!templates.usable())
+        return BadInput;
 
     QStringList oldNames;
     QStringList newNames;
@@ -153,9 +169,9 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
-    // How many drawings came along, and how far a run got, go first,
-    // whatever follows.
-    QString notes;
+    // Names of the check folder that could not be read, how many drawings
+    // came along, and how far a run got, go first, whatever follows.
+    QString notes = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
     const auto notesFirst = qScopeGuard([&] { err.prepend(notes); });
     if (m_addDrawings) {
         const FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
@@ -165,7 +181,7 @@ int CliJob::runJob(QByteArray &out, QString &err) const
         }
         oldNames += added.oldNames;
         newNames += added.newNames;
-        notes = FolderCheck::drawingsAdded(added.oldNames.size()) + u'\n';
+        notes += FolderCheck::drawingsAdded(added.oldNames.size()) + u'\n';
     }
     if (m_order) {
         ChainOrder::Result ordered = ChainOrder::order(oldNames, newNames);
@@ -215,13 +231,14 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             return Findings;
         }
     }
-    const int status = write(oldNames, newNames, out, err);
+    const int status = write(oldNames, newNames, *templates.set, out, err);
     if (check.valid())
         err.prepend(findingLines(check.get()));
     return status;
 }
 
-int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const
+int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+                  QByteArray &out, QString &err) const
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
@@ -229,8 +246,8 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames)
-                                                         : MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
+                                                         : MapkeyGenerator::generateFile(oldNames, newNames, templates);
         if (unrepresentable(g))
             return BadInput;
         out = std::move(g.fileBytes);
@@ -241,8 +258,8 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, QByt
     EarlierWayBack::Kept kept;
     const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
     if (!kept.keptAs.isEmpty())
         err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))

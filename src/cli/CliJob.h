@@ -2,6 +2,8 @@
 
 #include "folder/CheckFolder.h"
 #include "folder/FolderReader.h"
+#include "generator/TemplateSet.h"
+#include "templates/RecordedTemplates.h"
 #include "verify/RunCheck.h"
 
 #include <QHash>
@@ -45,7 +47,8 @@ private:
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
     // Generates and writes (or prints) rename.pro, or with --reverse
     // rename_zurueck.pro; messages go to `err`.
-    int write(const QStringList &oldNames, const QStringList &newNames, QByteArray &out, QString &err) const;
+    int write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates, QByteArray &out,
+              QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
     // The working folder: --scan lists its objects, --folder checks the
@@ -57,6 +60,10 @@ private:
     // --only-done keep the pairs in one state for what follows.
     int verify(const QStringList &oldNames, const QStringList &newNames, const RunCheck::Result &run, QByteArray &out,
                QString &err) const;
+    // A recorded template set: --templates names its file, --template-keys
+    // its three mapkeys and --samples the names typed while recording;
+    // --export-templates writes the built-in set out as such a file.
+    bool parseTemplateOptions(const QStringList &given);
 
     QString m_oldFile;
     QString m_newFile;
@@ -79,6 +86,8 @@ private:
     bool m_verify = false;
     bool m_onlyOpen = false;
     bool m_onlyDone = false;
+    RecordedTemplates::Choice m_templates;
+    bool m_exportTemplates = false;
     QString m_error;
     // Argument by the path that opens it, for the paths that differ.
     QHash<QString, QString> m_shownAs;

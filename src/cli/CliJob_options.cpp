@@ -88,7 +88,7 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         } else if (a == u"--reverse") {
             m_reverse = true;
         } else if (a == u"--scan") {
-            if (!takeValue(m_scanFolder))
+            if (!takePath(m_scanFolder))
                 return fail(u"--scan braucht ein Verzeichnis"_s);
         } else if (a == u"--filter") {
             if (!takeValue(m_scanOptions.filter))
@@ -99,7 +99,7 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
                 return fail(u"--types braucht Typen wie prt,asm,drw"_s);
             m_scanOptions.types = types.toLower().split(u',');
         } else if (a == u"--folder") {
-            if (!takeValue(m_checkFolder))
+            if (!takePath(m_checkFolder))
                 return fail(u"--folder braucht ein Verzeichnis"_s);
         } else if (a == u"--add-drawings") {
             m_addDrawings = true;
@@ -109,11 +109,31 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
             m_onlyOpen = true;
         } else if (a == u"--only-done") {
             m_onlyDone = true;
+        } else if (a == u"--templates") {
+            if (!takePath(m_templates.file))
+                return fail(u"--templates braucht den Namen einer Aufzeichnung"_s);
+        } else if (a == u"--template-keys") {
+            QString keys;
+            const QStringList three = takeValue(keys) ? keys.split(u',') : QStringList();
+            if (three.size() != 3 || three.contains(QString()))
+                return fail(u"--template-keys braucht drei Mapkey-Namen: UMBENENNEN,SPEICHERN,OEFFNEN"_s);
+            m_templates.renameKey = three.at(0);
+            m_templates.saveKey = three.at(1);
+            m_templates.openKey = three.at(2);
+        } else if (a == u"--samples") {
+            if (!takeValue(m_templates.oldSample) || !takeValue(m_templates.newSample))
+                return fail(u"--samples braucht einen alten und einen neuen Beispielnamen"_s);
+        } else if (a == u"--export-templates") {
+            m_exportTemplates = true;
         } else {
             return fail(u"Unbekanntes Argument: "_s + a);
         }
     }
     if (m_help || m_version)
+        return true;
+    if (!parseTemplateOptions(given))
+        return false;
+    if (m_exportTemplates)
         return true;
     // Standard input can be read only once; --pairs excludes both lists.
     if (m_oldFile == kStandardInput && m_newFile == kStandardInput)
@@ -165,18 +185,42 @@ bool CliJob::parseFolderOptions(const QStringList &given)
     return true;
 }
 
+// --export-templates is a mode of its own; --template-keys and --samples
+// describe the set that --templates names.
+bool CliJob::parseTemplateOptions(const QStringList &given)
+{
+    const auto fail = [this](const QString &message) {
+        m_error = message;
+        return false;
+    };
+    if (m_exportTemplates) {
+        for (const QString &option : given) {
+            if (option != u"--export-templates")
+                return fail(u"--export-templates und "_s + option + u" schließen einander aus"_s);
+        }
+        return true;
+    }
+    for (const QString &option : {u"--template-keys"_s, u"--samples"_s}) {
+        if (given.contains(option) && !given.contains(u"--templates"_s))
+            return fail(option + u" gilt nur mit --templates"_s);
+    }
+    return true;
+}
+
 QString CliJob::usage()
 {
     return u"Aufruf:\n"
-           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] [--strict]\n"
+           "  velmorant-cli LISTEN [ORDNER] [VORLAGE] [--order] [--reverse] [--strict]\n"
            "                (--out VERZEICHNIS | --stdout)\n"
-           "  velmorant-cli LISTEN [ORDNER] [--order] [--reverse] --check\n"
+           "  velmorant-cli LISTEN [ORDNER] [VORLAGE] [--order] [--reverse] --check\n"
            "  velmorant-cli LISTEN --folder VERZEICHNIS [--add-drawings] [--order] --verify\n"
            "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
+           "  velmorant-cli --export-templates > vorlage.pro\n"
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
            "          oder --pairs PAARDATEI\n"
            "  ORDNER: --folder VERZEICHNIS [--add-drawings] [--only-open | --only-done]\n"
+           "  VORLAGE: --templates AUFZEICHNUNG [--template-keys U,S,O] [--samples ALT NEU]\n"
            "\n"
            "Erzeugt die Mapkey-Datei rename.pro aus zwei Namenslisten, Byte für Byte\n"
            "wie das Programmfenster. Vorher werden die Paare geprüft: jeder Befund\n"
@@ -249,11 +293,29 @@ QString CliJob::usage()
            "                      passt, * für beliebig viele Zeichen, ? für eines\n"
            "  --types TYPEN       nur mit --scan: Typen durch Komma getrennt, aus\n"
            "                      prt,asm,drw,frm,lay,sec,mfg; ohne Angabe prt,asm,drw\n"
+           "  --templates AUFZEICHNUNG\n"
+           "                      die Mapkeys aus drei in der eigenen Pro/ENGINEER-\n"
+           "                      Version aufgezeichneten Mapkeys bauen statt aus der\n"
+           "                      eingebauten Vorlage (AUFZEICHNUNG: eine Konfigurations-\n"
+           "                      datei mit ihnen); eine Vorlage mit Fehlern ist ein\n"
+           "                      Aufruffehler, vor jedem Schreiben. Ihre Befunde und\n"
+           "                      Warnungen stehen auf der Standardfehlerausgabe\n"
+           "  --template-keys UMBENENNEN,SPEICHERN,OEFFNEN\n"
+           "                      nur mit --templates: die Namen der drei Mapkeys\n"
+           "                      (öffnen, umbenennen, speichern, schließen; öffnen,\n"
+           "                      speichern, schließen; öffnen, schließen); ohne Angabe\n"
+           "                      velmorant_umbenennen,velmorant_speichern,\n"
+           "                      velmorant_oeffnen\n"
+           "  --samples ALT NEU   nur mit --templates: die beim Aufzeichnen getippten\n"
+           "                      Beispielnamen; ohne Angabe velmorant_alt.prt\n"
+           "                      velmorant_neu\n"
+           "  --export-templates  die eingebaute Vorlage als solche Aufzeichnung\n"
+           "                      (Windows-1252, CR LF) auf die Standardausgabe\n"
            "  -h, --help          diese Hilfe\n"
            "  --version           die Version\n"
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
-           "2 Aufruf-, Listen- oder Ordnerfehler, 3 Schreibfehler,\n"
+           "2 Aufruf-, Listen-, Ordner- oder Vorlagenfehler, 3 Schreibfehler,\n"
            "4 Befunde bei --check oder --strict, Abweichungen oder unklare Paare\n"
            "bei --verify, 5 offene Paare bei --verify (sonst nichts).\n"_s;
 }

@@ -35,6 +35,13 @@ public:
             handOn();
     }
     void append(QStringView text);
+    // Bytes that are Windows-1252 already, copied as they are.
+    void appendEncoded(QByteArrayView bytes)
+    {
+        m_bytes.append(bytes);
+        if (m_sink && m_bytes.size() >= m_piece)
+            handOn();
+    }
     // Hands on what is left; false when the sink stopped the text.
     bool finish();
 

@@ -6,21 +6,43 @@
 
 using namespace Qt::StringLiterals;
 
-void CheckFolder::setPath(const QString &path)
+void CheckFolder::setPath(const QString &path, const FolderSnapshot::Progress &progress)
 {
-    m_path = path;
-    readAgain();
+    const QString absolute = path.isEmpty() ? QString() : QDir::cleanPath(QDir(path).absolutePath());
+    if (absolute == m_path && isSet()) {
+        readAgain(progress);
+        return;
+    }
+    m_path = absolute;
+    m_snapshot = isSet() ? FolderSnapshot(m_path, progress) : FolderSnapshot();
+    take();
 }
 
-// Every object type and every object: a name missing from what was read
+void CheckFolder::setRead(const FolderSnapshot &snapshot)
+{
+    m_path = QDir::cleanPath(QDir(snapshot.folder()).absolutePath());
+    m_snapshot = snapshot;
+    take();
+}
+
+bool CheckFolder::readAgain(const FolderSnapshot::Progress &progress)
+{
+    if (!isSet() || !m_snapshot.refresh(progress))
+        return false;
+    take();
+    return true;
+}
+
+// Every object type and every name: an object missing from what was taken
 // would count as an old object missing from the folder.
-void CheckFolder::readAgain()
+void CheckFolder::take()
 {
     m_read = {};
     m_objects = {};
     if (!isSet())
         return;
-    m_read = FolderReader::read(m_path, {u"*"_s, FolderReader::objectTypes(), std::numeric_limits<qsizetype>::max()});
+    FolderReader::Options every{u"*"_s, FolderReader::objectTypes(), std::numeric_limits<qsizetype>::max(), true};
+    m_read = m_snapshot.select(every);
     m_objects = FolderObjects(m_read.names);
     m_read.names.clear();
 }
@@ -36,20 +58,35 @@ QString CheckFolder::statusText() const
         return u"Prüfung ohne Prüfordner"_s;
     if (isGone())
         return FolderReader::statusText(m_read, m_path);
-    return u"Prüfordner "_s + QDir::toNativeSeparators(m_path) + u" gelesen: "_s + QString::number(m_objects.size())
-        + (m_objects.size() == 1 ? u" Objekt"_s : u" Objekte"_s);
+    QString text = u"Prüfordner "_s + QDir::toNativeSeparators(m_path) + u" gelesen: "_s
+        + QString::number(m_objects.size()) + (m_objects.size() == 1 ? u" Objekt"_s : u" Objekte"_s);
+    if (unreadable() > 0)
+        text += u"; "_s + FolderReader::unreadableText(unreadable());
+    return text;
+}
+
+QString CheckFolder::whyGone() const
+{
+    using Status = FolderReader::Result::Status;
+    return QDir::toNativeSeparators(m_path) + u' '
+        + (m_read.status == Status::Missing          ? u"nicht gefunden"_s
+               : m_read.status == Status::NotAFolder ? u"ist kein Ordner"_s
+                                                     : u"nicht lesbar"_s);
 }
 
 QString CheckFolder::against() const
 {
-    const QString shown = QDir::toNativeSeparators(m_path);
     if (!isSet())
         return {};
+    if (isGone())
+        return u"ohne Ordner ("_s + whyGone() + u')';
+    const QString shown = u"gegen "_s + QDir::toNativeSeparators(m_path);
+    return unreadable() > 0 ? shown + u" ("_s + FolderReader::unreadableText(unreadable()) + u')' : shown;
+}
+
+QString CheckFolder::notCheckedText() const
+{
     if (!isGone())
-        return u"gegen "_s + shown;
-    using Status = FolderReader::Result::Status;
-    const QString why = m_read.status == Status::Missing ? u"nicht gefunden"_s
-        : m_read.status == Status::NotAFolder            ? u"ist kein Ordner"_s
-                                                         : u"nicht lesbar"_s;
-    return u"ohne Ordner ("_s + shown + u' ' + why + u')';
+        return {};
+    return u"Die Paare konnten nicht gegen den Prüfordner geprüft werden: "_s + whyGone() + u'.';
 }

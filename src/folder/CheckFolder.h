@@ -2,20 +2,28 @@
 
 #include "check/FolderObjects.h"
 #include "folder/FolderReader.h"
+#include "folder/FolderSnapshot.h"
 
 #include <QString>
 
 // The folder the pairs are checked against, as it was when last read: the
 // check runs on every edit and never waits for the disk, so the folder is
-// read only when it is set and when asked to read it again, before
-// anything is written. A folder that cannot be read is still the one set,
-// as a drive may come back; meanwhile the pairs are not checked against it.
+// read when it is set, and before anything is written only when it has
+// changed since. A folder that cannot be read is still the one set, as a
+// drive may come back; meanwhile the pairs are not checked against it.
+// The folder rules see every object of the folder, whatever its name.
 class CheckFolder
 {
 public:
     // Sets the folder and reads it; an empty path leaves no check folder.
-    void setPath(const QString &path);
-    void readAgain();
+    // The folder is kept as an absolute path, so that it stays the same
+    // folder wherever the program is started from.
+    void setPath(const QString &path, const FolderSnapshot::Progress &progress = {});
+    // Sets the folder that `snapshot` has just read, without reading it again.
+    void setRead(const FolderSnapshot &snapshot);
+    // Reads the folder again when it has changed since the last read (or
+    // that read failed); true when it did.
+    bool readAgain(const FolderSnapshot::Progress &progress = {});
 
     const QString &path() const { return m_path; }
     bool isSet() const { return !m_path.isEmpty(); }
@@ -23,17 +31,28 @@ public:
     bool isGone() const { return isSet() && m_read.status != FolderReader::Result::Status::Read; }
     // What the last read found; nullptr without a folder or after a failed read.
     const FolderObjects *objects() const;
+    // How many object files the last read found but could not read the
+    // name of: the check against the folder misses them.
+    qsizetype unreadable() const { return m_read.unreadable; }
 
     // After a read, for the status line: how many objects, or why the
     // folder could not be read ("Fehler: Ordner nicht gefunden: …").
     QString statusText() const;
     // What the check's summary says the pairs were checked against:
-    // "gegen D:\arbeit", "ohne Ordner (D:\arbeit nicht gefunden)", or empty
-    // without a folder.
+    // "gegen D:\arbeit", "gegen D:\arbeit (3 Dateinamen nicht lesbar)",
+    // "ohne Ordner (D:\arbeit nicht gefunden)", or empty without a folder.
     QString against() const;
+    // For the question before writing, when the last read failed: that the
+    // pairs could not be checked against the folder, and why. Empty
+    // otherwise.
+    QString notCheckedText() const;
 
 private:
+    void take();
+    QString whyGone() const;
+
     QString m_path;
+    FolderSnapshot m_snapshot;
     FolderReader::Result m_read;
     FolderObjects m_objects;
 };

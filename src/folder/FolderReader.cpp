@@ -1,93 +1,16 @@
 #include "folder/FolderReader.h"
 
-#include "check/NameCheck.h"
-#include "common/Cp1252.h"
+#include "folder/FolderSnapshot.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace FolderReader {
 
 namespace {
-
-// A version number Pro/ENGINEER appends to every saved file: digits only.
-bool isVersion(QStringView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// A file name without its version, and the index of its type in
-// objectTypes(); -1 when the name is no object file.
-struct ObjectFile {
-    QStringView name;
-    qsizetype type = -1;
-};
-
-ObjectFile objectFile(QStringView fileName)
-{
-    qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot > 0 && isVersion(fileName.mid(dot + 1))) {
-        fileName = fileName.left(dot);
-        dot = fileName.lastIndexOf(u'.');
-    }
-    if (dot < 0)
-        return {};
-    const QStringView extension = fileName.mid(dot + 1);
-    const QStringList &types = objectTypes();
-    for (qsizetype i = 0; i < types.size(); ++i) {
-        if (extension.compare(types.at(i), Qt::CaseInsensitive) == 0)
-            return {fileName, i};
-    }
-    return {};
-}
-
-// `*` stands for any run of characters, `?` for one; both texts in lower
-// case. On a mismatch after a star the star takes one character more, so
-// the work stays bounded by the product of the two lengths.
-bool matchesFilter(QStringView text, QStringView pattern)
-{
-    qsizetype t = 0, p = 0, star = -1, starText = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && (pattern.at(p) == u'?' || pattern.at(p) == text.at(t))) {
-            ++p;
-            ++t;
-        } else if (p < pattern.size() && pattern.at(p) == u'*') {
-            star = p++;
-            starText = t;
-        } else if (star >= 0) {
-            p = star + 1;
-            t = ++starText;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern.at(p) == u'*')
-        ++p;
-    return p == pattern.size();
-}
-
-// A name the list can hold and Pro/ENGINEER can open: Windows-1252 for
-// rename.pro, and a base name the check would not object to.
-bool isTakeable(const QString &name, qsizetype extensionLength, QByteArray &scratch)
-{
-    scratch.resize(0);
-    return NameCheck::isObjectBaseName(QStringView(name).left(name.size() - extensionLength - 1))
-        && Cp1252::encodeAppend(name, scratch, nullptr);
-}
-
-Result failed(Result::Status status)
-{
-    Result result;
-    result.status = status;
-    return result;
-}
 
 QString counted(qsizetype count, const QString &one, const QString &many)
 {
@@ -117,56 +40,17 @@ const QStringList &objectTypes()
 
 Result read(const QString &folder, const Options &options)
 {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.exists())
-        return failed(Result::Status::Missing);
-    if (!info.isDir())
-        return failed(Result::Status::NotAFolder);
-    if (!info.isReadable())
-        return failed(Result::Status::Unreadable);
+    return FolderSnapshot(folder).select(options);
+}
 
-    const QStringList &types = objectTypes();
-    std::vector<bool> chosen(types.size());
-    for (const QString &type : options.types) {
-        if (const qsizetype i = types.indexOf(type.toLower()); i >= 0)
-            chosen[i] = true;
-    }
-    const QString pattern = options.filter.isEmpty() ? u"*"_s : options.filter.toLower();
+QString unreadableText(qsizetype count)
+{
+    return counted(count, u"Dateiname"_s, u"Dateinamen"_s) + u" nicht lesbar"_s;
+}
 
-    // One set per type folds the versions and the letter case of a name.
-    std::vector<QSet<QString>> objects(types.size());
-    QSet<QString> skipped;
-    QByteArray scratch;
-    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden);
-    while (it.hasNext()) {
-        it.next();
-        const QString fileName = it.fileName();
-        const ObjectFile object = objectFile(fileName);
-        if (object.type < 0 || !chosen[object.type])
-            continue;
-        const QString name = object.name.toString().toLower();
-        // Only a file counts; for a link, the file it leads to.
-        if (!matchesFilter(name, pattern) || !it.fileInfo().isFile())
-            continue;
-        if (isTakeable(name, types.at(object.type).size(), scratch))
-            objects[object.type].insert(name);
-        else
-            skipped.insert(name);
-    }
-
-    Result result;
-    result.status = Result::Status::Read;
-    result.skipped = skipped.size();
-    for (const QSet<QString> &ofType : objects) {
-        QStringList names(ofType.begin(), ofType.end());
-        std::sort(names.begin(), names.end());
-        result.names += names;
-    }
-    if (result.names.size() > options.maxObjects) {
-        result.leftOut = result.names.size() - options.maxObjects;
-        result.names.resize(options.maxObjects);
-    }
-    return result;
+QString readingText(qsizetype files)
+{
+    return u"Ordner wird gelesen: "_s + QString::number(files) + u" Dateien …"_s;
 }
 
 namespace {
@@ -212,7 +96,9 @@ QString notTakenText(const Result &result)
     QString text;
     if (result.skipped > 0)
         text += u"; "_s + counted(result.skipped, u"Name"_s, u"Namen"_s)
-            + u" übersprungen (kein zulässiger Objektname oder nicht in Windows-1252)"_s;
+            + u" übersprungen (kein zulässiger Objektname oder nicht in Windows-1252)"_s
+            + (result.unreadable > 0 ? u", davon "_s + QString::number(result.unreadable) + u" nicht lesbar"_s
+                                     : QString());
     if (result.leftOut > 0)
         text += u"; "_s + QString::number(result.leftOut) + u" ausgelassen (höchstens "_s
             + QString::number(result.names.size()) + u" Objekte)"_s;

@@ -18,44 +18,30 @@ constexpr QLatin1String kConfigLine("save_objects all\r\n");
 constexpr QLatin1String kHeadEnd(" ~ ;\\\r\n");
 constexpr QLatin1String kCallPrefix("mapkey(continued) ~ ;%");
 constexpr QLatin1String kCallSuffix(";\\");
-constexpr QLatin1String kNameClose("`;\\\r\n");
 // Large enough that handing a piece on costs little against making it,
 // small enough to stay in the processor's cache.
 constexpr qsizetype kStreamPiece = 1 << 20;
 
-// txt_open ends in the opening backquote of the name followed by CR LF;
-// the name goes directly after the backquote.
-constexpr QLatin1String openWithoutLineEnd()
-{
-    return txt_open.chopped(2);
-}
-
 // The builders below write into either a QString (the text the window
 // shows) or a Cp1252Text (the bytes of the file), so both come from one
-// piece of code.
-
-// A template cut at its placeholder. The cut is found once per block, not
-// once per name; the template itself never changes, so every entry starts
-// from the same text.
-struct CutTemplate {
-    QLatin1String before;
-    QLatin1String after;
-};
-
-CutTemplate cutAt(QLatin1String templ, QLatin1String placeholder)
+// piece of code; a template set's fixed texts go into each as they are.
+void appendPiece(QString &out, const TemplateSet::Piece &piece)
 {
-    const qsizetype p = templ.indexOf(placeholder);
-    return {templ.left(p), templ.mid(p + placeholder.size())};
+    out.append(piece.text());
 }
 
-// The template with its placeholder replaced by `name`: ReplaceFirst
-// without the intermediate copy.
-template <typename Out>
-void appendWithPlaceholder(Out &out, const CutTemplate &templ, const QString &name)
+void appendPiece(Cp1252Text &out, const TemplateSet::Piece &piece)
 {
-    out.append(templ.before);
+    out.appendEncoded(piece.bytes());
+}
+
+// A body with `name` in its place.
+template <typename Out>
+void appendWithName(Out &out, const TemplateSet::Piece &before, const QString &name, const TemplateSet::Piece &after)
+{
+    appendPiece(out, before);
     out.append(QStringView(name));
-    out.append(templ.after);
+    appendPiece(out, after);
 }
 
 // The name of pair i's rename mapkey, "umb" and i in decimal digits, made
@@ -83,37 +69,32 @@ void appendHead(Out &out, QLatin1String name)
 }
 
 template <typename Out>
-void renameMapkey(Out &out, const CutTemplate &kern, qsizetype index, const QString &oldName, const QString &newName)
+void renameMapkey(Out &out, const TemplateSet &set, qsizetype index, const QString &oldName, const QString &newName)
 {
     appendHead(out, UmbName(index).view());
-    out.append(openWithoutLineEnd());
-    out.append(QStringView(oldName));
-    appendWithPlaceholder(out, kern, newName);
+    appendWithName(out, set.renameBeforeOld(), oldName, set.renameBeforeNew());
+    out.append(QStringView(newName));
+    appendPiece(out, set.renameAfterNew());
     out.append(txt_end);
 }
 
 template <typename Out>
-void callAllBlock(Out &out, const QStringList &oldNames)
+void callAllBlock(Out &out, const TemplateSet &set, const QStringList &oldNames)
 {
     out.append(kCrLf);
     appendHead(out, QLatin1String("CallALLNow"));
-    for (const QString &name : oldNames) {
-        out.append(openWithoutLineEnd());
-        out.append(QStringView(name));
-        out.append(kNameClose);
-        out.append(txt_CallAll);
-    }
+    for (const QString &name : oldNames)
+        appendWithName(out, set.openBefore(), name, set.openAfter());
     out.append(txt_end);
 }
 
 template <typename Out>
-void saveBlock(Out &out, QLatin1String mapkeyName, const QStringList &names)
+void saveBlock(Out &out, const TemplateSet &set, QLatin1String mapkeyName, const QStringList &names)
 {
     out.append(kCrLf);
     appendHead(out, mapkeyName);
-    const CutTemplate saveAll = cutAt(txt_saveALL, kSaveNamePlaceholder);
     for (const QString &name : names)
-        appendWithPlaceholder(out, saveAll, name);
+        appendWithName(out, set.saveBefore(), name, set.saveAfter());
     out.append(txt_end);
 }
 
@@ -149,13 +130,14 @@ qsizetype totalLength(const QStringList &names)
 }
 
 // An upper bound of the output size, so that the text is allocated once.
-qsizetype capacityFor(const QStringList &oldNames, const QStringList &newNames)
+qsizetype capacityFor(const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames)
 {
     constexpr qsizetype kHead = 40; // any head line or call line, index included
     const qsizetype n = newNames.size();
-    const qsizetype perPair = kHead + txt_open.size() + txt_Kern.size() + txt_end.size();
-    const qsizetype perCall = txt_open.size() + kNameClose.size() + txt_CallAll.size();
-    const qsizetype perSave = txt_saveALL.size();
+    const qsizetype perPair = kHead + set.renameBeforeOld().size() + set.renameBeforeNew().size()
+        + set.renameAfterNew().size() + txt_end.size();
+    const qsizetype perCall = set.openBefore().size() + set.openAfter().size();
+    const qsizetype perSave = set.saveBefore().size() + set.saveAfter().size();
     const qsizetype blocks = 4 * (kCrLf.size() + kHead + txt_end.size());
     return kConfigLine.size() + n * (perPair + perCall + 2 * perSave + kHead) + 2 * totalLength(oldNames)
         + 3 * totalLength(newNames) + blocks + 3 * kHead + kCrLf.size();
@@ -164,16 +146,15 @@ qsizetype capacityFor(const QStringList &oldNames, const QStringList &newNames)
 // The whole file in block order: configuration line, rename mapkeys,
 // CallALLNow, saveALLNow, saveASMNow, rename.
 template <typename Out>
-void wholeText(Out &out, const QStringList &oldNames, const QStringList &newNames)
+void wholeText(Out &out, const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames)
 {
-    out.reserve(capacityFor(oldNames, newNames));
+    out.reserve(capacityFor(set, oldNames, newNames));
     out.append(kConfigLine);
-    const CutTemplate kern = cutAt(txt_Kern, kNewNamePlaceholder);
     for (qsizetype i = 0; i < newNames.size(); ++i)
-        renameMapkey(out, kern, i, oldNames.at(i), newNames.at(i));
-    callAllBlock(out, oldNames);
-    saveBlock(out, QLatin1String("saveALLNow"), newNames);
-    saveBlock(out, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
+        renameMapkey(out, set, i, oldNames.at(i), newNames.at(i));
+    callAllBlock(out, set, oldNames);
+    saveBlock(out, set, QLatin1String("saveALLNow"), newNames);
+    saveBlock(out, set, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
     masterBlock(out, newNames.size());
 }
 
@@ -222,19 +203,20 @@ QStringList clean(const QStringList &oldNames)
     return normalised;
 }
 
-void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName)
+void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName,
+                        const TemplateSet &templates)
 {
-    renameMapkey(out, cutAt(txt_Kern, kNewNamePlaceholder), index, oldName, newName);
+    renameMapkey(out, templates, index, oldName, newName);
 }
 
-void CallALL(QString &out, const QStringList &oldNames)
+void CallALL(QString &out, const QStringList &oldNames, const TemplateSet &templates)
 {
-    callAllBlock(out, oldNames);
+    callAllBlock(out, templates, oldNames);
 }
 
-void SaveALL(QString &out, const QStringList &newNames)
+void SaveALL(QString &out, const QStringList &newNames, const TemplateSet &templates)
 {
-    saveBlock(out, QLatin1String("saveALLNow"), newNames);
+    saveBlock(out, templates, QLatin1String("saveALLNow"), newNames);
 }
 
 QStringList assemblyNames(const QStringList &oldNames, const QStringList &newNames)
@@ -249,9 +231,9 @@ QStringList assemblyNames(const QStringList &oldNames, const QStringList &newNam
     return list_ASM;
 }
 
-void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames)
+void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates)
 {
-    saveBlock(out, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
+    saveBlock(out, templates, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
 }
 
 void mapkeyList(QString &out, qsizetype pairCount)
@@ -259,21 +241,21 @@ void mapkeyList(QString &out, qsizetype pairCount)
     masterBlock(out, pairCount);
 }
 
-Generation generate(const QStringList &oldNames, const QStringList &newNames)
+Generation generate(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates)
 {
     Generation g;
     if (prepare(g, oldNames, newNames))
-        wholeText(g.text, g.normalisedOldNames, newNames);
+        wholeText(g.text, templates, g.normalisedOldNames, newNames);
     return g;
 }
 
-EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames)
+EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates)
 {
     EncodedGeneration g;
     if (!prepare(g, oldNames, newNames))
         return g;
     Cp1252Text out;
-    wholeText(out, g.normalisedOldNames, newNames);
+    wholeText(out, templates, g.normalisedOldNames, newNames);
     out.append(kCrLf);
     noteUnrepresentable(g, out, newNames);
     if (out.isRepresentable())
@@ -281,13 +263,14 @@ EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &n
     return g;
 }
 
-EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink)
+EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink,
+                             const TemplateSet &templates)
 {
     EncodedGeneration g;
     if (!prepare(g, oldNames, newNames))
         return g;
     Cp1252Text out(sink, kStreamPiece);
-    wholeText(out, g.normalisedOldNames, newNames);
+    wholeText(out, templates, g.normalisedOldNames, newNames);
     out.append(kCrLf);
     g.sinkStopped = !out.finish() && out.isRepresentable();
     noteUnrepresentable(g, out, newNames);

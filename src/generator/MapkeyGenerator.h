@@ -1,13 +1,15 @@
 #pragma once
 
 #include "common/Cp1252Text.h"
+#include "generator/TemplateSet.h"
 
 #include <QString>
 #include <QStringList>
 
-// Builds the text of rename.pro from the old and new names. The builders
-// append to one output text whose capacity generate() reserves up front, so
-// the cost grows linearly with the size of the file.
+// Builds the text of rename.pro from the old and new names and a template
+// set, the built-in one unless another is given. The builders append to one
+// output text whose capacity generate() reserves up front, so the cost
+// grows linearly with the size of the file.
 namespace MapkeyGenerator {
 
 // The old names without drive, folder and version number.
@@ -15,12 +17,14 @@ QStringList clean(const QStringList &oldNames);
 
 // One rename mapkey "umb<index>": open under the old name, rename, save,
 // close the windows.
-void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName);
+void appendRenameMapkey(QString &out, qsizetype index, const QString &oldName, const QString &newName,
+                        const TemplateSet &templates = TemplateSet::builtIn());
 
 // The collective mapkeys, each appended as CR LF plus the block.
-void CallALL(QString &out, const QStringList &oldNames);
-void SaveALL(QString &out, const QStringList &newNames);
-void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames);
+void CallALL(QString &out, const QStringList &oldNames, const TemplateSet &templates = TemplateSet::builtIn());
+void SaveALL(QString &out, const QStringList &newNames, const TemplateSet &templates = TemplateSet::builtIn());
+void SaveASM(QString &out, const QStringList &oldNames, const QStringList &newNames,
+             const TemplateSet &templates = TemplateSet::builtIn());
 
 // The new name of every pair whose (normalised) old name is an assembly
 // (".asm") or a drawing (".drw"), letter case included.
@@ -41,7 +45,8 @@ struct Generation {
     QString text;
 };
 
-Generation generate(const QStringList &oldNames, const QStringList &newNames);
+Generation generate(const QStringList &oldNames, const QStringList &newNames,
+                    const TemplateSet &templates = TemplateSet::builtIn());
 
 // The same generation straight into the bytes of rename.pro (Windows-1252,
 // the final CR LF included): half the memory of the text and no second
@@ -63,13 +68,15 @@ struct EncodedGeneration {
     QString unrepresentableMessage() const;
 };
 
-EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
+EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
+                               const TemplateSet &templates = TemplateSet::builtIn());
 
 // The same bytes handed to `sink` in pieces while they are made, so that
 // memory holds one piece rather than the file; `fileBytes` stays empty. The
 // sink is called only when the lists pair up. A name Windows-1252 cannot
 // represent stops the generation after some pieces may have gone out.
-EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink);
+EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink,
+                             const TemplateSet &templates = TemplateSet::builtIn());
 
 // The 0-based pair whose rename mapkey holds `position` of an output text,
 // found by the head line "mapkey umb<pair> ..." above it; -1 outside every

@@ -77,12 +77,13 @@ WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes, const
 }
 
 GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                              const QString &fileName, const BeforeReplacing &beforeReplacing)
+                              const QString &fileName, const BeforeReplacing &beforeReplacing,
+                              const TemplateSet &templates)
 {
     GeneratedWrite result;
     AtomicFile::Writer file(filePath(folder, fileName));
-    result.generation = MapkeyGenerator::streamFile(oldNames, newNames,
-                                                    [&file](QByteArrayView piece) { return file.write(piece); });
+    result.generation = MapkeyGenerator::streamFile(
+        oldNames, newNames, [&file](QByteArrayView piece) { return file.write(piece); }, templates);
     const MapkeyGenerator::EncodedGeneration &g = result.generation;
     if (!g.countsMatch)
         return result;

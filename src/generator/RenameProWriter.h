@@ -36,14 +36,15 @@ WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes, const
 
 // Generates rename.pro (or `fileName`, which the status text then names)
 // straight into its file, piece by piece, so that memory holds one piece
-// rather than the whole file. The file is replaced only when the lists pair
-// up and every name has its byte; `report` is empty when the lists do not
-// pair up.
+// rather than the whole file, from `templates`. The file is replaced only
+// when the lists pair up and every name has its byte; `report` is empty
+// when the lists do not pair up.
 struct GeneratedWrite {
     MapkeyGenerator::EncodedGeneration generation;
     WriteReport report;
 };
 GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                              const QString &fileName = kFileName, const BeforeReplacing &beforeReplacing = {});
+                              const QString &fileName = kFileName, const BeforeReplacing &beforeReplacing = {},
+                              const TemplateSet &templates = TemplateSet::builtIn());
 
 } // namespace RenameProWriter

@@ -12,5 +12,12 @@ inline const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 inline const QString kFolderKey = QStringLiteral("txt_path.Text");
 inline const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
 inline const QString kCheckFolderKey = QStringLiteral("Pruefordner");
+// The template set in use: no file is the built-in set.
+inline const QString kTemplateFileKey = QStringLiteral("Vorlage.Datei");
+inline const QString kTemplateRenameKey = QStringLiteral("Vorlage.Umbenennen");
+inline const QString kTemplateSaveKey = QStringLiteral("Vorlage.Speichern");
+inline const QString kTemplateOpenKey = QStringLiteral("Vorlage.Oeffnen");
+inline const QString kTemplateOldSampleKey = QStringLiteral("Vorlage.BeispielAlt");
+inline const QString kTemplateNewSampleKey = QStringLiteral("Vorlage.BeispielNeu");
 
 } // namespace SettingsKeys

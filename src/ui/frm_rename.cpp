@@ -84,6 +84,7 @@ void frm_rename::connectHandlers()
     connect(cmd_laufPruefen, &QPushButton::clicked, this, &frm_rename::cmd_laufPruefen_Click);
     connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
     connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
+    connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -127,6 +128,7 @@ void frm_rename::Form_Load()
     Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, m_platform.designFolderText()).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
     restoreCheckFolder();
+    restoreTemplates();
 }
 
 // The window system reports the frame only once the window is shown; the
@@ -205,6 +207,7 @@ void frm_rename::Form_Resize()
     lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
     Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
+    cmd_vorlage->move(cmd_vorlage->x(), lbl_pruefung->y());
 }
 
 void frm_rename::imgOpen_Click()

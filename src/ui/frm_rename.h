@@ -13,10 +13,12 @@
 // the window's undo history; the name check follows every change of either
 // list. Platform supplies drives, the settings store, the folder of the
 // list files, file and folder questions and the desktop; frm_Info is the
-// Info window, frm_Ordner the dialog "Ordner einlesen".
+// Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
+// dialog that chooses the template set the mapkeys are built from.
 
 #include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
+#include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
 #include "verify/RunCheck.h"
 #include "wayback/WritePlan.h"
@@ -41,6 +43,7 @@ class QRadioButton;
 class QScrollArea;
 class frm_Info;
 class frm_Ordner;
+class frm_Vorlage;
 
 class frm_rename : public QWidget
 {
@@ -118,6 +121,8 @@ private:
     void cmd_laufPruefen_Click();
     void cmd_offeneUebernehmen_Click();
     void cmd_rueckwegErledigte_Click();
+    void cmd_vorlage_Click();
+    void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -138,12 +143,17 @@ private:
     void forgetRun();
     void updateRunCommands();
     // The check folder: restored at start, set (an empty path clears it)
-    // and remembered, read again before writing. Each read that fails says
-    // so in the status line.
+    // and remembered, read again before writing when it has changed. Each
+    // read that fails says so in the status line.
     void restoreCheckFolder();
     void setCheckFolder(const QString &path);
+    void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
+    // The template set: restored at start, chosen and remembered, checked
+    // again before each generation (the file may have changed or gone).
+    void restoreTemplates();
+    bool templatesStillUsable();
     QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
@@ -168,6 +178,8 @@ private:
     CheckFolder m_checkFolder;
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
+    RecordedTemplates::Choice m_templateChoice;
+    RecordedTemplates::Checked m_templates;
     // The pairs the output was built from, for the way back (none after a
     // refused generation), and whether the question before building named
     // the way back's own findings.
@@ -176,6 +188,7 @@ private:
         QStringList oldNames;
         QStringList newNames;
         bool wayBackAsked = false;
+        TemplateSet templates = TemplateSet::builtIn();
     } m_built;
 
     QPushButton *cmd_info = nullptr;
@@ -212,6 +225,7 @@ private:
     QPushButton *cmd_offeneUebernehmen = nullptr;
     QPushButton *cmd_rueckwegErledigte = nullptr;
     QScrollArea *Frame_gruppen = nullptr;
+    QPushButton *cmd_vorlage = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -59,8 +59,13 @@ void frm_rename::createControls()
     list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
     NameListView::scrollTogether(list_OldName, list_NewName);
     // In the strip between the lists and the generation command, which
-    // moves with the bottom row.
-    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
+    // moves with the bottom row; the template set's command beside it, as
+    // the line names a recorded set.
+    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 4140, 285);
+    cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("Vorlage …"), this), "cmd_vorlage", 4305, 6360, 1335,
+                               285);
+    cmd_vorlage->setToolTip(QStringLiteral("Die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen "
+                                           "Pro/ENGINEER-Version aufgezeichneten Mapkeys bauen"));
 
     createRuleFrame();
     createGroupColumn();

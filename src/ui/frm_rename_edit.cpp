@@ -9,6 +9,7 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
+#include "templates/TemplateTexts.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/ListHistory.h"
 #include "ui/lists/NameListModel.h"
@@ -225,21 +226,28 @@ void frm_rename::updateCheck()
 }
 
 // A long check folder gives way in its middle; the whole line shows under
-// the pointer.
+// the pointer. No one writes a file for another version unknowingly: a
+// recorded template set in use is named first.
 void frm_rename::showCheckLine(const QString &text)
 {
-    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(text, Qt::ElideMiddle, lbl_pruefung->width()));
-    lbl_pruefung->setToolTip(ShownText::asToolTip(text));
+    QString line = text;
+    if (!m_templateChoice.isBuiltIn())
+        line = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + line;
+    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(line, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setToolTip(ShownText::asToolTip(line));
 }
 
 // Asked before anything is built, when the pairs have findings, those
 // against the check folder as it is now among them; with the way back
-// asked for, also about what only its own check finds.
+// asked for, also about what only its own check finds. A check folder that
+// cannot be read leaves the pairs unchecked against it: that is asked too.
 bool frm_rename::confirmDespiteFindings()
 {
     readCheckFolderAgain();
     const QList<NameCheck::Finding> findings = pairFindings();
-    return findings.isEmpty() || askDespiteFindings(NameCheck::questionText(findings));
+    const QString notChecked = list_OldName->entries().isEmpty() ? QString() : m_checkFolder.notCheckedText();
+    return (findings.isEmpty() && notChecked.isEmpty())
+        || askDespiteFindings(NameCheck::questionText(findings, notChecked));
 }
 
 bool frm_rename::askDespiteFindings(const QString &question)

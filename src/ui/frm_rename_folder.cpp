@@ -12,7 +12,7 @@
 #include "ui/lists/NameListView.h"
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
-#include "ui/widgets/WaitCursor.h"
+#include "ui/workingfolder/ReadProgress.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
 #include <QLabel>
@@ -33,8 +33,10 @@ void frm_rename::cmd_ordnerEinlesen_Click()
 void frm_rename::frm_Ordner_Accepted(const frm_Ordner &dialog)
 {
     const FolderReader::Result &read = dialog.result();
-    if (dialog.asCheckFolder())
-        setCheckFolder(dialog.folder());
+    if (dialog.asCheckFolder()) {
+        m_checkFolder.setRead(dialog.snapshot());
+        rememberCheckFolder();
+    }
     NameListView *list = currentList();
     changeList(QStringLiteral("Ordner einlesen"), list, list->entries() + read.names);
     lbl_status->setText(FolderReader::statusText(read, dialog.folder()));
@@ -63,32 +65,46 @@ void frm_rename::restoreCheckFolder()
     readCheckFolder(folder);
 }
 
-// Remembered at once, like the way-back box.
 void frm_rename::setCheckFolder(const QString &path)
 {
-    m_platform.openSettings()->setValue(SettingsKeys::kCheckFolderKey, path);
     readCheckFolder(path);
+    rememberCheckFolder();
     lbl_status->setText(m_checkFolder.statusText());
+}
+
+// Remembered at once, like the way-back box, as the absolute path that is
+// shown.
+void frm_rename::rememberCheckFolder()
+{
+    m_platform.openSettings()->setValue(SettingsKeys::kCheckFolderKey, m_checkFolder.path());
+    cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
     updateCheck();
 }
 
 void frm_rename::readCheckFolder(const QString &path)
 {
     {
-        const WaitCursor busy;
-        m_checkFolder.setPath(path);
+        ReadProgress progress(lbl_status);
+        m_checkFolder.setPath(path, progress.callback());
     }
     cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
 }
 
-// Before the question that precedes writing: the folder as it is now.
+// Before the question that precedes writing: the folder as it is now, read
+// again only when it has changed.
 void frm_rename::readCheckFolderAgain()
 {
-    if (!m_checkFolder.isSet())
+    bool readAgain = false;
+    {
+        ReadProgress progress(lbl_status);
+        readAgain = m_checkFolder.readAgain(progress.callback());
+    }
+    if (!readAgain)
         return;
-    readCheckFolder(m_checkFolder.path());
+    if (m_checkFolder.isGone())
+        lbl_status->setText(m_checkFolder.statusText());
     updateCheck();
 }
 

@@ -26,6 +26,10 @@
 void frm_rename::cmd_mapkeyNow_Click()
 {
     m_platform.openSettings()->setValue(SettingsKeys::kRuleKey, txt_rename->text());
+    // A set that no longer checks builds nothing, and the lists stay as
+    // they are.
+    if (!templatesStillUsable())
+        return;
     const QStringList oldNames = list_OldName->entries();
     const QStringList newNames = list_NewName->entries();
     // The old names are normalised whatever follows; the name check asks
@@ -36,7 +40,8 @@ void frm_rename::cmd_mapkeyNow_Click()
         return;
     // The way back follows what is built now, whatever the lists hold at
     // "OK"; a refused generation forgets the pairs built before it.
-    m_built = countsMatch ? Built{true, oldNames, newNames, Frame5->chk_rueckweg->isChecked()} : Built{};
+    m_built = countsMatch ? Built{true, oldNames, newNames, Frame5->chk_rueckweg->isChecked(), *m_templates.set}
+                          : Built{};
     cmd_openmFile->hide();
     if (!countsMatch) {
         txt_OUT->clear();
@@ -55,7 +60,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     {
         const WaitCursor busy;
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames);
+        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates);
         showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();
@@ -72,7 +77,7 @@ void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, c
 {
     constexpr qsizetype kLines = OutputTextEdit::kLinesPerParagraph;
     if (fileBytes.isEmpty()) {
-        const QString text = MapkeyGenerator::generate(oldNames, newNames).text;
+        const QString text = MapkeyGenerator::generate(oldNames, newNames, m_built.templates).text;
         txt_OUT->showOutput(OutputParagraphs::fromText(text, kLines), {});
         return;
     }
@@ -153,8 +158,9 @@ QString frm_rename::fileoutWayBack(const QString &folder)
     // An earlier way back was kept before rename.pro was written; one that
     // turned up since is kept all the same.
     EarlierWayBack::Kept kept;
-    const WriteReport report =
-        WayBack::write(folder, m_built.oldNames, m_built.newNames, EarlierWayBack::keeping(folder, kept)).report;
+    const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames,
+                                              EarlierWayBack::keeping(folder, kept), m_built.templates)
+                                   .report;
     const QString keptToo = kept.keptAs.isEmpty() ? QString() : QStringLiteral("; ") + EarlierWayBack::keptText(kept);
     if (report.ok)
         return QStringLiteral("Rückweg: ") + WayBack::kFileName + keptToo;

@@ -23,17 +23,19 @@ Pairs pairs(const QStringList &oldNames, const QStringList &newNames)
     return back;
 }
 
-MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames)
+MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
+                                                const TemplateSet &templates)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return MapkeyGenerator::generateFile(back.oldNames, back.newNames);
+    return MapkeyGenerator::generateFile(back.oldNames, back.newNames, templates);
 }
 
 RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                                      const RenameProWriter::BeforeReplacing &beforeReplacing)
+                                      const RenameProWriter::BeforeReplacing &beforeReplacing,
+                                      const TemplateSet &templates)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing);
+    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing, templates);
 }
 
 } // namespace WayBack

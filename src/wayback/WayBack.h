@@ -30,9 +30,12 @@ Pairs pairs(const QStringList &oldNames, const QStringList &newNames);
 // rename_zurueck.pro's bytes (Windows-1252, final CR LF included), and the
 // same written atomically into `folder` as it is made; the report names
 // rename_zurueck.pro and the folder. `beforeReplacing` keeps an earlier way
-// back (EarlierWayBack::keeping), which is never replaced.
-MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames);
+// back (EarlierWayBack::keeping), which is never replaced. Built from the
+// same template set as the rename.pro it undoes.
+MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
+                                                const TemplateSet &templates = TemplateSet::builtIn());
 RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                                      const RenameProWriter::BeforeReplacing &beforeReplacing);
+                                      const RenameProWriter::BeforeReplacing &beforeReplacing,
+                                      const TemplateSet &templates = TemplateSet::builtIn());
 
 } // namespace WayBack

@@ -53,6 +53,9 @@ const Text kMainWindow[] = {
      "Behält nur die Paare, die der geprüfte Lauf nicht erledigt hat, in beiden Listen"},
     {"cmd_rueckwegErledigte", "Rückweg für Erledigte",
      "Schreibt rename_zurueck.pro für die Paare, die der geprüfte Lauf erledigt hat, in das Ausgabeverzeichnis"},
+    {"cmd_vorlage", "Vorlage wählen",
+     "Baut die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen Pro/ENGINEER-Version "
+     "aufgezeichneten Mapkeys"},
     {"imgOpen", "", "Zeigt rechts den Inhalt von rename.pro"},
     {"imgclose", "", "Blendet den Inhalt von rename.pro aus"},
     {"cmd_mapkeyNow", "",
@@ -126,7 +129,7 @@ const char *const kTabOrder[] = {
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
     "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_laufPruefen",
-    "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_mapkeyNow", "cmd_openmFile",
+    "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow", "cmd_openmFile",
     // the output folder chooser
     "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
     // the output and the window

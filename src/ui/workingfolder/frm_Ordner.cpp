@@ -3,7 +3,7 @@
 #include "lists/NameListOps.h"
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
-#include "ui/widgets/WaitCursor.h"
+#include "ui/workingfolder/ReadProgress.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -134,7 +134,8 @@ void frm_Ordner::choice_Change()
     m_pendingRead.start();
 }
 
-// A folder of many thousand files takes a moment; the pointer says so.
+// Another folder is read; the same one only when it has changed. A folder
+// of many thousand files takes a moment; the pointer and the count say so.
 void frm_Ordner::readChoice()
 {
     m_pendingRead.stop();
@@ -146,8 +147,14 @@ void frm_Ordner::readChoice()
             options.types << FolderReader::objectTypes().at(i);
     }
     options.maxObjects = m_room;
-    const WaitCursor busy;
-    m_result = FolderReader::read(folder(), options);
+    {
+        ReadProgress progress(lbl_anzahl);
+        if (m_snapshot.folder() != folder())
+            m_snapshot = FolderSnapshot(folder(), progress.callback());
+        else
+            m_snapshot.refresh(progress.callback());
+    }
+    m_result = m_snapshot.select(options);
     lbl_anzahl->setText(FolderReader::previewText(m_result, folder()));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "folder/FolderReader.h"
+#include "folder/FolderSnapshot.h"
 
 #include <QDialog>
 #include <QList>
@@ -18,7 +19,8 @@ class QPushButton;
 // read a moment after the last change, so typing a path does not read
 // every folder on the way. "Übernehmen" closes it with the read that
 // matches what the dialog shows; a folder that cannot be read keeps it
-// open with the reason.
+// open with the reason. The folder is read once and chosen from while the
+// filter and the types change; it is read again when it has changed.
 class frm_Ordner : public QDialog
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ public:
     bool asCheckFolder() const;
     // The read behind "Übernehmen".
     const FolderReader::Result &result() const { return m_result; }
+    // The folder as read, for the check folder.
+    const FolderSnapshot &snapshot() const { return m_snapshot; }
 
     OneLineEdit *txt_ordner = nullptr;
     QPushButton *cmd_waehlen = nullptr;
@@ -53,5 +57,6 @@ private:
     const Platform &m_platform;
     qsizetype m_room;
     QTimer m_pendingRead;
+    FolderSnapshot m_snapshot;
     FolderReader::Result m_result;
 };

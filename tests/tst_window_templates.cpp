@@ -1,0 +1,96 @@
+#include "WindowFixture.h"
+#include "ui/templates/frm_Vorlage.h"
+
+class TestWindowTemplates : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roads_data();
+    void roads();
+};
+
+// Each road starts with the recording in the later style chosen through
+// the dialog, for pairs whose rename.pro is a golden file; the check line
+// then names it, and what follows is the road's own.
+void TestWindowTemplates::roads_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("checkLine");
+    QTest::addColumn<QString>("status");
+    const QString inUse = u"Vorlage: later-style.pro; Prüfung: keine Befunde"_s;
+    QTest::newRow("choose a recording, preview")
+        << u"choose"_s << inUse
+        << u"In Verwendung: @ (Mapkeys velmorant_umbenennen, velmorant_speichern, velmorant_oeffnen)"_s;
+    QTest::newRow("generate with it") << u"generate"_s << inUse << u"Datei rename.pro wurde gespeichert in "_s;
+    QTest::newRow("restart and find it again") << u"restart"_s << inUse << u"Status"_s;
+    QTest::newRow("refuse a set whose file has gone")
+        << u"gone"_s << u"Vorlage: later-style.pro (nicht verwendbar); Prüfung: keine Befunde"_s
+        << u"Fehler: Vorlage @ nicht verwendbar, rename.pro nicht erstellt"_s;
+    QTest::newRow("back to the built-in, written out")
+        << u"built-in"_s << u"Prüfung: keine Befunde"_s << u"In Verwendung: die eingebaute Vorlage"_s;
+}
+
+void TestWindowTemplates::roads()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, checkLine);
+    QFETCH(QString, status);
+    Window win;
+    const QString recording = win.dir.filePath(u"later-style.pro"_s);
+    QVERIFY(QFile::copy(QFINDTESTDATA("data/later-style.pro"), recording));
+    win.fill(win.oldList(), {u"C:\\cad\\motor.asm.2"_s, u"welle.prt"_s});
+    win.fill(win.newList(), {u"antrieb.asm"_s, u"achse.prt"_s});
+    win.platform.fileAnswer = recording;
+    win.click("cmd_vorlage");
+    auto *dialog = win.w->findChild<frm_Vorlage *>();
+    QTest::mouseClick(dialog->cmd_aufzeichnung, Qt::LeftButton);
+    QCOMPARE(dialog->cbo_oeffnen->currentText(), u"velmorant_oeffnen"_s);
+    if (road == u"choose") {
+        // The first pair as it would be built, its names marked.
+        const QString preview = dialog->txt_vorschau->toPlainText();
+        QVERIFY(preview.startsWith(u"mapkey umb0 ~ ;\\\nmapkey(continued) ~ Command `ProCmdModelOpen` ;\\\n"_s));
+        for (const QString &name : {u"motor.asm"_s, u"antrieb.asm"_s}) {
+            QTextCursor cursor(dialog->txt_vorschau->document());
+            cursor.setPosition(int(preview.indexOf(u'`' + name + u'`')) + 2);
+            QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        }
+    }
+    if (road == u"built-in") {
+        win.platform.fileAnswer = win.dir.filePath(u"eingebaut.pro"_s);
+        QTest::mouseClick(dialog->cmd_speichern, Qt::LeftButton);
+        COMPARE_BYTES(TestSupport::readBytes(win.platform.fileAnswer),
+                      TestSupport::readBytes(QFINDTESTDATA("data/builtin-templates.pro")));
+        QTest::mouseClick(dialog->cmd_eingebaute, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(dialog->cmd_verwenden, Qt::LeftButton);
+    }
+    if (road == u"generate") {
+        win.get<QCheckBox>("chk_rueckweg")->setChecked(true);
+        QCOMPARE(win.generate(), QStringList());
+        win.confirmFolder(win.dir.path());
+        COMPARE_BYTES(TestSupport::readBytes(win.dir.filePath(u"rename.pro"_s)),
+                      TestSupport::readBytes(QFINDTESTDATA("data/later-style-rename.pro")));
+        // The way back from the same set.
+        QVERIFY(TestSupport::readBytes(win.dir.filePath(u"rename_zurueck.pro"_s)).contains("`ProCmdModelRename`"));
+    } else if (road == u"restart") {
+        win.w->close();
+        win.open();
+    } else if (road == u"gone") {
+        QVERIFY(QFile::remove(recording));
+        QCOMPARE(win.generate(),
+                 QStringList{u"Velmorant | Die Vorlage "_s + recording
+                             + u" ist nicht verwendbar:\n\nVorlage: Fehler: Aufzeichnung nicht "
+                               u"gefunden: "_s
+                             + recording
+                             + u"\n\nrename.pro wird nicht erstellt. Unter „Vorlage …“ lässt sich die "
+                               u"Aufzeichnung berichtigen oder die eingebaute Vorlage wählen. | OK"_s});
+        QCOMPARE(win.oldList()->entries().first(), u"C:\\cad\\motor.asm.2"_s);
+        QVERIFY(win.output().isEmpty());
+    }
+    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), checkLine);
+    QVERIFY2(win.status().startsWith(QString(status).replace(u'@', recording)), qPrintable(win.status()));
+}
+
+QTEST_MAIN(TestWindowTemplates)
+#include "tst_window_templates.moc"
