@@ -1,5 +1,6 @@
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
+#include "check/UnchangedPairs.h"
 
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
     void counts();
     void rowMarks_data();
     void rowMarks();
+    void unchangedPairs_data();
+    void unchangedPairs();
 };
 
 void TestCheck::rules_data()
@@ -222,23 +225,31 @@ void TestCheck::counts_data()
     QTest::addColumn<QString>("notChecked");
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("newCount"); // of names, beside 20 old ones
     const QString notChecked = u"Nicht gegen den Ordner geprüft."_s;
-    QTest::newRow("none") << 0 << 0 << QString() << "Prüfung: keine Befunde" << QString();
+    QTest::newRow("none") << 0 << 0 << QString() << "Prüfung: keine Befunde" << QString() << 20;
+    QTest::newRow("lists of different length, nothing else")
+        << 0 << 0 << QString() << "Prüfung: Listen ungleich lang: 20 alte, 19 neue Namen" << QString() << 19;
+    QTest::newRow("lists of different length first")
+        << 1 << 0 << QString() << "Prüfung: Listen ungleich lang: 20 alte, 21 neue Namen; 1 Fehler"
+        << "Die Prüfung der Namen meldet 1 Fehler:\n\nBefund 1\n\nrename.pro trotzdem erstellen?" << 21;
     QTest::newRow("one warning")
         << 0 << 1 << QString() << "Prüfung: 1 Warnung"
-        << "Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?";
+        << "Die Prüfung der Namen meldet 1 Warnung:\n\nBefund 1\n\nrename.pro trotzdem erstellen?" << 20;
     QTest::newRow("first ten of twelve")
         << 1 << 11 << QString() << "Prüfung: 1 Fehler, 11 Warnungen"
         << "Die Prüfung der Namen meldet 1 Fehler, 11 Warnungen:\n\nBefund 1\nBefund 2\nBefund 3\nBefund 4\nBefund 5\n"
            "Befund 6\nBefund 7\nBefund 8\nBefund 9\nBefund 10\n… und 2 weitere Befunde\n\nrename.pro trotzdem "
-           "erstellen?";
+           "erstellen?"
+        << 20;
     QTest::newRow("none, but not checked against the folder")
         << 0 << 0 << notChecked << "Prüfung: keine Befunde"
-        << "Nicht gegen den Ordner geprüft.\n\nrename.pro trotzdem erstellen?";
+        << "Nicht gegen den Ordner geprüft.\n\nrename.pro trotzdem erstellen?" << 20;
     QTest::newRow("an error, and not checked against the folder")
         << 1 << 0 << notChecked << "Prüfung: 1 Fehler"
         << "Nicht gegen den Ordner geprüft.\n\nDie Prüfung der Namen meldet 1 Fehler:\n\nBefund 1\n\nrename.pro "
-           "trotzdem erstellen?";
+           "trotzdem erstellen?"
+        << 20;
 }
 
 void TestCheck::counts()
@@ -250,7 +261,8 @@ void TestCheck::counts()
     for (int i = 0; i < errors + warnings; ++i)
         findings.append(
             {i, i < errors ? Severity::Error : Severity::Warning, NameCheck::Rule::Empty, u"Befund %1"_s.arg(i + 1)});
-    QTEST(NameCheck::summary(findings), "summary");
+    QFETCH(int, newCount);
+    QTEST(NameCheck::summary(findings, {}, 20, newCount), "summary");
     QTEST(NameCheck::questionText(findings, notChecked), "question");
 }
 
@@ -283,6 +295,44 @@ void TestCheck::rowMarks()
         QCOMPARE(!mark.any ? u'-' : mark.worst == Severity::Error ? u'e' : u'w', marks.at(row));
         QCOMPARE(mark.tooltip, tips.at(row));
     }
+}
+
+// Pairs as "old>new" ("_" an empty name); the pairs kept, and the status.
+void TestCheck::unchangedPairs_data()
+{
+    QTest::addColumn<QString>("pairs");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("as the name check compares, letter case, path, version and type aside")
+        << u"C:\\w\\a.prt.3>A.PRT b.prt>c.prt d.asm>d e.prt>e.asm"_s << u"b.prt>c.prt e.prt>e.asm"_s
+        << u"2 unveränderte Paare entfernt"_s;
+    QTest::newRow("one, empty pairs kept") << u"_>_ a>a"_s << u"_>_"_s << u"1 unverändertes Paar entfernt"_s;
+    QTest::newRow("none") << u"a>b"_s << u"a>b"_s << u"Keine unveränderten Paare"_s;
+    QTest::newRow("lists of different length") << u"a>a b>"_s << u"a>a b>"_s
+                                               << u"Achtung: Listen ungleich lang: 2 alte, 1 neue Namen, keine Paare "
+                                                  u"entfernt"_s;
+}
+
+void TestCheck::unchangedPairs()
+{
+    QFETCH(QString, pairs);
+    const auto name = [](const QString &shown) { return shown == u"_" ? QString() : shown; };
+    QStringList oldNames;
+    QStringList newNames;
+    for (const QString &pair : pairs.split(u' ')) {
+        oldNames << name(pair.section(u'>', 0, 0));
+        if (const QString newName = pair.section(u'>', 1); !newName.isEmpty())
+            newNames << name(newName);
+    }
+    const UnchangedPairs::Result result = UnchangedPairs::removed(oldNames, newNames);
+    const auto shown = [](const QStringList &names, qsizetype i) {
+        return i >= names.size() ? QString() : names.at(i).isEmpty() ? u"_"_s : names.at(i);
+    };
+    QStringList kept;
+    for (qsizetype i = 0; i < std::max(result.oldNames.size(), result.newNames.size()); ++i)
+        kept << shown(result.oldNames, i) + u'>' + shown(result.newNames, i);
+    QTEST(kept.join(u' '), "kept");
+    QTEST(result.status, "status");
 }
 
 QTEST_GUILESS_MAIN(TestCheck)

@@ -59,8 +59,9 @@ private slots:
     void captionsFitTheirControls();
     void nothingOverlaps();
     void controlsHaveGermanNames();
-    void imageButtonsByKeyboard_data();
-    void imageButtonsByKeyboard();
+    void mnemonicsDiffer();
+    void buttonsByKeyboard_data();
+    void buttonsByKeyboard();
 };
 
 // Qt's menus in German, and its file dialog's sizes and dates in German
@@ -115,10 +116,8 @@ void TestDesktop::captionsFitTheirControls()
 
 // At the smallest, the start and a tall height, with the command that
 // opens the written file shown: no control of the main window covers
-// another ("Vorlage …" moves with the check line, the group column ends
-// above the bottom row), but for the list menu and the folder chooser,
-// which stand over the lists by design. Run once more by CTest with 120
-// dpi fonts.
+// another, but for the list menu and the folder chooser, which stand over
+// the lists by design. Run once more by CTest with 120 dpi fonts.
 void TestDesktop::nothingOverlaps()
 {
     Window win;
@@ -166,10 +165,35 @@ void TestDesktop::controlsHaveGermanNames()
         QCOMPARE(QAccessible::queryAccessibleInterface(win.get(control))->text(QAccessible::Name), name);
 }
 
-void TestDesktop::imageButtonsByKeyboard_data()
+// Alt and a letter reach every command of the groups, and no letter
+// serves two commands of a window.
+void TestDesktop::mnemonicsDiffer()
+{
+    Window win;
+    QMap<QChar, QStringList> letters;
+    for (QAbstractButton *button : win.w->findChildren<QAbstractButton *>()) {
+        if (const qsizetype at = button->text().indexOf(u'&'); at >= 0)
+            letters[button->text().at(at + 1).toLower()] << button->objectName();
+        else if (QStringList{u"Frame_paare"_s, u"Frame_ordner"_s}.contains(button->parentWidget()->objectName()))
+            letters[u'-'] << button->objectName();
+    }
+    QStringList found;
+    for (auto it = letters.cbegin(); it != letters.cend(); ++it) {
+        if (it.value().size() > 1 || it.key() == u'-')
+            found << QString(it.key()) + u": "_s + it.value().join(u", "_s);
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+// Space presses a focused button; Enter and Return do too, in the main
+// window as in a dialog.
+void TestDesktop::buttonsByKeyboard_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("key");
+    QTest::newRow("OK, Return") << u"cmd_okfiles"_s << int(Qt::Key_Return);
+    QTest::newRow("a panel command, Enter") << u"cmd_paarLoeschen"_s << int(Qt::Key_Enter);
+    QTest::newRow("a group command, Space") << u"cmd_ordnen"_s << int(Qt::Key_Space);
     QTest::newRow("save") << u"save"_s << int(Qt::Key_Space);
     QTest::newRow("Image_EXIT") << u"Image_EXIT"_s << int(Qt::Key_Return);
     QTest::newRow("img_EXIT") << u"img_EXIT"_s << int(Qt::Key_Enter);
@@ -178,7 +202,7 @@ void TestDesktop::imageButtonsByKeyboard_data()
     QTest::newRow("img_quit") << u"img_quit"_s << int(Qt::Key_Space);
 }
 
-void TestDesktop::imageButtonsByKeyboard()
+void TestDesktop::buttonsByKeyboard()
 {
     QFETCH(QString, name);
     QFETCH(int, key);

@@ -23,6 +23,8 @@ private slots:
     void rules();
     void checkFolder_data();
     void checkFolder();
+    void afterReading_data();
+    void afterReading();
     void readAgainOnlyWhenChanged_data();
     void readAgainOnlyWhenChanged();
     void drawingPairs_data();
@@ -234,6 +236,36 @@ void TestFolder::checkFolder()
     for (const NameCheck::Finding &f : NameCheck::check(listAt("oldNames"), listAt("newNames"), folder.objects()))
         texts << f.text;
     QTEST(texts, "findings");
+}
+
+// What reading `folder` into a list does to the check folder `current`
+// (none when empty), both relative to a temporary folder, "%1" in the text.
+void TestFolder::afterReading_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("becomes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("another folder becomes it") << u"arbeit"_s << u"neu"_s << true << u"Neuer Prüfordner: %1/neu"_s;
+    QTest::newRow("the same folder stays") << u"arbeit"_s << u"arbeit/"_s << true << u"Prüfordner bleibt: %1/arbeit"_s;
+    QTest::newRow("box not ticked") << u"arbeit"_s << u"neu"_s << false << u"Prüfordner bleibt: %1/arbeit"_s;
+    QTest::newRow("box not ticked, none set") << QString() << u"neu"_s << false << u"Kein Prüfordner"_s;
+}
+
+void TestFolder::afterReading()
+{
+    QFETCH(QString, current);
+    QFETCH(QString, folder);
+    QFETCH(bool, becomes);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    CheckFolder check;
+    check.setPath(current);
+    const QString shown = check.afterReadingText(becomes, folder);
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(shown, QDir::toNativeSeparators(text.arg(QDir(dir.path()).canonicalPath())));
 }
 
 // The check folder holds "a.prt"; its time is set an hour back before it is

@@ -63,7 +63,9 @@ void TestModule1::replaceFirst()
     QFETCH(QString, replacement);
     QFETCH(QString, expected);
     QCOMPARE(Module1::ReplaceFirst(text, search, replacement), expected);
-    QCOMPARE(ReplacementRule::apply({text, text}, search, replacement), QStringList(2, expected));
+    const QStringList applied = ReplacementRule::apply({text, text}, search, replacement);
+    QCOMPARE(applied, QStringList(2, expected));
+    QCOMPARE(ReplacementRule::changedCount({text, text}, applied), expected == text ? 0 : 2);
 }
 
 void TestModule1::splitName_data()

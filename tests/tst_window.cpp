@@ -142,6 +142,8 @@ void TestWindow::panelAndCurrentList()
 // other Latin-1), or, for "field>command", the text of that field (the
 // rule's fields hold "b" and "q"). "Ordner einlesen" reads the folder "/"
 // holding welle.prt.1, with the check folder box ticked or, after "-", not.
+// For a deletion, `input` holds the list's entries before instead. "Enter"
+// goes to the single entry's field, "Enter:field" to another.
 // The status replaces an earlier error, or leaves it where none is given;
 // "@" stands for the file's path.
 void TestWindow::listEdits_data()
@@ -163,7 +165,12 @@ void TestWindow::listEdits_data()
     const QString taken = u"2 Einträge übernommen"_s;
     const QString onePair = u"1 Paar übernommen"_s;
     row("add", "cmd_hinzu", "new", -1, u"n"_s, "a b c", "b y z n", true, u"1 Eintrag übernommen"_s);
-    row("delete marked", "cmd_del", "new", 1, QString(), "a b c", "b z", false);
+    row("delete marked, the first of equal entries", "cmd_del", "new", 0, u"b b z"_s, "a b c", "b z", false);
+    row("pair deleted", "cmd_paarLoeschen", "old", 1, QString(), "a c", "b z", false, u"Paar 2 gelöscht"_s);
+    row("no pair marked", "cmd_paarLoeschen", "new", -1, QString(), "a b c", "b y z", false,
+        u"Achtung: Kein Eintrag markiert, kein Paar gelöscht"_s);
+    row("unchanged pairs removed", "cmd_unveraendert", "new", -1, u"A y c"_s, "b", "y", true,
+        u"2 unveränderte Paare entfernt"_s);
     row("clear", "clear", "new", -1, QString(), "a b c", "", false);
     row("paste", "paste", "new", -1, u"p\r\nq"_s, "a b c", "b y z p q", false, taken);
     row("open the list file", "open", "new", 1, u"b\r\ny\r\nf2"_s, "a b c", "b y f2", false,
@@ -178,7 +185,9 @@ void TestWindow::listEdits_data()
         u"Fehler: Listendatei ist keine Datei: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
-    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true, u"Regel angewandt auf 3 Namen"_s);
+    const QString ruleApplied = u"Regel angewandt: 1 von 3 Namen geändert"_s;
+    row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true, ruleApplied);
+    row("Enter in the replacement", "Enter:txt_renameNEU", "old", -1, QString(), "a b c", "a q c", true, ruleApplied);
     row("generation cleans the old names", "cmd_mapkeyNow", "old", 1, QString(), "a b c", "b y z", true);
     row("line break in the expression", "txt_rename>cmd_action", "new", -1, u"x\r\ny"_s, "a b c", "b y z", true,
         lineBreak);
@@ -205,7 +214,8 @@ void TestWindow::listEdits_data()
     row("bad pairs file", "cmd_paareOeffnen", "old", -1, u"a;b;c"_s, "a b c", "b y z", true,
         u"Achtung: Zeile 1 der Datei hat 3 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts übernommen"_s);
     row("Enter in the single entry", "Enter", "old", -1, u"k"_s, "a b c k", "b y z", true, u"1 Eintrag übernommen"_s);
-    row("Delete", "Delete", "new", 1, QString(), "a b c", "b z", true);
+    row("Delete, among equal entries", "Delete", "new", 1, u"z z z"_s, "a b c", "z z", true);
+    row("Shift+Delete", "Shift+Del", "new", 2, QString(), "a b", "b y", true, u"Paar 3 gelöscht"_s);
     row("Ctrl+V", "Ctrl+V", "new", -1, u"v1\nv2"_s, "a b c", "b y z v1 v2", true, taken);
     row("Ctrl+Shift+V", "Ctrl+Shift+V", "old", -1, u"t1;t2"_s, "a b c t1", "b y z t2", true, onePair);
     row("Alt+Up", "Alt+Up", "old", 1, QString(), "b a c", "b y z", true);
@@ -239,8 +249,10 @@ void TestWindow::listEdits()
     Window win;
     activate(win);
     win.get<QLabel>("lbl_status")->setText(u"Fehler: vorher"_s);
-    const QStringList oldBefore = names("a b c");
-    const QStringList newBefore = names("b y z");
+    QStringList oldBefore = names("a b c");
+    QStringList newBefore = names("b y z");
+    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"cmd_unveraendert"_s}.contains(step) && !input.isEmpty())
+        (list == u"new" ? newBefore : oldBefore) = input.split(u' ');
     win.oldList()->setEntries(oldBefore);
     win.newList()->setEntries(newBefore);
     NameListView *target = list == u"new" ? win.newList() : win.oldList();
@@ -269,6 +281,8 @@ void TestWindow::listEdits()
         text1->setFocus();
         QTest::keyClick(text1, Qt::Key_Return);
         QCOMPARE(text1->selectedText(), input);
+    } else if (step.startsWith(u"Enter:")) {
+        QTest::keyClick(win.get(step.section(u':', 1).toLatin1().constData()), Qt::Key_Return);
     } else if (step.startsWith(u"F2")) {
         QTest::keyClick(target, Qt::Key_F2);
         auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
@@ -317,7 +331,8 @@ void TestWindow::listEdits()
     // A moved entry keeps its mark; a deleted one, or a list built afresh, none.
     if (step.startsWith(u"Alt+"))
         QCOMPARE(target->selectedRow(), target->entries().indexOf((list == u"new" ? newBefore : oldBefore)[selected]));
-    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"open"_s, u"cmd_action"_s, u"cmd_mapkeyNow"_s, u"cmd_paareOeffnen"_s}
+    if (QStringList{u"cmd_del"_s, u"Delete"_s, u"cmd_paarLoeschen"_s, u"Shift+Del"_s, u"open"_s, u"cmd_action"_s,
+                    u"cmd_mapkeyNow"_s, u"cmd_paareOeffnen"_s}
             .contains(step))
         QCOMPARE(target->selectedRow(), -1);
     // The keys of the focused control, be it the single entry's field.
@@ -391,14 +406,15 @@ void TestWindow::marksFollowEdits()
         return QString::number(index.data(NameListModel::MarkRole).toInt()) + tip;
     };
     const QString unchanged = u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt"_s;
-    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
+    const QString unequal = u"Prüfung: Listen ungleich lang: 2 alte, 1 neue Namen; 1 Warnung"_s;
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), unequal);
     QCOMPARE(mark(win.oldList(), 0), u"1"_s + unchanged);
     win.fill(win.newList(), {u"a.prt"_s});
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 2 Fehler, 1 Warnung"_s);
     QCOMPARE(mark(win.newList(), 0), u"2Zeile 1: Fehler: neuer Name doppelt (auch Zeile 2): a.prt\n"_s + unchanged);
     win.newList()->setFocus();
     QTest::keySequence(win.newList(), QKeySequence::Undo);
-    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: 1 Warnung"_s);
+    QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), unequal);
     QCOMPARE(mark(win.oldList(), 1), u"0"_s);
     // A name that looks like markup shows as it stands, in the tooltip and
     // in the summary line.

@@ -143,9 +143,22 @@ void TestWindowFiles::workingFolder()
     dialog->txt_filter->setText(u"*E*"_s);
     dialog->findChild<QCheckBox *>(u"chk_drw"_s)->setChecked(false);
     QTRY_COMPARE(dialog->lbl_anzahl->text(), u"Übernommen würden 2 Objekte (1 Teil, 1 Baugruppe)"_s);
+    QCOMPARE(dialog->lbl_ziel->text(), u"Die Objekte kommen in die Liste „alter Name“."_s);
+    QCOMPARE(dialog->lbl_pruefordner->text(), u"Neuer Prüfordner: "_s + folder);
     QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
     QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm"));
     QCOMPARE(win.status(), u"2 Objekte (1 Teil, 1 Baugruppe) aus arbeit übernommen"_s);
+    // Opened again for the other list: the check folder, the filter and
+    // the types as taken.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    win.get<QRadioButton>("Option2")->setChecked(true);
+    win.click("cmd_ordnerEinlesen");
+    dialog = win.w->findChild<frm_Ordner *>();
+    QCOMPARE(dialog->lbl_ziel->text(), u"Die Objekte kommen in die Liste „neuer Name“."_s);
+    QCOMPARE(dialog->txt_ordner->text() + dialog->txt_filter->text(), folder + u"*E*"_s);
+    QVERIFY(!dialog->findChild<QCheckBox *>(u"chk_drw"_s)->isChecked());
+    QCOMPARE(dialog->lbl_pruefordner->text(), u"Prüfordner bleibt: "_s + folder);
+    dialog->reject();
     win.click("cmd_zeichnungen");
     QCOMPARE(win.status(),
              u"Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen "

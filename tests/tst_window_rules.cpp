@@ -4,6 +4,7 @@
 #include "ui/WindowLayout.h"
 #include "ui/chooser/FolderChoice.h"
 #include "ui/info/frm_Info.h"
+#include "ui/lists/NameListModel.h"
 #include "ui/lists/UndoBudget.h"
 #include "ui/platform/Platform.h"
 
@@ -27,6 +28,8 @@ private slots:
     void listFolder();
     void undoBudget_data();
     void undoBudget();
+    void listDifference_data();
+    void listDifference();
     void commandLine_data();
     void commandLine();
 };
@@ -223,6 +226,33 @@ void TestWindowRules::undoBudget()
 {
     QFETCH(QList<qint64>, costs);
     QTEST(UndoBudget::oldestToForget(costs, 100), "forgotten");
+}
+
+// A list before and after a change ("_" an empty entry), the row where the
+// change is known to begin (-1 for none), and where the rows change: from
+// which row, how many go, how many come.
+void TestWindowRules::listDifference_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QList<qsizetype>>("rows");
+    QTest::newRow("the marked one of equal rows") << u"a a a"_s << u"a a"_s << 1 << QList<qsizetype>{1, 1, 0};
+    QTest::newRow("no row known: the last") << u"a a a"_s << u"a a"_s << -1 << QList<qsizetype>{2, 1, 0};
+    QTest::newRow("the marked row and an empty one before it")
+        << u"a _ a a"_s << u"a a"_s << 2 << QList<qsizetype>{1, 2, 0};
+    QTest::newRow("a row where nothing can have gone") << u"x y z"_s << u"x y"_s << 0 << QList<qsizetype>{2, 1, 0};
+    QTest::newRow("added among equal rows") << u"a a"_s << u"a a a"_s << 0 << QList<qsizetype>{0, 0, 1};
+}
+
+void TestWindowRules::listDifference()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, at);
+    const auto list = [](const QString &spaced) { return spaced.split(u' ').replaceInStrings(u"_"_s, QString()); };
+    const NameListModel::Difference d = NameListModel::difference(list(before), list(after), at);
+    QTEST((QList<qsizetype>{d.first, d.before, d.after}), "rows");
 }
 
 QTEST_GUILESS_MAIN(TestWindowRules)

@@ -1,6 +1,7 @@
 #include "check/CheckTexts.h"
 
 #include "common/ShownName.h"
+#include "lists/NameListOps.h"
 
 #include <QStringBuilder>
 
@@ -153,10 +154,14 @@ QString versionNumber(QStringView version, const QString &name)
     return named(u"neuer Name hat eine Versionsnummer („"_s % version % u"“), die Pro/ENGINEER selbst vergibt"_s, name);
 }
 
-QString summary(qsizetype errors, qsizetype warnings, const QString &against)
+QString summary(qsizetype errors, qsizetype warnings, const QString &against, qsizetype oldCount, qsizetype newCount)
 {
     const QString head = against.isEmpty() ? u"Prüfung: "_s : u"Prüfung "_s + against + u": "_s;
-    if (errors == 0 && warnings == 0)
+    const bool found = errors > 0 || warnings > 0;
+    if (oldCount != newCount)
+        return head + NameListOps::countsDifferMessage(oldCount, newCount)
+            + (found ? u"; "_s + counts(errors, warnings) : QString());
+    if (!found)
         return head + u"keine Befunde"_s;
     return head + counts(errors, warnings);
 }

@@ -31,7 +31,8 @@ QString emptyExtension(const QString &name);
 // `version` with its dot: ".3".
 QString versionNumber(QStringView version, const QString &name);
 
-QString summary(qsizetype errors, qsizetype warnings, const QString &against = {});
+QString summary(qsizetype errors, qsizetype warnings, const QString &against = {}, qsizetype oldCount = 0,
+                qsizetype newCount = 0);
 // `notChecked`, when given, goes first, as a paragraph of its own.
 QString question(qsizetype errors, qsizetype warnings, const QStringList &firstLines, qsizetype moreLines,
                  const QString &notChecked = {});

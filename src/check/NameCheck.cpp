@@ -282,10 +282,10 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, c
     return folder ? joined(findings, FolderCheck::check(compared, newNames, *folder)) : findings;
 }
 
-QString summary(const QList<Finding> &findings, const QString &against)
+QString summary(const QList<Finding> &findings, const QString &against, qsizetype oldCount, qsizetype newCount)
 {
     const qsizetype errors = errorCount(findings);
-    return CheckTexts::summary(errors, findings.size() - errors, against);
+    return CheckTexts::summary(errors, findings.size() - errors, against, oldCount, newCount);
 }
 
 QList<RowMark> rowMarks(const QList<Finding> &findings, qsizetype rows)

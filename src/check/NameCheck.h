@@ -56,7 +56,11 @@ QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, c
 
 // "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung"; `against` says
 // what the pairs were checked against: "Prüfung gegen D:\arbeit: 1 Fehler".
-QString summary(const QList<Finding> &findings, const QString &against = {});
+// Lists of different length come first, as every pair below the shorter
+// list's end and perhaps above it is off: "Prüfung: Listen ungleich lang:
+// 19 alte, 20 neue Namen; 1 Fehler".
+QString summary(const QList<Finding> &findings, const QString &against = {}, qsizetype oldCount = 0,
+                qsizetype newCount = 0);
 
 // What a list row shows: whether it has a finding, the worst one, and its
 // finding lines as tooltip.

@@ -18,6 +18,16 @@ void CheckFolder::setPath(const QString &path, const FolderSnapshot::Progress &p
     take();
 }
 
+QString CheckFolder::afterReadingText(bool becomes, const QString &folder) const
+{
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    if (becomes && absolute != m_path)
+        return u"Neuer Prüfordner: "_s + QDir::toNativeSeparators(absolute);
+    if (!isSet())
+        return u"Kein Prüfordner"_s;
+    return u"Prüfordner bleibt: "_s + QDir::toNativeSeparators(m_path);
+}
+
 void CheckFolder::setRead(const FolderSnapshot &snapshot)
 {
     m_path = QDir::cleanPath(QDir(snapshot.folder()).absolutePath());

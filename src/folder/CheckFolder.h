@@ -46,6 +46,11 @@ public:
     // pairs could not be checked against the folder, and why. Empty
     // otherwise.
     QString notCheckedText() const;
+    // What reading `folder` into a list does to the check folder, for the
+    // dialog before it: with `becomes` "Neuer Prüfordner: D:\arbeit" (or
+    // "Prüfordner bleibt: …" for the same folder), without "Prüfordner
+    // bleibt: …" or "Kein Prüfordner".
+    QString afterReadingText(bool becomes, const QString &folder) const;
 
 private:
     void take();

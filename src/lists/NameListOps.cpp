@@ -158,15 +158,30 @@ QString listSavedMessage(const QString &path)
     return u"Liste gespeichert: "_s + path;
 }
 
-QString ruleAppliedMessage(qsizetype names)
+QString ruleAppliedMessage(qsizetype changed, qsizetype names)
 {
     // "Namen" serves one name and many alike.
-    return u"Regel angewandt auf %1 Namen"_s.arg(names);
+    return u"Regel angewandt: %1 von %2 Namen geändert"_s.arg(changed).arg(names);
 }
 
 QString entryEditedMessage(qsizetype row)
 {
     return u"Zeile %1 geändert"_s.arg(row + 1);
+}
+
+QString pairDeletedMessage(qsizetype row)
+{
+    return u"Paar %1 gelöscht"_s.arg(row + 1);
+}
+
+QString noPairMarkedMessage()
+{
+    return u"Achtung: Kein Eintrag markiert, kein Paar gelöscht"_s;
+}
+
+QString countsDifferMessage(qsizetype oldCount, qsizetype newCount)
+{
+    return u"Listen ungleich lang: %1 alte, %2 neue Namen"_s.arg(oldCount).arg(newCount);
 }
 
 } // namespace NameListOps

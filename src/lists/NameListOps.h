@@ -95,8 +95,13 @@ QString entriesTakenMessage(qsizetype taken);
 QString fittedMessage(qsizetype taken, qsizetype leftOut);
 QString pairsTakenMessage(qsizetype pairs);
 QString listSavedMessage(const QString &path);
-QString ruleAppliedMessage(qsizetype names);
+// After "Action": how many of the names the rule changed.
+QString ruleAppliedMessage(qsizetype changed, qsizetype names);
 // `row` counts from 0, the message from 1, as the list shows it.
 QString entryEditedMessage(qsizetype row);
+QString pairDeletedMessage(qsizetype row);
+QString noPairMarkedMessage();
+// Lists that do not pair up, with both counts.
+QString countsDifferMessage(qsizetype oldCount, qsizetype newCount);
 
 } // namespace NameListOps

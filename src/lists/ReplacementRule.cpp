@@ -2,6 +2,8 @@
 
 #include "common/Module1.h"
 
+#include <algorithm>
+
 namespace ReplacementRule {
 
 QStringList apply(const QStringList &oldNames, const QString &expression, const QString &replacement)
@@ -11,6 +13,14 @@ QStringList apply(const QStringList &oldNames, const QString &expression, const 
     for (const QString &name : oldNames)
         newNames.append(Module1::ReplaceFirst(name, expression, replacement));
     return newNames;
+}
+
+qsizetype changedCount(const QStringList &oldNames, const QStringList &newNames)
+{
+    qsizetype changed = 0;
+    for (qsizetype i = 0; i < std::min(oldNames.size(), newNames.size()); ++i)
+        changed += oldNames.at(i) != newNames.at(i);
+    return changed;
 }
 
 } // namespace ReplacementRule

@@ -9,4 +9,8 @@ namespace ReplacementRule {
 // by `replacement`, searched exactly and case-sensitively.
 QStringList apply(const QStringList &oldNames, const QString &expression, const QString &replacement);
 
+// How many of the names the rule changed: new names that differ from the
+// old ones, character for character, as the rule compares.
+qsizetype changedCount(const QStringList &oldNames, const QStringList &newNames);
+
 } // namespace ReplacementRule

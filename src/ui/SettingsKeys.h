@@ -19,5 +19,10 @@ inline const QString kTemplateSaveKey = QStringLiteral("Vorlage.Speichern");
 inline const QString kTemplateOpenKey = QStringLiteral("Vorlage.Oeffnen");
 inline const QString kTemplateOldSampleKey = QStringLiteral("Vorlage.BeispielAlt");
 inline const QString kTemplateNewSampleKey = QStringLiteral("Vorlage.BeispielNeu");
+// The last choice taken in "Ordner einlesen"; the types as extensions
+// separated by commas, "prt,asm,drw".
+inline const QString kReadFolderKey = QStringLiteral("OrdnerEinlesen.Ordner");
+inline const QString kReadFilterKey = QStringLiteral("OrdnerEinlesen.Filter");
+inline const QString kReadTypesKey = QStringLiteral("OrdnerEinlesen.Typen");
 
 } // namespace SettingsKeys

@@ -66,6 +66,7 @@ void frm_rename::connectHandlers()
     connectListHandlers(list_NewName);
     connect(cmd_hinzu, &QPushButton::clicked, this, &frm_rename::cmd_hinzu_Click);
     connect(cmd_del, &QPushButton::clicked, this, &frm_rename::cmd_del_Click);
+    connect(cmd_paarLoeschen, &QPushButton::clicked, this, &frm_rename::cmd_paarLoeschen_Click);
     connect(clear, &QPushButton::clicked, this, &frm_rename::clear_Click);
     connect(save, &ImageButton::clicked, this, &frm_rename::save_Click);
     connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
@@ -75,6 +76,7 @@ void frm_rename::connectHandlers()
     connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
     connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);
     connect(cmd_ordnen, &QPushButton::clicked, this, &frm_rename::cmd_ordnen_Click);
+    connect(cmd_unveraendert, &QPushButton::clicked, this, &frm_rename::cmd_unveraendert_Click);
     for (OneLineEdit *field : {Text1, txt_rename, txt_renameNEU})
         connect(field, &OneLineEdit::lineBreakRefused, this, &frm_rename::LineBreakRefused);
     connect(cmd_zeichnungen, &QPushButton::clicked, this, &frm_rename::cmd_zeichnungen_Click);
@@ -206,8 +208,8 @@ void frm_rename::Form_Resize()
     list_NewName->resize(list_NewName->width(), Twips::toPixels(places.listHeight));
     lbl_status->move(lbl_status->x(), Twips::toPixels(places.statusTop));
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
-    Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
     cmd_vorlage->move(cmd_vorlage->x(), lbl_pruefung->y());
+    Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
 }
 
 void frm_rename::imgOpen_Click()

@@ -100,6 +100,7 @@ private:
     void list_NewName_MenuKey();
     void cmd_hinzu_Click();
     void cmd_del_Click();
+    void cmd_paarLoeschen_Click();
     void clear_Click();
     void save_Click();
     void open_Click();
@@ -109,6 +110,7 @@ private:
     void cmd_paareOeffnen_Click();
     void cmd_paareSpeichern_Click();
     void cmd_ordnen_Click();
+    void cmd_unveraendert_Click();
     void Text1_ReturnPressed();
     void FolderChooser_Status(const QString &text);
     void chk_rueckweg_Click(bool checked);
@@ -126,6 +128,7 @@ private:
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
+    void deletePair(NameListView *list);
     void pasteInto(NameListView *list, const QString &text);
     void openListFile(NameListView *list, const QString &path);
     void moveMarked(NameListView *list, int by);
@@ -199,6 +202,7 @@ private:
     QFrame *kontextmenue = nullptr;
     QPushButton *paste = nullptr;
     QPushButton *cmd_del = nullptr;
+    QPushButton *cmd_paarLoeschen = nullptr;
     QLabel *Label5 = nullptr;
     OneLineEdit *Text1 = nullptr;
     QPushButton *cmd_hinzu = nullptr;
@@ -217,6 +221,7 @@ private:
     QPushButton *cmd_paareSpeichern = nullptr;
     QPushButton *cmd_ordnen = nullptr;
     QPushButton *cmd_zeichnungen = nullptr;
+    QPushButton *cmd_unveraendert = nullptr;
     QGroupBox *Frame_ordner = nullptr;
     QPushButton *cmd_ordnerEinlesen = nullptr;
     QPushButton *cmd_pruefordner = nullptr;
@@ -224,8 +229,8 @@ private:
     QPushButton *cmd_laufPruefen = nullptr;
     QPushButton *cmd_offeneUebernehmen = nullptr;
     QPushButton *cmd_rueckwegErledigte = nullptr;
-    QScrollArea *Frame_gruppen = nullptr;
     QPushButton *cmd_vorlage = nullptr;
+    QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -59,10 +59,11 @@ void frm_rename::createControls()
     list_NewName = Twips::place(new NameListView(this), "list_NewName", 2940, 630, 2700, 5715);
     NameListView::scrollTogether(list_OldName, list_NewName);
     // In the strip between the lists and the generation command, which
-    // moves with the bottom row; the template set's command beside it, as
-    // the line names a recorded set.
-    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 4140, 285);
-    cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("Vorlage …"), this), "cmd_vorlage", 4305, 6360, 1335,
+    // moves with the bottom row; the template set's command on the same
+    // line, as the line names a recorded set, below the groups and clear of
+    // the line's whole width: lists of different length come first in it.
+    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
+    cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("&Vorlage …"), this), "cmd_vorlage", 5880, 6360, 1335,
                                285);
     cmd_vorlage->setToolTip(QStringLiteral("Die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen "
                                            "Pro/ENGINEER-Version aufgezeichneten Mapkeys bauen"));
@@ -121,7 +122,7 @@ void frm_rename::createGroupColumn()
     Frame_gruppen->setFocusPolicy(Qt::NoFocus);
     Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
-    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 3735);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4080);
     column->setLayoutDirection(Qt::LeftToRight);
     createPairsFrame(column);
     createFolderFrame(column);
@@ -130,25 +131,30 @@ void frm_rename::createGroupColumn()
     Frame_gruppen->viewport()->setAutoFillBackground(false);
 }
 
-// Commands on both lists at once, in the free space below the rule.
+// Commands on both lists at once, in the free space below the rule. Each
+// has a mnemonic, unlike the captions the program has always had.
 void frm_rename::createPairsFrame(QWidget *column)
 {
-    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), column), "Frame_paare", 0, 0, 2955, 1665);
-    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
+    Frame_paare = Twips::place(new QGroupBox(QStringLiteral("Paare"), column), "Frame_paare", 0, 0, 2955, 2010);
+    cmd_tabelle = Twips::place(new QPushButton(QStringLiteral("&Tabelle einfügen"), Frame_paare), "cmd_tabelle", 105,
                                255, 2745, 285);
     cmd_tabelle->setToolTip(
         QStringLiteral("Zwei Spalten aus der Zwischenablage an beide Listen anhängen (Strg+Umschalt+V)"));
-    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("Paare öffnen"), Frame_paare), "cmd_paareOeffnen",
+    cmd_paareOeffnen = Twips::place(new QPushButton(QStringLiteral("P&aare öffnen"), Frame_paare), "cmd_paareOeffnen",
                                     105, 600, 1335, 285);
-    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare speichern"), Frame_paare),
+    cmd_paareSpeichern = Twips::place(new QPushButton(QStringLiteral("Paare &speichern"), Frame_paare),
                                       "cmd_paareSpeichern", 1515, 600, 1335, 285);
-    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
+    cmd_ordnen = Twips::place(new QPushButton(QStringLiteral("&Reihenfolge ordnen"), Frame_paare), "cmd_ordnen", 105,
                               945, 2745, 285);
-    cmd_zeichnungen = Twips::place(new QPushButton(QStringLiteral("Zeichnungen ergänzen"), Frame_paare),
+    cmd_zeichnungen = Twips::place(new QPushButton(QStringLiteral("&Zeichnungen ergänzen"), Frame_paare),
                                    "cmd_zeichnungen", 105, 1290, 2745, 285);
     cmd_zeichnungen->setToolTip(
         QStringLiteral("Für jedes Teil und jede Baugruppe, deren Zeichnung im Prüfordner zurückbliebe, "
                        "die Zeichnung mit umbenennen"));
+    cmd_unveraendert = Twips::place(new QPushButton(QStringLiteral("&Unveränderte Paare entfernen"), Frame_paare),
+                                    "cmd_unveraendert", 105, 1635, 2745, 285);
+    cmd_unveraendert->setToolTip(
+        QStringLiteral("Die Paare, deren neuer Name gleich dem alten ist, aus beiden Listen entfernen"));
 }
 
 // The working folder, below the pairs: its objects read into the current
@@ -156,25 +162,25 @@ void frm_rename::createPairsFrame(QWidget *column)
 // Pro/ENGINEER what that folder tells of it.
 void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 1725, 2955, 2010);
-    cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("Ordner einlesen …"), Frame_ordner),
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2010);
+    cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("&Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
-    cmd_pruefordner = Twips::place(new QPushButton(QStringLiteral("Prüfordner …"), Frame_ordner), "cmd_pruefordner",
+    cmd_pruefordner = Twips::place(new QPushButton(QStringLiteral("&Prüfordner …"), Frame_ordner), "cmd_pruefordner",
                                    105, 600, 1335, 285);
     cmd_pruefordner->setToolTip(QStringLiteral("Die Paare gegen die Objekte eines Ordners prüfen"));
-    cmd_ohnePruefordner = Twips::place(new QPushButton(QStringLiteral("ohne Prüfordner"), Frame_ordner),
+    cmd_ohnePruefordner = Twips::place(new QPushButton(QStringLiteral("o&hne Prüfordner"), Frame_ordner),
                                        "cmd_ohnePruefordner", 1515, 600, 1335, 285);
     cmd_ohnePruefordner->setToolTip(QStringLiteral("Die Paare nicht mehr gegen einen Ordner prüfen"));
     cmd_ohnePruefordner->setEnabled(false);
-    cmd_laufPruefen = Twips::place(new QPushButton(QStringLiteral("Lauf prüfen"), Frame_ordner), "cmd_laufPruefen", 105,
-                                   945, 2745, 285);
+    cmd_laufPruefen = Twips::place(new QPushButton(QStringLiteral("&Lauf prüfen"), Frame_ordner), "cmd_laufPruefen",
+                                   105, 945, 2745, 285);
     cmd_laufPruefen->setToolTip(
         QStringLiteral("Nach einem Lauf von rename.pro am Prüfordner ablesen, welche Paare erledigt sind"));
-    cmd_offeneUebernehmen = Twips::place(new QPushButton(QStringLiteral("Offene übernehmen"), Frame_ordner),
+    cmd_offeneUebernehmen = Twips::place(new QPushButton(QStringLiteral("Offe&ne übernehmen"), Frame_ordner),
                                          "cmd_offeneUebernehmen", 105, 1290, 2745, 285);
     cmd_offeneUebernehmen->setToolTip(QStringLiteral("Nur die offenen Paare in den Listen behalten"));
-    cmd_rueckwegErledigte = Twips::place(new QPushButton(QStringLiteral("Rückweg für Erledigte"), Frame_ordner),
+    cmd_rueckwegErledigte = Twips::place(new QPushButton(QStringLiteral("Rückweg für &Erledigte"), Frame_ordner),
                                          "cmd_rueckwegErledigte", 105, 1635, 2745, 285);
     cmd_rueckwegErledigte->setToolTip(
         QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
@@ -195,6 +201,11 @@ void frm_rename::createContextMenu()
                                               kontextmenue),
                               "Image_EXIT", 1890, 45, 480, 480);
     Image_EXIT->setToolTip(QStringLiteral("EXIT"));
+    // In the free strip beside the close box.
+    cmd_paarLoeschen = Twips::place(new QPushButton(QStringLiteral("Paar löschen"), kontextmenue), "cmd_paarLoeschen",
+                                    105, 150, 1695, 285);
+    cmd_paarLoeschen->setToolTip(
+        QStringLiteral("Den markierten Eintrag und den neben ihm aus beiden Listen löschen (Umschalt+Entf)"));
     paste = Twips::place(new QPushButton(QStringLiteral(" paste"), kontextmenue), "paste", 120, 615, 2220, 330);
     paste->setFont(DesignFont::bold());
     cmd_del = Twips::place(new QPushButton(QStringLiteral("markiertes löschen"), kontextmenue), "cmd_del", 105, 1080,

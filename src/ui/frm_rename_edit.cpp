@@ -5,6 +5,7 @@
 
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
+#include "check/UnchangedPairs.h"
 #include "lists/ListDrop.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
@@ -74,6 +75,10 @@ void frm_rename::createKeyboardCommands()
     Text1->installEventFilter(this);
     kontextmenue->installEventFilter(this);
     connect(Text1, &QLineEdit::returnPressed, this, &frm_rename::Text1_ReturnPressed);
+    // Enter in the rule's fields applies the rule, as a form's default
+    // button would.
+    for (OneLineEdit *field : {txt_rename, txt_renameNEU})
+        connect(field, &QLineEdit::returnPressed, this, &frm_rename::cmd_action_Click);
 
     for (NameListView *list : {list_OldName, list_NewName}) {
         const auto onKey = [this, list](QKeySequence key, auto handler) {
@@ -82,6 +87,7 @@ void frm_rename::createKeyboardCommands()
             connect(shortcut, &QShortcut::activated, this, handler);
         };
         onKey(QKeySequence(Qt::Key_Delete), [this, list] { deleteMarked(list); });
+        onKey(QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this, list] { deletePair(list); });
         onKey(QKeySequence::Paste, [this, list] { pasteInto(list, QGuiApplication::clipboard()->text()); });
         onKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this, list] { moveMarked(list, -1); });
         onKey(QKeySequence(Qt::ALT | Qt::Key_Down), [this, list] { moveMarked(list, 1); });
@@ -173,6 +179,17 @@ void frm_rename::cmd_paareSpeichern_Click()
     lbl_status->setText(report.ok ? QStringLiteral("Paare gespeichert in ") + path : report.statusText);
 }
 
+// Both lists in step, as one step; lists of different length stay as
+// they are.
+void frm_rename::cmd_unveraendert_Click()
+{
+    UnchangedPairs::Result kept = UnchangedPairs::removed(list_OldName->entries(), list_NewName->entries());
+    changeLists(QStringLiteral("Unveränderte Paare entfernen"),
+                {{list_OldName->nameModel(), std::move(kept.oldNames)},
+                 {list_NewName->nameModel(), std::move(kept.newNames)}});
+    lbl_status->setText(kept.status);
+}
+
 void frm_rename::cmd_ordnen_Click()
 {
     ChainOrder::Result order = ChainOrder::order(list_OldName->entries(), list_NewName->entries());
@@ -222,7 +239,7 @@ void frm_rename::updateCheck()
     const QList<NameCheck::Finding> findings = pairFindings();
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    showCheckLine(NameCheck::summary(findings, m_checkFolder.against()));
+    showCheckLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()));
 }
 
 // A long check folder gives way in its middle; the whole line shows under

@@ -127,10 +127,39 @@ void frm_rename::cmd_del_Click()
     kontextmenue->hide();
 }
 
+// The marked row goes where it stands, also among equal entries, so that
+// no mark is left behind on a neighbour.
 void frm_rename::deleteMarked(NameListView *list)
 {
-    changeList(QStringLiteral("markiertes löschen"), list,
-               NameListOps::withoutMarkedAndEmpty(list->entries(), list->selectedRow()));
+    const int row = list->selectedRow();
+    changeLists(QStringLiteral("markiertes löschen"),
+                {{list->nameModel(), NameListOps::withoutMarkedAndEmpty(list->entries(), row), false, row}});
+}
+
+void frm_rename::cmd_paarLoeschen_Click()
+{
+    deletePair(currentList());
+    kontextmenue->hide();
+}
+
+// The marked row of `list` from both lists at once, so that the pairs
+// below it stay together.
+void frm_rename::deletePair(NameListView *list)
+{
+    const int row = list->selectedRow();
+    if (row < 0) {
+        lbl_status->setText(NameListOps::noPairMarkedMessage());
+        return;
+    }
+    QList<ListEditCommand::Change> changes;
+    for (NameListView *side : {list_OldName, list_NewName}) {
+        QStringList after = side->entries();
+        if (row < after.size())
+            after.removeAt(row);
+        changes.append({side->nameModel(), std::move(after), false, row});
+    }
+    changeLists(QStringLiteral("Paar löschen"), std::move(changes));
+    lbl_status->setText(NameListOps::pairDeletedMessage(row));
 }
 
 void frm_rename::clear_Click()
@@ -195,7 +224,10 @@ void frm_rename::cmd_action_Click()
         lbl_status->setText(NameListOps::lineBreakMessage());
         return;
     }
-    rebuildList(QStringLiteral("Action"), list_NewName,
-                ReplacementRule::apply(list_OldName->entries(), txt_rename->text(), txt_renameNEU->text()));
-    lbl_status->setText(NameListOps::ruleAppliedMessage(list_OldName->count()));
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList newNames = ReplacementRule::apply(oldNames, txt_rename->text(), txt_renameNEU->text());
+    const QString status = NameListOps::ruleAppliedMessage(ReplacementRule::changedCount(oldNames, newNames),
+                                                           oldNames.size());
+    rebuildList(QStringLiteral("Action"), list_NewName, newNames);
+    lbl_status->setText(status);
 }

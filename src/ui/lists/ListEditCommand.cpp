@@ -8,7 +8,7 @@ ListEditCommand::ListEditCommand(const QString &text, const QList<Change> &chang
 {
     for (const Change &change : changes) {
         const QStringList &before = change.model->entries();
-        const NameListModel::Difference d = NameListModel::difference(before, change.after);
+        const NameListModel::Difference d = NameListModel::difference(before, change.after, change.at);
         Step step{change.model, d.first, before.mid(d.first, d.before), change.after.mid(d.first, d.after),
                   change.rebuilt};
         m_bytes += UndoBudget::bytesOf(step.before) + UndoBudget::bytesOf(step.after);
@@ -24,7 +24,9 @@ void ListEditCommand::replaceRows(const Step &step, qsizetype count, const QStri
     result.append(entries.mid(0, step.first));
     result.append(with);
     result.append(entries.mid(step.first + count));
-    step.model->setEntries(result, rebuilt ? NameListModel::Update::Rebuilt : NameListModel::Update::Smallest);
+    // The rows change where the step found them, even among equal rows.
+    step.model->setEntries(result, rebuilt ? NameListModel::Update::Rebuilt : NameListModel::Update::Smallest,
+                           step.first);
 }
 
 void ListEditCommand::redo()

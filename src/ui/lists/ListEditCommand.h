@@ -17,6 +17,9 @@ public:
         QStringList after;
         // Built afresh: redoing the step leaves no entry of the list marked.
         bool rebuilt = false;
+        // The row where the change begins, when the command knows it (a
+        // deleted row among equal ones); -1 to leave it to the lists.
+        qsizetype at = -1;
     };
 
     // Takes each model's current entries as its "before"; `text` names

@@ -9,19 +9,27 @@ NameListModel::NameListModel(QObject *parent)
 {
 }
 
-NameListModel::Difference NameListModel::difference(const QStringList &before, const QStringList &after)
+// Rows are only taken or only added when the equal head and the equal
+// tail together cover the shorter list; where they overlap, the change may
+// begin anywhere in the overlap.
+NameListModel::Difference NameListModel::difference(const QStringList &before, const QStringList &after, qsizetype at)
 {
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype head = 0;
     while (head < shorter && before.at(head) == after.at(head))
         ++head;
     qsizetype tail = 0;
-    while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+    while (tail < shorter && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
         ++tail;
+    if (head + tail > shorter) {
+        if (at >= 0)
+            head = std::clamp(at, shorter - tail, head);
+        tail = shorter - head;
+    }
     return {head, before.size() - head - tail, after.size() - head - tail};
 }
 
-void NameListModel::setEntries(const QStringList &after, Update update)
+void NameListModel::setEntries(const QStringList &after, Update update, qsizetype at)
 {
     if (update == Update::Rebuilt) {
         const bool changed = m_entries != after;
@@ -33,7 +41,7 @@ void NameListModel::setEntries(const QStringList &after, Update update)
         return;
     }
     const QStringList &before = m_entries;
-    const Difference d = difference(before, after);
+    const Difference d = difference(before, after, at);
     if (d.before == 0 && d.after == 0)
         return;
     const int first = int(d.first);

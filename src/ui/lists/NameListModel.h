@@ -30,17 +30,21 @@ public:
 
     // Where two versions of a list differ: from row `first` on, `before`
     // rows of the one stand where `after` rows of the other do; the rest
-    // agrees.
+    // agrees. Among equal rows, rows taken or added could stand at several
+    // places; `at` is the row where the change is known to begin (the
+    // marked row that "markiertes löschen" takes), or -1 for the last
+    // place. A mark left on an equal neighbour would name an entry the
+    // user never chose.
     struct Difference {
         qsizetype first = 0;
         qsizetype before = 0;
         qsizetype after = 0;
     };
-    static Difference difference(const QStringList &before, const QStringList &after);
+    static Difference difference(const QStringList &before, const QStringList &after, qsizetype at = -1);
 
     enum class Update { Smallest, Rebuilt };
     const QStringList &entries() const { return m_entries; }
-    void setEntries(const QStringList &entries, Update update = Update::Smallest);
+    void setEntries(const QStringList &entries, Update update = Update::Smallest, qsizetype at = -1);
 
     // One mark per row; missing rows have none.
     void setMarks(const QList<NameCheck::RowMark> &marks);

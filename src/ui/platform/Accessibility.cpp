@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QWidget>
 
 namespace Accessibility {
@@ -43,6 +44,8 @@ const Text kMainWindow[] = {
      "Ordnet die Paare so, dass jeder neue Name frei ist, wenn sein Paar an der Reihe ist"},
     {"cmd_zeichnungen", "Zeichnungen ergänzen",
      "Hängt für jede Zeichnung des Prüfordners, deren Modell umbenannt wird, ihr Paar an beide Listen an"},
+    {"cmd_unveraendert", "Unveränderte Paare entfernen",
+     "Entfernt aus beiden Listen die Paare, deren neuer Name gleich dem alten ist"},
     {"Frame_ordner", "Ordner", "Der Arbeitsordner, aus dem gelesen und gegen den geprüft wird"},
     {"cmd_ordnerEinlesen", "Ordner einlesen", "Hängt die Objekte eines Ordners an die gewählte Liste an"},
     {"cmd_pruefordner", "Prüfordner wählen", "Prüft die Paare auch gegen die Objekte eines Ordners"},
@@ -68,6 +71,8 @@ const Text kMainWindow[] = {
     {"Image_EXIT", "", "Schließt das Listenmenü"},
     {"paste", "Einfügen", "Hängt die Zeilen der Zwischenablage an die gewählte Liste an"},
     {"cmd_del", "Markierten Eintrag löschen", "Löscht den markierten und jeden leeren Eintrag der gewählten Liste"},
+    {"cmd_paarLoeschen", "Paar löschen",
+     "Löscht den markierten Eintrag und den neben ihm in der anderen Liste; Umschalt+Entf in einer Liste"},
     {"Text1", "Einzelner Eintrag", "Ein Name, den „hinzufügen“ oder die Eingabetaste an die gewählte Liste anhängt"},
     {"cmd_hinzu", "Hinzufügen", "Hängt den einzelnen Eintrag an die gewählte Liste an"},
     {"clear", "Liste löschen", "Leert die gewählte Liste"},
@@ -93,6 +98,14 @@ const Text kInfoWindow[] = {
     {"Image1", "Schlafende Figur", "Erwacht, wenn der Mauszeiger sie erreicht, und schließt dann das Info-Fenster"},
     {"Image2", "", "Schließt das Info-Fenster"},
 };
+
+// Enter and Return press a focused command button, as Space does; Qt
+// gives them to buttons of dialogs only.
+void pressedByEnter(QWidget &window)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+}
 
 template <size_t N>
 void describe(QWidget &window, const Text (&texts)[N])
@@ -124,14 +137,15 @@ const Buddy kBuddies[] = {
 // Hidden controls drop out of the chain by themselves.
 const char *const kTabOrder[] = {
     // the lists and their menu
-    "Option1", "Option2", "list_OldName", "list_NewName", "paste", "cmd_del", "Text1", "cmd_hinzu", "clear", "save",
-    "open", "Image_EXIT",
+    "Option1", "Option2", "list_OldName", "list_NewName", "paste", "cmd_del", "cmd_paarLoeschen", "Text1", "cmd_hinzu",
+    "clear", "save", "open", "Image_EXIT",
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
-    "cmd_zeichnungen", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner", "cmd_laufPruefen",
-    "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow", "cmd_openmFile",
-    // the output folder chooser
-    "txt_path", "Drive1", "Dir1", "chk_rueckweg", "cmd_okfiles", "img_quit",
+    "cmd_zeichnungen", "cmd_unveraendert", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner",
+    "cmd_laufPruefen", "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow",
+    "cmd_openmFile",
+    // the output folder chooser: the folder field leads to "OK" first
+    "txt_path", "cmd_okfiles", "Drive1", "Dir1", "chk_rueckweg", "img_quit",
     // the output and the window
     "imgOpen", "imgclose", "txt_OUT", "cmd_info", "img_EXIT"};
 
@@ -147,6 +161,7 @@ void prepareMainWindow(QWidget &window)
 {
     const auto find = [&window](const char *name) { return window.findChild<QWidget *>(QLatin1String(name)); };
     describe(window, kMainWindow);
+    pressedByEnter(window);
     for (const Buddy &entry : kBuddies) {
         auto *label = qobject_cast<QLabel *>(find(entry.label));
         if (QWidget *field = find(entry.field); label && field)
@@ -170,6 +185,7 @@ void prepareMainWindow(QWidget &window)
 void prepareInfoWindow(QWidget &window)
 {
     describe(window, kInfoWindow);
+    pressedByEnter(window);
 }
 
 } // namespace Accessibility
