@@ -83,6 +83,9 @@ void frm_rename::connectHandlers()
     connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
     connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
     connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
+    connect(cmd_laufPruefen, &QPushButton::clicked, this, &frm_rename::cmd_laufPruefen_Click);
+    connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
+    connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
     connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
 }
 
