@@ -210,6 +210,8 @@ void frm_rename::Form_Resize()
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
     cmd_vorlage->move(cmd_vorlage->x(), lbl_pruefung->y());
     Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
+    // The wide width, or a larger window, brings the output field into view.
+    txt_OUT->showWhenSeen();
 }
 
 void frm_rename::imgOpen_Click()

@@ -145,10 +145,12 @@ private:
     // change; the commands on its result only while it does.
     void forgetRun();
     void updateRunCommands();
-    // The check folder: restored at start, set (an empty path clears it)
-    // and remembered, read again before writing when it has changed. Each
-    // read that fails says so in the status line.
+    // The check folder: restored at start and read when the check first
+    // needs it, set (an empty path clears it) and remembered, read again
+    // before writing when it has changed. Each read the user asked for
+    // that fails says so in the status line.
     void restoreCheckFolder();
+    void readRememberedCheckFolder();
     void setCheckFolder(const QString &path);
     void rememberCheckFolder();
     void readCheckFolderAgain();

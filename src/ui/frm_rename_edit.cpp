@@ -236,6 +236,8 @@ void frm_rename::updateCheck()
     forgetRun();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
+    if (!oldNames.isEmpty() || !newNames.isEmpty())
+        readRememberedCheckFolder();
     const QList<NameCheck::Finding> findings = pairFindings();
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
