@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// Reading a working folder made inside `tempFolder`, and the check against
-// a folder, each printed beside its goal.
+// Reading a working folder made inside `tempFolder`, the check against a
+// folder, and the check after a run, each printed beside its goal.
 void folderBenchmarks(const QString &tempFolder);

@@ -1,12 +1,16 @@
-// The working folder: reading a large folder, and the name check with the
-// folder's rules beside the check without them and the generation.
+// The working folder: reading a large folder, the name check with the
+// folder's rules beside the check without them and the generation, and the
+// check after a run beside the name check against the same folder.
 #include "FolderBench.h"
 
 #include "BenchSupport.h"
 #include "check/FolderCheck.h"
 #include "check/NameCheck.h"
+#include "folder/CheckFolder.h"
 #include "folder/FolderReader.h"
 #include "generator/MapkeyGenerator.h"
+#include "lists/NameListOps.h"
+#include "verify/RunCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,6 +113,47 @@ void checkBenchmark()
                 spreadOf(cpuRatios).median, generateMs, withMs / generateMs, aloneMs);
 }
 
+// "Lauf prüfen" on a full list: the folder read again and the run checked,
+// beside what writing asks before it, the folder read again and the pairs
+// checked against it. Half the folder's objects renamed already, the other
+// half not yet, and the last pairs naming nothing there. The two alternate,
+// so that both meet the same load.
+void runCheckBenchmark(const QString &folder)
+{
+    const QStringList types{u"prt"_s, u"asm"_s, u"drw"_s};
+    QStringList oldNames;
+    QStringList newNames;
+    for (int i = 0; i < NameListOps::kMaxEntries; ++i) {
+        const QString number = u"%1."_s.arg(i, 5, 10, QLatin1Char('0')) + types.at(i % 3);
+        const bool inFolder = i < 30000;
+        oldNames << (!inFolder ? u"x_"_s : i % 2 ? u"teil_"_s : u"alt_"_s) + number;
+        newNames << (!inFolder ? u"y_"_s : i % 2 ? u"neu_"_s : u"teil_"_s) + number;
+    }
+    // A check folder of its own each time: one kept would not read an
+    // unchanged folder again.
+    qsizetype done = 0;
+    std::vector<double> run, check, ratios;
+    for (int i = 0; i < 7; ++i) {
+        const Times a = timesOf([&] {
+            CheckFolder checkFolder;
+            checkFolder.setPath(folder);
+            done = RunCheck::check(oldNames, newNames, *checkFolder.objects()).count(RunCheck::State::Done);
+        });
+        const Times b = timesOf([&] {
+            CheckFolder checkFolder;
+            checkFolder.setPath(folder);
+            NameCheck::check(oldNames, newNames, checkFolder.objects());
+        });
+        run.push_back(a.wallMs);
+        check.push_back(b.wallMs);
+        ratios.push_back(a.wallMs / b.wallMs);
+    }
+    const Spread r = spreadOf(ratios);
+    std::printf("Lauf prüfen, 32767 Paare gegen 100000 files, read included: %.0f ms (%lld done) | the name check "
+                "against the folder, read included: %.0f ms | ratio %.2f (%.2f-%.2f), goal <= 1.20\n",
+                spreadOf(run).median, static_cast<long long>(done), spreadOf(check).median, r.median, r.min, r.max);
+}
+
 } // namespace
 
 void folderBenchmarks(const QString &tempFolder)
@@ -120,4 +165,5 @@ void folderBenchmarks(const QString &tempFolder)
     }
     readingBenchmark(folder);
     checkBenchmark();
+    runCheckBenchmark(folder);
 }

@@ -1,19 +1,18 @@
-// The window's slow paths, each beside its goal: from the click on "Mapkey
-// rename in Datei rename.pro jetzt erstellen" until the output is shown, "OK"
-// until rename.pro is written, "Liste öffnen" of a list holding one 10 MB
-// line and "Liste löschen" of it, the generation click with a check folder
-// of 600,000 files, and the start of the real program until its window is
-// shown. Median and range of several runs. Beside them the memory that 50
-// "Action" on full lists keep for undo.
-#include "BenchSupport.h"
+// The window's slow paths, each beside its goal: the click on "Mapkey
+// rename in Datei rename.pro jetzt erstellen" against velmorant-cli making
+// the same file, the window's peak memory before and after the output
+// field is shown beside the file's size, showing the field, "OK" until
+// rename.pro is written, "Liste öffnen" of a list holding one 10 MB line
+// and "Liste löschen" of it, then the start and the idle window
+// (bench_window_idle.cpp). Median and range of several runs. Beside them
+// the memory that 50 "Action" on full lists keep for undo.
+#include "BenchWindow.h"
+#include "generator/MapkeyGenerator.h"
 #include "lists/ListFile.h"
 #include "ui/frm_rename.h"
 #include "ui/lists/NameListView.h"
-#include "ui/platform/Platform.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,66 +22,127 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-class BenchPlatform : public Platform
-{
-public:
-    explicit BenchPlatform(const QString &folder)
-        : m_folder(folder)
+struct Controls {
+    explicit Controls(QWidget &window)
+        : oldList(window.findChild<NameListView *>(u"list_OldName"_s))
+        , newList(window.findChild<NameListView *>(u"list_NewName"_s))
+        , generate(window.findChild<QPushButton *>(u"cmd_mapkeyNow"_s))
+        , ok(window.findChild<QPushButton *>(u"cmd_okfiles"_s))
+        , out(window.findChild<QPlainTextEdit *>(u"txt_OUT"_s))
     {
     }
-    std::unique_ptr<QSettings> openSettings() const override
-    {
-        auto settings = std::make_unique<QSettings>(m_folder + u"/settings.ini"_s, QSettings::IniFormat);
-        settings->beginGroup(u"Optionen"_s);
-        return settings;
-    }
-    QString programFolder() const override { return m_folder; }
-    QString designFolderText() const override { return m_folder; }
-    QString startFolder() const override { return m_folder; }
-    bool openWithDesktop(const QUrl &) const override { return true; }
-
-private:
-    QString m_folder;
+    NameListView *oldList;
+    NameListView *newList;
+    QPushButton *generate;
+    QPushButton *ok;
+    QPlainTextEdit *out;
 };
 
-} // namespace
-
-namespace {
-
-void printRow(const char *what, const std::vector<double> &ms, double goalMs)
+void fill(const Controls &c, const BenchLists &lists)
 {
-    const Spread t = spreadOf(ms);
-    std::printf("%s: %.1f ms (%.1f-%.1f)", what, t.median, t.min, t.max);
-    if (goalMs > 0)
-        std::printf(", goal <= %.0f ms", goalMs);
-    std::printf("\n");
+    c.oldList->setEntries(lists.oldNames);
+    c.newList->setEntries(lists.newNames);
 }
 
-// Until the window has handled what the click left to do and drawn itself.
-void settle(QWidget &window)
+// The click at the narrow width, where the output field lies beyond the
+// window's edge, and velmorant-cli --out making the same file from the
+// same lists, in turns; wall clock and processor time of both.
+void clickAgainstCli(QWidget &window, const Controls &c, const BenchLists &lists, const QString &folder)
 {
-    QApplication::processEvents();
-    window.repaint();
-}
-
-// The resident memory of this process in MiB, or -1 where /proc has none.
-double residentMiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    const QString oldFile = folder + u"/old.txt"_s;
+    const QString newFile = folder + u"/new.txt"_s;
+    const QString outFolder = folder + u"/cli"_s;
+    if (!ListFile::write(oldFile, lists.oldNames).ok || !ListFile::write(newFile, lists.newNames).ok
+        || !QDir().mkpath(outFolder))
+        return;
+    const QStringList cliArguments{u"--old"_s, oldFile, u"--new"_s, newFile, u"--out"_s, outFolder};
+    std::vector<double> clickWall, clickCpu, cliWall, cliCpu, wallRatios, cpuRatios;
+    for (int i = 0; i < 5; ++i) {
+        fill(c, lists);
+        const double cpu0 = cpuMs();
+        const double wall = timingsMs(1, [&] {
+                                QTest::mouseClick(c.generate, Qt::LeftButton);
+                                settle(window);
+                            }).front();
+        clickWall.push_back(wall);
+        clickCpu.push_back(cpuMs() - cpu0);
+        const double children0 = cpuMs(RUSAGE_CHILDREN);
+        cliWall.push_back(childMs(QStringLiteral(VELMORANT_CLI), cliArguments));
+        cliCpu.push_back(cpuMs(RUSAGE_CHILDREN) - children0);
+        wallRatios.push_back(clickWall.back() / cliWall.back());
+        cpuRatios.push_back(clickCpu.back() / cliCpu.back());
     }
-    return -1;
+    printRow("window: generation click, 32767 pairs, output field not shown", clickWall, 300);
+    const Spread w = spreadOf(wallRatios);
+    const Spread p = spreadOf(cpuRatios);
+    std::printf("window: that click against velmorant-cli --out of the same lists (%.0f ms, CPU %.0f ms): "
+                "wall %.2f (%.2f-%.2f), CPU %.0f ms = %.2f (%.2f-%.2f), goal <= 3.00\n",
+                spreadOf(cliWall).median, spreadOf(cliCpu).median, w.median, w.min, w.max, spreadOf(clickCpu).median,
+                p.median, p.min, p.max);
+}
+
+// The window's peak memory (the whole process) through a generation click
+// at the narrow width, and then through showing the output field at the
+// wide width, beside the size of the file; then how long showing took.
+void memoryAndShowing(QWidget &window, const Controls &c, const BenchLists &lists)
+{
+    auto *open = window.findChild<QWidget *>(u"imgOpen"_s);
+    auto *close = window.findChild<QWidget *>(u"imgclose"_s);
+    const double fileMb = MapkeyGenerator::generateFile(lists.oldNames, lists.newNames).fileBytes.size() / 1e6;
+    std::vector<double> showMs;
+    double before = 0, notShown = 0, shown = 0;
+    for (int i = 0; i < 3; ++i) {
+        fill(c, lists);
+        if (close->isVisible()) // narrow, the field beyond the edge
+            QTest::mouseClick(close, Qt::LeftButton);
+        QTest::qWait(50);
+        settle(window);
+        c.out->clear(); // no earlier text held
+        resetPeakMemory();
+        before = statusMb("VmRSS:");
+        QTest::mouseClick(c.generate, Qt::LeftButton);
+        settle(window);
+        notShown = statusMb("VmHWM:");
+        resetPeakMemory();
+        showMs.push_back(timingsMs(1, [&] {
+                             QTest::mouseClick(open, Qt::LeftButton);
+                             if (!QTest::qWaitFor([&] { return c.out->document()->blockCount() > 1; }, 30000))
+                                 std::printf("window: the output field was not filled\n");
+                             settle(window);
+                         }).front());
+        shown = statusMb("VmHWM:");
+    }
+    std::printf("window: peak memory, 32767 pairs, file %.1f MB: before the click %.0f MB | output field not "
+                "shown %.0f MB = %.2f x the file, goal <= 2.00 | shown %.0f MB = %.2f x the file, goal <= 4.00\n",
+                fileMb, before, notShown, notShown / fileMb, shown, shown / fileMb);
+    printRow("window: showing the output field (the wide width) after that click", showMs, 1500);
+}
+
+// Generation and "OK" at the wide width, where the field shows the output.
+void generationAndOk(QWidget &window, const Controls &c)
+{
+    for (const int pairs : {1000, 32767}) {
+        const BenchLists lists = benchLists(pairs);
+        const int runs = pairs > 10000 ? 3 : 11;
+        const auto click = [&] {
+            QTest::mouseClick(c.generate, Qt::LeftButton);
+            settle(window);
+        };
+        const std::vector<double> clickMs = timingsMs(runs, click, [&] { fill(c, lists); });
+        const std::vector<double> okMs = timingsMs(
+            runs, [&] { QTest::mouseClick(c.ok, Qt::LeftButton); }, click);
+        const QByteArray what = QByteArray::number(pairs) + " pairs ("
+            + QByteArray::number(c.out->document()->lineCount()) + " lines)";
+        printRow("window, wide: generation click until the output is shown, " + what, clickMs,
+                 pairs > 10000 ? 3000 : 100);
+        printRow("window: OK until rename.pro is written, " + what, okMs, pairs > 10000 ? 500 : 0);
+    }
 }
 
 // 50 "Action" on full lists, each deriving other new names, as a long
@@ -99,10 +159,11 @@ void actionMemory(QWidget &window)
         settle(window);
     };
     actionWith(0);
-    const double before = residentMiB();
+    constexpr double kMiB = 1e6 / 1048576;
+    const double before = statusMb("VmRSS:") * kMiB;
     for (int i = 1; i <= 50; ++i)
         actionWith(i);
-    const double after = residentMiB();
+    const double after = statusMb("VmRSS:") * kMiB;
     if (before < 0 || after < 0)
         std::printf("window: memory of 50 \"Action\": not measured here\n");
     else
@@ -111,109 +172,20 @@ void actionMemory(QWidget &window)
                     after - before, before, after);
 }
 
-// A check folder as a large shared project folder holds it: the 1000 old
-// objects of the lists among 600,000 files of other objects, versions and
-// trail files. The window restores it from the settings and reads it at
-// start; each generation click then asks for it as it is now.
-void generationWithCheckFolder(const BenchPlatform &platform, const QString &folder)
+// A list file holding one name of 10 MB, opened into the old-name list and
+// cleared again through the panel's buttons. Slow as it is, each runs once.
+void hugeListLine(QWidget &window, const Controls &c, const BenchPlatform &platform)
 {
-    constexpr int kFiles = 600000;
-    const BenchLists lists = benchLists(1000);
-    if (!QDir().mkpath(folder))
-        return;
-    int made = 0;
-    const auto make = [&](const QString &name) {
-        QFile file(folder + u'/' + name);
-        made += file.open(QIODevice::WriteOnly) ? 1 : 0;
-    };
-    for (const QString &old : lists.oldNames)
-        make(old.section(u'\\', -1));
-    for (int i = 0; made < kFiles; ++i)
-        make(i % 4 == 3 ? u"trail.txt.%1"_s.arg(i) : u"teil_%1.prt.%2"_s.arg(i / 4).arg(i % 4 + 1));
-    platform.openSettings()->setValue(u"Pruefordner"_s, folder);
-    std::vector<double> startMs = timingsMs(1, [&] { frm_rename(platform).show(); });
-    frm_rename window(platform);
-    window.show();
-    window.findChild<NameListView *>(u"list_OldName"_s)->setEntries(lists.oldNames);
-    window.findChild<NameListView *>(u"list_NewName"_s)->setEntries(lists.newNames);
-    auto *generate = window.findChild<QPushButton *>(u"cmd_mapkeyNow"_s);
-    const std::vector<double> clickMs = timingsMs(5, [&] {
-        QTest::mouseClick(generate, Qt::LeftButton);
-        settle(window);
-    });
-    platform.openSettings()->remove(u"Pruefordner"_s);
-    printRow("window: start with a check folder of 600000 files", startMs, 0);
-    printRow("window: generation click, 1000 pairs, check folder of 600000 files", clickMs, 300);
-}
-
-// The real program, started as the user starts it, until it says its
-// window is shown; settings and home in a folder of their own.
-void windowStart(const QString &folder)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"VELMORANT_EXIT_WHEN_SHOWN"_s, u"1"_s);
-    environment.insert(u"HOME"_s, folder);
-    environment.insert(u"XDG_CONFIG_HOME"_s, folder + u"/config"_s);
-    std::vector<double> ms;
-    for (int i = 0; i < 7; ++i)
-        ms.push_back(childMs(QStringLiteral(VELMORANT_WINDOW), {}, environment, true));
-    if (*std::min_element(ms.begin(), ms.end()) < 0) {
-        std::printf("window start: the program did not report its window\n");
-        return;
-    }
-    printRow("window start, process start until the main window is shown", ms, 300);
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    BenchPlatform platform(dir.path());
-    frm_rename window(platform);
-    window.show();
-    auto *oldList = window.findChild<NameListView *>(u"list_OldName"_s);
-    auto *newList = window.findChild<NameListView *>(u"list_NewName"_s);
-    auto *generate = window.findChild<QPushButton *>(u"cmd_mapkeyNow"_s);
-    auto *ok = window.findChild<QPushButton *>(u"cmd_okfiles"_s);
-    auto *out = window.findChild<QPlainTextEdit *>(u"txt_OUT"_s);
-
-    for (const int pairs : {1000, 32767}) {
-        const BenchLists lists = benchLists(pairs);
-        const int runs = pairs > 10000 ? 3 : 11;
-        const auto fill = [&] {
-            oldList->setEntries(lists.oldNames);
-            newList->setEntries(lists.newNames);
-        };
-        const auto click = [&] {
-            QTest::mouseClick(generate, Qt::LeftButton);
-            settle(window);
-        };
-        const std::vector<double> clickMs = timingsMs(runs, click, fill);
-        const std::vector<double> okMs = timingsMs(
-            runs, [&] { QTest::mouseClick(ok, Qt::LeftButton); }, click);
-        const QByteArray what = QByteArray::number(pairs) + " pairs ("
-            + QByteArray::number(out->document()->lineCount()) + " lines)";
-        printRow("window: generation click until the output is shown, " + what, clickMs, pairs > 10000 ? 3000 : 100);
-        printRow("window: OK until rename.pro is written, " + what, okMs, pairs > 10000 ? 500 : 0);
-    }
-    actionMemory(window);
-
-    // A list file holding one name of 10 MB, opened into the old-name list
-    // and cleared again through the panel's buttons. Slow as it is, each
-    // runs once.
     const QString listFile = ListFile::path(platform.programFolder(), ListFile::Kind::OldNames);
     if (!ListFile::write(listFile, {QString(10'000'000, u'x')}).ok)
-        return 1;
+        return;
     QTest::mouseClick(window.findChild<QRadioButton *>(u"Option1"_s), Qt::LeftButton);
     auto *panel = window.findChild<QWidget *>(u"kontextmenue"_s);
     const auto showPanel = [&] {
         if (!panel->isVisible())
-            QTest::mouseClick(oldList->viewport(), Qt::RightButton);
+            QTest::mouseClick(c.oldList->viewport(), Qt::RightButton);
     };
-    const auto press = [&](const char *name) {
+    const auto press = [&window](const char *name) {
         return [&window, name] {
             QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
             settle(window);
@@ -221,8 +193,39 @@ int main(int argc, char **argv)
     };
     printRow("window: \"Liste öffnen\" of a list holding one 10 MB line", timingsMs(1, press("open"), showPanel), 500);
     printRow("window: \"Liste löschen\" of that list", timingsMs(1, press("clear"), showPanel), 500);
+}
 
-    generationWithCheckFolder(platform, dir.path() + u"/gross"_s);
-    windowStart(dir.path());
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--busy") == 0)
+        return busyWriter(QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    // Named parts run alone: click, memory, ok, action, line, start, idle.
+    const QStringList parts = app.arguments().mid(1);
+    const auto part = [&parts](const QString &name) { return parts.isEmpty() || parts.contains(name); };
+    QTemporaryDir dir;
+    BenchPlatform platform(dir.path());
+    {
+        frm_rename window(platform);
+        window.show();
+        const Controls c(window);
+        const BenchLists lists = benchLists(32767);
+        if (part(u"click"_s))
+            clickAgainstCli(window, c, lists, dir.path());
+        if (part(u"memory"_s))
+            memoryAndShowing(window, c, lists);
+        if (part(u"ok"_s))
+            generationAndOk(window, c);
+        if (part(u"action"_s))
+            actionMemory(window);
+        if (part(u"line"_s))
+            hugeListLine(window, c, platform);
+    }
+    if (part(u"start"_s))
+        startBenchmarks(platform, dir.path());
+    if (part(u"idle"_s))
+        idleBenchmark(dir.path());
     return 0;
 }

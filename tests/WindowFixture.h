@@ -153,7 +153,18 @@ public:
     NameListView *newList() const { return get<NameListView>("list_NewName"); }
     FolderChooser *chooser() const { return get<FolderChooser>("Frame5"); }
     QString status() const { return get<QLabel>("lbl_status")->text(); }
-    QString output() const { return get<QPlainTextEdit>("txt_OUT")->toPlainText(); }
+    // The output field as the user reaches it: the window dragged to the
+    // wide width, where the field shows what the generation made.
+    QPlainTextEdit *outputField()
+    {
+        if (w->frameGeometry().width() < px(16755)) {
+            w->setOuterWidthTwips(16755);
+            if (!QTest::qWaitFor([this] { return w->frameGeometry().width() == px(16755); }))
+                qWarning("the window did not widen");
+        }
+        return get<QPlainTextEdit>("txt_OUT");
+    }
+    QString output() { return outputField()->toPlainText(); }
     bool panelShown() const { return get("kontextmenue")->isVisible(); }
     bool newListCurrent() const { return get<QRadioButton>("Option2")->isChecked(); }
 

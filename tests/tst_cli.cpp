@@ -102,6 +102,11 @@ const QHash<QString, QByteArray> kFiles{
     {u"omega"_s, "\xCE\xA9mega.prt\r\n"},
     {u"nul"_s, QByteArray("a.prt\0", 6)},
     {u"models"_s, "Welle.prt;w2.prt\r\nlager.asm;neu\r\n"},
+    // Pairs after a run in "@arbeit".
+    {u"done"_s, "alt.asm;neu.asm\r\nwelle_v1.prt;Welle.prt\r\n"},
+    {u"half"_s, "C:\\cad\\alt.asm.3;neu.asm\r\nwelle.prt;welle_v2.prt\r\n"},
+    {u"copy"_s, "welle.prt;welle_v2.prt\r\nlager.asm;neu.asm\r\n"},
+    {u"twice"_s, "alt.asm;x.asm\r\nalt.asm;neu.asm\r\n"},
     {u"later"_s, "motor.asm;antrieb.asm\r\nwelle.prt;achse.prt\r\n"},
     {u"laterback"_s, "achse.prt;welle.prt\r\nantrieb.asm;motor.asm\r\n"},
     {u"recorded"_s,
@@ -242,6 +247,30 @@ void TestCli::runs_data()
     row("drawings added before writing", u"--pairs @models --folder @arbeit --add-drawings --out @out"_s, 0, saved,
         u"1 Zeichnung ergänzt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben"_s,
         {u"Welle.prt>w2.prt"_s, u"lager.asm>neu"_s, u"welle.drw>w2.drw"_s});
+    const QString halfRun = u"Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen\n"_s;
+    row("verify: every pair done", u"--pairs @done --folder @arbeit --verify"_s, 0,
+        u"Zeile 1: erledigt: alt.asm -> neu.asm\nZeile 2: erledigt: welle_v1.prt -> Welle.prt\n"_s,
+        u"=Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 0 Abweichungen\n"_s);
+    row("verify: pairs open", u"--pairs @half --folder @arbeit --verify"_s, 5,
+        u"Zeile 1: erledigt: alt.asm -> neu.asm\nZeile 2: offen: welle.prt -> welle_v2.prt\n"_s, u"="_s + halfRun);
+    row("verify: an unclear pair beside an open one", u"--pairs @copy --folder @arbeit --verify"_s, 4,
+        u"Zeile 1: offen: welle.prt -> welle_v2.prt\nZeile 2: unklar: lager.asm -> neu.asm\n"_s,
+        u"=Zeile 2: Abweichung: nicht eindeutig, lager.asm und neu.asm sind beide da\n"
+        u"Lauf: 0 von 2 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen\n"_s);
+    row("verify: a difference", u"--pairs @twice --folder @arbeit --verify"_s, 4,
+        u"Zeile 1: erledigt: alt.asm -> x.asm\nZeile 2: erledigt: alt.asm -> neu.asm\n"_s,
+        u"=Zeile 1: Abweichung: x.asm sollte da sein, fehlt\n"
+        u"Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 1 Abweichung\n"_s);
+    row("only open: rename.pro for the rest, checked against the folder",
+        u"--pairs @half --folder @arbeit --only-open --out @out"_s, 0, saved,
+        halfRun + u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück"_s, {u"welle.prt>welle_v2.prt"_s});
+    row("only done: the way back of what ran, without the folder's rules",
+        u"--pairs @half --folder @arbeit --only-done --reverse --out @out"_s, 0,
+        u"Datei rename_zurueck.pro wurde gespeichert in @out\n"_s, u"="_s + halfRun, {u"neu.asm>alt.asm"_s});
+    row("only open without a folder", u"--pairs @half --only-open --out @out"_s, 2, {},
+        u"Fehler: --only-open braucht --folder\n"_s);
+    row("verify and out", u"--pairs @half --folder @arbeit --verify --out @out"_s, 2, {},
+        u"Fehler: --verify und --out schließen einander aus\n"_s);
     row("check folder missing", u"--pairs @models --folder @nowhere --stdout"_s, 2, {},
         u"Fehler: Ordner nicht gefunden: @nowhere\n"_s);
     row("scan a missing folder", u"--scan @nowhere"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @nowhere\n"_s);

@@ -270,7 +270,8 @@ void TestFolder::afterReading()
 
 // The check folder holds "a.prt"; its time is set an hour back before it is
 // read ("settled") or left at now, then "b.prt" is added ("add"), and the
-// folder's time set back to what the read saw ("add, time kept").
+// folder's time set back to what the read saw ("add, time kept"). A folder
+// only remembered is read at the first readAgain, whatever its time.
 void TestFolder::readAgainOnlyWhenChanged_data()
 {
     QTest::addColumn<bool>("settled");
@@ -279,6 +280,7 @@ void TestFolder::readAgainOnlyWhenChanged_data()
     QTest::newRow("settled and unchanged: not read again") << true << u"add, time kept"_s << false;
     QTest::newRow("a file added: read again") << true << u"add"_s << true;
     QTest::newRow("too close to the read to tell: read again") << false << u"none"_s << true;
+    QTest::newRow("remembered: read when first asked for") << true << u"remembered, add, time kept"_s << true;
 }
 
 void TestFolder::readAgainOnlyWhenChanged()
@@ -294,11 +296,17 @@ void TestFolder::readAgainOnlyWhenChanged()
     if (settled)
         fs::last_write_time(path, anHourAgo);
     CheckFolder folder;
-    folder.setPath(dir.path());
+    if (change.startsWith(u"remembered")) {
+        folder.remember(dir.path());
+        QCOMPARE(folder.objects(), nullptr);
+        QVERIFY(!folder.isGone());
+    } else {
+        folder.setPath(dir.path());
+    }
     const fs::file_time_type seen = fs::last_write_time(path);
     if (change != u"none")
         QVERIFY(TestSupport::writeBytes(dir.filePath(u"b.prt"_s), {}));
-    if (change == u"add, time kept")
+    if (change.endsWith(u"add, time kept"))
         fs::last_write_time(path, seen);
     QCOMPARE(folder.readAgain(), readAgain);
     QCOMPARE(folder.objects()->contains(u"b.prt"), readAgain && change != u"none");

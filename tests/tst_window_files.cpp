@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/lists/NameListModel.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
@@ -31,6 +32,8 @@ private slots:
     void infoWindow();
     void shutdownAndRestart();
     void workingFolder();
+    void afterARun_data();
+    void afterARun();
 };
 
 // One Info window at a time, top-aligned with the main window (the
@@ -182,13 +185,17 @@ void TestWindowFiles::workingFolder()
                          + left + u"\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
 
     QCOMPARE(win.platform.openSettings()->value(u"Pruefordner"_s).toString(), folder);
+    // The start reads no check folder; the check reads it when it first
+    // needs it, and then tells that it is gone.
     QVERIFY(QDir(folder).removeRecursively());
     win.open();
-    QCOMPARE(win.status(), u"Fehler: Ordner nicht gefunden: "_s + folder);
-    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()),
-             u"Prüfung ohne Ordner ("_s + folder + u" nicht gefunden): keine Befunde"_s);
+    QCOMPARE(win.status(), u"Status"_s);
+    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), u"Prüfung gegen "_s + folder + u": keine Befunde"_s);
     win.oldList()->setEntries({u"a.prt"_s});
     win.newList()->setEntries({u"b.prt"_s});
+    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()),
+             u"Prüfung ohne Ordner ("_s + folder + u" nicht gefunden): keine Befunde"_s);
+    QCOMPARE(win.status(), u"Status"_s);
     QCOMPARE(win.generate(u"Abbrechen"_s),
              QStringList{u"Velmorant | Die Paare konnten nicht gegen den Prüfordner geprüft werden: "_s + folder
                          + u" nicht gefunden.\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
@@ -198,6 +205,81 @@ void TestWindowFiles::workingFolder()
     win.platform.fileAnswer = win.platform.path(u"volumeB"_s);
     win.click("cmd_pruefordner");
     QCOMPARE(win.status(), u"Prüfordner "_s + win.platform.fileAnswer + u" gelesen: 0 Objekte"_s);
+}
+
+// After a run that stopped: the run's marks in both lists beside the name
+// check's (state and tooltip per row), the check line's result, and each
+// command on it, until the lists change.
+void TestWindowFiles::afterARun_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("status"); // %1 the output folder, %2 the check folder
+    QTest::newRow("marks and line, gone with an edit") << QString() << u"Prüfordner %2 gelesen: 5 Objekte"_s;
+    QTest::newRow("open pairs kept, one undo step") << u"cmd_offeneUebernehmen"_s << u"1 offenes Paar übernommen"_s;
+    QTest::newRow("way back for the done pairs")
+        << u"cmd_rueckwegErledigte"_s
+        << u"Datei rename_zurueck.pro wurde gespeichert in %1; frühere Rückweg-Datei aufbewahrt als "
+           u"rename_zurueck_2026-01-02_03-04-05.pro"_s;
+}
+
+void TestWindowFiles::afterARun()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, status);
+    Window win;
+    const QString folder = win.platform.path(u"arbeit"_s);
+    QVERIFY(QDir().mkpath(folder));
+    for (const char *file : {"neu1.prt.2", "neu2.asm.1", "c.prt.1", "x.prt.1", "y.prt.1"})
+        QVERIFY(TestSupport::writeBytes(folder + u'/' + QLatin1String(file), {}));
+    const QStringList oldNames = names("alt1.prt alt2.asm c.prt x.prt");
+    win.oldList()->setEntries(oldNames);
+    win.newList()->setEntries(names("neu1 neu2.asm d.prt"));
+    auto *run = win.get<QPushButton>("cmd_laufPruefen");
+    win.platform.fileAnswer = folder;
+    win.click("cmd_pruefordner");
+    QVERIFY(!run->isEnabled());
+    win.fill(win.newList(), {u"y.prt"_s});
+    QVERIFY(run->isEnabled() && !win.get("cmd_offeneUebernehmen")->isEnabled());
+    win.click("cmd_laufPruefen");
+    auto *line = win.get<QLabel>("lbl_pruefung");
+    QCOMPARE(shownTip(line->toolTip()), u"Lauf: 2 von 4 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen"_s);
+    const auto mark = [](NameListView *list, int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        return index.data(NameListModel::RunRole).toString() + shownTip(index.data(Qt::ToolTipRole).toString());
+    };
+    const QString done = QString::number(int(RunCheck::State::Done));
+    QCOMPARE(mark(win.oldList(), 1),
+             done
+                 + u"Zeile 2: Warnung: alter Name ist kein Objekt des Ordners: alt2.asm\n"
+                   u"Zeile 2: Fehler: neuer Name im Ordner schon vergeben (neu2.asm): "
+                   u"neu2.asm\nerledigt"_s);
+    QCOMPARE(mark(win.newList(), 2), QString::number(int(RunCheck::State::Open)) + u"offen"_s);
+    QCOMPARE(mark(win.newList(), 3),
+             QString::number(int(RunCheck::State::Unclear))
+                 + u"Zeile 4: Fehler: neuer Name im Ordner schon vergeben (y.prt): y.prt\n"
+                   u"unklar\nZeile 4: Abweichung: nicht eindeutig, x.prt und y.prt sind beide da"_s);
+    // An earlier way back there is kept, as "OK" keeps it.
+    const QString out = win.platform.path(u"volumeB"_s);
+    QFile earlier(out + u"/rename_zurueck.pro"_s);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("alt\r\n") == 5 && earlier.flush());
+    QVERIFY(earlier.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime));
+    win.setText("txt_path", out);
+    if (!command.isEmpty())
+        win.click(command.toLatin1().constData());
+    QCOMPARE(win.status(), status.replace(u"%1"_s, out).replace(u"%2"_s, folder));
+    if (command == u"cmd_rueckwegErledigte")
+        COMPARE_BYTES(TestSupport::readBytes(out + u"/rename_zurueck.pro"_s),
+                      TestSupport::readBytes(QFINDTESTDATA(u"data/two-pairs-back.pro"_s)));
+    if (command == u"cmd_offeneUebernehmen") {
+        QCOMPARE(win.oldList()->entries() + win.newList()->entries(), names("c.prt d.prt"));
+        QTest::keySequence(win.oldList(), QKeySequence::Undo);
+        QCOMPARE(win.oldList()->entries() + win.newList()->entries(), oldNames + names("neu1 neu2.asm d.prt y.prt"));
+    } else {
+        win.fill(win.newList(), {u"z.prt"_s});
+    }
+    QVERIFY(line->text().startsWith(u"Prüfung gegen"_s));
+    QVERIFY(!win.oldList()->model()->index(0, 0).data(NameListModel::RunRole).isValid());
+    QVERIFY(!win.get("cmd_rueckwegErledigte")->isEnabled());
 }
 
 QTEST_MAIN(TestWindowFiles)

@@ -242,6 +242,12 @@ void TestWriter::outputParagraphs()
     QByteArray fileBytes;
     QVERIFY(Cp1252::encodeAppend(lines, fileBytes, nullptr));
     QCOMPARE(OutputParagraphs::fromFileBytes(fileBytes + "\r\n", linesPerParagraph), paragraphs);
+    for (const qsizetype pieceBytes : {1, 2, 5}) { // the lines counted on from one piece to the next
+        QString joined;
+        OutputParagraphs::fromFileBytesInPieces(fileBytes + "\r\n", linesPerParagraph, pieceBytes,
+                                                [&joined](const QString &piece) { joined += piece; });
+        QCOMPARE(joined, paragraphs);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWriter)

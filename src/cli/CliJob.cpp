@@ -11,6 +11,7 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "templates/TemplateExport.h"
+#include "verify/RunTexts.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -56,6 +57,15 @@ QString withOptionsForCommands(QString finding)
             finding.replace(at, command.size(), option);
     }
     return finding;
+}
+
+// What the check after a run found, and its summary.
+QString runNotes(const RunCheck::Result &run)
+{
+    QString notes;
+    for (const RunCheck::Finding &finding : run.findings)
+        notes += finding.text + u'\n';
+    return notes + RunTexts::summary(run) + u'\n';
 }
 
 } // namespace
@@ -175,11 +185,10 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
-    // Names of the check folder that could not be read, and how many
-    // drawings came along, go first, whatever follows.
-    const QString folderNote = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
-    QString drawingsNote;
-    const auto noteFirst = qScopeGuard([&] { err.prepend(folderNote + drawingsNote); });
+    // Names of the check folder that could not be read, how many drawings
+    // came along, and how far a run got, go first, whatever follows.
+    QString notes = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
+    const auto notesFirst = qScopeGuard([&] { err.prepend(notes); });
     if (m_addDrawings) {
         const FolderCheck::DrawingPairs added = FolderCheck::drawingPairs(oldNames, newNames, *folder);
         if (oldNames.size() + added.oldNames.size() > NameListOps::kMaxEntries) {
@@ -188,12 +197,26 @@ int CliJob::runJob(QByteArray &out, QString &err) const
         }
         oldNames += added.oldNames;
         newNames += added.newNames;
-        drawingsNote = FolderCheck::drawingsAdded(added.oldNames.size()) + u'\n';
+        notes += FolderCheck::drawingsAdded(added.oldNames.size()) + u'\n';
     }
     if (m_order) {
         ChainOrder::Result ordered = ChainOrder::order(oldNames, newNames);
         oldNames = std::move(ordered.oldNames);
         newNames = std::move(ordered.newNames);
+    }
+    if (m_verify || m_onlyOpen || m_onlyDone) {
+        const RunCheck::Result run = RunCheck::check(oldNames, newNames, *folder);
+        if (m_verify)
+            return verify(oldNames, newNames, run, out, err);
+        notes += runNotes(run);
+        RunCheck::Pairs kept = RunCheck::pairsIn(oldNames, newNames, run,
+                                                 m_onlyOpen ? RunCheck::State::Open : RunCheck::State::Done);
+        oldNames = std::move(kept.oldNames);
+        newNames = std::move(kept.newNames);
+        // The folder shows the done pairs after their run: its rules, which
+        // judge the folder before one, have nothing to say about them.
+        if (m_onlyDone)
+            folder = nullptr;
     }
 
     // Where the findings decide whether anything is written, the check comes
@@ -279,6 +302,19 @@ int CliJob::scan(QByteArray &out, QString &err) const
         out.append("\r\n", 2);
     }
     return Ok;
+}
+
+// A line per pair on standard output; the differences and the summary,
+// which a script may pass over, on standard error.
+int CliJob::verify(const QStringList &oldNames, const QStringList &newNames, const RunCheck::Result &run,
+                   QByteArray &out, QString &err) const
+{
+    QString lines;
+    for (qsizetype row = 0; row < run.states.size(); ++row)
+        lines += RunTexts::pairLine(row, run.states.at(row), oldNames.at(row), newNames.at(row)) + u'\n';
+    out = lines.toUtf8();
+    err += runNotes(run);
+    return run.anyDoubt() ? Findings : run.count(RunCheck::State::Open) > 0 ? PairsOpen : Ok;
 }
 
 // Without --folder there is nothing to read and no folder to check against.

@@ -4,6 +4,7 @@
 #include "folder/FolderReader.h"
 #include "generator/TemplateSet.h"
 #include "templates/RecordedTemplates.h"
+#include "verify/RunCheck.h"
 
 #include <QHash>
 #include <QString>
@@ -12,11 +13,12 @@
 // One run of velmorant-cli: what the command line asks for, and doing it.
 // Exit statuses: 0 done, 1 the lists differ in length, 2 usage or input
 // error, 3 writing failed, 4 the name check found something and --check or
-// --strict was given.
+// --strict was given, or --verify found a difference or an unclear pair,
+// 5 --verify found pairs open and nothing else.
 class CliJob
 {
 public:
-    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4 };
+    enum Exit { Ok = 0, CountsDiffer = 1, BadInput = 2, WriteFailed = 3, Findings = 4, PairsOpen = 5 };
 
     // Parses the arguments without the program name. Returns false with a
     // message in error() when they make no sense. `paths`, where given,
@@ -54,6 +56,10 @@ private:
     bool parseFolderOptions(const QStringList &given);
     int scan(QByteArray &out, QString &err) const;
     bool readCheckFolder(CheckFolder &folder, QString &err) const;
+    // After a run: --verify tells each pair's state, --only-open and
+    // --only-done keep the pairs in one state for what follows.
+    int verify(const QStringList &oldNames, const QStringList &newNames, const RunCheck::Result &run, QByteArray &out,
+               QString &err) const;
     // A recorded template set: --templates names its file, --template-keys
     // its three mapkeys and --samples the names typed while recording;
     // --export-templates writes the built-in set out as such a file.
@@ -77,6 +83,9 @@ private:
     FolderReader::Options m_scanOptions;
     QString m_checkFolder;
     bool m_addDrawings = false;
+    bool m_verify = false;
+    bool m_onlyOpen = false;
+    bool m_onlyDone = false;
     RecordedTemplates::Choice m_templates;
     bool m_exportTemplates = false;
     QString m_error;

@@ -12,9 +12,14 @@ namespace {
 
 // Options that cannot be given together, named in this order when refused.
 const std::pair<QString, QString> kExclusive[] = {
-    {u"--new"_s, u"--rule"_s},     {u"--out"_s, u"--stdout"_s},   {u"--pairs"_s, u"--old"_s},
-    {u"--pairs"_s, u"--new"_s},    {u"--pairs"_s, u"--rule"_s},   {u"--check"_s, u"--out"_s},
-    {u"--check"_s, u"--stdout"_s}, {u"--check"_s, u"--strict"_s},
+    {u"--new"_s, u"--rule"_s},         {u"--out"_s, u"--stdout"_s},
+    {u"--pairs"_s, u"--old"_s},        {u"--pairs"_s, u"--new"_s},
+    {u"--pairs"_s, u"--rule"_s},       {u"--check"_s, u"--out"_s},
+    {u"--check"_s, u"--stdout"_s},     {u"--check"_s, u"--strict"_s},
+    {u"--verify"_s, u"--out"_s},       {u"--verify"_s, u"--stdout"_s},
+    {u"--verify"_s, u"--check"_s},     {u"--verify"_s, u"--strict"_s},
+    {u"--verify"_s, u"--reverse"_s},   {u"--verify"_s, u"--only-open"_s},
+    {u"--verify"_s, u"--only-done"_s}, {u"--only-open"_s, u"--only-done"_s},
 };
 
 // The long options, as the help names them: an option is known here as
@@ -121,6 +126,12 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
                 return fail(u"--folder braucht ein Verzeichnis"_s);
         } else if (a == u"--add-drawings") {
             m_addDrawings = true;
+        } else if (a == u"--verify") {
+            m_verify = true;
+        } else if (a == u"--only-open") {
+            m_onlyOpen = true;
+        } else if (a == u"--only-done") {
+            m_onlyDone = true;
         } else if (a == u"--templates") {
             if (!takePath(m_templates.file))
                 return fail(u"--templates braucht den Namen einer Aufzeichnung"_s);
@@ -160,13 +171,14 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         if (!has(u"--new"_s) && !has(u"--rule"_s))
             return fail(u"--new oder --rule fehlt"_s);
     }
-    if (!m_checkOnly && !has(u"--out"_s) && !has(u"--stdout"_s))
+    if (!m_checkOnly && !m_verify && !has(u"--out"_s) && !has(u"--stdout"_s))
         return fail(u"--out oder --stdout fehlt"_s);
     return true;
 }
 
-// --scan is a mode of its own; --filter and --types belong to it, and
-// --add-drawings needs the folder whose drawings it adds.
+// --scan is a mode of its own; --filter and --types belong to it.
+// --add-drawings needs the folder whose drawings it adds, and the check
+// after a run the folder the run worked in.
 bool CliJob::parseFolderOptions(const QStringList &given)
 {
     const auto fail = [this](const QString &message) {
@@ -178,8 +190,10 @@ bool CliJob::parseFolderOptions(const QStringList &given)
             if (given.contains(option))
                 return fail(option + u" gilt nur mit --scan"_s);
         }
-        if (m_addDrawings && m_checkFolder.isEmpty())
-            return fail(u"--add-drawings braucht --folder"_s);
+        for (const QString &option : {u"--add-drawings"_s, u"--verify"_s, u"--only-open"_s, u"--only-done"_s}) {
+            if (given.contains(option) && m_checkFolder.isEmpty())
+                return fail(option + u" braucht --folder"_s);
+        }
         return true;
     }
     for (const QString &option : given) {
@@ -222,12 +236,13 @@ QString CliJob::usage()
            "  velmorant-cli LISTEN [ORDNER] [VORLAGE] [--order] [--reverse] [--strict]\n"
            "                (--out VERZEICHNIS | --stdout)\n"
            "  velmorant-cli LISTEN [ORDNER] [VORLAGE] [--order] [--reverse] --check\n"
+           "  velmorant-cli LISTEN --folder VERZEICHNIS [--add-drawings] [--order] --verify\n"
            "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
            "  velmorant-cli --export-templates > vorlage.pro\n"
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
            "          oder --pairs PAARDATEI\n"
-           "  ORDNER: --folder VERZEICHNIS [--add-drawings]\n"
+           "  ORDNER: --folder VERZEICHNIS [--add-drawings] [--only-open | --only-done]\n"
            "  VORLAGE: --templates AUFZEICHNUNG [--template-keys U,S,O] [--samples ALT NEU]\n"
            "\n"
            "Erzeugt die Mapkey-Datei rename.pro aus zwei Namenslisten, Byte für Byte\n"
@@ -276,6 +291,22 @@ QString CliJob::usage()
            "                      zurückbleibende Zeichnung m.drw das Paar\n"
            "                      m.drw -> NEU.drw anhängen, NEU der neue Name ihres\n"
            "                      Modells; wie viele, steht auf der Standardfehlerausgabe\n"
+           "  --verify            nur mit --folder, nach einem Lauf von rename.pro: wie\n"
+           "                      weit er kam, am Ordner abgelesen. Je Paar eine Zeile\n"
+           "                      \"Zeile N: erledigt: ALT -> NEU\" (oder \"offen\",\n"
+           "                      \"unklar\") auf die Standardausgabe, die Abweichungen\n"
+           "                      und die Summe auf die Standardfehlerausgabe; schreibt\n"
+           "                      nichts\n"
+           "  --only-open         nur mit --folder: vor Prüfung und Schreiben nur die\n"
+           "                      Paare behalten, die der Lauf nicht erledigt hat, für\n"
+           "                      ein rename.pro des Rests\n"
+           "  --only-done         nur mit --folder: nur die erledigten Paare behalten,\n"
+           "                      mit --reverse für den Rückweg des halben Laufs; sie\n"
+           "                      werden ohne die Regeln des Ordners geprüft. Unklare\n"
+           "                      Paare behält keine der beiden Optionen; was der Lauf\n"
+           "                      ergab, steht zuerst auf der Standardfehlerausgabe, und\n"
+           "                      die Zeilennummern der Befunde zählen die behaltenen\n"
+           "                      Paare\n"
            "  --scan VERZEICHNIS  die Objekte des Ordners als Listendatei (Windows-1252,\n"
            "                      CR LF) auf die Standardausgabe, für --old: Versionen\n"
            "                      zusammengefasst, Namen klein, Teile, Baugruppen,\n"
@@ -309,5 +340,6 @@ QString CliJob::usage()
            "\n"
            "Rückgabewerte: 0 erfolgreich, 1 Listen unterschiedlich lang,\n"
            "2 Aufruf-, Listen-, Ordner- oder Vorlagenfehler, 3 Schreibfehler,\n"
-           "4 Befunde bei --check oder --strict.\n"_s;
+           "4 Befunde bei --check oder --strict, Abweichungen oder unklare Paare\n"
+           "bei --verify, 5 offene Paare bei --verify (sonst nichts).\n"_s;
 }

@@ -6,15 +6,30 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString absolute(const QString &path)
+{
+    return path.isEmpty() ? QString() : QDir::cleanPath(QDir(path).absolutePath());
+}
+
+} // namespace
+
 void CheckFolder::setPath(const QString &path, const FolderSnapshot::Progress &progress)
 {
-    const QString absolute = path.isEmpty() ? QString() : QDir::cleanPath(QDir(path).absolutePath());
-    if (absolute == m_path && isSet()) {
+    if (absolute(path) == m_path && isSet()) {
         readAgain(progress);
         return;
     }
-    m_path = absolute;
-    m_snapshot = isSet() ? FolderSnapshot(m_path, progress) : FolderSnapshot();
+    remember(path);
+    readAgain(progress);
+}
+
+void CheckFolder::remember(const QString &path)
+{
+    m_path = absolute(path);
+    m_unread = isSet();
+    m_snapshot = FolderSnapshot();
     take();
 }
 
@@ -30,17 +45,26 @@ QString CheckFolder::afterReadingText(bool becomes, const QString &folder) const
 
 void CheckFolder::setRead(const FolderSnapshot &snapshot)
 {
-    m_path = QDir::cleanPath(QDir(snapshot.folder()).absolutePath());
+    m_path = absolute(snapshot.folder());
+    m_unread = false;
     m_snapshot = snapshot;
     take();
 }
 
 bool CheckFolder::readAgain(const FolderSnapshot::Progress &progress)
 {
-    if (!isSet() || !m_snapshot.refresh(progress))
+    if (isUnread())
+        m_snapshot = FolderSnapshot(m_path, progress);
+    else if (!isSet() || !m_snapshot.refresh(progress))
         return false;
+    m_unread = false;
     take();
     return true;
+}
+
+QString CheckFolder::readingText()
+{
+    return u"Prüfordner wird gelesen …"_s;
 }
 
 // Every object type and every name: an object missing from what was taken
@@ -49,7 +73,7 @@ void CheckFolder::take()
 {
     m_read = {};
     m_objects = {};
-    if (!isSet())
+    if (!isSet() || m_unread)
         return;
     FolderReader::Options every{u"*"_s, FolderReader::objectTypes(), std::numeric_limits<qsizetype>::max(), true};
     m_read = m_snapshot.select(every);
@@ -59,7 +83,7 @@ void CheckFolder::take()
 
 const FolderObjects *CheckFolder::objects() const
 {
-    return isSet() && !isGone() ? &m_objects : nullptr;
+    return isSet() && !m_unread && !isGone() ? &m_objects : nullptr;
 }
 
 QString CheckFolder::statusText() const

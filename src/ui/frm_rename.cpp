@@ -83,6 +83,9 @@ void frm_rename::connectHandlers()
     connect(cmd_ordnerEinlesen, &QPushButton::clicked, this, &frm_rename::cmd_ordnerEinlesen_Click);
     connect(cmd_pruefordner, &QPushButton::clicked, this, &frm_rename::cmd_pruefordner_Click);
     connect(cmd_ohnePruefordner, &QPushButton::clicked, this, &frm_rename::cmd_ohnePruefordner_Click);
+    connect(cmd_laufPruefen, &QPushButton::clicked, this, &frm_rename::cmd_laufPruefen_Click);
+    connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
+    connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
     connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
 }
 
@@ -207,6 +210,8 @@ void frm_rename::Form_Resize()
     lbl_pruefung->move(lbl_pruefung->x(), Twips::toPixels(places.checkTop));
     cmd_vorlage->move(cmd_vorlage->x(), lbl_pruefung->y());
     Frame_gruppen->resize(Frame_gruppen->width(), Twips::toPixels(places.groupsHeight));
+    // The wide width, or a larger window, brings the output field into view.
+    txt_OUT->showWhenSeen();
 }
 
 void frm_rename::imgOpen_Click()

@@ -7,7 +7,8 @@
 // calls the core (MapkeyGenerator and RenameProWriter for rename.pro,
 // ReplacementRule, NameListOps, ListFile, TwoColumns and PairsFile for the
 // lists, NameCheck and ChainOrder for the pairs, FolderReader and
-// FolderCheck for the working folder, Module1 for names and paths) and puts
+// FolderCheck for the working folder, RunCheck for what a run in
+// Pro/ENGINEER left there, Module1 for names and paths) and puts
 // the results back into controls. Every change of a list is one step of
 // the window's undo history; the name check follows every change of either
 // list. Platform supplies drives, the settings store, the folder of the
@@ -19,10 +20,13 @@
 #include "folder/CheckFolder.h"
 #include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
+#include "verify/RunCheck.h"
 #include "wayback/WritePlan.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class FolderChooser;
 class ImageButton;
@@ -116,6 +120,9 @@ private:
     void frm_Ordner_Accepted(const frm_Ordner &dialog);
     void cmd_pruefordner_Click();
     void cmd_ohnePruefordner_Click();
+    void cmd_laufPruefen_Click();
+    void cmd_offeneUebernehmen_Click();
+    void cmd_rueckwegErledigte_Click();
     void cmd_vorlage_Click();
     void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
@@ -133,10 +140,17 @@ private:
     // The same for a list built afresh, which keeps no mark.
     void rebuildList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
-    // The check folder: restored at start, set (an empty path clears it)
-    // and remembered, read again before writing when it has changed. Each
-    // read that fails says so in the status line.
+    void showCheckLine(const QString &text);
+    // The check after a run stands until the lists or the check folder
+    // change; the commands on its result only while it does.
+    void forgetRun();
+    void updateRunCommands();
+    // The check folder: restored at start and read when the check first
+    // needs it, set (an empty path clears it) and remembered, read again
+    // before writing when it has changed. Each read the user asked for
+    // that fails says so in the status line.
     void restoreCheckFolder();
+    void readRememberedCheckFolder();
     void setCheckFolder(const QString &path);
     void rememberCheckFolder();
     void readCheckFolderAgain();
@@ -167,6 +181,8 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
+    // The check after a run, while its marks show.
+    std::optional<RunCheck::Result> m_run;
     RecordedTemplates::Choice m_templateChoice;
     RecordedTemplates::Checked m_templates;
     // The pairs the output was built from, for the way back (none after a
@@ -212,6 +228,9 @@ private:
     QPushButton *cmd_ordnerEinlesen = nullptr;
     QPushButton *cmd_pruefordner = nullptr;
     QPushButton *cmd_ohnePruefordner = nullptr;
+    QPushButton *cmd_laufPruefen = nullptr;
+    QPushButton *cmd_offeneUebernehmen = nullptr;
+    QPushButton *cmd_rueckwegErledigte = nullptr;
     QPushButton *cmd_vorlage = nullptr;
     QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;

@@ -122,7 +122,7 @@ void frm_rename::createGroupColumn()
     Frame_gruppen->setFocusPolicy(Qt::NoFocus);
     Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
-    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 3045);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4080);
     column->setLayoutDirection(Qt::LeftToRight);
     createPairsFrame(column);
     createFolderFrame(column);
@@ -158,10 +158,11 @@ void frm_rename::createPairsFrame(QWidget *column)
 }
 
 // The working folder, below the pairs: its objects read into the current
-// list, and the folder the pairs are checked against.
+// list, the folder the pairs are checked against, and after a run in
+// Pro/ENGINEER what that folder tells of it.
 void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 975);
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2010);
     cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("&Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
@@ -172,6 +173,19 @@ void frm_rename::createFolderFrame(QWidget *column)
                                        "cmd_ohnePruefordner", 1515, 600, 1335, 285);
     cmd_ohnePruefordner->setToolTip(QStringLiteral("Die Paare nicht mehr gegen einen Ordner prüfen"));
     cmd_ohnePruefordner->setEnabled(false);
+    cmd_laufPruefen = Twips::place(new QPushButton(QStringLiteral("&Lauf prüfen"), Frame_ordner), "cmd_laufPruefen",
+                                   105, 945, 2745, 285);
+    cmd_laufPruefen->setToolTip(
+        QStringLiteral("Nach einem Lauf von rename.pro am Prüfordner ablesen, welche Paare erledigt sind"));
+    cmd_offeneUebernehmen = Twips::place(new QPushButton(QStringLiteral("Offe&ne übernehmen"), Frame_ordner),
+                                         "cmd_offeneUebernehmen", 105, 1290, 2745, 285);
+    cmd_offeneUebernehmen->setToolTip(QStringLiteral("Nur die offenen Paare in den Listen behalten"));
+    cmd_rueckwegErledigte = Twips::place(new QPushButton(QStringLiteral("Rückweg für &Erledigte"), Frame_ordner),
+                                         "cmd_rueckwegErledigte", 105, 1635, 2745, 285);
+    cmd_rueckwegErledigte->setToolTip(
+        QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
+    for (QPushButton *command : {cmd_laufPruefen, cmd_offeneUebernehmen, cmd_rueckwegErledigte})
+        command->setEnabled(false);
 }
 
 void frm_rename::createContextMenu()

@@ -233,19 +233,27 @@ QList<NameCheck::Finding> frm_rename::pairFindings() const
 
 void frm_rename::updateCheck()
 {
+    forgetRun();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
+    if (!oldNames.isEmpty() || !newNames.isEmpty())
+        readRememberedCheckFolder();
     const QList<NameCheck::Finding> findings = pairFindings();
     list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    // A long check folder gives way in its middle; the whole line shows
-    // under the pointer.
-    QString summary = NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size());
-    // No one writes a file for another version unknowingly.
+    showCheckLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()));
+}
+
+// A long check folder gives way in its middle; the whole line shows under
+// the pointer. No one writes a file for another version unknowingly: a
+// recorded template set in use is named first.
+void frm_rename::showCheckLine(const QString &text)
+{
+    QString line = text;
     if (!m_templateChoice.isBuiltIn())
-        summary = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + summary;
-    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(summary, Qt::ElideMiddle, lbl_pruefung->width()));
-    lbl_pruefung->setToolTip(ShownText::asToolTip(summary));
+        line = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + line;
+    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(line, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setToolTip(ShownText::asToolTip(line));
 }
 
 // Asked before anything is built, when the pairs have findings, those

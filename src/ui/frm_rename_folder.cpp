@@ -12,6 +12,7 @@
 #include "ui/lists/NameListView.h"
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/WaitCursor.h"
 #include "ui/workingfolder/ReadProgress.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
@@ -82,12 +83,26 @@ void frm_rename::cmd_ohnePruefordner_Click()
     setCheckFolder({});
 }
 
+// Read when the check first needs it: a folder of 100,000 files on a
+// network drive would keep the window from showing for seconds.
 void frm_rename::restoreCheckFolder()
 {
-    const QString folder = m_platform.openSettings()->value(SettingsKeys::kCheckFolderKey).toString();
-    if (folder.isEmpty())
+    m_checkFolder.remember(m_platform.openSettings()->value(SettingsKeys::kCheckFolderKey).toString());
+    cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
+}
+
+// The remembered check folder, once the pairs are to be checked against
+// it: the check line says that it is read, and afterwards what the check
+// found, or that the folder is gone. The status line keeps what the
+// change that needed it said.
+void frm_rename::readRememberedCheckFolder()
+{
+    if (!m_checkFolder.isUnread())
         return;
-    readCheckFolder(folder);
+    lbl_pruefung->setText(CheckFolder::readingText());
+    lbl_pruefung->repaint();
+    const WaitCursor busy;
+    m_checkFolder.readAgain();
 }
 
 void frm_rename::setCheckFolder(const QString &path)
@@ -143,6 +158,7 @@ void frm_rename::cmd_zeichnungen_Click()
             "Achtung: Die Listen haben eine unterschiedliche Anzahl von Elementen, keine Zeichnungen ergänzt"));
         return;
     }
+    readRememberedCheckFolder();
     const FolderObjects *folder = m_checkFolder.objects();
     if (!folder) {
         lbl_status->setText(m_checkFolder.isSet()

@@ -7,7 +7,6 @@
 #include "ui/SettingsKeys.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/NameListView.h"
-#include "ui/output/OutputParagraphs.h"
 #include "ui/output/OutputTextEdit.h"
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
@@ -44,7 +43,7 @@ void frm_rename::cmd_mapkeyNow_Click()
                           : Built{};
     cmd_openmFile->hide();
     if (!countsMatch) {
-        txt_OUT->clear();
+        txt_OUT->clearOutput();
         // Old names without new ones are a step not yet taken rather than a
         // mismatch: no message box, but the status line says what is missing.
         if (newNames.isEmpty()) {
@@ -70,19 +69,16 @@ void frm_rename::cmd_mapkeyNow_Click()
     Frame5->txt_path->setFocus(Qt::OtherFocusReason);
 }
 
-// The field is filled from the file's bytes, which "OK" then writes as they
-// are unless the user edits the text. A name that Windows-1252 cannot hold
-// leaves no bytes: the field then shows the text, and "OK" reports the name.
+// The field takes the file's bytes, which "OK" then writes as they are
+// unless the user edits the text; it shows their text once it is seen. A
+// name that Windows-1252 cannot hold leaves no bytes: the field then shows
+// the text, and "OK" reports the name.
 void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames)
 {
-    constexpr qsizetype kLines = OutputTextEdit::kLinesPerParagraph;
-    if (fileBytes.isEmpty()) {
-        const QString text = MapkeyGenerator::generate(oldNames, newNames, m_built.templates).text;
-        txt_OUT->showOutput(OutputParagraphs::fromText(text, kLines), {});
-        return;
-    }
-    const QString paragraphs = OutputParagraphs::fromFileBytes(fileBytes, kLines);
-    txt_OUT->showOutput(paragraphs, std::move(fileBytes));
+    if (fileBytes.isEmpty())
+        txt_OUT->setOutputText(MapkeyGenerator::generate(oldNames, newNames, m_built.templates).text);
+    else
+        txt_OUT->setOutputBytes(std::move(fileBytes));
 }
 
 void frm_rename::clean(const QStringList &normalisedOldNames)
@@ -119,7 +115,7 @@ void frm_rename::cmd_okfiles_Click()
 
 WritePlan::Plan frm_rename::writePlan() const
 {
-    return WritePlan::forOk(txt_OUT->document()->isEmpty(), m_built.built, Frame5->chk_rueckweg->isChecked(),
+    return WritePlan::forOk(!txt_OUT->holdsOutput(), m_built.built, Frame5->chk_rueckweg->isChecked(),
                             m_built.wayBackAsked);
 }
 
@@ -171,7 +167,7 @@ QString frm_rename::fileoutWayBack(const QString &folder)
 void frm_rename::img_quit_Click()
 {
     Frame5->hide();
-    txt_OUT->clear();
+    txt_OUT->clearOutput();
     m_built = {};
 }
 

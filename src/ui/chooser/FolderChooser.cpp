@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include <utility>
+
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
     , m_choice({Module1::FolderExists, [&platform](const QString &path) { return platform.driveOf(path); },
@@ -44,21 +46,12 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // The wrapped text takes the height its lines need where the font runs taller than the design's.
     Label8->resize(Label8->width(), std::max(Label8->height(), Label8->heightForWidth(Label8->width())));
 
-    m_model = new QFileSystemModel(this);
-    // Hidden folders too: the tree must be able to show any folder that
-    // the folder text names.
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
-    m_model->setRootPath(QString());
-    // Before the tree's own handler, which would hand the mark on.
-    connect(m_model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
-    Dir1->setModel(m_model);
     Dir1->setHeaderHidden(true);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        Dir1->hideColumn(column);
     Dir1->setSelectionMode(QAbstractItemView::SingleSelection);
+    readTree(false);
 
     cmd_okfiles = new QPushButton(QStringLiteral("OK"), this);
     cmd_okfiles->setObjectName(QStringLiteral("cmd_okfiles"));
@@ -80,17 +73,61 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
 
     // The tree starts on the working folder, the drive list on its drive;
     // no reaction runs for the design state.
-    setDirPath(platform.startFolder());
+    {
+        const QSignalBlocker quiet(Dir1->selectionModel());
+        setDirPath(platform.startFolder());
+    }
     m_choice.startAt(QDir::toNativeSeparators(m_model->filePath(Dir1->currentIndex())));
     const int driveIndex = Drive1->findText(platform.driveOf(m_choice.treeFolder()));
     Drive1->setCurrentIndex(driveIndex >= 0 ? driveIndex : 0);
 
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
     connect(txt_path, &QLineEdit::textChanged, this, &FolderChooser::txt_path_Change);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderChooser::Drive1_Change);
     connect(txt_path, &OneLineEdit::lineBreakRefused, this,
             [this] { emit statusMessage(NameListOps::lineBreakMessage()); });
     hide();
+}
+
+// A new model reads the folders the tree shows afresh. Only a shown
+// chooser's tree watches them: a folder where files come and go every few
+// milliseconds would keep the idle window reading it again and again. The
+// tree stays on its folder.
+void FolderChooser::readTree(bool watch)
+{
+    auto *model = new QFileSystemModel(this);
+    model->setIconProvider(&m_icons);
+    model->setOption(QFileSystemModel::DontWatchForChanges, !watch);
+    // Hidden folders too: the tree must be able to show any folder that
+    // the folder text names.
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
+    model->setRootPath(QString());
+    // Before the tree's own handler, which would hand the mark on.
+    connect(model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
+    QItemSelectionModel *oldSelection = Dir1->selectionModel();
+    QFileSystemModel *oldModel = std::exchange(m_model, model);
+    Dir1->setModel(model);
+    delete oldSelection;
+    delete oldModel;
+    for (int column = 1; column < model->columnCount(); ++column)
+        Dir1->hideColumn(column);
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
+    if (!m_choice.treeFolder().isEmpty())
+        setDirPath(m_choice.treeFolder());
+}
+
+// Hidden, and with the window minimised, the tree watches nothing; shown
+// again, it reads afresh what it shows.
+void FolderChooser::hideEvent(QHideEvent *event)
+{
+    QGroupBox::hideEvent(event);
+    m_model->setOption(QFileSystemModel::DontWatchForChanges, true);
+}
+
+void FolderChooser::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    if (m_model->testOption(QFileSystemModel::DontWatchForChanges))
+        readTree(true);
 }
 
 void FolderChooser::setDirPath(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/chooser/FolderChoice.h"
+#include "ui/chooser/KindIconProvider.h"
 
 #include <QGroupBox>
 
@@ -18,7 +19,8 @@ class QTreeView;
 // the folder field, kept in step by FolderChoice. Each of the three reacts
 // to its own change, whether the user or the code made it; setting a
 // control to the value it already holds raises nothing, which ends every
-// chain.
+// chain. The tree reads its folders afresh whenever the chooser opens and
+// watches them only while it is shown; it knows files by their kind alone.
 class FolderChooser : public QGroupBox
 {
     Q_OBJECT
@@ -53,13 +55,19 @@ public:
 signals:
     void statusMessage(const QString &text);
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void readTree(bool watch);
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
     void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 
+    KindIconProvider m_icons;
     QFileSystemModel *m_model = nullptr;
     FolderChoice m_choice;
 };

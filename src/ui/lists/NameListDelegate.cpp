@@ -42,7 +42,9 @@ NameListDelegate::Parts NameListDelegate::partsOf(const QStyleOptionViewItem &op
     Parts parts;
     parts.number = QRect(row.left() + 1, row.top(), numberWidth, row.height());
     parts.mark = QRect(parts.number.right() + 1 + kGap, row.top() + (row.height() - markSide) / 2, markSide, markSide);
-    const int textLeft = parts.mark.right() + 1 + kGap;
+    if (index.data(NameListModel::RunRole).isValid())
+        parts.run = parts.mark.translated(markSide + kGap, 0);
+    const int textLeft = (parts.run.isEmpty() ? parts.mark : parts.run).right() + 1 + kGap;
     parts.text = QRect(textLeft, row.top(), std::max(0, row.right() - textLeft), row.height());
     return parts;
 }
@@ -77,6 +79,8 @@ void NameListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->drawText(parts.number, Qt::AlignRight | Qt::AlignVCenter, QString::number(index.row() + 1));
     if (mark != NameListModel::Mark::None)
         paintMark(painter, parts.mark, int(mark));
+    if (!parts.run.isEmpty())
+        paintRun(painter, parts.run, index.data(NameListModel::RunRole).toInt(), opt.font);
     painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(parts.text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       visiblePart(text, opt.fontMetrics, parts.text.width()));
@@ -112,6 +116,37 @@ void NameListDelegate::paintMark(QPainter *painter, const QRect &rect, int mark)
         const qreal x = r.center().x();
         painter->drawLine(QPointF(x, r.top() + r.height() * 0.35), QPointF(x, r.top() + r.height() * 0.65));
         painter->drawPoint(QPointF(x, r.top() + r.height() * 0.82));
+    }
+    painter->restore();
+}
+
+// A box, unlike the name check's round and three-cornered marks: ticked
+// green when the pair ran, empty when it is open, blue with "?" when the
+// folder does not tell.
+void NameListDelegate::paintRun(QPainter *painter, const QRect &rect, int state, const QFont &font)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5);
+    const auto run = RunCheck::State(state);
+    const QColor fill = run == RunCheck::State::Done ? QColor(30, 140, 60)
+        : run == RunCheck::State::Unclear            ? QColor(40, 90, 200)
+                                                     : QColor(Qt::white);
+    painter->setPen(QPen(run == RunCheck::State::Open ? QColor(90, 90, 90) : fill.darker(150), 1));
+    painter->setBrush(fill);
+    painter->drawRoundedRect(r, 2, 2);
+    if (run == RunCheck::State::Done) {
+        painter->setPen(QPen(Qt::white, std::max(1.5, r.width() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->drawPolyline(QPolygonF{QPointF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.52),
+                                        QPointF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.74),
+                                        QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.28)});
+    } else if (run == RunCheck::State::Unclear) {
+        QFont sign = font;
+        sign.setBold(true);
+        sign.setPixelSize(std::max(6, int(r.height() * 0.85)));
+        painter->setFont(sign);
+        painter->setPen(Qt::white);
+        painter->drawText(r, Qt::AlignCenter, QStringLiteral("?"));
     }
     painter->restore();
 }

@@ -4,7 +4,9 @@
 
 // Paints a row of a name list: its number in a gutter on the left, the name
 // check's mark as a symbol (a circle with a cross for an error, a triangle
-// with "!" for a warning) over a tinted row, then the entry. Only as much of
+// with "!" for a warning) over a tinted row, while a run check stands the
+// run's state as a box (ticked for done, empty for open, with "?" for
+// unclear), then the entry. Only as much of
 // an entry as fits is handed to the painter, elided, so a 10 MB entry draws
 // as fast as a short one. Edits in place end in signals, not in the model:
 // the window turns them into undoable commands.
@@ -36,8 +38,10 @@ private:
     struct Parts {
         QRect number;
         QRect mark;
+        QRect run; // empty without a run check
         QRect text;
     };
     static Parts partsOf(const QStyleOptionViewItem &option, const QModelIndex &index);
     static void paintMark(QPainter *painter, const QRect &rect, int mark);
+    static void paintRun(QPainter *painter, const QRect &rect, int state, const QFont &font);
 };

@@ -81,6 +81,15 @@ void NameListModel::setMarks(const QList<NameCheck::RowMark> &marks)
         emit dataChanged(index(0), index(rowCount() - 1), {MarkRole, Qt::ToolTipRole});
 }
 
+void NameListModel::setRunMarks(const QList<RunCheck::RowMark> &marks)
+{
+    if (marks.isEmpty() && m_runMarks.isEmpty())
+        return;
+    m_runMarks = marks;
+    if (!m_entries.isEmpty())
+        emit dataChanged(index(0), index(rowCount() - 1), {RunRole, Qt::ToolTipRole});
+}
+
 int NameListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_entries.size());
@@ -92,6 +101,7 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
         return {};
     const NameCheck::RowMark *mark = index.row() < m_marks.size() ? &m_marks.at(index.row()) : nullptr;
     const bool marked = mark && mark->any;
+    const RunCheck::RowMark *run = index.row() < m_runMarks.size() ? &m_runMarks.at(index.row()) : nullptr;
     switch (role) {
     case Qt::DisplayRole: {
         // More than any row can show: a view never handles a 10 MB entry
@@ -102,14 +112,19 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     }
     case Qt::EditRole:
         return m_entries.at(index.row());
-    case Qt::ToolTipRole:
-        return marked ? QVariant(ShownText::asToolTip(ShownText::withShortLines(mark->tooltip))) : QVariant();
+    case Qt::ToolTipRole: {
+        const QString tooltip = (marked ? mark->tooltip : QString())
+            + (marked && run ? QStringLiteral("\n") : QString()) + (run ? run->tooltip : QString());
+        return tooltip.isEmpty() ? QVariant() : QVariant(ShownText::asToolTip(ShownText::withShortLines(tooltip)));
+    }
     case MarkRole:
         if (!marked)
             return int(Mark::None);
         return int(mark->worst == NameCheck::Severity::Error ? Mark::Error : Mark::Warning);
     case RowNumberRole:
         return index.row() + 1;
+    case RunRole:
+        return run ? QVariant(int(run->state)) : QVariant();
     default:
         return {};
     }

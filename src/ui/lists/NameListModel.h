@@ -1,12 +1,14 @@
 #pragma once
 
 #include "check/NameCheck.h"
+#include "verify/RunCheck.h"
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QStringList>
 
-// The entries of one name list, with the name check's mark of each row.
+// The entries of one name list, with the name check's mark of each row and,
+// while a check after a run stands, the run's state of each row.
 // setEntries() tells views the smallest change it can see (one row edited,
 // two rows swapped, rows added or taken at one place), so a selection stays
 // on its entry, and resets them otherwise, which is fast at any size. A list
@@ -21,6 +23,7 @@ public:
     enum Role {
         MarkRole = Qt::UserRole + 1, // Mark as int
         RowNumberRole,               // 1-based, as the name check counts rows
+        RunRole,                     // RunCheck::State as int; none without a run check
     };
 
     explicit NameListModel(QObject *parent = nullptr);
@@ -45,6 +48,8 @@ public:
 
     // One mark per row; missing rows have none.
     void setMarks(const QList<NameCheck::RowMark> &marks);
+    // One per row, or none to take the run's marks away.
+    void setRunMarks(const QList<RunCheck::RowMark> &marks);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -57,4 +62,5 @@ signals:
 private:
     QStringList m_entries;
     QList<NameCheck::RowMark> m_marks;
+    QList<RunCheck::RowMark> m_runMarks;
 };

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace OutputParagraphs {
@@ -10,13 +11,13 @@ namespace {
 
 // Decodes and copies every character in one pass and turns every line end
 // into one separator; `decode` maps a unit of the source to UTF-16.
+// `linesInParagraph` carries the count of lines from one piece to the next.
 template <typename Unit, typename Decode>
-QString grouped(const Unit *src, qsizetype n, qsizetype linesPerParagraph, Decode decode)
+QString grouped(const Unit *src, qsizetype n, qsizetype linesPerParagraph, Decode decode, qsizetype &linesInParagraph)
 {
     QString text(n, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     qsizetype written = 0;
-    qsizetype linesInParagraph = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = decode(src[i]);
         if (c > u'\r' || (c != u'\r' && c != u'\n')) {
@@ -56,15 +57,37 @@ const std::array<char16_t, 256> &cp1252Table()
 
 QString fromFileBytes(QByteArrayView fileBytes, qsizetype linesPerParagraph)
 {
+    QString text;
+    fromFileBytesInPieces(fileBytes, linesPerParagraph, fileBytes.size(),
+                          [&text](const QString &piece) { text = piece; });
+    return text;
+}
+
+// A piece never ends between the CR and the LF of one line end, so each
+// line end is seen whole.
+void fromFileBytesInPieces(QByteArrayView fileBytes, qsizetype linesPerParagraph, qsizetype pieceBytes,
+                           const std::function<void(const QString &piece)> &piece)
+{
     const QByteArrayView text = fileBytes.endsWith("\r\n") ? fileBytes.chopped(2) : fileBytes;
     const std::array<char16_t, 256> &table = cp1252Table();
-    return grouped(text.data(), text.size(), linesPerParagraph,
-                   [&table](char b) { return table[static_cast<unsigned char>(b)]; });
+    const auto decode = [&table](char b) { return table[static_cast<unsigned char>(b)]; };
+    qsizetype linesInParagraph = 0;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = std::max<qsizetype>(from + 1, std::min(from + pieceBytes, text.size()));
+        if (to < text.size()) {
+            const qsizetype lineFeed = text.indexOf('\n', to - 1);
+            to = lineFeed < 0 ? text.size() : lineFeed + 1;
+        }
+        piece(grouped(text.data() + from, to - from, linesPerParagraph, decode, linesInParagraph));
+        from = to;
+    }
 }
 
 QString fromText(QStringView text, qsizetype linesPerParagraph)
 {
-    return grouped(text.utf16(), text.size(), linesPerParagraph, [](char16_t c) { return c; });
+    qsizetype linesInParagraph = 0;
+    return grouped(
+        text.utf16(), text.size(), linesPerParagraph, [](char16_t c) { return c; }, linesInParagraph);
 }
 
 } // namespace OutputParagraphs

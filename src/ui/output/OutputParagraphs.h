@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 // The output text in the form a text document takes it fastest. A document
 // spends microseconds on every paragraph, far more than on a character, so
 // up to `linesPerParagraph` lines share one paragraph: inside it they are
@@ -16,6 +18,13 @@ namespace OutputParagraphs {
 // rename.pro's bytes (Windows-1252, final CR LF included) as the output text
 // they were made from: without the final CR LF, which the file adds.
 QString fromFileBytes(QByteArrayView fileBytes, qsizetype linesPerParagraph);
+
+// The same text handed to `piece` in consecutive pieces made from about
+// `pieceBytes` bytes each, cut behind a line feed; joined, they are the text
+// of fromFileBytes. Memory then holds one piece of the text beside the bytes
+// rather than the whole text.
+void fromFileBytesInPieces(QByteArrayView fileBytes, qsizetype linesPerParagraph, qsizetype pieceBytes,
+                           const std::function<void(const QString &piece)> &piece);
 
 // An output text whose lines end in CR LF.
 QString fromText(QStringView text, qsizetype linesPerParagraph);

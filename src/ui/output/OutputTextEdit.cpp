@@ -1,5 +1,8 @@
 #include "ui/output/OutputTextEdit.h"
 
+#include "ui/output/OutputParagraphs.h"
+#include "ui/widgets/WaitCursor.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -55,15 +58,72 @@ OutputTextEdit::OutputTextEdit(QWidget *parent)
     });
     // Any change, typed or set, ends what the remembered bytes stand for.
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
-        m_fileBytes.clear();
+        if (!m_filling) {
+            m_fileBytes.clear();
+            m_waiting = false;
+        }
         countLines(m_changedFrom, m_changedTo);
     });
 }
 
-void OutputTextEdit::showOutput(const QString &paragraphs, QByteArray fileBytes)
+void OutputTextEdit::setOutputBytes(QByteArray fileBytes)
 {
-    setPlainText(paragraphs);
+    clearOutput();
     m_fileBytes = std::move(fileBytes);
+    m_waiting = !m_fileBytes.isEmpty();
+    showWhenSeen();
+}
+
+void OutputTextEdit::setOutputText(QStringView text)
+{
+    setPlainText(OutputParagraphs::fromText(text, kLinesPerParagraph));
+}
+
+void OutputTextEdit::clearOutput()
+{
+    clear();
+    m_fileBytes.clear();
+    m_waiting = false;
+}
+
+bool OutputTextEdit::holdsOutput() const
+{
+    return m_waiting || !document()->isEmpty();
+}
+
+void OutputTextEdit::showWhenSeen()
+{
+    if (m_waiting && (hasFocus() || !visibleRegion().isEmpty()))
+        fill();
+}
+
+void OutputTextEdit::focusInEvent(QFocusEvent *event)
+{
+    if (m_waiting)
+        fill();
+    QPlainTextEdit::focusInEvent(event);
+}
+
+// Piece by piece into one edit block: the document holds its text once, and
+// the bytes stay beside it for "OK". Nothing of it can be undone, as after
+// setPlainText, and the cursor starts at the top.
+void OutputTextEdit::fill()
+{
+    constexpr qsizetype kPieceBytes = qsizetype(4) << 20;
+    const WaitCursor busy;
+    m_waiting = false;
+    m_filling = true;
+    QTextDocument *doc = document();
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor end(doc);
+    end.beginEditBlock();
+    OutputParagraphs::fromFileBytesInPieces(m_fileBytes, kLinesPerParagraph, kPieceBytes,
+                                            [&end](const QString &piece) { end.insertText(piece); });
+    end.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
+    m_filling = false;
+    moveCursor(QTextCursor::Start);
 }
 
 // A changed paragraph counts as one line to the document until it is laid

@@ -14,7 +14,10 @@
 // deleting by words stops at a line end as it stops at a paragraph end, and
 // Page Up goes back as far as Page Down went.
 // It also keeps the bytes of rename.pro the text was made from, for as long
-// as the text stays as it was shown.
+// as the text stays as it was shown. The text is made from them only once
+// the field is seen: a text of a million lines costs a second and twice the
+// file's size in memory, and at the window's narrow width the field lies
+// beyond its edge.
 class OutputTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -26,14 +29,29 @@ public:
 
     explicit OutputTextEdit(QWidget *parent = nullptr);
 
-    // Shows `paragraphs` (OutputParagraphs with kLinesPerParagraph) and
-    // remembers `fileBytes` as the file that text stands for.
-    void showOutput(const QString &paragraphs, QByteArray fileBytes);
+    // Takes rename.pro's bytes (Windows-1252, final CR LF included): the
+    // field shows the text they stand for as soon as it is seen, at once
+    // when it is seen now.
+    void setOutputBytes(QByteArray fileBytes);
+    // Shows an output text whose lines end in CR LF, for which there are no
+    // bytes.
+    void setOutputText(QStringView text);
+    // No output, shown or waiting to be.
+    void clearOutput();
+    // Whether the field holds an output, shown or waiting to be.
+    bool holdsOutput() const;
 
-    // The bytes given to showOutput; empty once anything changed the text.
+    // The bytes given to setOutputBytes; empty once anything changed the
+    // text.
     const QByteArray &unchangedFileBytes() const { return m_fileBytes; }
 
+    // Shows the text waiting for the field once any part of the field can
+    // be seen, or when it has the keyboard. The window calls it whenever
+    // its size changes.
+    void showWhenSeen();
+
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -42,6 +60,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void fill();
     void countLines(int from, int to);
     void recountKeepingTopLine(int topLine);
     bool moveByWord(QKeyEvent *event);
@@ -50,6 +69,9 @@ private:
     void scrollBack(QPoint scrolled);
 
     QByteArray m_fileBytes;
+    // The document still waits for the text of m_fileBytes.
+    bool m_waiting = false;
+    bool m_filling = false;
     int m_changedFrom = 0;
     int m_changedTo = 0;
     QElapsedTimer m_sinceDoubleClick;

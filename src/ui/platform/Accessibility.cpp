@@ -50,6 +50,12 @@ const Text kMainWindow[] = {
     {"cmd_ordnerEinlesen", "Ordner einlesen", "Hängt die Objekte eines Ordners an die gewählte Liste an"},
     {"cmd_pruefordner", "Prüfordner wählen", "Prüft die Paare auch gegen die Objekte eines Ordners"},
     {"cmd_ohnePruefordner", "Ohne Prüfordner", "Prüft die Paare nicht mehr gegen einen Ordner"},
+    {"cmd_laufPruefen", "Lauf prüfen",
+     "Liest nach einem Lauf von rename.pro am Prüfordner ab, welche Paare erledigt, offen oder unklar sind"},
+    {"cmd_offeneUebernehmen", "Offene übernehmen",
+     "Behält nur die Paare, die der geprüfte Lauf nicht erledigt hat, in beiden Listen"},
+    {"cmd_rueckwegErledigte", "Rückweg für Erledigte",
+     "Schreibt rename_zurueck.pro für die Paare, die der geprüfte Lauf erledigt hat, in das Ausgabeverzeichnis"},
     {"cmd_vorlage", "Vorlage wählen",
      "Baut die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen Pro/ENGINEER-Version "
      "aufgezeichneten Mapkeys"},
@@ -136,7 +142,8 @@ const char *const kTabOrder[] = {
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
     "cmd_zeichnungen", "cmd_unveraendert", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner",
-    "cmd_vorlage", "cmd_mapkeyNow", "cmd_openmFile",
+    "cmd_laufPruefen", "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow",
+    "cmd_openmFile",
     // the output folder chooser: the folder field leads to "OK" first
     "txt_path", "cmd_okfiles", "Drive1", "Dir1", "chk_rueckweg", "img_quit",
     // the output and the window

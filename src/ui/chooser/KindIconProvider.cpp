@@ -1,0 +1,28 @@
+#include "ui/chooser/KindIconProvider.h"
+
+#include <QFileInfo>
+
+QIcon KindIconProvider::icon(const QFileInfo &info) const
+{
+    return icon(kindOf(info));
+}
+
+QString KindIconProvider::type(const QFileInfo &info) const
+{
+    switch (kindOf(info)) {
+    case Drive:
+        return QStringLiteral("Laufwerk");
+    case Folder:
+        return QStringLiteral("Ordner");
+    default:
+        return QStringLiteral("Datei");
+    }
+}
+
+// What a look at the file system's entry tells, which opens nothing.
+QAbstractFileIconProvider::IconType KindIconProvider::kindOf(const QFileInfo &info)
+{
+    if (info.isRoot())
+        return Drive;
+    return info.isDir() ? Folder : File;
+}

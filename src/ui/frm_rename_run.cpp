@@ -1,0 +1,114 @@
+// After a run of rename.pro in Pro/ENGINEER: how far it got, read back from
+// the check folder, the open pairs kept for a rename.pro of the rest, and
+// the way back for the pairs that ran.
+#include "ui/frm_rename.h"
+
+#include "ui/chooser/FolderChooser.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/lists/NameListView.h"
+#include "ui/widgets/OneLineEdit.h"
+#include "ui/widgets/WaitCursor.h"
+#include "verify/RunTexts.h"
+#include "wayback/EarlierWayBack.h"
+#include "wayback/WayBack.h"
+#include "wayback/WayBackCheck.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+
+// The folder as it is now, against the pairs as the lists hold them.
+void frm_rename::cmd_laufPruefen_Click()
+{
+    readCheckFolderAgain();
+    lbl_status->setText(m_checkFolder.statusText());
+    const FolderObjects *folder = m_checkFolder.objects();
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    if (!folder || oldNames.size() != newNames.size())
+        return;
+    {
+        const WaitCursor busy;
+        m_run = RunCheck::check(oldNames, newNames, *folder);
+    }
+    const QList<RunCheck::RowMark> marks = RunCheck::rowMarks(*m_run);
+    list_OldName->nameModel()->setRunMarks(marks);
+    list_NewName->nameModel()->setRunMarks(marks);
+    showCheckLine(RunTexts::summary(*m_run));
+    updateRunCommands();
+    Frame_gruppen->ensureWidgetVisible(cmd_rueckwegErledigte);
+}
+
+// One step, so that undo brings the whole lists back.
+void frm_rename::cmd_offeneUebernehmen_Click()
+{
+    if (!m_run)
+        return;
+    const RunCheck::Pairs open = RunCheck::pairsIn(list_OldName->entries(), list_NewName->entries(), *m_run,
+                                                   RunCheck::State::Open);
+    if (open.rows.isEmpty()) {
+        lbl_status->setText(RunTexts::noneOpen());
+        return;
+    }
+    changeLists(QStringLiteral("Offene übernehmen"),
+                {{list_OldName->nameModel(), open.oldNames}, {list_NewName->nameModel(), open.newNames}});
+    lbl_status->setText(RunTexts::openKept(open.rows.size()));
+}
+
+// Into the folder that the folder field names, as "OK" writes; what only
+// the way back finds on the rows that ran is asked about first, on the
+// rows the lists show.
+void frm_rename::cmd_rueckwegErledigte_Click()
+{
+    if (!m_run)
+        return;
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    const RunCheck::Pairs done = RunCheck::pairsIn(oldNames, newNames, *m_run, RunCheck::State::Done);
+    if (done.rows.isEmpty()) {
+        lbl_status->setText(RunTexts::noneDone());
+        return;
+    }
+    if (!Frame5->confirm())
+        return;
+    QList<NameCheck::Finding> own;
+    for (const NameCheck::Finding &finding : WayBackCheck::ownFindings(oldNames, newNames)) {
+        if (m_run->states.at(finding.row) == RunCheck::State::Done)
+            own.append(finding);
+    }
+    if (!own.isEmpty() && !askDespiteFindings(RunTexts::wayBackQuestion(own))) {
+        lbl_status->setText(QStringLiteral("Rückweg nicht geschrieben: abgebrochen"));
+        return;
+    }
+    // As "OK" writes it: an earlier way back in the folder is kept under
+    // its date, and when it cannot be, nothing is written.
+    const WaitCursor busy;
+    const QString folder = Frame5->txt_path->text();
+    EarlierWayBack::Kept kept;
+    const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
+                                                                   EarlierWayBack::keeping(folder, kept));
+    const WriteReport &report = written.report;
+    QString status = report.statusText;
+    if (!written.generation.firstUnrepresentable.isEmpty())
+        status = written.generation.unrepresentableMessage();
+    else if (!report.ok && !report.reason.isEmpty())
+        status += QStringLiteral(": ") + report.reason;
+    if (!kept.keptAs.isEmpty())
+        status += QStringLiteral("; ") + EarlierWayBack::keptText(kept);
+    lbl_status->setText(status);
+}
+
+void frm_rename::forgetRun()
+{
+    m_run.reset();
+    list_OldName->nameModel()->setRunMarks({});
+    list_NewName->nameModel()->setRunMarks({});
+    updateRunCommands();
+}
+
+void frm_rename::updateRunCommands()
+{
+    cmd_laufPruefen->setEnabled(m_checkFolder.isSet() && list_OldName->count() == list_NewName->count());
+    cmd_offeneUebernehmen->setEnabled(m_run.has_value());
+    cmd_rueckwegErledigte->setEnabled(m_run.has_value());
+}

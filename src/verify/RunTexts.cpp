@@ -1,0 +1,120 @@
+#include "verify/RunTexts.h"
+
+#include "common/Module1.h"
+#include "common/ShownName.h"
+
+#include <QStringBuilder>
+
+using namespace Qt::StringLiterals;
+
+namespace RunTexts {
+
+namespace {
+
+QString line(qsizetype row)
+{
+    return QString::number(row + 1);
+}
+
+QString difference(qsizetype row, const QString &message)
+{
+    return u"Zeile "_s % line(row) % u": Abweichung: "_s % message;
+}
+
+QString unclear(qsizetype row, const QString &why)
+{
+    return difference(row, u"nicht eindeutig, "_s + why);
+}
+
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
+} // namespace
+
+QString stateWord(RunCheck::State state)
+{
+    switch (state) {
+    case RunCheck::State::Done:
+        return u"erledigt"_s;
+    case RunCheck::State::Open:
+        return u"offen"_s;
+    case RunCheck::State::Unclear:
+        break;
+    }
+    return u"unklar"_s;
+}
+
+QString pairLine(qsizetype row, RunCheck::State state, const QString &oldName, const QString &newName)
+{
+    return u"Zeile "_s % line(row) % u": "_s % stateWord(state) % u": "_s
+        % ShownName::of(Module1::NormalisedName(oldName)) % u" -> "_s % ShownName::of(newName);
+}
+
+QString missing(qsizetype row, const QString &name)
+{
+    return difference(row, ShownName::of(name) + u" sollte da sein, fehlt"_s);
+}
+
+QString stillThere(qsizetype row, const QString &name)
+{
+    return difference(row, ShownName::of(name) + u" sollte weg sein, ist noch da"_s);
+}
+
+QString bothThere(qsizetype row, const QString &oldName, const QString &newName)
+{
+    return unclear(row, ShownName::of(oldName) + u" und "_s + ShownName::of(newName) + u" sind beide da"_s);
+}
+
+QString neitherThere(qsizetype row, const QString &oldName, const QString &newName)
+{
+    return unclear(row, ShownName::of(oldName) + u" und "_s + ShownName::of(newName) + u" fehlen beide"_s);
+}
+
+QString unchanged(qsizetype row)
+{
+    return unclear(row, u"neuer Name gleich dem alten"_s);
+}
+
+QString eitherWay(qsizetype row)
+{
+    return unclear(row, u"der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s);
+}
+
+QString summary(const RunCheck::Result &result)
+{
+    const qsizetype pairs = result.states.size();
+    if (pairs == 0)
+        return u"Lauf: keine Paare"_s;
+    return u"Lauf: "_s % QString::number(result.count(RunCheck::State::Done)) % u" von "_s
+        % counted(pairs, u"Paar"_s, u"Paaren"_s) % u" erledigt, "_s
+        % QString::number(result.count(RunCheck::State::Open)) % u" offen, "_s
+        % QString::number(result.count(RunCheck::State::Unclear)) % u" unklar, "_s
+        % counted(result.differences, u"Abweichung"_s, u"Abweichungen"_s);
+}
+
+QString openKept(qsizetype count)
+{
+    return counted(count, u"offenes Paar"_s, u"offene Paare"_s) + u" übernommen"_s;
+}
+
+QString noneOpen()
+{
+    return u"Kein Paar ist offen, die Listen bleiben, wie sie sind"_s;
+}
+
+QString noneDone()
+{
+    return u"Kein Paar ist erledigt, kein Rückweg geschrieben"_s;
+}
+
+// The check's own question with another last line.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings)
+{
+    QString text = NameCheck::questionText(findings);
+    text.truncate(text.lastIndexOf(u'\n') + 1);
+    return text + u"rename_zurueck.pro für die erledigten Paare trotzdem erstellen?"_s;
+}
+
+} // namespace RunTexts

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "check/NameCheck.h"
+#include "verify/RunCheck.h"
+
+#include <QString>
+
+// Every German text of the check after a run. Rows are passed 0-based and
+// shown 1-based; names are shown cut short and with their hidden
+// characters as code points.
+namespace RunTexts {
+
+// "erledigt", "offen", "unklar".
+QString stateWord(RunCheck::State state);
+
+// "Zeile 3: erledigt: a.prt -> b.prt", the old name normalised as in
+// rename.pro, the new one as the list holds it.
+QString pairLine(qsizetype row, RunCheck::State state, const QString &oldName, const QString &newName);
+
+// The differences, `name` in the folder's form: "Zeile 3: Abweichung:
+// b.prt sollte da sein, fehlt" and "… sollte weg sein, ist noch da".
+QString missing(qsizetype row, const QString &name);
+QString stillThere(qsizetype row, const QString &name);
+// A pair that the folder fits as well done as open.
+QString bothThere(qsizetype row, const QString &oldName, const QString &newName);
+QString neitherThere(qsizetype row, const QString &oldName, const QString &newName);
+QString unchanged(qsizetype row);
+QString eitherWay(qsizetype row);
+
+// "Lauf: 57 von 120 Paaren erledigt, 62 offen, 1 unklar, 2 Abweichungen".
+QString summary(const RunCheck::Result &result);
+
+// The status of "Offene übernehmen" and "Rückweg für Erledigte" when there
+// is nothing to take.
+QString openKept(qsizetype count);
+QString noneOpen();
+QString noneDone();
+// The question before writing rename_zurueck.pro for the done pairs alone
+// despite the way back's own `findings`.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings);
+
+} // namespace RunTexts

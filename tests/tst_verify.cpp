@@ -1,0 +1,131 @@
+#include "TestSupport.h"
+#include "folder/CheckFolder.h"
+#include "verify/RunCheck.h"
+#include "verify/RunTexts.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestVerify : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rule_data();
+    void rule();
+};
+
+namespace {
+
+// Lists written as one text: "a,b" is {"a", "b"}, "" no entry.
+QStringList list(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(u',');
+}
+
+} // namespace
+
+// The files of the folder after the run; the states as one letter per
+// pair: e erledigt, o offen, u unklar.
+void TestVerify::rule_data()
+{
+    for (const char *column : {"oldNames", "newNames", "files", "states", "summary"})
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("findings");
+    const QString chain = u"c.prt,b.prt,a.prt"_s;
+    const QString chainNew = u"d.prt,c.prt,b.prt"_s;
+    QTest::newRow("nothing done") << u"a.prt,c.asm"_s << u"b.prt,d.asm"_s << u"a.prt.1,c.asm.2,x.prt"_s << u"oo"_s
+                                  << u"Lauf: 0 von 2 Paaren erledigt, 2 offen, 0 unklar, 0 Abweichungen"_s
+                                  << QStringList();
+    QTest::newRow("all done") << u"a.prt,c.asm"_s << u"b.prt,d.asm"_s << u"b.prt.2,d.asm.1"_s << u"ee"_s
+                              << u"Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("a stop after two") << u"a.prt,c.prt,e.prt,g.prt"_s << u"b.prt,d.prt,f.prt,h.prt"_s
+                                      << u"b.prt,d.prt,e.prt,g.prt"_s << u"eeoo"_s
+                                      << u"Lauf: 2 von 4 Paaren erledigt, 2 offen, 0 unklar, 0 Abweichungen"_s
+                                      << QStringList();
+    QTest::newRow("chain, none run") << chain << chainNew << u"a.prt,b.prt,c.prt"_s << u"ooo"_s
+                                     << u"Lauf: 0 von 3 Paaren erledigt, 3 offen, 0 unklar, 0 Abweichungen"_s
+                                     << QStringList();
+    QTest::newRow("chain, stop after one")
+        << chain << chainNew << u"a.prt,b.prt,d.prt"_s << u"eoo"_s
+        << u"Lauf: 1 von 3 Paaren erledigt, 2 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("chain, stop after two")
+        << chain << chainNew << u"a.prt,c.prt,d.prt"_s << u"eeo"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("chain, all run") << chain << chainNew << u"b.prt,c.prt,d.prt"_s << u"eee"_s
+                                    << u"Lauf: 3 von 3 Paaren erledigt, 0 offen, 0 unklar, 0 Abweichungen"_s
+                                    << QStringList();
+    QTest::newRow("chain, a tie: only the pairs between are unclear")
+        << chain << chainNew << u"a.prt,b.prt"_s << u"uoo"_s
+        << u"Lauf: 0 von 3 Paaren erledigt, 2 offen, 1 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, c.prt und d.prt fehlen beide"_s};
+    QTest::newRow("swap through a temporary name ends where it began")
+        << u"a.prt,b.prt,t.prt"_s << u"t.prt,a.prt,b.prt"_s << u"a.prt,b.prt"_s << u"uuu"_s
+        << u"Lauf: 0 von 3 Paaren erledigt, 0 offen, 3 unklar, 0 Abweichungen"_s
+        << QStringList{
+               u"Zeile 1: Abweichung: nicht eindeutig, der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s,
+               u"Zeile 2: Abweichung: nicht eindeutig, b.prt und a.prt sind beide da"_s,
+               u"Zeile 3: Abweichung: nicht eindeutig, der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s};
+    QTest::newRow("swap, stopped on the temporary name")
+        << u"a.prt,b.prt,t.prt"_s << u"t.prt,a.prt,b.prt"_s << u"b.prt,t.prt"_s << u"eoo"_s
+        << u"Lauf: 1 von 3 Paaren erledigt, 2 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("a pair skipped among unrelated ones")
+        << u"a.prt,c.prt,e.prt"_s << u"b.prt,d.prt,f.prt"_s << u"b.prt,c.prt,f.prt"_s << u"eoe"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("a copy: old and new both there")
+        << u"a.prt"_s << u"b.prt"_s << u"a.prt,b.prt"_s << u"u"_s
+        << u"Lauf: 0 von 1 Paar erledigt, 0 offen, 1 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, a.prt und b.prt sind beide da"_s};
+    QTest::newRow("neither there, and a name unchanged")
+        << u"a.prt,x.prt"_s << u"b.prt,X"_s << u""_s << u"uu"_s
+        << u"Lauf: 0 von 2 Paaren erledigt, 0 offen, 2 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, a.prt und b.prt fehlen beide"_s,
+                       u"Zeile 2: Abweichung: nicht eindeutig, neuer Name gleich dem alten"_s};
+    QTest::newRow("versions: renamed with its versions, saved once more")
+        << u"C:\\w\\a.prt.3"_s << u"b.prt"_s << u"b.prt.3,b.prt.4"_s << u"e"_s
+        << u"Lauf: 1 von 1 Paar erledigt, 0 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("letter case, a new name without its type")
+        << u"A.PRT,c.asm"_s << u"B,D"_s << u"b.prt.1,C.ASM.2"_s << u"eo"_s
+        << u"Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
+    QTest::newRow("a difference: a new name gone")
+        << u"a.prt,a.prt"_s << u"b.prt,c.prt"_s << u"c.prt"_s << u"ee"_s
+        << u"Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 1 Abweichung"_s
+        << QStringList{u"Zeile 1: Abweichung: b.prt sollte da sein, fehlt"_s};
+    QTest::newRow("a difference: a new name there before its pair")
+        << u"a.prt,a.prt"_s << u"b.prt,C.prt"_s << u"a.prt,c.prt"_s << u"oo"_s
+        << u"Lauf: 0 von 2 Paaren erledigt, 2 offen, 0 unklar, 1 Abweichung"_s
+        << QStringList{u"Zeile 2: Abweichung: c.prt sollte weg sein, ist noch da"_s};
+    QTest::newRow("the empty lists") << u""_s << u""_s << u"a.prt"_s << u""_s << u"Lauf: keine Paare"_s
+                                     << QStringList();
+}
+
+void TestVerify::rule()
+{
+    QFETCH(QString, oldNames);
+    QFETCH(QString, newNames);
+    QFETCH(QString, files);
+    QFETCH(QString, states);
+    QFETCH(QString, summary);
+    QFETCH(QStringList, findings);
+    QTemporaryDir dir;
+    for (const QString &file : list(files))
+        QVERIFY(TestSupport::writeBytes(dir.filePath(file), {}));
+    CheckFolder folder;
+    folder.setPath(dir.path());
+    QVERIFY(folder.objects());
+    const RunCheck::Result result = RunCheck::check(list(oldNames), list(newNames), *folder.objects());
+    QString found;
+    for (const RunCheck::State state : result.states)
+        found += state == RunCheck::State::Done ? u'e' : state == RunCheck::State::Open ? u'o' : u'u';
+    QCOMPARE(found, states);
+    QStringList lines;
+    for (const RunCheck::Finding &finding : result.findings)
+        lines << finding.text;
+    QCOMPARE(lines, findings);
+    QCOMPARE(RunTexts::summary(result), summary);
+}
+
+QTEST_GUILESS_MAIN(TestVerify)
+#include "tst_verify.moc"
