@@ -16,6 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#include <sys/mount.h>
+#endif
 
 namespace TestSupport {
 
@@ -79,19 +83,21 @@ struct AsNobody {
 
 // A disk that takes only `bytes` more: while a FileSizeLimit lives, every
 // file this process writes stops growing there, and the write that crosses
-// the limit comes back short instead of raising SIGXFSZ. set() alone does
-// the same in a child process between fork and exec.
+// the limit comes back short instead of raising SIGXFSZ, unless
+// `signalKept`: then the signal is left as the program under test set it.
+// set() alone does the same in a child process between fork and exec.
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(qint64 bytes)
-        : m_active(getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes))
+    explicit FileSizeLimit(qint64 bytes, bool signalKept = false)
+        : m_active(getrlimit(RLIMIT_FSIZE, &m_before) == 0 && set(bytes, signalKept))
     {
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
-    static bool set(qint64 bytes)
+    static bool set(qint64 bytes, bool signalKept = false)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
+        if (!signalKept)
+            std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = rlim_t(bytes);
@@ -117,6 +123,42 @@ inline bool makeFileNamed(const QByteArray &path)
     const int handle = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
     return handle >= 0 && ::close(handle) == 0;
 }
+
+// A file system of its own over `folder` while it lives, read-only once
+// sealed. Only root mounts one, in a mount namespace the test process
+// takes for itself, so that no other process sees it.
+class ReadOnlyMount
+{
+public:
+    explicit ReadOnlyMount(const QString &folder)
+        : m_path(QFile::encodeName(folder))
+    {
+#ifdef Q_OS_LINUX
+        m_mounted = AsNobody::root() && unshare(CLONE_NEWNS) == 0
+            && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+            && mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=1m") == 0;
+#endif
+    }
+    ~ReadOnlyMount()
+    {
+#ifdef Q_OS_LINUX
+        if (m_mounted)
+            umount2(m_path.constData(), MNT_DETACH);
+#endif
+    }
+    bool seal()
+    {
+#ifdef Q_OS_LINUX
+        return m_mounted && mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+        return false;
+#endif
+    }
+    bool m_mounted = false;
+
+private:
+    QByteArray m_path;
+};
 #else
 inline int umask()
 {
@@ -126,9 +168,14 @@ struct AsNobody {
     static bool root() { return false; }
 };
 struct FileSizeLimit {
-    explicit FileSizeLimit(qint64) { }
-    static bool set(qint64) { return false; }
+    explicit FileSizeLimit(qint64, bool = false) { }
+    static bool set(qint64, bool = false) { return false; }
     bool active() const { return false; }
+};
+struct ReadOnlyMount {
+    explicit ReadOnlyMount(const QString &) { }
+    bool seal() { return false; }
+    bool m_mounted = false;
 };
 inline bool makeFifo(const QString &)
 {

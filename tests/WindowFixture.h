@@ -13,9 +13,33 @@
 #include "ui/platform/Twips.h"
 #include "ui/widgets/ImageButton.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtWidgets>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolTip>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -69,7 +93,7 @@ public:
     bool openWithDesktop(const QUrl &url) const override
     {
         opened.append(url);
-        return true;
+        return desktopOpens;
     }
     QString askFileName(QWidget *, const QString &, const QString &, bool) const override { return fileAnswer; }
     QString askFolderName(QWidget *, const QString &, const QString &) const override { return fileAnswer; }
@@ -91,6 +115,8 @@ public:
     // What the file and folder questions answer: a path, or empty as if cancelled.
     QString fileAnswer;
     mutable QList<QUrl> opened;
+    // False for a desktop that has no program for what it is asked to open.
+    bool desktopOpens = true;
 
 private:
     QString m_root;

@@ -28,18 +28,25 @@ struct Run {
 
 // Runs the tool with `input` through a pipe on standard input, optionally
 // against a fault: "output full" sends standard output to /dev/full,
-// "output closed" and "input and output closed" start it without them.
+// "output closed" and "input and output closed" start it without them,
+// "file size limit" lets it write files of 1 KiB at most, the signal for
+// crossing the limit left as the system sets it.
 Run runCli(const QStringList &arguments, const QString &fault = {}, const QByteArray &input = {})
 {
     QProcess process;
 #ifdef Q_OS_UNIX
     const bool closeInput = fault.startsWith(u"input");
     const bool closeOutput = fault.endsWith(u"output closed");
-    process.setChildProcessModifier([closeInput, closeOutput] {
+    const bool sizeLimit = fault == u"file size limit";
+    process.setChildProcessModifier([closeInput, closeOutput, sizeLimit] {
         if (closeInput)
             ::close(STDIN_FILENO);
         if (closeOutput)
             ::close(STDOUT_FILENO);
+        if (sizeLimit) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            TestSupport::FileSizeLimit::set(1024, true);
+        }
     });
     if (fault == u"output full")
         process.setStandardOutputFile(u"/dev/full"_s);
@@ -181,7 +188,7 @@ void TestCli::runs_data()
         QTest::newRow(name) << arguments << exitCode << out << err << pairs << fault;
     };
     const QString saved = u"Datei rename.pro wurde gespeichert in @out\n"_s;
-    const QString differ = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
+    const QString differ = u"Achtung: Listen ungleich lang: 2 alte, 1 neue Namen\n"_s;
     const QString lineBreak = u"Achtung: Ein Eintrag darf keinen Zeilenumbruch enthalten\n"_s;
     const QString warnings =
         u"Zeile 1: Warnung: neuer Name gleich dem alten: welle.prt\n"
@@ -230,8 +237,12 @@ void TestCli::runs_data()
     row("scan with a filter", u"--scan @arbeit --filter ?e*"_s, 0, u"welle.prt\r\nneu.asm\r\nwelle.drw\r\n"_s,
         u"3 Objekte (1 Teil, 1 Baugruppe, 1 Zeichnung) aus @arbeit übernommen\n"_s);
     row("folder rules in the check", u"--check --pairs @models --folder @arbeit"_s, 4,
-        u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (Zeichnungen ergänzen): "
+        u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (--add-drawings): "
         "Welle.prt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben (neu.asm): neu\n"_s,
+        {});
+    row("check, a chain names the option that orders it", u"--check --old @two --new @chain"_s, 4,
+        u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss (--order): "
+        "b.prt\n"_s,
         {});
     row("drawings added before writing", u"--pairs @models --folder @arbeit --add-drawings --out @out"_s, 0, saved,
         u"1 Zeichnung ergänzt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben"_s,
@@ -315,6 +326,11 @@ void TestCli::runs_data()
     row("old without a file", u"--stdout --old"_s, 2, {}, u"Fehler: --old braucht den Namen einer Listendatei\n"_s);
     row("rule without replacement", u"--old @two --rule x"_s, 2, {},
         u"Fehler: --rule braucht einen Ausdruck und einen Ersatz\n"_s);
+    row("an option where the replacement belongs", u"--old @two --rule bracket --stdout --out @out"_s, 2, {},
+        u"=Fehler: --rule braucht einen Ausdruck und einen Ersatz (--stdout ist eine Option)\n"
+        "Aufruf: velmorant-cli --help\n"_s);
+    row("a value that merely starts with a dash", u"--old @two --rule -h _h --stdout"_s, 0, {},
+        u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s, {u"a.prt>a.prt"_s, u"b.prt>b.prt"_s});
     row("new and rule", u"--old @two --new @two --rule a b --stdout"_s, 2, {},
         u"Fehler: --new und --rule schließen einander aus\n"_s);
     row("out and stdout", u"--old @two --new @two --out @out --stdout"_s, 2, {},
@@ -336,13 +352,17 @@ void TestCli::runs_data()
         u"Achtung: Zeile 2 der Datei hat 1 statt 2 Spalten (getrennt durch Tabulator oder Semikolon), nichts "
         u"übernommen\n"_s);
     row("folder is a file, the findings first", u"--old @clean --new @warn --out @two"_s, 3, {},
-        warnings + u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: "_s
-            + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
-    row("standard output full", u"--old @clean --new @cleannew --stdout"_s, 3, {},
-        notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
+        warnings + u"Fehler: Datei rename.pro konnte nicht gespeichert werden in @two: Ist kein Ordner\n"_s);
+    row("file size limit: told, the old file kept", u"--old @clean --new @cleannew --out @out"_s, 3, {},
+        u"=Fehler: Datei rename.pro konnte nicht gespeichert werden in @out: Datei zu groß (Grenze der Dateigröße "
+        "erreicht)\n"_s,
+        {}, u"file size limit"_s);
+    const QString full = u"Kein freier Speicherplatz auf dem Datenträger\n"_s;
+    row("standard output full", u"--old @clean --new @cleannew --stdout"_s, 3, {}, notWritten + full, {},
+        u"output full"_s);
     // Less than the buffer of standard output, sent only at the end.
-    row("findings to a full standard output", u"--check --old @clean --new @warn"_s, 3, {},
-        notWritten + QString::fromLocal8Bit(std::strerror(ENOSPC)), {}, u"output full"_s);
+    row("findings to a full standard output", u"--check --old @clean --new @warn"_s, 3, {}, notWritten + full, {},
+        u"output full"_s);
     row("standard output closed", u"--old @clean --new @cleannew --stdout"_s, 3, {},
         notWritten + QString::fromLocal8Bit(std::strerror(EBADF)), {}, u"output closed"_s);
 }
@@ -398,23 +418,27 @@ void TestCli::helpAndVersion_data()
     QTest::newRow("velmorant") << QStringLiteral(VELMORANT_WINDOW);
 }
 
-// Both programs answer with no display to be found. The manual page
-// names the options that --help names, no other, and the same exit
-// statuses: a new option or status without its page fails here.
+// Both programs answer with no display to be found, a usage error too.
+// The manual page names the options that --help names, no other, and the
+// same exit statuses: a new option or status without its page fails here.
 void TestCli::helpAndVersion()
 {
     QFETCH(QString, program);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
+    int exitCode = -1;
     const auto run = [&](const QString &argument) {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program, {argument});
         process.waitForFinished(60000);
+        exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
         const bool clean = process.exitCode() == 0 && process.readAllStandardError().isEmpty();
         return clean ? QString::fromUtf8(process.readAllStandardOutput()) : u"<failed>"_s;
     };
+    run(u"--bogus"_s);
+    QCOMPARE(exitCode, 2); // a usage error, as with a display
     QVERIFY(QRegularExpression(u"^Velmorant \\d+\\.\\d+(\\.\\d+)?\n$"_s).match(run(u"--version"_s)).hasMatch());
     const QString help = run(u"--help"_s);
     QString page = QString::fromUtf8(TestSupport::readBytes(QStringLiteral(VELMORANT_PAGES) + u'/'
@@ -463,8 +487,7 @@ void TestCli::fileNamesNotUtf8()
     for (const auto &[arguments, exitCode, result] :
          {std::tuple{u"--pairs p\\351.csv --out d\\351"_s, 0,
                      finding + "Datei rename.pro wurde gespeichert in " + folder + '\n'},
-          std::tuple{u"--pairs p\\351.csv --out p\\351.csv"_s, 3,
-                     finding + notSaved + QString::fromLocal8Bit(std::strerror(ENOTDIR)).toUtf8() + '\n'},
+          std::tuple{u"--pairs p\\351.csv --out p\\351.csv"_s, 3, finding + notSaved + "Ist kein Ordner\n"},
           std::tuple{u"--scan d\\351"_s, 0,
                      "1 Objekt (1 Teil) aus " + folder
                          + " übernommen; 1 Name übersprungen (kein zulässiger Objektname oder nicht in "

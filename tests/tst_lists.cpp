@@ -247,6 +247,9 @@ void TestLists::pairs_data()
     QTest::newRow("one column, counted in lines of the file")
         << "read" << 0 << QByteArray("a;b\r\n\r\nc\r\n") << QStringList{} << QStringList{}
         << columns.arg(3).arg(u"Datei"_s).arg(1);
+    QTest::newRow("pasted: a spreadsheet's header in its own letter case")
+        << "paste" << 0 << QByteArray("ALTER NAME\tNeuer name\r\na\tb\r\n") << QStringList{u"a"_s}
+        << QStringList{u"b"_s} << QString();
     QTest::newRow("pasted: three columns") << "paste" << 0 << QByteArray("\r\na\tb\tc\r\n") << QStringList{}
                                            << QStringList{} << columns.arg(2).arg(u"Tabelle"_s).arg(3);
     QByteArray limit("alter Name;neuer Name\r\n");

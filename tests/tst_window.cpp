@@ -184,7 +184,7 @@ void TestWindow::listEdits_data()
     row("open a folder", "open", "new", -1, u"/"_s, "a b c", "b y z", false,
         u"Fehler: Listendatei ist keine Datei: @"_s);
     row("save onto a folder", "save", "new", -1, u"/"_s, "a b c", "b y z", false,
-        u"Fehler: Liste konnte nicht gespeichert werden: @"_s);
+        u"Fehler: Liste konnte nicht gespeichert werden: @: Ist ein Ordner"_s);
     const QString ruleApplied = u"Regel angewandt: 1 von 3 Namen geändert"_s;
     row("rule", "cmd_action", "new", 1, QString(), "a b c", "a q c", true, ruleApplied);
     row("Enter in the replacement", "Enter:txt_renameNEU", "old", -1, QString(), "a b c", "a q c", true, ruleApplied);
@@ -208,7 +208,7 @@ void TestWindow::listEdits_data()
         true, u"1 Objekt (1 Teil) aus @ übernommen"_s);
     row("pairs saved", "cmd_paareSpeichern", "old", -1, QString(), "a b c", "b y z", true, u"Paare gespeichert in @"_s);
     row("pairs not saved", "cmd_paareSpeichern", "old", -1, u"/"_s, "a b c", "b y z", true,
-        u"Fehler: Paare konnten nicht gespeichert werden: @"_s);
+        u"Fehler: Paare konnten nicht gespeichert werden: @: Ist ein Ordner"_s);
     row("pairs file", "cmd_paareOeffnen", "old", 1, u"p;q\r\nr;s\r\nt;u"_s, "p r t", "q s u", true,
         u"3 Paare übernommen"_s);
     row("bad pairs file", "cmd_paareOeffnen", "old", -1, u"a;b;c"_s, "a b c", "b y z", true,

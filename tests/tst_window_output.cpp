@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "ui/lists/NameListModel.h"
 
+#include <optional>
 #ifdef Q_OS_LINUX
 #include <sys/inotify.h>
 #endif
@@ -220,6 +221,9 @@ void TestWindowOutput::mainJobByMouse()
     QTest::mouseDClick(out->viewport(), Qt::LeftButton);
     const QUrl file = QUrl::fromLocalFile(folder + u"/rename.pro"_s);
     QCOMPARE(win.platform.opened, (QList<QUrl>{file, file}));
+    win.platform.desktopOpens = false;
+    win.click("cmd_openmFile");
+    QCOMPARE(win.status(), u"Kein Programm zum Öffnen von rename.pro gefunden"_s);
 }
 
 // The panel opened by the Menu key and Shift+F10, the names typed, the
@@ -249,14 +253,17 @@ void TestWindowOutput::mainJobByKeyboard()
 // folder that is not there, or the chosen one removed since, writes
 // nothing, although the tree shows its parent, and the chooser stays. The
 // tree lists hidden folders too and follows a text that names one; a
-// failed write keeps the output and leaves nothing to open.
+// failed write, also one that crosses a file-size limit, says why, keeps
+// the output and leaves nothing to open. "%1" stands for the folder.
 void TestWindowOutput::okWritesOnlyWhereTheFieldPoints_data()
 {
     QTest::addColumn<QString>("road");
     QTest::addColumn<QString>("status");
-    QTest::newRow("typed folder missing") << u"typed"_s << u"Fehler: Ordner nicht gefunden: "_s;
-    QTest::newRow("chosen folder removed") << u"removed"_s << u"Fehler: Ordner nicht gefunden: "_s;
-    QTest::newRow("write fails") << u"fails"_s << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in "_s;
+    const QString notSaved = u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1: "_s;
+    QTest::newRow("typed folder missing") << u"typed"_s << u"Fehler: Ordner nicht gefunden: %1"_s;
+    QTest::newRow("chosen folder removed") << u"removed"_s << u"Fehler: Ordner nicht gefunden: %1"_s;
+    QTest::newRow("write fails") << u"fails"_s << notSaved + u"Ist ein Ordner"_s;
+    QTest::newRow("file size limit") << u"limit"_s << notSaved + u"Datei zu groß (Grenze der Dateigröße erreicht)"_s;
 }
 
 void TestWindowOutput::okWritesOnlyWhereTheFieldPoints()
@@ -278,11 +285,18 @@ void TestWindowOutput::okWritesOnlyWhereTheFieldPoints()
     QTRY_VERIFY(road != u"removed" || !shown.isValid());
     if (road == u"typed")
         QTest::keyClick(win.get("txt_path"), Qt::Key_2);
-    win.click("cmd_okfiles");
+    if (road == u"limit")
+        Platform::failWritesAtFileSizeLimit(); // as the program's start does
+    {
+        std::optional<TestSupport::FileSizeLimit> limit;
+        if (road == u"limit" && !limit.emplace(100, true).active())
+            QSKIP("this system sets no file size limit");
+        win.click("cmd_okfiles");
+    }
     const QString folder = road == u"typed" ? hidden + u'2' : hidden;
-    QCOMPARE(win.status(), status + folder);
+    QCOMPARE(win.status(), status.arg(folder));
     QCOMPARE(win.text("txt_path"), folder);
-    QCOMPARE(win.chooser()->isVisible(), road != u"fails");
+    QCOMPARE(win.chooser()->isVisible(), road == u"typed" || road == u"removed");
     QVERIFY(!win.output().isEmpty());
     QVERIFY(!QDirIterator(win.dir.path(), {u"rename.pro"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
                  .hasNext());
@@ -557,7 +571,7 @@ void TestWindowOutput::wayBack_data()
         << saved + u"; Rückweg nicht geschrieben: "_s << u"rename.pro"_s;
     QTest::newRow("no way back without rename.pro")
         << true << u"alt1.prt"_s << QString() << u"folder rename.pro"_s << QStringList{}
-        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1"_s << QString();
+        << u"Fehler: Datei rename.pro konnte nicht gespeichert werden in %1: Ist ein Ordner"_s << QString();
     QTest::newRow("an earlier way back kept")
         << true << u"alt1.prt"_s << QString() << u"earlier"_s << QStringList{}
         << written + u"; frühere Rückweg-Datei aufbewahrt als rename_zurueck_2023-04-05_06-07-08.pro"_s << both;

@@ -197,6 +197,10 @@ void TestWindowRules::commandLine_data()
     QTest::newRow("unknown option") << u"--bogus"_s << 2
                                     << u"Fehler: Unbekanntes Argument: --bogus\nAufruf: velmorant --help\n"_s;
     QTest::newRow("a file") << u"liste.txt"_s << 2 << u"Fehler: Unbekanntes Argument: liste.txt\n"_s;
+    QTest::newRow("early: Qt's options and their values")
+        << u"early --platform offscreen -style=fusion -qwindowtitle -x -reverse"_s << -1 << QString();
+    QTest::newRow("early: what no Qt option is, after one")
+        << u"early -style fusion --bogus"_s << 2 << u"Fehler: Unbekanntes Argument: --bogus\n"_s;
 }
 
 void TestWindowRules::commandLine()

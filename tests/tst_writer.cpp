@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "common/Cp1252.h"
+#include "common/WriteFailure.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
 #include "lists/PairsFile.h"
@@ -24,6 +25,8 @@ private slots:
     void windows1252();
     void writers_data();
     void writers();
+    void reasons_data();
+    void reasons();
     void outputParagraphs_data();
     void outputParagraphs();
 };
@@ -70,9 +73,9 @@ void TestWriter::windows1252()
 // The three writers: rename.pro (from the output field's lines, as the
 // window writes it), a list file and a pairs file. Each writes
 // all or nothing: on any failure the old file keeps its bytes, no temporary
-// file stays, and the status text says why, with a reason in the system's
-// words or German ones. "%1" in a status text stands for the folder
-// (rename.pro) or the path; "mode 0444" makes the old file so.
+// file stays, and the status text says why, with a reason in German. "%1"
+// in a status text stands for the folder (rename.pro) or the path; "mode
+// 0444" makes the old file so.
 void TestWriter::writers_data()
 {
     QTest::addColumn<QString>("writer");
@@ -86,7 +89,6 @@ void TestWriter::writers_data()
         QTest::addRow("%s: %s", qPrintable(writer), qPrintable(name))
             << writer << fault << names << bytes << status << reason;
     };
-    const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
     const QString pro = u"rename.pro"_s;
     const QString list = u"list.txt"_s;
     const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
@@ -103,19 +105,21 @@ void TestWriter::writers_data()
     for (const auto &[writer, failed] : writers) {
         row(writer, u"unrepresentable"_s, {}, u"Fehler: Zeichen außerhalb von Windows-1252: Ω"_s, {},
             {u"a"_s, u"Ωb"_s});
-        row(writer, u"folder missing"_s, u"missing folder"_s, failed, system(ENOENT));
+        row(writer, u"folder missing"_s, u"missing folder"_s, failed, u"Ordner nicht gefunden"_s);
         for (const int size : {3000, 100000})
-            row(writer, u"disk full, %1 bytes"_s.arg(size), u"disk full"_s, failed, system(EFBIG),
-                {QString(size, u'n')});
+            row(writer, u"file size limit, %1 bytes"_s.arg(size), u"disk full"_s, failed,
+                u"Datei zu groß (Grenze der Dateigröße erreicht)"_s, {QString(size, u'n')});
     }
     row(pro, u"the pair of a hidden character without byte"_s, {},
         u"Zeile 2: Fehler: Zeichen außerhalb von Windows-1252: U+202E"_s, {},
         u"save_objects all|mapkey umb0 ~ ;\\|a|mapkey umb1 ~ ;\\|b\u202E|mapkey umb2 ~ ;\\"_s.split(u'|'));
     row(pro, u"read-only, for anyone but root"_s, u"mode 0444, as nobody"_s, notSaved,
         u"Keine Schreibberechtigung für die vorhandene Datei"_s);
-    row(pro, u"folder text names a file"_s, u"folder is a file"_s, notSaved, system(ENOTDIR));
+    row(pro, u"read-only file system, not read-only file"_s, u"read-only file system"_s, notSaved,
+        u"Schreibgeschütztes Dateisystem"_s);
+    row(pro, u"folder text names a file"_s, u"folder is a file"_s, notSaved, u"Ist kein Ordner"_s);
     row(list, u"a folder of that name"_s, u"file is a folder"_s, listFailed, u"Ist ein Ordner"_s);
-    row(pro, u"the final rename fails"_s, u"rename fails"_s, notSaved, system(EISDIR));
+    row(pro, u"the final rename fails"_s, u"rename fails"_s, notSaved, u"Ist ein Ordner"_s);
 }
 
 void TestWriter::writers()
@@ -127,6 +131,9 @@ void TestWriter::writers()
     QFETCH(QString, status);
     const QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    std::optional<TestSupport::ReadOnlyMount> readOnly;
+    if (fault == u"read-only file system" && !readOnly.emplace(dir.path()).m_mounted)
+        QSKIP("only root mounts a file system of its own");
     const QString old = dir.filePath(writer);
     if (fault == u"file is a folder") {
         QVERIFY(QDir(dir.path()).mkdir(writer));
@@ -144,6 +151,7 @@ void TestWriter::writers()
                                                                 : fault.startsWith(u"mode 0444") ? 0444
                                                                                                  : 0644);
     QVERIFY(!QFileInfo(old).isFile() || QFile::setPermissions(old, mode));
+    QVERIFY(!readOnly || readOnly->seal());
     if (fault == u"mode 0444, as root" && !TestSupport::AsNobody::root())
         QSKIP("only root replaces a file that nobody may write");
     const QString folder = fault == u"missing folder" ? dir.filePath(u"gone"_s)
@@ -176,6 +184,40 @@ void TestWriter::writers()
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QFileInfo(old).isFile() ? QStringList{writer} : QStringList{});
+}
+
+// The reasons a failed write is told with: German for the usual causes,
+// whether Qt gives the system's words for them or fixed English ones
+// (`qtWords`, else the system's), the system's words for the rest.
+void TestWriter::reasons_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("qtWords");
+    QTest::addColumn<QString>("told"); // null: the system's words
+    QTest::newRow("folder missing, in Qt's English")
+        << ENOENT << u"No such file or directory"_s << u"Ordner nicht gefunden"_s;
+    QTest::newRow("not a folder") << ENOTDIR << QString() << u"Ist kein Ordner"_s;
+    QTest::newRow("no permission, in Qt's English")
+        << EACCES << u"Permission denied"_s << u"Keine Schreibberechtigung für den Ordner"_s;
+    QTest::newRow("not permitted") << EPERM << QString() << u"Keine Berechtigung für diesen Vorgang"_s;
+    QTest::newRow("read-only file system") << EROFS << QString() << u"Schreibgeschütztes Dateisystem"_s;
+    QTest::newRow("disk full, in Qt's English")
+        << ENOSPC << u"No space left on device"_s << u"Kein freier Speicherplatz auf dem Datenträger"_s;
+#ifdef EDQUOT
+    QTest::newRow("quota") << EDQUOT << QString() << u"Speicherkontingent (Quota) erschöpft"_s;
+#endif
+    QTest::newRow("file too large") << EFBIG << QString() << u"Datei zu groß (Grenze der Dateigröße erreicht)"_s;
+    QTest::newRow("another cause") << EIO << QString() << QString();
+    QTest::newRow("another cause, in Qt's English") << EMFILE << u"Too many open files"_s << QString();
+}
+
+void TestWriter::reasons()
+{
+    QFETCH(int, error);
+    QFETCH(QString, qtWords);
+    QFETCH(QString, told);
+    const QString system = QString::fromLocal8Bit(std::strerror(error));
+    QCOMPARE(WriteFailure::toldFromQt(qtWords.isNull() ? system : qtWords), told.isNull() ? system : told);
 }
 
 // Both ways between the lines of a file and the paragraphs the output field

@@ -43,6 +43,22 @@ std::unique_ptr<QFile> standardInput()
     return input;
 }
 
+// A finding names the window's command that mends it; here the option that
+// does the same. The command comes before the name in a finding, so the
+// first occurrence is the command's.
+QString withOptionsForCommands(QString finding)
+{
+    static const std::pair<QString, QString> kCommands[] = {
+        {u"(Reihenfolge ordnen)"_s, u"(--order)"_s},
+        {u"(Zeichnungen ergänzen)"_s, u"(--add-drawings)"_s},
+    };
+    for (const auto &[command, option] : kCommands) {
+        if (const qsizetype at = finding.indexOf(command); at >= 0)
+            finding.replace(at, command.size(), option);
+    }
+    return finding;
+}
+
 // What the check after a run found, and its summary.
 QString runNotes(const RunCheck::Result &run)
 {
@@ -162,7 +178,7 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readLists(oldNames, newNames, err))
         return BadInput;
     if (oldNames.size() != newNames.size()) {
-        err = u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !\n"_s;
+        err = u"Achtung: "_s + NameListOps::countsDifferMessage(oldNames.size(), newNames.size()) + u'\n';
         return CountsDiffer;
     }
     CheckFolder checkFolder;
@@ -217,7 +233,7 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     const auto findingLines = [](const QList<NameCheck::Finding> &findings) {
         QString lines;
         for (const NameCheck::Finding &finding : findings)
-            lines += finding.text + u'\n';
+            lines += withOptionsForCommands(finding.text) + u'\n';
         return lines;
     };
     if (findingsDecide) {
@@ -266,7 +282,7 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
         return BadInput;
     const WriteReport &report = written.report;
     if (!report.ok) {
-        err += report.statusText + (report.reason.isEmpty() ? QString() : u": "_s + report.reason) + u'\n';
+        err += report.toldText() + u'\n';
         return WriteFailed;
     }
     out = (report.statusText + u'\n').toUtf8();

@@ -2,6 +2,8 @@
 // combinations refused, and the help that describes them.
 #include "cli/CliJob.h"
 
+#include <QRegularExpression>
+
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,20 @@ const std::pair<QString, QString> kExclusive[] = {
     {u"--verify"_s, u"--only-done"_s}, {u"--only-open"_s, u"--only-done"_s},
 };
 
+// The long options, as the help names them: an option is known here as
+// soon as it is described there.
+bool isOption(const QString &argument)
+{
+    static const QStringList options = [] {
+        QStringList found;
+        static const QRegularExpression option(u"(?<![\\w-])--[a-z][a-z-]*"_s);
+        for (const QRegularExpressionMatch &m : option.globalMatch(CliJob::usage()))
+            found << m.captured();
+        return found;
+    }();
+    return options.contains(argument);
+}
+
 } // namespace
 
 // A hand parser rather than QCommandLineParser: --rule takes two values, an
@@ -27,8 +43,11 @@ const std::pair<QString, QString> kExclusive[] = {
 // German.
 bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
 {
-    const auto fail = [this](const QString &message) {
-        m_error = message;
+    // An option where a value belongs is a value forgotten, such as the
+    // replacement of --rule before --stdout: never taken as the value.
+    QString optionAsValue;
+    const auto fail = [this, &optionAsValue](const QString &message) {
+        m_error = message + (optionAsValue.isEmpty() ? QString() : u" ("_s + optionAsValue + u" ist eine Option)"_s);
         return false;
     };
     QStringList given;
@@ -40,6 +59,10 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         const auto takeValue = [&](QString &target, bool mayBeEmpty = false) {
             if (i + 1 >= arguments.size() || (!mayBeEmpty && arguments.at(i + 1).isEmpty()))
                 return false;
+            if (isOption(arguments.at(i + 1))) {
+                optionAsValue = arguments.at(i + 1);
+                return false;
+            }
             target = arguments.at(++i);
             return true;
         };
@@ -241,7 +264,8 @@ QString CliJob::usage()
            "  --pairs PAARDATEI   beide Listen aus einer Datei mit zwei Spalten je\n"
            "                      Zeile, getrennt durch Semikolon oder Tabulator;\n"
            "                      Leerzeilen und die Kopfzeile \"alter Name;neuer Name\"\n"
-           "                      werden übergangen\n"
+           "                      (gleich ob groß oder klein geschrieben) werden\n"
+           "                      übergangen\n"
            "  --out VERZEICHNIS   rename.pro in dieses Verzeichnis schreiben; ein\n"
            "                      früheres rename_zurueck.pro dort wird vorher in\n"
            "                      rename_zurueck_JJJJ-MM-TT_hh-mm-ss.pro umbenannt\n"

@@ -1,13 +1,14 @@
 #include "cli/CliJob.h"
 #include "common/AtomicFile.h"
+#include "common/WriteFailure.h"
 
 #include "VelmorantVersion.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -70,6 +71,15 @@ void holdClosedStandardStreams()
 #endif
 }
 
+// A write that crosses a file-size limit (ulimit -f) fails like any other
+// and is told, rather than the signal ending the tool without a word.
+void failWritesAtFileSizeLimit()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 // 0 when the stream took every byte and flushed them, otherwise the
 // system's error number.
 int print(FILE *stream, const QByteArray &bytes)
@@ -122,8 +132,8 @@ QStringList openablePaths(int, char *[])
 int reportStdoutFailure(int error)
 {
     print(stderr,
-          (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ")
-           + QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('\n'))
+          (QStringLiteral("Fehler: Standardausgabe konnte nicht geschrieben werden: ") + WriteFailure::told(error)
+           + QLatin1Char('\n'))
               .toLocal8Bit());
     return CliJob::WriteFailed;
 }
@@ -133,6 +143,7 @@ int reportStdoutFailure(int error)
 int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
+    failWritesAtFileSizeLimit();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmorant-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORANT_VERSION));

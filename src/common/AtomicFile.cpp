@@ -1,10 +1,10 @@
 #include "common/AtomicFile.h"
+#include "common/WriteFailure.h"
 
 #include <QFileInfo>
+#include <QStorageInfo>
 
 #include <cerrno>
-#include <cstring>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -13,24 +13,6 @@ namespace AtomicFile {
 namespace {
 
 WritebackStarter g_writebackStarter = nullptr;
-
-// Qt words a few of the system's reasons in fixed English, whatever the
-// language of the session; the system's own words are taken for them, and
-// German ones where Qt has no reason to give.
-QString inSystemWords(const QString &qtReason)
-{
-    static const std::pair<QLatin1StringView, int> kFixedByQt[] = {
-        {"Permission denied"_L1, EACCES},
-        {"Too many open files"_L1, EMFILE},
-        {"No such file or directory"_L1, ENOENT},
-        {"No space left on device"_L1, ENOSPC},
-    };
-    for (const auto &[words, error] : kFixedByQt) {
-        if (qtReason == words)
-            return QString::fromLocal8Bit(std::strerror(error));
-    }
-    return qtReason.isEmpty() || qtReason == "Unknown error"_L1 ? u"Unbekannter Fehler"_s : qtReason;
-}
 
 } // namespace
 
@@ -64,12 +46,16 @@ Writer::~Writer()
 bool Writer::open()
 {
     m_opened = true;
-    // Qt refuses these two itself, in English.
+    // Qt refuses these two itself, in English. A file on a read-only file
+    // system is no more writable than one without write permission, and
+    // would be misreported as one.
     const QFileInfo old(m_file.fileName());
     if (old.isDir())
-        return fail(u"Ist ein Ordner"_s);
+        return fail(WriteFailure::reason(EISDIR));
     if (old.exists() && !old.isWritable())
-        return fail(u"Keine Schreibberechtigung für die vorhandene Datei"_s);
+        return fail(QStorageInfo(old.absolutePath()).isReadOnly()
+                        ? WriteFailure::reason(EROFS)
+                        : u"Keine Schreibberechtigung für die vorhandene Datei"_s);
     if (!m_file.open(QIODevice::WriteOnly))
         return fail();
     // Qt hands the new file the old one's permissions as the writer sees
@@ -85,7 +71,7 @@ bool Writer::open()
 bool Writer::fail(const QString &reason)
 {
     if (!m_failed)
-        m_error = reason.isNull() ? inSystemWords(m_file.errorString()) : reason;
+        m_error = reason.isNull() ? WriteFailure::toldFromQt(m_file.errorString()) : reason;
     m_failed = true;
     return false;
 }

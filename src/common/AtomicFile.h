@@ -11,10 +11,10 @@ namespace AtomicFile {
 // untouched: the bytes go to a temporary file beside it, which is renamed
 // over the old one only once every byte is written and flushed. Returns
 // false on any failure (missing folder, no write access, a folder of that
-// name, a full disk); `error` then receives the reason: the system's own
-// words, German ones where the system gives none. No temporary file stays
-// behind either way. An old file keeps its permission bits; a new one gets
-// those the umask leaves.
+// name, a full disk); `error` then receives the reason: German words for
+// the usual causes (see WriteFailure), else the system's. No temporary
+// file stays behind either way. An old file keeps its permission bits; a
+// new one gets those the umask leaves.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // The same, for content that arrives in pieces: memory need hold only one

@@ -178,7 +178,6 @@ QString noPairMarkedMessage()
 {
     return u"Achtung: Kein Eintrag markiert, kein Paar gelöscht"_s;
 }
-
 QString countsDifferMessage(qsizetype oldCount, qsizetype newCount)
 {
     return u"Listen ungleich lang: %1 alte, %2 neue Namen"_s.arg(oldCount).arg(newCount);

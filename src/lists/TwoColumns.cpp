@@ -61,7 +61,9 @@ bool Reader::add(const QString &line)
     }
     QString first = line.left(cut);
     QString second = line.mid(cut + 1);
-    if (std::exchange(m_headerPossible, false) && first == kOldHeading && second == kNewHeading)
+    // A spreadsheet's heading may come in its own letter case.
+    if (std::exchange(m_headerPossible, false) && first.compare(kOldHeading, Qt::CaseInsensitive) == 0
+        && second.compare(kNewHeading, Qt::CaseInsensitive) == 0)
         return true;
     if (m_table.first.size() == m_room) {
         refuse(tableFullMessage());

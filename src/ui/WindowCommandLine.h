@@ -5,9 +5,9 @@
 
 // What the window makes of its command line. --help and --version are
 // answered before the application object exists, so that they need no
-// display. Qt's own options (-platform, -style, ...) are Qt's: the
-// application object takes them out of the arguments, and whatever is left
-// after that is refused.
+// display, and so is an argument that cannot be one of Qt's own options
+// (-platform, -style, ...). Those are Qt's: the application object takes
+// them out of the arguments, and whatever is left after that is refused.
 namespace WindowCommandLine {
 
 struct Answer {

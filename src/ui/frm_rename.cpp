@@ -282,12 +282,14 @@ void frm_rename::txt_OUT_DblClick()
 }
 
 // Looks in the folder tree's folder, not the folder text: after a write
-// the two agree, and the tree is what the user sees.
+// the two agree, and the tree is what the user sees. A desktop without a
+// program for the file would leave the click without an answer.
 void frm_rename::openWrittenFile()
 {
     const QString path = RenameProWriter::filePath(Frame5->dirPath());
-    if (Module1::FileExists(path))
-        m_platform.openWithDesktop(QUrl::fromLocalFile(path));
+    if (Module1::FileExists(path) && !m_platform.openWithDesktop(QUrl::fromLocalFile(path)))
+        lbl_status->setText(QStringLiteral("Kein Programm zum Öffnen von ") + RenameProWriter::kFileName
+                            + QStringLiteral(" gefunden"));
 }
 
 void frm_rename::cmd_info_Click()

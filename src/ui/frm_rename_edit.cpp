@@ -176,7 +176,7 @@ void frm_rename::cmd_paareSpeichern_Click()
     if (path.isEmpty())
         return;
     const WriteReport report = PairsFile::write(path, list_OldName->entries(), list_NewName->entries());
-    lbl_status->setText(report.ok ? QStringLiteral("Paare gespeichert in ") + path : report.statusText);
+    lbl_status->setText(report.ok ? QStringLiteral("Paare gespeichert in ") + path : report.toldText());
 }
 
 // Both lists in step, as one step; lists of different length stay as

@@ -179,7 +179,7 @@ void frm_rename::save_Click()
 {
     const QString path = currentListFile();
     const WriteReport report = ListFile::write(path, currentList()->entries());
-    lbl_status->setText(report.ok ? NameListOps::listSavedMessage(path) : report.statusText);
+    lbl_status->setText(report.ok ? NameListOps::listSavedMessage(path) : report.toldText());
     kontextmenue->hide();
 }
 

@@ -136,7 +136,7 @@ void frm_rename::fileout()
     const WriteReport report = !generated.isEmpty()
         ? RenameProWriter::writeBytes(folder, generated, keep)
         : RenameProWriter::write(folder, RenameProWriter::withCrLf(txt_OUT->document()->toRawText()), keep);
-    QStringList status{report.statusText};
+    QStringList status{report.toldText()};
     if (report.ok && plan.wayBack)
         status << fileoutWayBack(folder);
     else if (report.ok && !plan.noWayBack.isEmpty())

@@ -31,6 +31,7 @@ int give(const WindowCommandLine::Answer &answer)
 
 int main(int argc, char *argv[])
 {
+    Platform::failWritesAtFileSizeLimit();
     // Help and version need no display: answered before Qt looks for one.
     if (const WindowCommandLine::Answer early = WindowCommandLine::answer(argumentsOf(argc, argv), false); early.done)
         return give(early);

@@ -14,6 +14,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <csignal>
 #include <iterator>
 
 namespace {
@@ -155,6 +156,13 @@ bool Platform::useGermanForQt()
     }
     delete translator;
     return false;
+}
+
+void Platform::failWritesAtFileSizeLimit()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 QString Platform::designFolderText() const

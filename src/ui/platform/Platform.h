@@ -57,6 +57,11 @@ public:
     // when the texts are not there.
     static bool useGermanForQt();
 
+    // Has a write that crosses a file-size limit (ulimit -f) fail like any
+    // other, to be told in the status line, where the system would end the
+    // program and the lists with it. For the whole process, once at start.
+    static void failWritesAtFileSizeLimit();
+
     // The folder field's text before the settings are read, and its default.
     virtual QString designFolderText() const;
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Why a file could not be written, told in German for the usual causes, so
+// that the status line and the command line say it in the words of the
+// rest of the program, whatever language the system speaks.
+namespace WriteFailure {
+
+// The text for a write that failed with the system's error number `error`;
+// empty for a cause without a text of its own.
+QString reason(int error);
+
+// What to tell for `error`: the text above, else the system's own words.
+QString told(int error);
+
+// The same for a failure that Qt reports as `qtWords`: the system's words
+// for the error number, or fixed English ones for a few of them.
+QString toldFromQt(const QString &qtWords);
+
+} // namespace WriteFailure
