@@ -64,6 +64,7 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
+    void Dir1_DirectoryLoaded(const QString &path);
     void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 
