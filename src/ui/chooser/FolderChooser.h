@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/chooser/FolderChoice.h"
-#include "ui/chooser/KindIconProvider.h"
+#include "ui/platform/KindIconProvider.h"
 
 #include <QGroupBox>
 
