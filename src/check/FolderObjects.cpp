@@ -1,6 +1,5 @@
 #include "check/FolderObjects.h"
 
-
 namespace {
 
 // ASCII without a table. A surrogate stays as it is: a letter beyond the
