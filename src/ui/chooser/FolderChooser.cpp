@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 
 #include <utility>
@@ -51,6 +52,10 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
     Dir1->setHeaderHidden(true);
     Dir1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The user's own hand on the tree ends its following of the folder.
+    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_keepInSight = false; });
+    Dir1->installEventFilter(this);
+    Dir1->viewport()->installEventFilter(this);
     readTree(false);
 
     cmd_okfiles = new QPushButton(QStringLiteral("OK"), this);
@@ -103,7 +108,6 @@ void FolderChooser::readTree(bool watch)
     model->setRootPath(QString());
     // Before the tree's own handler, which would hand the mark on.
     connect(model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
-    connect(model, &QFileSystemModel::directoryLoaded, this, &FolderChooser::Dir1_DirectoryLoaded);
     QItemSelectionModel *oldSelection = Dir1->selectionModel();
     QFileSystemModel *oldModel = std::exchange(m_model, model);
     Dir1->setModel(model);
@@ -112,6 +116,11 @@ void FolderChooser::readTree(bool watch)
     for (int column = 1; column < model->columnCount(); ++column)
         Dir1->hideColumn(column);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderChooser::Dir1_Change);
+    // Rows come in, and are sorted, after the tree has moved to its folder;
+    // queued, the tree follows once it has laid them out itself.
+    m_keepInSight = true;
+    connect(model, &QAbstractItemModel::rowsInserted, this, &FolderChooser::keepFolderInSight, Qt::QueuedConnection);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &FolderChooser::keepFolderInSight, Qt::QueuedConnection);
     if (!m_choice.treeFolder().isEmpty())
         setDirPath(m_choice.treeFolder());
 }
@@ -143,21 +152,28 @@ void FolderChooser::setDirPath(const QString &path)
     Dir1->expand(index);
 }
 
-// A model read afresh fills in the folders above the tree's folder after
-// the tree has moved there, and each folder that comes in above pushes it
-// further down: the tree follows it until the folders above are read. A
-// folder the user opens elsewhere moves nothing.
-void FolderChooser::Dir1_DirectoryLoaded(const QString &path)
+// A model read afresh fills in the folders above the tree's folder, and
+// sorts them, after the tree has moved there: each folder that comes in
+// above pushes it further down. The tree follows its folder until the user
+// scrolls it elsewhere.
+bool FolderChooser::eventFilter(QObject *watched, QEvent *event)
 {
-    const QModelIndex current = Dir1->currentIndex();
-    if (!current.isValid())
-        return;
-    for (QModelIndex at = current; at.isValid(); at = at.parent()) {
-        if (m_model->filePath(at) == path) {
-            Dir1->scrollTo(current);
-            return;
-        }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        m_keepInSight = false;
+        break;
+    default:
+        break;
     }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void FolderChooser::keepFolderInSight()
+{
+    if (m_keepInSight && Dir1->currentIndex().isValid())
+        Dir1->scrollTo(Dir1->currentIndex());
 }
 
 void FolderChooser::Dir1_Change()

@@ -56,6 +56,7 @@ signals:
     void statusMessage(const QString &text);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -64,11 +65,12 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
-    void Dir1_DirectoryLoaded(const QString &path);
+    void keepFolderInSight();
     void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 
     KindIconProvider m_icons;
     QFileSystemModel *m_model = nullptr;
     FolderChoice m_choice;
+    bool m_keepInSight = false;
 };
