@@ -45,6 +45,31 @@ inline Spread spreadOf(std::vector<double> values)
     return {values.front(), values[values.size() / 2], values.back()};
 }
 
+// Two pieces of work timed in pairs of runs that take turns going first,
+// so that both meet the same load: each one's spread, and the spread of
+// the ratio measured / yardstick within each pair. Each returns its
+// milliseconds.
+struct PairedRuns {
+    Spread yardstick;
+    Spread measured;
+    Spread ratio;
+};
+
+inline PairedRuns pairedRuns(int pairs, const std::function<double()> &yardstick,
+                             const std::function<double()> &measured)
+{
+    std::vector<double> yardstickMs, measuredMs, ratios;
+    for (int i = 0; i < pairs; ++i) {
+        const bool yardstickFirst = i % 2 == 0;
+        const double first = yardstickFirst ? yardstick() : measured();
+        const double second = yardstickFirst ? measured() : yardstick();
+        yardstickMs.push_back(yardstickFirst ? first : second);
+        measuredMs.push_back(yardstickFirst ? second : first);
+        ratios.push_back(measuredMs.back() / yardstickMs.back());
+    }
+    return {spreadOf(yardstickMs), spreadOf(measuredMs), spreadOf(ratios)};
+}
+
 // Starts `program` and returns the milliseconds until it has ended, or
 // until it printed a first line when `untilLine` is set; -1 on failure.
 inline double childMs(const QString &program, const QStringList &arguments,

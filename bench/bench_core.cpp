@@ -185,22 +185,11 @@ void cliAgainstDd(qsizetype pairs, const QString &folder)
     }
     childMs(dd, ddArguments);
 
-    std::vector<double> cliRuns;
-    std::vector<double> ddRuns;
-    std::vector<double> ratios;
-    for (int i = 0; i < 9; ++i) {
-        const bool cliFirst = i % 2 == 0;
-        const double first = cliFirst ? childMs(cli, cliArguments) : childMs(dd, ddArguments);
-        const double second = cliFirst ? childMs(dd, ddArguments) : childMs(cli, cliArguments);
-        const double cliMs = cliFirst ? first : second;
-        const double ddMs = cliFirst ? second : first;
-        cliRuns.push_back(cliMs);
-        ddRuns.push_back(ddMs);
-        ratios.push_back(cliMs / ddMs);
-    }
-    const Spread c = spreadOf(cliRuns);
-    const Spread d = spreadOf(ddRuns);
-    const Spread r = spreadOf(ratios);
+    const PairedRuns runs = pairedRuns(
+        9, [&] { return childMs(dd, ddArguments); }, [&] { return childMs(cli, cliArguments); });
+    const Spread &c = runs.measured;
+    const Spread &d = runs.yardstick;
+    const Spread &r = runs.ratio;
     std::printf("velmorant-cli --out, %lld pairs, %.2f MB: %.0f ms (%.0f-%.0f) | dd conv=fdatasync of the same bytes "
                 "%.0f ms (%.0f-%.0f) | ratio of 9 paired runs %.2f (%.2f-%.2f), goal <= 1.30\n",
                 static_cast<long long>(pairs), fileMb, c.median, c.min, c.max, d.median, d.min, d.max, r.median, r.min,
@@ -223,19 +212,11 @@ void wayBackBenchmark(qsizetype pairs, const QString &folder)
         if (!WayBack::write(folder, lists.oldNames, lists.newNames, EarlierWayBack::keeping(folder, kept)).report.ok)
             std::fprintf(stderr, "way back failed\n");
     };
-    std::vector<double> aloneRuns;
-    std::vector<double> bothRuns;
-    std::vector<double> ratios;
-    for (int i = 0; i < 9; ++i) {
-        const double first = medianMs(1, i % 2 == 0 ? std::function<void()>(alone) : both);
-        const double second = medianMs(1, i % 2 == 0 ? std::function<void()>(both) : alone);
-        aloneRuns.push_back(i % 2 == 0 ? first : second);
-        bothRuns.push_back(i % 2 == 0 ? second : first);
-        ratios.push_back(bothRuns.back() / aloneRuns.back());
-    }
-    const Spread a = spreadOf(aloneRuns);
-    const Spread b = spreadOf(bothRuns);
-    const Spread r = spreadOf(ratios);
+    const PairedRuns runs = pairedRuns(
+        9, [&] { return medianMs(1, alone); }, [&] { return medianMs(1, both); });
+    const Spread &a = runs.yardstick;
+    const Spread &b = runs.measured;
+    const Spread &r = runs.ratio;
     std::printf("Rückweg, %lld pairs: rename.pro alone %.0f ms (%.0f-%.0f) | with rename_zurueck.pro %.0f ms "
                 "(%.0f-%.0f) | ratio of 9 paired runs %.2f (%.2f-%.2f), goal <= 2.20\n",
                 static_cast<long long>(pairs), a.median, a.min, a.max, b.median, b.min, b.max, r.median, r.min, r.max);

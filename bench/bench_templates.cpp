@@ -37,20 +37,11 @@ void templatesBenchmark(qsizetype pairs)
     };
     const std::function<void()> builtIn = generate(TemplateSet::builtIn());
     const std::function<void()> fromRecording = generate(*recorded.set);
-    std::vector<double> builtInRuns;
-    std::vector<double> recordedRuns;
-    std::vector<double> ratios;
-    for (int i = 0; i < 9; ++i) {
-        const bool builtInFirst = i % 2 == 0;
-        const double first = medianMs(1, builtInFirst ? builtIn : fromRecording);
-        const double second = medianMs(1, builtInFirst ? fromRecording : builtIn);
-        builtInRuns.push_back(builtInFirst ? first : second);
-        recordedRuns.push_back(builtInFirst ? second : first);
-        ratios.push_back(recordedRuns.back() / builtInRuns.back());
-    }
-    const Spread b = spreadOf(builtInRuns);
-    const Spread r = spreadOf(recordedRuns);
-    const Spread q = spreadOf(ratios);
+    const PairedRuns runs = pairedRuns(
+        9, [&] { return medianMs(1, builtIn); }, [&] { return medianMs(1, fromRecording); });
+    const Spread &b = runs.yardstick;
+    const Spread &r = runs.measured;
+    const Spread &q = runs.ratio;
     std::printf("Vorlage, %lld pairs: built-in %.0f ms (%.0f-%.0f) | recorded %.0f ms (%.0f-%.0f) | ratio of 9 paired "
                 "runs %.2f (%.2f-%.2f), goal <= 1.20 | recording read and checked in %.3f ms\n",
                 static_cast<long long>(pairs), b.median, b.min, b.max, r.median, r.min, r.max, q.median, q.min, q.max,

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "ui/platform/GermanFileDetails.h"
+#include "ui/platform/KindIconProvider.h"
 
 namespace {
 
@@ -89,7 +90,8 @@ void TestDesktop::qtTextsAreGerman()
     const auto countWiring = [&wired] {
         QTimer::singleShot(0, [&wired] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            wired += dialog && qobject_cast<GermanFileDetails *>(dialog->proxyModel());
+            wired += dialog && qobject_cast<GermanFileDetails *>(dialog->proxyModel())
+                && dynamic_cast<KindIconProvider *>(dialog->iconProvider());
             if (dialog)
                 dialog->reject();
         });

@@ -23,6 +23,9 @@ void TestWindowTemplates::roads_data()
         << u"choose"_s << inUse
         << u"In Verwendung: @ (Mapkeys velmorant_umbenennen, velmorant_speichern, velmorant_oeffnen)"_s;
     QTest::newRow("generate with it") << u"generate"_s << inUse << u"Datei rename.pro wurde gespeichert in "_s;
+    QTest::newRow("way back for the done pairs with it")
+        << u"done"_s << u"Vorlage: later-style.pro; Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s
+        << u"Datei rename_zurueck.pro wurde gespeichert in "_s;
     QTest::newRow("restart and find it again") << u"restart"_s << inUse << u"Status"_s;
     QTest::newRow("refuse a set whose file has gone")
         << u"gone"_s << u"Vorlage: later-style.pro (nicht verwendbar); Prüfung: keine Befunde"_s
@@ -84,6 +87,18 @@ void TestWindowTemplates::roads()
         COMPARE_BYTES(TestSupport::readBytes(win.dir.filePath(u"rename.pro"_s)),
                       TestSupport::readBytes(QFINDTESTDATA("data/later-style-rename.pro")));
         // The way back from the same set.
+        QVERIFY(TestSupport::readBytes(win.dir.filePath(u"rename_zurueck.pro"_s)).contains("`ProCmdModelRename`"));
+    } else if (road == u"done") {
+        // The assembly renamed, the part not yet: its way back from the same set.
+        const QString folder = win.dir.filePath(u"arbeit"_s);
+        QVERIFY(QDir().mkpath(folder));
+        for (const char *file : {"antrieb.asm.1", "welle.prt.1"})
+            QVERIFY(TestSupport::writeBytes(folder + u'/' + QLatin1String(file), {}));
+        win.platform.fileAnswer = folder;
+        win.click("cmd_pruefordner");
+        win.click("cmd_laufPruefen");
+        win.setText("txt_path", win.dir.path());
+        win.click("cmd_rueckwegErledigte");
         QVERIFY(TestSupport::readBytes(win.dir.filePath(u"rename_zurueck.pro"_s)).contains("`ProCmdModelRename`"));
     } else if (road == u"restart") {
         win.w->close();

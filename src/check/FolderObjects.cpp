@@ -1,7 +1,5 @@
 #include "check/FolderObjects.h"
 
-#include <algorithm>
-
 namespace {
 
 // ASCII without a table. A surrogate stays as it is: a letter beyond the
@@ -23,21 +21,6 @@ size_t hashOf(QStringView base, QStringView extension)
     return hash;
 }
 
-// Whether the folded `name` is `base` + `extension`, letter case aside.
-bool isFoldedName(QStringView name, QStringView base, QStringView extension)
-{
-    if (name.size() != base.size() + extension.size())
-        return false;
-    const QChar *at = name.data();
-    for (const QStringView piece : {base, extension}) {
-        for (const QChar c : piece) {
-            if (at++->unicode() != folded(c.unicode()))
-                return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 FolderObjects::FolderObjects(const QStringList &names)
@@ -46,16 +29,19 @@ FolderObjects::FolderObjects(const QStringList &names)
     while (slotCount < 2 * size_t(names.size()))
         slotCount *= 2;
     m_slots.resize(slotCount);
-    m_names.reserve(names.size());
     for (const QString &name : names) {
+        // A name longer than a length unit can say is no object name.
+        if (name.size() > 0xffff)
+            continue;
         const size_t hash = hashOf(name, {});
         const qsizetype at = find(hash, name, {});
         if (m_slots[at].name >= 0)
             continue;
-        m_slots[at] = {hash, qsizetype(m_names.size())};
-        QString folding(name.size(), Qt::Uninitialized);
-        std::transform(name.begin(), name.end(), folding.begin(), [](QChar c) { return QChar(folded(c.unicode())); });
-        m_names.push_back(std::move(folding));
+        m_slots[at] = {quint32(hash), qint32(m_text.size())};
+        m_text.push_back(char16_t(name.size()));
+        for (const QChar c : name)
+            m_text.push_back(folded(c.unicode()));
+        ++m_count;
     }
 }
 
@@ -67,13 +53,28 @@ bool FolderObjects::contains(QStringView base, QStringView extension) const
     return m_slots[find(hashOf(base, extension), base, extension)].name >= 0;
 }
 
+// Whether the slot's folded name is `base` + `extension`, letter case aside.
+bool FolderObjects::holds(const Slot &slot, QStringView base, QStringView extension) const
+{
+    const char16_t *at = m_text.data() + slot.name;
+    if (*at++ != base.size() + extension.size())
+        return false;
+    for (const QStringView piece : {base, extension}) {
+        for (const QChar c : piece) {
+            if (*at++ != folded(c.unicode()))
+                return false;
+        }
+    }
+    return true;
+}
+
 // The slot that holds the name, or the free slot where it would go.
 qsizetype FolderObjects::find(size_t hash, QStringView base, QStringView extension) const
 {
     const size_t mask = m_slots.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot &slot = m_slots[i];
-        if (slot.name < 0 || (slot.hash == hash && isFoldedName(m_names[slot.name], base, extension)))
+        if (slot.name < 0 || (slot.hash == quint32(hash) && holds(slot, base, extension)))
             return qsizetype(i);
     }
 }

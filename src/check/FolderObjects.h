@@ -21,15 +21,21 @@ public:
     // nothing on the heap and compares a name only when its hash matches.
     bool contains(QStringView base, QStringView extension = {}) const;
     // How many objects, letter case aside.
-    qsizetype size() const { return qsizetype(m_names.size()); }
+    qsizetype size() const { return m_count; }
 
 private:
+    // Small, so that probing stays within few cache lines; the name itself
+    // is one more read, into one buffer rather than a string of its own.
     struct Slot {
-        size_t hash = 0;
-        qsizetype name = -1; // index into m_names; -1 for a free slot
+        quint32 hash = 0;
+        qint32 name = -1; // where the name's length stands in m_text; -1 for a free slot
     };
     qsizetype find(size_t hash, QStringView base, QStringView extension) const;
+    bool holds(const Slot &slot, QStringView base, QStringView extension) const;
 
-    std::vector<QString> m_names; // folded
-    std::vector<Slot> m_slots;    // open addressing: a power of two, at most half full
+    // Each name folded, after one unit holding its length: a name of an
+    // object is far shorter than 65,536 units.
+    std::vector<char16_t> m_text;
+    std::vector<Slot> m_slots; // open addressing: a power of two, at most half full
+    qsizetype m_count = 0;
 };

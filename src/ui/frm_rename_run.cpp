@@ -60,7 +60,9 @@ void frm_rename::cmd_offeneUebernehmen_Click()
 // rows the lists show.
 void frm_rename::cmd_rueckwegErledigte_Click()
 {
-    if (!m_run)
+    // The way back runs in the same version as the run it undoes: from the
+    // template set in use, and not at all from one that no longer checks.
+    if (!templatesStillUsable() || !m_run)
         return;
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
@@ -82,7 +84,8 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     const QString folder = Frame5->txt_path->text();
     EarlierWayBack::Kept kept;
     const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
-                                                                   EarlierWayBack::keeping(folder, kept));
+                                                                   EarlierWayBack::keeping(folder, kept),
+                                                                   *m_templates.set);
     const WriteReport &report = written.report;
     QString status = report.statusText;
     if (!written.generation.firstUnrepresentable.isEmpty())

@@ -68,11 +68,15 @@ bool frm_rename::templatesStillUsable()
 {
     if (m_templateChoice.isBuiltIn())
         return true;
+    const bool wasUsable = m_templates.usable();
     {
         const WaitCursor busy;
         m_templates = RecordedTemplates::load(m_templateChoice);
     }
-    updateCheck();
+    // The check line names the set and whether it is usable; it is redone
+    // only when that changed, which would take a run's marks along.
+    if (m_templates.usable() != wasUsable)
+        updateCheck();
     if (m_templates.usable())
         return true;
     lbl_status->setText(TemplateTexts::refusedStatus(m_templateChoice.file));

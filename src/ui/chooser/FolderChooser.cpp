@@ -103,6 +103,7 @@ void FolderChooser::readTree(bool watch)
     model->setRootPath(QString());
     // Before the tree's own handler, which would hand the mark on.
     connect(model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
+    connect(model, &QFileSystemModel::directoryLoaded, this, &FolderChooser::Dir1_DirectoryLoaded);
     QItemSelectionModel *oldSelection = Dir1->selectionModel();
     QFileSystemModel *oldModel = std::exchange(m_model, model);
     Dir1->setModel(model);
@@ -140,6 +141,23 @@ void FolderChooser::setDirPath(const QString &path)
     Dir1->setCurrentIndex(index);
     Dir1->scrollTo(index);
     Dir1->expand(index);
+}
+
+// A model read afresh fills in the folders above the tree's folder after
+// the tree has moved there, and each folder that comes in above pushes it
+// further down: the tree follows it until the folders above are read. A
+// folder the user opens elsewhere moves nothing.
+void FolderChooser::Dir1_DirectoryLoaded(const QString &path)
+{
+    const QModelIndex current = Dir1->currentIndex();
+    if (!current.isValid())
+        return;
+    for (QModelIndex at = current; at.isValid(); at = at.parent()) {
+        if (m_model->filePath(at) == path) {
+            Dir1->scrollTo(current);
+            return;
+        }
+    }
 }
 
 void FolderChooser::Dir1_Change()

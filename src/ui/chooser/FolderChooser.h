@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/chooser/FolderChoice.h"
-#include "ui/chooser/KindIconProvider.h"
+#include "ui/platform/KindIconProvider.h"
 
 #include <QGroupBox>
 
@@ -64,6 +64,7 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
+    void Dir1_DirectoryLoaded(const QString &path);
     void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
 

@@ -1,6 +1,7 @@
 #include "ui/platform/Platform.h"
 
 #include "ui/platform/GermanFileDetails.h"
+#include "ui/platform/KindIconProvider.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -49,9 +50,13 @@ QStringList installFolders()
 
 // What the user chose in `dialog`, empty when cancelled. Sizes and dates
 // show in German like the captions around them, in file and folder
-// dialogs alike.
+// dialogs alike. Files are known by their kind alone, as in the chooser's
+// tree: a dialog that guessed types from content would hang on a file
+// whose reading never ends.
 QString chosenIn(QFileDialog &dialog)
 {
+    static KindIconProvider kinds;
+    dialog.setIconProvider(&kinds);
     dialog.setProxyModel(new GermanFileDetails(&dialog));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

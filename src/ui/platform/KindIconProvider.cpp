@@ -1,4 +1,4 @@
-#include "ui/chooser/KindIconProvider.h"
+#include "ui/platform/KindIconProvider.h"
 
 #include <QFileInfo>
 
