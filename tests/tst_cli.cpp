@@ -271,6 +271,8 @@ void TestCli::runs_data()
         u"Fehler: --only-open braucht --folder\n"_s);
     row("verify and out", u"--pairs @half --folder @arbeit --verify --out @out"_s, 2, {},
         u"Fehler: --verify und --out schließen einander aus\n"_s);
+    row("only open and only done", u"--pairs @half --folder @arbeit --only-open --only-done --out @out"_s, 2, {},
+        u"Fehler: --only-open und --only-done schließen einander aus\n"_s);
     row("check folder missing", u"--pairs @models --folder @nowhere --stdout"_s, 2, {},
         u"Fehler: Ordner nicht gefunden: @nowhere\n"_s);
     row("scan a missing folder", u"--scan @nowhere"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @nowhere\n"_s);
@@ -304,8 +306,10 @@ void TestCli::runs_data()
         u"Fehler: --export-templates und --stdout schließen einander aus\n"_s);
     row("samples without templates", u"--pairs @later --samples a b --stdout"_s, 2, {},
         u"Fehler: --samples gilt nur mit --templates\n"_s);
-    row("two template keys", u"--pairs @later --templates @recorded --template-keys u,s --stdout"_s, 2, {},
-        u"Fehler: --template-keys braucht drei Mapkey-Namen: UMBENENNEN,SPEICHERN,OEFFNEN\n"_s);
+    const QString threeKeys = u"Fehler: --template-keys braucht drei Mapkey-Namen: UMBENENNEN,SPEICHERN,OEFFNEN\n"_s;
+    row("two template keys", u"--pairs @later --templates @recorded --template-keys u,s --stdout"_s, 2, {}, threeKeys);
+    row("a template key empty", u"--pairs @later --templates @recorded --template-keys u,,o --stdout"_s, 2, {},
+        threeKeys);
     row("counts differ", u"--old @two --new @one --out @out"_s, 1, {}, differ);
     row("counts differ, check only", u"--check --old @two --new @one"_s, 1, {}, differ);
     row("list missing", u"--old @missing --new @one --out @out"_s, 2, {},

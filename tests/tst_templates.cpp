@@ -132,9 +132,17 @@ void TestTemplates::check_data()
         u"Vorlage: Fehler: Aufzeichnung nicht gefunden: /nirgends/rec.pro"_s);
     row("named mapkey not in it", u"mapkey velmorant_oeffnen"_s, u"mapkey velmorant_offnen"_s,
         u"Vorlage: Fehler: "_s + open + u" fehlt in der Aufzeichnung"_s);
+    const QString notClosed = u" nicht abgeschlossen: auf das \\ am Zeilenende folgt keine Zeile „mapkey(continued)“"_s;
     row("not closed", u"`velmorant_alt.prt`;\n"_s, u"`velmorant_alt.prt`;\\\n"_s,
-        u"Vorlage, Zeile 6: Fehler: "_s + open
-            + u" nicht abgeschlossen: auf das \\ am Zeilenende folgt keine Zeile „mapkey(continued)“"_s);
+        u"Vorlage, Zeile 6: Fehler: "_s + open + notClosed);
+    row("not closed, told on its last line", u"`ProCmdModelSave` ;\n"_s, u"`ProCmdModelSave` ;\\\n"_s,
+        u"Vorlage, Zeile 5: Fehler: "_s + save + notClosed);
+    row("option names in any letter case", u"mapkey velmorant_speichern"_s, u"MAPKEY velmorant_speichern"_s, {}, true);
+    const QString beforeRename = u"`velmorant_alt.prt`;\\\nmapkey(continued) ~ Update `rename`"_s;
+    row("an update stays before a later typing of its field", beforeRename,
+        u"`velmorant_alt.prt`;~ Input `file_open` `Inputname` `x`;\\\nmapkey(continued) ~ Update `rename`"_s, {}, true);
+    row("a sample name ending at a line end", beforeRename,
+        u"`velmorant_alt.prt\\\nmapkey(continued) `;\\\nmapkey(continued) ~ Update `rename`"_s, {}, true);
     row("sample missing", u"`velmorant_neu`"_s, u"`velmorant_nue`"_s,
         u"Vorlage, Zeile 1: Fehler: "_s + rename + u": neuer Beispielname „velmorant_neu“ fehlt"_s);
     row("sample twice", u"~ Command `ProCmdModelSave` ;"_s, u"~ Update `file_save` `Name` `velmorant_alt.prt`;"_s,

@@ -15,6 +15,8 @@ class TestVerify : public QObject
 private slots:
     void rule_data();
     void rule();
+    void wayBackQuestion_data();
+    void wayBackQuestion();
 };
 
 namespace {
@@ -125,6 +127,37 @@ void TestVerify::rule()
         lines << finding.text;
     QCOMPARE(lines, findings);
     QCOMPARE(RunTexts::summary(result), summary);
+}
+
+// Before "Rückweg für Erledigte": the way back's own findings, an error on
+// each row of `rows`, asked about only where the pair is done (states as in
+// the rule above).
+void TestVerify::wayBackQuestion_data()
+{
+    QTest::addColumn<QString>("states");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("on an open pair: nothing asked") << u"eo"_s << u"2"_s << QString();
+    QTest::newRow("on a done and an open pair: the done one asked")
+        << u"eou"_s << u"1,2,3"_s
+        << u"Die Prüfung der Namen meldet 1 Fehler:\n\nRückweg: Zeile 1: Fehler: f\n\n"
+           u"rename_zurueck.pro für die erledigten Paare trotzdem erstellen?"_s;
+}
+
+void TestVerify::wayBackQuestion()
+{
+    QFETCH(QString, states);
+    QFETCH(QString, rows);
+    RunCheck::Result run;
+    for (const QChar state : states)
+        run.states << (state == u'e'       ? RunCheck::State::Done
+                           : state == u'o' ? RunCheck::State::Open
+                                           : RunCheck::State::Unclear);
+    QList<NameCheck::Finding> findings;
+    for (const QString &row : list(rows))
+        findings.append({row.toInt() - 1, NameCheck::Severity::Error, NameCheck::Rule::Characters,
+                         u"Rückweg: Zeile "_s + row + u": Fehler: f"_s});
+    QTEST(RunTexts::wayBackQuestion(findings, run), "question");
 }
 
 QTEST_GUILESS_MAIN(TestVerify)

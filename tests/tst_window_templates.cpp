@@ -32,6 +32,11 @@ void TestWindowTemplates::roads_data()
         << u"Fehler: Vorlage @ nicht verwendbar, rename.pro nicht erstellt"_s;
     QTest::newRow("back to the built-in, written out")
         << u"built-in"_s << u"Prüfung: keine Befunde"_s << u"In Verwendung: die eingebaute Vorlage"_s;
+    // Refused in the dialog, which stays open; the built-in set stays in use.
+    const QString lastFilled = u"1 Eintrag übernommen"_s;
+    QTest::newRow("a mapkey the file lacks, offered all the same")
+        << u"lacks"_s << u"Prüfung: keine Befunde"_s << lastFilled;
+    QTest::newRow("the file gone before it is used") << u"gone first"_s << u"Prüfung: keine Befunde"_s << lastFilled;
 }
 
 void TestWindowTemplates::roads()
@@ -41,14 +46,21 @@ void TestWindowTemplates::roads()
     QFETCH(QString, status);
     Window win;
     const QString recording = win.dir.filePath(u"later-style.pro"_s);
-    QVERIFY(QFile::copy(QFINDTESTDATA("data/later-style.pro"), recording));
+    QByteArray recorded = TestSupport::readBytes(QFINDTESTDATA("data/later-style.pro"));
+    if (road == u"lacks")
+        recorded.replace("mapkey velmorant_oeffnen", "mapkey velmorant_offen");
+    QVERIFY(TestSupport::writeBytes(recording, recorded));
     win.fill(win.oldList(), {u"C:\\cad\\motor.asm.2"_s, u"welle.prt"_s});
     win.fill(win.newList(), {u"antrieb.asm"_s, u"achse.prt"_s});
     win.platform.fileAnswer = recording;
     win.click("cmd_vorlage");
     auto *dialog = win.w->findChild<frm_Vorlage *>();
+    QVERIFY(!dialog->cmd_verwenden->isEnabled()); // nothing recorded to use yet
     QTest::mouseClick(dialog->cmd_aufzeichnung, Qt::LeftButton);
     QCOMPARE(dialog->cbo_oeffnen->currentText(), u"velmorant_oeffnen"_s);
+    QCOMPARE(dialog->cmd_verwenden->isEnabled(), road != u"lacks");
+    if (road == u"gone first")
+        QVERIFY(QFile::remove(recording));
     if (road == u"choose") {
         // The first pair as it would be built, its names marked.
         const QString preview = dialog->txt_vorschau->toPlainText();

@@ -73,12 +73,8 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     }
     if (!Frame5->confirm())
         return;
-    QList<NameCheck::Finding> own;
-    for (const NameCheck::Finding &finding : WayBackCheck::ownFindings(oldNames, newNames)) {
-        if (m_run->states.at(finding.row) == RunCheck::State::Done)
-            own.append(finding);
-    }
-    if (!own.isEmpty() && !askDespiteFindings(RunTexts::wayBackQuestion(own))) {
+    const QString question = RunTexts::wayBackQuestion(WayBackCheck::ownFindings(oldNames, newNames), *m_run);
+    if (!question.isEmpty() && !askDespiteFindings(question)) {
         lbl_status->setText(QStringLiteral("Rückweg nicht geschrieben: abgebrochen"));
         return;
     }

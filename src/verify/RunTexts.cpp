@@ -5,6 +5,9 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace RunTexts {
@@ -109,10 +112,17 @@ QString noneDone()
     return u"Kein Paar ist erledigt, kein Rückweg geschrieben"_s;
 }
 
-// The check's own question with another last line.
-QString wayBackQuestion(const QList<NameCheck::Finding> &findings)
+// Only the done pairs are written, so only their findings are asked about.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings, const RunCheck::Result &run)
 {
-    QString text = NameCheck::questionText(findings);
+    QList<NameCheck::Finding> onDone;
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(onDone), [&run](const NameCheck::Finding &f) {
+        return run.states.value(f.row, RunCheck::State::Open) == RunCheck::State::Done;
+    });
+    if (onDone.isEmpty())
+        return {};
+    // The check's own question with another last line.
+    QString text = NameCheck::questionText(onDone);
     text.truncate(text.lastIndexOf(u'\n') + 1);
     return text + u"rename_zurueck.pro für die erledigten Paare trotzdem erstellen?"_s;
 }

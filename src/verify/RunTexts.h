@@ -35,8 +35,9 @@ QString summary(const RunCheck::Result &result);
 QString openKept(qsizetype count);
 QString noneOpen();
 QString noneDone();
-// The question before writing rename_zurueck.pro for the done pairs alone
-// despite the way back's own `findings`.
-QString wayBackQuestion(const QList<NameCheck::Finding> &findings);
+// The question before writing rename_zurueck.pro for the done pairs alone,
+// about those of the way back's own `findings` that are on a pair `run`
+// found done; empty when there are none, as the others are not written.
+QString wayBackQuestion(const QList<NameCheck::Finding> &findings, const RunCheck::Result &run);
 
 } // namespace RunTexts
