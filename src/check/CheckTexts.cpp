@@ -1,5 +1,6 @@
 #include "check/CheckTexts.h"
 
+#include "common/Counted.h"
 #include "common/ShownName.h"
 #include "lists/NameListOps.h"
 
@@ -35,18 +36,13 @@ QString named(const QString &message, QStringView name)
     return message % u": "_s % ShownName::of(name);
 }
 
-QString counted(qsizetype count, const QString &one, const QString &many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
-}
-
 QString counts(qsizetype errors, qsizetype warnings)
 {
     QStringList parts;
     if (errors > 0)
-        parts << counted(errors, u"Fehler"_s, u"Fehler"_s);
+        parts << Counted::text(errors, u"Fehler"_s, u"Fehler"_s);
     if (warnings > 0)
-        parts << counted(warnings, u"Warnung"_s, u"Warnungen"_s);
+        parts << Counted::text(warnings, u"Warnung"_s, u"Warnungen"_s);
     return parts.join(u", "_s);
 }
 
@@ -176,7 +172,7 @@ QString question(qsizetype errors, qsizetype warnings, const QStringList &firstL
         QString found = u"Die Prüfung der Namen meldet "_s + counts(errors, warnings) + u":\n\n"_s
             + firstLines.join(u'\n');
         if (moreLines > 0)
-            found += u"\n… und "_s + counted(moreLines, u"weiterer Befund"_s, u"weitere Befunde"_s);
+            found += u"\n… und "_s + Counted::text(moreLines, u"weiterer Befund"_s, u"weitere Befunde"_s);
         paragraphs << found;
     }
     return paragraphs.join(u"\n\n"_s) + u"\n\nrename.pro trotzdem erstellen?"_s;
@@ -184,8 +180,9 @@ QString question(qsizetype errors, qsizetype warnings, const QStringList &firstL
 
 QString orderStatus(qsizetype moved, bool ringsRemain)
 {
-    QString text = moved == 0 ? u"Reihenfolge unverändert"_s
-                              : u"Reihenfolge geordnet: "_s + counted(moved, u"Paar"_s, u"Paare"_s) + u" verschoben"_s;
+    QString text = moved == 0
+        ? u"Reihenfolge unverändert"_s
+        : u"Reihenfolge geordnet: "_s + Counted::text(moved, u"Paar"_s, u"Paare"_s) + u" verschoben"_s;
     if (ringsRemain)
         text += u"; Ringe bleiben, siehe Prüfung"_s;
     return text;

@@ -1,6 +1,7 @@
 #include "check/FolderCheck.h"
 
 #include "check/CheckTexts.h"
+#include "common/Counted.h"
 
 #include <QSet>
 
@@ -120,7 +121,7 @@ QString drawingsAdded(qsizetype count)
 {
     if (count == 0)
         return u"Keine Zeichnungen zu ergänzen"_s;
-    return QString::number(count) + (count == 1 ? u" Zeichnung ergänzt"_s : u" Zeichnungen ergänzt"_s);
+    return Counted::text(count, u"Zeichnung"_s, u"Zeichnungen"_s) + u" ergänzt"_s;
 }
 
 } // namespace FolderCheck

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace NameCheck {
@@ -79,11 +80,6 @@ bool isBlank(char16_t c)
     return QChar::isSpace(c) && !breaksLine(c);
 }
 
-bool isDigits(QStringView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // What follows the base of a new name as the mapkey types it. The rename
 // dialog takes one extension at most; a version is Pro/ENGINEER's to give.
 enum class Tail { Fine, Several, Empty, Version };
@@ -110,7 +106,7 @@ TypedTail tailOf(QStringView typed)
     const qsizetype second = typed.indexOf(u'.', first + 1);
     if (second < 0)
         return {};
-    if (second > first + 1 && typed.indexOf(u'.', second + 1) < 0 && isDigits(typed.mid(second + 1)))
+    if (second > first + 1 && typed.indexOf(u'.', second + 1) < 0 && isVersionNumber(typed.mid(second + 1)))
         return {Tail::Version, typed.mid(second)};
     return {Tail::Several, {}};
 }
@@ -208,10 +204,9 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
     const Tally t = tally(compared, onRing);
 
     QList<Finding> findings;
-    const auto report = [&](qsizetype row, Rule rule, const QString &message, Severity severity = Severity::Warning,
-                            bool asGiven = false) {
-        if (!asGiven)
-            severity = severityOf(rule);
+    const auto report = [&](qsizetype row, Rule rule, const QString &message,
+                            std::optional<Severity> given = std::nullopt) {
+        const Severity severity = given.value_or(severityOf(rule));
         findings.append({row, severity, rule, findingLine(row, severity, message)});
     };
     for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
@@ -253,7 +248,7 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
         if (p.newBase().size() > kMaxNameLength)
             report(i, Rule::TooLong, tooLong(p.newBase().size(), newName));
         if (const qsizetype at = firstIndex(p.newBase(), isBlank); at >= 0)
-            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), at), newName), Severity::Error, true);
+            report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), at), newName), Severity::Error);
         else if (const qsizetype bad = firstBadCharacter(p.newBase()); bad >= 0)
             report(i, Rule::Characters, badCharacter(characterAt(p.newBase(), bad), newName));
         else if (p.newBase().startsWith(u'-'))
@@ -315,6 +310,11 @@ QString questionText(const QList<Finding> &findings, const QString &notChecked)
         first << findings.at(i).text;
     const qsizetype errors = errorCount(findings);
     return CheckTexts::question(errors, findings.size() - errors, first, findings.size() - first.size(), notChecked);
+}
+
+bool isVersionNumber(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 bool isObjectBaseName(QStringView base)

@@ -80,4 +80,8 @@ QString questionText(const QList<Finding> &findings, const QString &notChecked =
 // it is: the new-name rules above find nothing in it.
 bool isObjectBaseName(QStringView base);
 
+// True for the version number Pro/ENGINEER appends to a saved file's name
+// (the "3" of "motor.prt.3"): digits only.
+bool isVersionNumber(QStringView text);
+
 } // namespace NameCheck

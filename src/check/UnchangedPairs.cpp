@@ -1,6 +1,7 @@
 #include "check/UnchangedPairs.h"
 
 #include "check/ComparedPairs.h"
+#include "common/Counted.h"
 #include "lists/NameListOps.h"
 
 using namespace Qt::StringLiterals;
@@ -26,9 +27,9 @@ Result removed(const QStringList &oldNames, const QStringList &newNames)
         result.oldNames.append(oldNames.at(i));
         result.newNames.append(newNames.at(i));
     }
-    result.status = result.removed == 0 ? u"Keine unveränderten Paare"_s
-        : result.removed == 1           ? u"1 unverändertes Paar entfernt"_s
-                                        : u"%1 unveränderte Paare entfernt"_s.arg(result.removed);
+    result.status = result.removed == 0
+        ? u"Keine unveränderten Paare"_s
+        : Counted::text(result.removed, u"unverändertes Paar"_s, u"unveränderte Paare"_s) + u" entfernt"_s;
     return result;
 }
 

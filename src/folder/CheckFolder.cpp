@@ -1,5 +1,7 @@
 #include "folder/CheckFolder.h"
 
+#include "common/Counted.h"
+
 #include <QDir>
 
 #include <limits>
@@ -35,9 +37,9 @@ void CheckFolder::remember(const QString &path)
 
 QString CheckFolder::afterReadingText(bool becomes, const QString &folder) const
 {
-    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
-    if (becomes && absolute != m_path)
-        return u"Neuer Prüfordner: "_s + QDir::toNativeSeparators(absolute);
+    const QString read = absolute(folder);
+    if (becomes && read != m_path)
+        return u"Neuer Prüfordner: "_s + QDir::toNativeSeparators(read);
     if (!isSet())
         return u"Kein Prüfordner"_s;
     return u"Prüfordner bleibt: "_s + QDir::toNativeSeparators(m_path);
@@ -93,7 +95,7 @@ QString CheckFolder::statusText() const
     if (isGone())
         return FolderReader::statusText(m_read, m_path);
     QString text = u"Prüfordner "_s + QDir::toNativeSeparators(m_path) + u" gelesen: "_s
-        + QString::number(m_objects.size()) + (m_objects.size() == 1 ? u" Objekt"_s : u" Objekte"_s);
+        + Counted::text(m_objects.size(), u"Objekt"_s, u"Objekte"_s);
     if (unreadable() > 0)
         text += u"; "_s + FolderReader::unreadableText(unreadable());
     return text;

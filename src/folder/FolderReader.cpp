@@ -1,5 +1,6 @@
 #include "folder/FolderReader.h"
 
+#include "common/Counted.h"
 #include "folder/FolderSnapshot.h"
 
 #include <QDir>
@@ -11,11 +12,6 @@ using namespace Qt::StringLiterals;
 namespace FolderReader {
 
 namespace {
-
-QString counted(qsizetype count, const QString &one, const QString &many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
-}
 
 // The types as the status line names them, singular and plural.
 const QList<std::pair<QString, QString>> &typeWords()
@@ -45,7 +41,7 @@ Result read(const QString &folder, const Options &options)
 
 QString unreadableText(qsizetype count)
 {
-    return counted(count, u"Dateiname"_s, u"Dateinamen"_s) + u" nicht lesbar"_s;
+    return Counted::text(count, u"Dateiname"_s, u"Dateinamen"_s) + u" nicht lesbar"_s;
 }
 
 QString readingText(qsizetype files)
@@ -82,9 +78,9 @@ QString objectsText(const Result &result, const QString &none)
         const qsizetype count = std::count_if(result.names.begin(), result.names.end(),
                                               [&](const QString &name) { return name.endsWith(extension); });
         if (count > 0)
-            perType << counted(count, typeWords().at(i).first, typeWords().at(i).second);
+            perType << Counted::text(count, typeWords().at(i).first, typeWords().at(i).second);
     }
-    QString text = result.names.isEmpty() ? none : counted(result.names.size(), u"Objekt"_s, u"Objekte"_s);
+    QString text = result.names.isEmpty() ? none : Counted::text(result.names.size(), u"Objekt"_s, u"Objekte"_s);
     if (!perType.isEmpty())
         text += u" ("_s + perType.join(u", "_s) + u')';
     return text;
@@ -95,7 +91,7 @@ QString notTakenText(const Result &result)
 {
     QString text;
     if (result.skipped > 0)
-        text += u"; "_s + counted(result.skipped, u"Name"_s, u"Namen"_s)
+        text += u"; "_s + Counted::text(result.skipped, u"Name"_s, u"Namen"_s)
             + u" übersprungen (kein zulässiger Objektname oder nicht in Windows-1252)"_s
             + (result.unreadable > 0 ? u", davon "_s + QString::number(result.unreadable) + u" nicht lesbar"_s
                                      : QString());

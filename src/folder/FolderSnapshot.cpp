@@ -52,12 +52,6 @@ fs::path nativePath(const QString &path)
     return QString::fromStdWString(units);
 }
 
-// A version number Pro/ENGINEER appends to every saved file: digits only.
-bool isVersion(QStringView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // A file name without its version, and the index of its type in
 // objectTypes(); -1 when the name is no object file.
 struct ObjectFile {
@@ -68,7 +62,7 @@ struct ObjectFile {
 ObjectFile objectFile(QStringView fileName)
 {
     qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot > 0 && isVersion(fileName.mid(dot + 1))) {
+    if (dot > 0 && NameCheck::isVersionNumber(fileName.mid(dot + 1))) {
         fileName = fileName.left(dot);
         dot = fileName.lastIndexOf(u'.');
     }

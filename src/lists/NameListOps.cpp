@@ -1,5 +1,7 @@
 #include "lists/NameListOps.h"
 
+#include "common/Counted.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -140,7 +142,7 @@ QString linesLeftOutMessage(qsizetype leftOut)
 
 QString entriesTakenMessage(qsizetype taken)
 {
-    return taken == 1 ? u"1 Eintrag übernommen"_s : u"%1 Einträge übernommen"_s.arg(taken);
+    return Counted::text(taken, u"Eintrag"_s, u"Einträge"_s) + u" übernommen"_s;
 }
 
 QString fittedMessage(qsizetype taken, qsizetype leftOut)
@@ -150,7 +152,7 @@ QString fittedMessage(qsizetype taken, qsizetype leftOut)
 
 QString pairsTakenMessage(qsizetype pairs)
 {
-    return pairs == 1 ? u"1 Paar übernommen"_s : u"%1 Paare übernommen"_s.arg(pairs);
+    return Counted::text(pairs, u"Paar"_s, u"Paare"_s) + u" übernommen"_s;
 }
 
 QString listSavedMessage(const QString &path)
@@ -178,6 +180,7 @@ QString noPairMarkedMessage()
 {
     return u"Achtung: Kein Eintrag markiert, kein Paar gelöscht"_s;
 }
+
 QString countsDifferMessage(qsizetype oldCount, qsizetype newCount)
 {
     return u"Listen ungleich lang: %1 alte, %2 neue Namen"_s.arg(oldCount).arg(newCount);

@@ -31,10 +31,12 @@ enum class Source { File, Clipboard };
 // A table read line by line, as a file is read. Blank lines (nothing but
 // blanks, tabs and semicolons: the empty rows a spreadsheet copies) are
 // skipped and count toward no limit, and so is the header as the first
-// line with text ("alter Name" and "neuer Name" in any letter case). Every other line holds exactly two cells: a line
-// with a tab is cut at its tabs (cells may then hold semicolons), any other at its semicolons. A line with another
-// number of cells, or more than `room` pairs, refuses the whole table and the error names the first bad line (1-based,
-// as an editor counts, blank lines included).
+// line with text ("alter Name" and "neuer Name" in any letter case). Every
+// other line holds exactly two cells: a line with a tab is cut at its tabs
+// (cells may then hold semicolons), any other at its semicolons. A line
+// with another number of cells, or more than `room` pairs, refuses the
+// whole table and the error names the first bad line (1-based, as an
+// editor counts, blank lines included).
 class Reader
 {
 public:

@@ -86,12 +86,8 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
                                                                    EarlierWayBack::keeping(folder, kept),
                                                                    *m_templates.set);
-    const WriteReport &report = written.report;
-    QString status = report.statusText;
-    if (!written.generation.firstUnrepresentable.isEmpty())
-        status = written.generation.unrepresentableMessage();
-    else if (!report.ok && !report.reason.isEmpty())
-        status += QStringLiteral(": ") + report.reason;
+    QString status = written.generation.firstUnrepresentable.isEmpty() ? written.report.toldText()
+                                                                       : written.generation.unrepresentableMessage();
     if (!kept.keptAs.isEmpty())
         status += QStringLiteral("; ") + EarlierWayBack::keptText(kept);
     lbl_status->setText(status);

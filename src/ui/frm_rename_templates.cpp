@@ -2,6 +2,7 @@
 // mapkeys the user recorded in their own version of Pro/ENGINEER.
 #include "ui/frm_rename.h"
 
+#include "common/Module1.h"
 #include "templates/TemplateTexts.h"
 #include "ui/SettingsKeys.h"
 #include "ui/lists/NameListView.h"
@@ -10,10 +11,24 @@
 #include "ui/widgets/ShownText.h"
 #include "ui/widgets/WaitCursor.h"
 
-#include "common/Module1.h"
-
 #include <QLabel>
 #include <QMessageBox>
+
+#include <utility>
+
+namespace {
+
+// Each part of the choice under its settings key, read and written alike.
+const std::pair<const QString &, QString RecordedTemplates::Choice::*> kRemembered[] = {
+    {SettingsKeys::kTemplateFileKey, &RecordedTemplates::Choice::file},
+    {SettingsKeys::kTemplateRenameKey, &RecordedTemplates::Choice::renameKey},
+    {SettingsKeys::kTemplateSaveKey, &RecordedTemplates::Choice::saveKey},
+    {SettingsKeys::kTemplateOpenKey, &RecordedTemplates::Choice::openKey},
+    {SettingsKeys::kTemplateOldSampleKey, &RecordedTemplates::Choice::oldSample},
+    {SettingsKeys::kTemplateNewSampleKey, &RecordedTemplates::Choice::newSample},
+};
+
+} // namespace
 
 void frm_rename::cmd_vorlage_Click()
 {
@@ -34,12 +49,8 @@ void frm_rename::frm_Vorlage_Accepted(const frm_Vorlage &dialog)
     m_templateChoice = dialog.choice();
     m_templates = dialog.checked();
     const std::unique_ptr<QSettings> settings = m_platform.openSettings();
-    settings->setValue(SettingsKeys::kTemplateFileKey, m_templateChoice.file);
-    settings->setValue(SettingsKeys::kTemplateRenameKey, m_templateChoice.renameKey);
-    settings->setValue(SettingsKeys::kTemplateSaveKey, m_templateChoice.saveKey);
-    settings->setValue(SettingsKeys::kTemplateOpenKey, m_templateChoice.openKey);
-    settings->setValue(SettingsKeys::kTemplateOldSampleKey, m_templateChoice.oldSample);
-    settings->setValue(SettingsKeys::kTemplateNewSampleKey, m_templateChoice.newSample);
+    for (const auto &[key, part] : kRemembered)
+        settings->setValue(key, m_templateChoice.*part);
     lbl_status->setText(TemplateTexts::chosen(m_templateChoice));
     updateCheck();
 }
@@ -50,15 +61,8 @@ void frm_rename::restoreTemplates()
 {
     const std::unique_ptr<QSettings> settings = m_platform.openSettings();
     RecordedTemplates::Choice choice;
-    const auto read = [&settings](const QString &key, QString &value) {
-        value = settings->value(key, value).toString();
-    };
-    read(SettingsKeys::kTemplateFileKey, choice.file);
-    read(SettingsKeys::kTemplateRenameKey, choice.renameKey);
-    read(SettingsKeys::kTemplateSaveKey, choice.saveKey);
-    read(SettingsKeys::kTemplateOpenKey, choice.openKey);
-    read(SettingsKeys::kTemplateOldSampleKey, choice.oldSample);
-    read(SettingsKeys::kTemplateNewSampleKey, choice.newSample);
+    for (const auto &[key, part] : kRemembered)
+        choice.*part = settings->value(key, choice.*part).toString();
     m_templateChoice = choice;
     const WaitCursor busy;
     m_templates = RecordedTemplates::load(choice);

@@ -1,5 +1,6 @@
 #include "verify/RunTexts.h"
 
+#include "common/Counted.h"
 #include "common/Module1.h"
 #include "common/ShownName.h"
 
@@ -27,11 +28,6 @@ QString difference(qsizetype row, const QString &message)
 QString unclear(qsizetype row, const QString &why)
 {
     return difference(row, u"nicht eindeutig, "_s + why);
-}
-
-QString counted(qsizetype count, const QString &one, const QString &many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
 }
 
 } // namespace
@@ -91,15 +87,15 @@ QString summary(const RunCheck::Result &result)
     if (pairs == 0)
         return u"Lauf: keine Paare"_s;
     return u"Lauf: "_s % QString::number(result.count(RunCheck::State::Done)) % u" von "_s
-        % counted(pairs, u"Paar"_s, u"Paaren"_s) % u" erledigt, "_s
+        % Counted::text(pairs, u"Paar"_s, u"Paaren"_s) % u" erledigt, "_s
         % QString::number(result.count(RunCheck::State::Open)) % u" offen, "_s
         % QString::number(result.count(RunCheck::State::Unclear)) % u" unklar, "_s
-        % counted(result.differences, u"Abweichung"_s, u"Abweichungen"_s);
+        % Counted::text(result.differences, u"Abweichung"_s, u"Abweichungen"_s);
 }
 
 QString openKept(qsizetype count)
 {
-    return counted(count, u"offenes Paar"_s, u"offene Paare"_s) + u" übernommen"_s;
+    return Counted::text(count, u"offenes Paar"_s, u"offene Paare"_s) + u" übernommen"_s;
 }
 
 QString noneOpen()
