@@ -5,16 +5,12 @@
 #include "templates/TemplateExport.h"
 #include "wayback/WayBack.h"
 
+#include <QTemporaryDir>
+
 using namespace Qt::StringLiterals;
 using RecordedTemplates::Choice;
 
 namespace {
-
-// A recording as a file holds it, read.
-Recording::File recorded(const QString &text)
-{
-    return {ListFile::ReadResult::Status::Read, text};
-}
 
 // A small recording; each row of the check changes one thing in it.
 const QString kRecording = u"mapkey velmorant_umbenennen ~ Command `ProCmdModelOpen` ;\\\n"
@@ -110,8 +106,12 @@ void TestTemplates::laterStyle()
     COMPARE_BYTES(file, TestSupport::readBytes(QFINDTESTDATA("data/later-style-rename.pro")));
 }
 
-// One row per problem: `from` replaced by `to` in the small recording (a
-// missing file for "<missing>"), with other sample names where given.
+// One row per problem: `from` replaced by `to` in the small recording,
+// which is then written to a file and read from there ("<missing>": no
+// file; "<huge>": a file larger than any configuration), with other sample
+// names where given; "@" in a finding stands for the file. Where given,
+// `collective` is "CallALLNow" for a.prt and "saveALLNow" for b.prt as the
+// set builds them.
 void TestTemplates::check_data()
 {
     QTest::addColumn<QString>("from");
@@ -119,17 +119,22 @@ void TestTemplates::check_data()
     QTest::addColumn<QStringList>("samples");
     QTest::addColumn<QStringList>("findings");
     QTest::addColumn<bool>("usable");
+    QTest::addColumn<QString>("collective");
     const QString rename = u"Mapkey velmorant_umbenennen (Umbenennen)"_s;
     const QString save = u"Mapkey velmorant_speichern (Speichern)"_s;
     const QString open = u"Mapkey velmorant_oeffnen (Öffnen)"_s;
     const auto row = [](const char *name, const QString &from, const QString &to, const QString &finding,
-                        bool usable = false, const QStringList &samples = {}) {
+                        bool usable = false, const QStringList &samples = {}, const QString &collective = {}) {
         QTest::newRow(name) << from << to << samples << (finding.isEmpty() ? QStringList() : QStringList{finding})
-                            << usable;
+                            << usable << collective;
     };
     row("no finding", {}, {}, {}, true);
-    row("file cannot be read", u"<missing>"_s, {},
-        u"Vorlage: Fehler: Aufzeichnung nicht gefunden: /nirgends/rec.pro"_s);
+    row("file cannot be read", u"<missing>"_s, {}, u"Vorlage: Fehler: Aufzeichnung nicht gefunden: @"_s);
+    row("file larger than a configuration", u"<huge>"_s, {},
+        u"Vorlage: Fehler: Aufzeichnung ist größer als 16 MiB, so groß ist keine Konfigurationsdatei: @"_s);
+    row("a line longer than a configuration's", u"ProCmdModelSave"_s, QString(1024 * 1024, u'x'),
+        u"Vorlage, Zeile 5: Fehler: Aufzeichnung hat eine Zeile über 1 MiB, so lang ist keine Zeile einer "
+        u"Konfigurationsdatei: @"_s);
     row("named mapkey not in it", u"mapkey velmorant_oeffnen"_s, u"mapkey velmorant_offnen"_s,
         u"Vorlage: Fehler: "_s + open + u" fehlt in der Aufzeichnung"_s);
     const QString notClosed = u" nicht abgeschlossen: auf das \\ am Zeilenende folgt keine Zeile „mapkey(continued)“"_s;
@@ -137,6 +142,23 @@ void TestTemplates::check_data()
         u"Vorlage, Zeile 6: Fehler: "_s + open + notClosed);
     row("not closed, told on its last line", u"`ProCmdModelSave` ;\n"_s, u"`ProCmdModelSave` ;\\\n"_s,
         u"Vorlage, Zeile 5: Fehler: "_s + save + notClosed);
+    row("a continuation after a line without backslash", u"`velmorant_alt.prt`;\\\nmapkey(continued) ~ Command"_s,
+        u"`velmorant_alt.prt`;\nmapkey(continued) ~ Command"_s,
+        u"Vorlage, Zeile 5: Fehler: Zeile „mapkey(continued)“ gehört zu keinem Mapkey: die Zeile davor ist keine "
+        u"Mapkey-Zeile, die mit \\ endet"_s);
+    row("blanks after the backslash go on", u"`velmorant_alt.prt`;\\\nmapkey(continued) ~ Update `rename`"_s,
+        u"`velmorant_alt.prt`;\\ \t\nmapkey(continued) ~ Update `rename`"_s,
+        u"Vorlage, Zeile 2: Warnung: "_s + rename
+            + u": Leerzeichen oder Tabulator nach dem \\ am Zeilenende, der Mapkey geht trotzdem in der nächsten "
+              u"Zeile weiter"_s,
+        true);
+    row("CR, LF and CR LF end lines",
+        u"` ;\\\nmapkey(continued) ~ Update `file_open` `Inputname` `velmorant_alt.prt`;\\\n"
+        u"mapkey(continued) ~ Update `rename` `InputPanel2` `velmorant_neu`;\n"_s,
+        u"` ;\\\rmapkey(continued) ~ Update `file_open` `Inputname` `velmorant_alt.prt`;\\\r\n"
+        u"mapkey(continued) ~ Update `rename` `InputPanel2` `velmorant_neu`;%hilfe;\r"_s,
+        u"Vorlage, Zeile 3: Warnung: "_s + rename + u" ruft Mapkey „hilfe“ auf, der dann auch geladen sein muss"_s,
+        true);
     row("option names in any letter case", u"mapkey velmorant_speichern"_s, u"MAPKEY velmorant_speichern"_s, {}, true);
     const QString beforeRename = u"`velmorant_alt.prt`;\\\nmapkey(continued) ~ Update `rename`"_s;
     row("an update stays before a later typing of its field", beforeRename,
@@ -144,7 +166,17 @@ void TestTemplates::check_data()
     row("a sample name ending at a line end", beforeRename,
         u"`velmorant_alt.prt\\\nmapkey(continued) `;\\\nmapkey(continued) ~ Update `rename`"_s, {}, true);
     row("sample missing", u"`velmorant_neu`"_s, u"`velmorant_nue`"_s,
-        u"Vorlage, Zeile 1: Fehler: "_s + rename + u": neuer Beispielname „velmorant_neu“ fehlt"_s);
+        u"Vorlage, Zeile 1: Fehler: "_s + rename
+            + u": neuer Beispielname velmorant_neu steht nirgends als ganzer Wert"_s);
+    row("sample only the start of a value", {}, {},
+        u"Vorlage, Zeile 1: Fehler: "_s + rename
+            + u": neuer Beispielname velmorant_ne steht nirgends als ganzer Wert, nur als Teil von „velmorant_neu“ "
+              u"(Zeile 3)"_s,
+        false, {u"velmorant_alt.prt"_s, u"velmorant_ne"_s});
+    row("sample only the end of a value", u"`velmorant_alt.prt`;\n"_s, u"`xvelmorant_alt.prt`;\n"_s,
+        u"Vorlage, Zeile 6: Fehler: "_s + open
+            + u": alter Beispielname velmorant_alt.prt steht nirgends als ganzer Wert, nur als Teil von "
+              u"„xvelmorant_alt.prt“ (Zeile 6)"_s);
     row("sample twice", u"~ Command `ProCmdModelSave` ;"_s, u"~ Update `file_save` `Name` `velmorant_alt.prt`;"_s,
         u"Vorlage, Zeile 5: Fehler: "_s + save
             + u": alter Beispielname „velmorant_alt.prt“ steht zweimal darin (zuerst Zeile 4)"_s);
@@ -165,6 +197,10 @@ void TestTemplates::check_data()
             + u": neuer Beispielname „velmorant_neu“ darin, er gehört nur in den "
               u"Mapkey zum Umbenennen"_s);
     row("sample empty", {}, {}, u"Vorlage: Fehler: alter Beispielname leer"_s, false, {u" "_s, u"velmorant_neu"_s});
+    row("sample no object name, refused before the file is read", u"<missing>"_s, {},
+        u"Vorlage: Fehler: neuer Beispielname „velmorant`neu“ ist kein gültiger Objektname (Buchstaben, Ziffern, _ "
+        u"und -, höchstens 31 Zeichen vor und zwischen den Punkten)"_s,
+        false, {u"velmorant_alt.prt"_s, u"velmorant`neu"_s});
     row("warning: calls another mapkey", u"`ProCmdModelSave` ;"_s, u"`ProCmdModelSave` ;%hilfe;"_s,
         u"Vorlage, Zeile 5: Warnung: "_s + save + u" ruft Mapkey „hilfe“ auf, der dann auch geladen sein muss"_s, true);
     row("warning: old sample with a folder", u"`Inputname` `velmorant_alt.prt`;\\\n"_s,
@@ -181,6 +217,21 @@ void TestTemplates::check_data()
         u"Vorlage, Zeile 1: Warnung: "_s + rename
             + u": ins Feld „search“ „Text“ getippt, es hält aber nie einen ganzen Beispielnamen (zuletzt „vel“)"_s,
         true);
+    const QString callAll = u"\r\nmapkey CallALLNow ~ ;\\\r\n"
+                            u"mapkey(continued) ~ Update `file_open` `Inputname` `a.prt`;\\\r\n"
+                            u"mapkey(continued) ~ ;\r\n"_s;
+    const QString saveAll = u"\r\nmapkey saveALLNow ~ ;\\\r\n"
+                            u"mapkey(continued) ~ Update `file_open` `Inputname` `b.prt`;\\\r\n"
+                            u"mapkey(continued) ~ Command `ProCmdModelSave` ;\\\r\n"
+                            u"mapkey(continued) ~ ;\r\n"_s;
+    row("a mapkey recorded twice, the later take counts", u"mapkey velmorant_speichern"_s,
+        u"mapkey velmorant_speichern ~ Update `file_open` `Inputname` `velmorant_alt.prt`;\n"
+        u"mapkey velmorant_speichern"_s,
+        {}, true, {}, callAll + saveAll);
+    row("a saving and an opening recording that open differently", u"mapkey velmorant_oeffnen"_s,
+        u"mapkey velmorant_oeffnen ~ Command `ProCmdModelOpen` ;\\\nmapkey(continued)"_s, {}, true, {},
+        QString(callAll).replace(u"~ Update"_s, u"~ Command `ProCmdModelOpen` ;\\\r\nmapkey(continued) ~ Update"_s)
+            + saveAll);
 }
 
 void TestTemplates::check()
@@ -190,26 +241,38 @@ void TestTemplates::check()
     QFETCH(QStringList, samples);
     QFETCH(QStringList, findings);
     QFETCH(bool, usable);
+    QFETCH(QString, collective);
+    const QTemporaryDir dir;
     Choice choice;
-    choice.file = u"/nirgends/rec.pro"_s;
+    choice.file = dir.filePath(u"rec.pro"_s);
     if (!samples.isEmpty()) {
         choice.oldSample = samples.at(0);
         choice.newSample = samples.at(1);
     }
     QString text = kRecording;
-    if (from != u"<missing>") {
+    if (!from.isEmpty() && !from.startsWith(u'<')) {
         const qsizetype at = text.indexOf(from);
         QVERIFY(at >= 0);
         text.replace(at, from.size(), to);
     }
-    const RecordedTemplates::Checked checked = RecordedTemplates::check(from == u"<missing>" ? Recording::File()
-                                                                                             : recorded(text),
-                                                                        choice);
+    if (from != u"<missing>") {
+        QFile file(choice.file);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
+        if (from == u"<huge>")
+            QVERIFY(file.resize(Recording::kMaxFileBytes + 1));
+    }
+    const RecordedTemplates::Checked checked = RecordedTemplates::load(choice);
     QStringList texts;
     for (const RecordedTemplates::Finding &finding : checked.findings)
         texts << finding.text;
-    QCOMPARE(texts, findings);
+    QCOMPARE(texts, findings.replaceInStrings(u"@"_s, QDir::toNativeSeparators(choice.file)));
     QCOMPARE(checked.usable(), usable);
+    if (!collective.isEmpty()) {
+        QString built;
+        MapkeyGenerator::CallALL(built, {u"a.prt"_s}, *checked.set);
+        MapkeyGenerator::SaveALL(built, {u"b.prt"_s}, *checked.set);
+        QCOMPARE(built, collective);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTemplates)

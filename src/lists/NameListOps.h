@@ -42,6 +42,8 @@ public:
     void finish();
     QStringList takeLines() { return std::move(m_lines); }
     qsizetype leftOut() const { return m_leftOut; }
+    // How much of the line not yet ended is held.
+    qsizetype pendingSize() const { return m_line.size(); }
 
 private:
     void take(QStringView piece);

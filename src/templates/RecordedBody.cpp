@@ -84,6 +84,11 @@ QString fieldKey(const Action &action)
     return key;
 }
 
+QList<Action> actions(QStringView text)
+{
+    return scan(text, 0).actions;
+}
+
 Kept read(const Recording::Definition &definition)
 {
     const qsizetype labels = labelsEnd(definition.text);

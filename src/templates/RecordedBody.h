@@ -45,6 +45,9 @@ struct Kept {
 
 Kept read(const Recording::Definition &definition);
 
+// The actions of a text such as the kept one, their views into `text`.
+QList<Action> actions(QStringView text);
+
 // The dialog and the field an action names, as one key; the action has at
 // least two arguments.
 QString fieldKey(const Action &action);

@@ -1,5 +1,6 @@
 #include "templates/RecordedTemplates.h"
 
+#include "check/NameCheck.h"
 #include "common/Cp1252.h"
 #include "templates/RecordedBody.h"
 #include "templates/TemplateTexts.h"
@@ -17,29 +18,56 @@ namespace {
 constexpr QStringView kContinued = u"mapkey(continued) ";
 constexpr QStringView kLineEnd = u"\\\r\n";
 
-// A sample name found in the kept text.
+// Where a sample name stands in the kept text: a value typed into a field
+// (the third argument of an "~ Input" or "~ Update") that is the name, or
+// for the old name also a path that ends in it. A name inside a longer
+// value is no place for another name: "teil" in "teil.prt" would turn
+// every object into "motor.prt.prt".
 struct Found {
     qsizetype at = 0;
     bool isNew = false;
+    QStringView value; // the whole value that holds the name
 };
 
-// Both names, left to right, never overlapping: where both start at one
-// place the longer one is taken, so that "teil" is not found inside
-// "teil.prt". Equal names are all taken as the old one.
-QList<Found> findSamples(QStringView text, const QString &oldSample, const QString &newSample)
+bool isTyped(const RecordedBody::Action &action)
 {
-    QList<Found> found;
-    const bool same = oldSample == newSample;
-    for (qsizetype from = 0;;) {
-        const qsizetype o = text.indexOf(oldSample, from);
-        const qsizetype n = same ? -1 : text.indexOf(newSample, from);
-        if (o < 0 && n < 0)
-            break;
-        const bool isNew = o < 0 || (n >= 0 && (n < o || (n == o && newSample.size() > oldSample.size())));
-        found.append({isNew ? n : o, isNew});
-        from = isNew ? n + newSample.size() : o + oldSample.size();
+    return (action.verb == u"Input" || action.verb == u"Update") && action.arguments.size() >= 3;
+}
+
+// Where in `value` the old name stands as a whole: the value itself, or
+// its end behind a folder; -1 when it does not.
+qsizetype oldNameAt(QStringView value, QStringView sample)
+{
+    if (value == sample)
+        return 0;
+    const qsizetype at = value.size() - sample.size();
+    return at > 0 && value.endsWith(sample) && QStringView(u"\\/:").contains(value.at(at - 1)) ? at : -1;
+}
+
+// A sample is what was typed into Pro/ENGINEER as the name of an object,
+// so every part of it between dots is a name the name check takes as it
+// is: no backquote, blank or line break ends up inside a mapkey's value.
+bool isObjectName(QStringView sample)
+{
+    for (const QStringView part : sample.tokenize(u'.')) {
+        if (!NameCheck::isObjectBaseName(part))
+            return false;
     }
-    return found;
+    return true;
+}
+
+// The samples are checked before anything is read.
+QList<Finding> sampleFindings(const Choice &choice)
+{
+    QList<Finding> findings;
+    for (const bool oldSample : {true, false}) {
+        const QString &sample = oldSample ? choice.oldSample : choice.newSample;
+        if (sample.trimmed().isEmpty())
+            findings.append({true, TemplateTexts::finding(0, true, TemplateTexts::emptySample(oldSample))});
+        else if (!isObjectName(sample))
+            findings.append({true, TemplateTexts::finding(0, true, TemplateTexts::noObjectName(oldSample, sample))});
+    }
+    return findings;
 }
 
 bool blank(QStringView piece)
@@ -92,6 +120,8 @@ private:
 std::optional<QStringList> RoleReader::read()
 {
     m_kept = RecordedBody::read(m_definition);
+    for (const qsizetype line : m_definition.blankAfterBackslash)
+        add(line, false, TemplateTexts::blankAfterBackslash(m_mapkey));
     const QList<Found> names = namePlaces();
     for (const RecordedBody::Call &call : std::as_const(m_kept.calls))
         add(lineOf(call.at), false, TemplateTexts::callsMapkey(m_mapkey, call.name.toString()));
@@ -111,8 +141,28 @@ QList<Found> RoleReader::namePlaces()
     const QString &oldSample = m_choice.oldSample;
     const QString &newSample = m_choice.newSample;
     const bool rename = m_role == Role::Rename;
-    QList<Found> found = findSamples(m_kept.text, oldSample, newSample);
-    if (rename && oldSample == newSample) {
+    const bool same = oldSample == newSample;
+    QList<Found> found;
+    // The first value that holds a name without being it, for the finding
+    // when the name stands nowhere.
+    Found partly[2] = {{-1, false, {}}, {-1, true, {}}};
+    for (const RecordedBody::Action &action : RecordedBody::actions(m_kept.text)) {
+        if (!isTyped(action))
+            continue;
+        const QStringView value = action.arguments.at(2);
+        const qsizetype valueAt = value.data() - m_kept.text.constData();
+        if (!same && value == newSample) {
+            found.append({valueAt, true, value});
+        } else if (const qsizetype at = oldNameAt(value, oldSample); at >= 0) {
+            found.append({valueAt + at, false, value});
+        } else {
+            for (Found &part : partly) {
+                if (part.at < 0 && value.contains(part.isNew ? newSample : oldSample))
+                    part = {valueAt, part.isNew, value};
+            }
+        }
+    }
+    if (rename && same) {
         for (qsizetype i = 1; i < found.size(); ++i)
             found[i].isNew = true;
     }
@@ -126,7 +176,10 @@ QList<Found> RoleReader::namePlaces()
             if (!of.isEmpty())
                 add(lineOf(of.first().at), true, TemplateTexts::newSampleOutOfPlace(m_mapkey, sample));
         } else if (of.isEmpty()) {
-            add(m_definition.firstLine, true, TemplateTexts::sampleMissing(m_mapkey, !isNew, sample));
+            const Found &part = partly[isNew ? 1 : 0];
+            add(m_definition.firstLine, true,
+                TemplateTexts::sampleNowhere(m_mapkey, !isNew, sample, part.value.toString(),
+                                             part.at < 0 ? 0 : lineOf(part.at)));
         } else if (of.size() > 1) {
             add(lineOf(of.at(1).at), true, TemplateTexts::sampleTwice(m_mapkey, !isNew, sample, lineOf(of.first().at)));
         } else {
@@ -143,14 +196,8 @@ QList<Found> RoleReader::namePlaces()
             add(lineOf(name.at), true,
                 TemplateTexts::sampleSplit(m_mapkey, !name.isNew, name.isNew ? newSample : oldSample));
     }
-    if (!names.isEmpty() && !names.first().isNew) {
-        const qsizetype at = names.first().at;
-        if (at > 0 && QStringView(u"\\/:").contains(m_kept.text.at(at - 1))) {
-            const qsizetype from = m_kept.text.lastIndexOf(u'`', at) + 1;
-            add(lineOf(at), false,
-                TemplateTexts::folderPath(m_mapkey, m_kept.text.mid(from, at + oldSample.size() - from)));
-        }
-    }
+    if (!names.isEmpty() && !names.first().isNew && names.first().value != oldSample)
+        add(lineOf(names.first().at), false, TemplateTexts::folderPath(m_mapkey, names.first().value.toString()));
     return names;
 }
 
@@ -186,8 +233,8 @@ void RoleReader::checkTyping()
         field.last = value;
         field.lastAt = action.start;
         field.towardsSample = field.towardsSample || (input && startsSample(value));
-        field.holdsSample = field.holdsSample || value.contains(m_choice.oldSample)
-            || value.contains(m_choice.newSample);
+        field.holdsSample = field.holdsSample || oldNameAt(value, m_choice.oldSample) >= 0
+            || value == m_choice.newSample;
     }
     for (const Field &field : std::as_const(fields)) {
         if (field.towardsSample && !field.holdsSample)
@@ -274,24 +321,28 @@ QString Checked::findingLines() const
 Checked check(const Recording::File &file, const Choice &choice)
 {
     Checked checked;
-    const auto fail = [&checked](const QString &message) {
-        checked.findings.append({true, TemplateTexts::finding(0, true, message)});
-    };
+    checked.findings = sampleFindings(choice);
     if (file.status != ListFile::ReadResult::Status::Read) {
-        fail(TemplateTexts::unreadable(file.status, choice.file));
+        checked.findings.append(
+            {true, TemplateTexts::finding(file.longLine, true, TemplateTexts::unreadable(file, choice.file))});
         return checked;
     }
-    const QList<Recording::Definition> definitions = Recording::definitions(file.text);
+    const Recording::Contents contents = Recording::contents(file.text);
+    const QList<Recording::Definition> &definitions = contents.definitions;
     for (const Recording::Definition &definition : definitions) {
         if (!checked.mapkeys.contains(definition.name))
             checked.mapkeys.append(definition.name);
     }
-    for (const bool oldSample : {true, false}) {
-        if ((oldSample ? choice.oldSample : choice.newSample).trimmed().isEmpty())
-            fail(TemplateTexts::emptySample(oldSample));
-    }
     if (!checked.findings.isEmpty())
         return checked;
+    const auto fail = [&checked](const QString &message) {
+        checked.findings.append({true, TemplateTexts::finding(0, true, message)});
+    };
+    bool failed = false;
+    for (const qsizetype line : contents.strayContinuations) {
+        checked.findings.append({true, TemplateTexts::finding(line, true, TemplateTexts::strayContinuation())});
+        failed = true;
+    }
     if (choice.oldSample == choice.newSample) {
         checked.findings.append(
             {false,
@@ -300,7 +351,6 @@ Checked check(const Recording::File &file, const Choice &choice)
                                                                 choice.oldSample))});
     }
     QStringList pieces;
-    bool failed = false;
     for (const Role role : {Role::Rename, Role::OpenSaveClose, Role::OpenClose}) {
         const Recording::Definition *definition = definitionOf(definitions, choice.key(role));
         const QString mapkey = TemplateTexts::mapkey(choice.key(role), role);
@@ -328,6 +378,12 @@ Checked load(const Choice &choice)
     if (choice.isBuiltIn()) {
         Checked checked;
         checked.set = TemplateSet::builtIn();
+        return checked;
+    }
+    // Samples that cannot have been typed are refused before the file is read.
+    if (QList<Finding> findings = sampleFindings(choice); !findings.isEmpty()) {
+        Checked checked;
+        checked.findings = std::move(findings);
         return checked;
     }
     return check(Recording::read(choice.file), choice);

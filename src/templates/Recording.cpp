@@ -1,5 +1,9 @@
 #include "templates/Recording.h"
 
+#include "lists/NameListOps.h"
+
+#include <QFileInfo>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +29,76 @@ QStringView withoutOneBlank(QStringView text)
     return !text.isEmpty() && text.front() == u' ' ? text.mid(1) : text;
 }
 
+constexpr QStringView kContinued = u"mapkey(continued)";
+
+// Reads the file line by line into its definitions.
+class Reader
+{
+public:
+    void line(QStringView line);
+    Contents finish();
+
+private:
+    Contents m_found;
+    bool m_open = false; // the last line ended in a backslash
+    qsizetype m_lineNumber = 0;
+};
+
+void Reader::line(QStringView line)
+{
+    ++m_lineNumber;
+    qsizetype start = 0;
+    while (start < line.size() && isBlank(line.at(start)))
+        ++start;
+    const QStringView option = line.mid(start);
+    QStringView ended = option;
+    while (!ended.isEmpty() && isBlank(ended.back()))
+        ended.chop(1);
+    const bool continued = ended.endsWith(u'\\');
+    const bool blankAfterBackslash = continued && ended.size() < option.size();
+    const QStringView content = continued ? ended.chopped(1) : option;
+    if (startsWithWord(option, kContinued)) {
+        if (!m_open) {
+            m_found.strayContinuations.append(m_lineNumber);
+            return;
+        }
+        Definition &definition = m_found.definitions.last();
+        definition.lineEnds.append(definition.text.size());
+        definition.text += withoutOneBlank(content.mid(kContinued.size()));
+        definition.lastLine = m_lineNumber;
+        if (blankAfterBackslash)
+            definition.blankAfterBackslash.append(m_lineNumber);
+        m_open = continued;
+        return;
+    }
+    if (m_open)
+        m_found.definitions.last().closed = false;
+    m_open = false;
+    if (!startsWithWord(option, u"mapkey") || option.size() < 7 || !isBlank(option.at(6)))
+        return;
+    qsizetype nameStart = 6;
+    while (nameStart < content.size() && isBlank(content.at(nameStart)))
+        ++nameStart;
+    qsizetype nameEnd = nameStart;
+    while (nameEnd < content.size() && !isBlank(content.at(nameEnd)))
+        ++nameEnd;
+    Definition definition;
+    definition.name = content.mid(nameStart, nameEnd - nameStart).toString();
+    definition.firstLine = definition.lastLine = m_lineNumber;
+    definition.text = withoutOneBlank(content.mid(nameEnd)).toString();
+    if (blankAfterBackslash)
+        definition.blankAfterBackslash.append(m_lineNumber);
+    m_found.definitions.append(definition);
+    m_open = continued;
+}
+
+Contents Reader::finish()
+{
+    if (m_open)
+        m_found.definitions.last().closed = false;
+    return std::move(m_found);
+}
+
 } // namespace
 
 qsizetype Definition::lineAt(qsizetype position) const
@@ -32,60 +106,47 @@ qsizetype Definition::lineAt(qsizetype position) const
     return firstLine + (std::upper_bound(lineEnds.begin(), lineEnds.end(), position) - lineEnds.begin());
 }
 
-QList<Definition> definitions(QStringView fileText)
+Contents contents(QStringView fileText)
 {
-    QList<Definition> found;
-    bool open = false; // the last line ended in a backslash
-    qsizetype lineNumber = 0;
-    for (QStringView line : fileText.tokenize(u'\n')) {
-        ++lineNumber;
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        qsizetype start = 0;
-        while (start < line.size() && isBlank(line.at(start)))
-            ++start;
-        const QStringView option = line.mid(start);
-        const bool continued = line.endsWith(u'\\');
-        const QStringView content = continued ? option.chopped(1) : option;
-        if (open && startsWithWord(option, u"mapkey(continued)")) {
-            Definition &definition = found.last();
-            definition.lineEnds.append(definition.text.size());
-            definition.text += withoutOneBlank(content.mid(17));
-            definition.lastLine = lineNumber;
-            open = continued;
-            continue;
-        }
-        if (open)
-            found.last().closed = false;
-        open = false;
-        if (!startsWithWord(option, u"mapkey") || option.size() < 7 || !isBlank(option.at(6)))
-            continue;
-        qsizetype nameStart = 6;
-        while (nameStart < content.size() && isBlank(content.at(nameStart)))
-            ++nameStart;
-        qsizetype nameEnd = nameStart;
-        while (nameEnd < content.size() && !isBlank(content.at(nameEnd)))
-            ++nameEnd;
-        Definition definition;
-        definition.name = content.mid(nameStart, nameEnd - nameStart).toString();
-        definition.firstLine = definition.lastLine = lineNumber;
-        definition.text = withoutOneBlank(content.mid(nameEnd)).toString();
-        found.append(definition);
-        open = continued;
-    }
-    if (open)
-        found.last().closed = false;
-    return found;
+    Reader reader;
+    for (const QStringView line : fileText.tokenize(u'\n'))
+        reader.line(line);
+    return reader.finish();
 }
 
+// The size is asked first, so that a huge file costs nothing; the lines
+// are then taken as they come, each ended by LF whatever ended it in the
+// file, and the first one too long ends the reading.
 File read(const QString &path)
 {
+    using Status = ListFile::ReadResult::Status;
     File file;
-    file.status = ListFile::readText(path, [&file](QStringView text) {
-        file.text += text;
-        return true;
+    if (const QFileInfo info(path); info.isFile() && info.size() > kMaxFileBytes) {
+        file.status = Status::TooLarge;
+        return file;
+    }
+    qsizetype lineNumber = 0;
+    NameListOps::LineSplitter lines([&](QString &&line) {
+        ++lineNumber;
+        if (line.size() > kMaxLineLength && file.longLine == 0)
+            file.longLine = lineNumber;
+        file.text += line;
+        file.text += u'\n';
     });
-    if (file.status != ListFile::ReadResult::Status::Read)
+    file.status = ListFile::readText(path, [&](QStringView text) {
+        lines.feed(text);
+        if (file.longLine == 0 && lines.pendingSize() > kMaxLineLength)
+            file.longLine = lineNumber + 1;
+        // A file that grew since its size was asked.
+        return file.longLine == 0 && file.text.size() + lines.pendingSize() <= kMaxFileBytes;
+    });
+    if (file.status == Status::Read) {
+        if (file.longLine > 0 || file.text.size() + lines.pendingSize() > kMaxFileBytes)
+            file.status = Status::TooLarge;
+        else
+            lines.finish();
+    }
+    if (file.status != Status::Read)
         file.text.clear();
     return file;
 }

@@ -10,8 +10,15 @@
 // "mapkey NAME …" that ends in a backslash, continued on lines that begin
 // with "mapkey(continued)", the last line without the backslash. Every
 // other line (options, comments) is passed over, so the file may be the
-// user's whole configuration.
+// user's whole configuration. CR, LF and CR LF all end a line, as in a
+// list file.
 namespace Recording {
+
+// A real configuration file is a few hundred kilobytes at most; anything
+// far larger, or with a line this long, is no recording and is refused
+// before it is read whole.
+inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+inline constexpr qsizetype kMaxLineLength = 1024 * 1024;
 
 // One definition as the file holds it.
 struct Definition {
@@ -29,19 +36,33 @@ struct Definition {
     // backslash; `lastLine` is then the line with that backslash.
     bool closed = true;
     qsizetype lastLine = 0;
+    // Lines whose closing backslash is followed by blanks or tabs: an
+    // editor leaves them unseen, and the definition goes on all the same.
+    QList<qsizetype> blankAfterBackslash;
 
     // The file line that holds the character at `position` of `text`.
     qsizetype lineAt(qsizetype position) const;
 };
 
-// Every definition in the order of the file.
-QList<Definition> definitions(QStringView fileText);
+struct Contents {
+    // Every definition in the order of the file.
+    QList<Definition> definitions;
+    // Lines "mapkey(continued)" that continue nothing: the line before
+    // them does not end in a backslash, so some definition lost its end.
+    QList<qsizetype> strayContinuations;
+};
 
-// The file's text, decoded as every file the program reads; `status`
-// tells why there is none.
+// `fileText` as read() gives it, every line ended by LF.
+Contents contents(QStringView fileText);
+
+// The file's text, decoded as every file the program reads, each line
+// ended by LF however the file ends it; `status` tells why there is none.
 struct File {
     ListFile::ReadResult::Status status = ListFile::ReadResult::Status::Missing;
     QString text;
+    // With TooLarge: the first line longer than kMaxLineLength, or 0 when
+    // the file is larger than kMaxFileBytes.
+    qsizetype longLine = 0;
 };
 File read(const QString &path);
 

@@ -1,5 +1,6 @@
 #include "templates/TemplateTexts.h"
 
+#include "common/Counted.h"
 #include "common/ShownName.h"
 
 #include <QDir>
@@ -38,17 +39,19 @@ QString mapkey(const QString &name, RecordedTemplates::Role role)
     return u"Mapkey "_s + ShownName::of(name) + u" ("_s + roleName + u')';
 }
 
-QString unreadable(ListFile::ReadResult::Status status, const QString &path)
+QString unreadable(const Recording::File &file, const QString &path)
 {
     using Status = ListFile::ReadResult::Status;
     const QString shown = QDir::toNativeSeparators(path);
-    switch (status) {
+    switch (file.status) {
     case Status::Missing:
         return u"Aufzeichnung nicht gefunden: "_s + shown;
     case Status::NotAFile:
         return u"Aufzeichnung ist keine Datei: "_s + shown;
     case Status::TooLarge:
-        return u"Aufzeichnung ist größer als 256 MiB: "_s + shown;
+        return file.longLine > 0
+            ? u"Aufzeichnung hat eine Zeile über 1 MiB, so lang ist keine Zeile einer Konfigurationsdatei: "_s + shown
+            : u"Aufzeichnung ist größer als 16 MiB, so groß ist keine Konfigurationsdatei: "_s + shown;
     case Status::NotText:
         return u"Aufzeichnung ist keine Textdatei: "_s + shown;
     case Status::Read:
@@ -63,6 +66,25 @@ QString emptySample(bool oldSample)
     return oldSample ? u"alter Beispielname leer"_s : u"neuer Beispielname leer"_s;
 }
 
+QString noObjectName(bool oldSample, const QString &name)
+{
+    return sample(oldSample, name)
+        + u" ist kein gültiger Objektname (Buchstaben, Ziffern, _ und -, höchstens 31 Zeichen vor und "
+          u"zwischen den Punkten)"_s;
+}
+
+QString strayContinuation()
+{
+    return u"Zeile „mapkey(continued)“ gehört zu keinem Mapkey: die Zeile davor ist keine Mapkey-Zeile, die mit \\ endet"_s;
+}
+
+QString blankAfterBackslash(const QString &mapkey)
+{
+    return mapkey
+        + u": Leerzeichen oder Tabulator nach dem \\ am Zeilenende, der Mapkey geht trotzdem in der "
+          u"nächsten Zeile weiter"_s;
+}
+
 QString missing(const QString &mapkey)
 {
     return mapkey + u" fehlt in der Aufzeichnung"_s;
@@ -73,9 +95,15 @@ QString notClosed(const QString &mapkey)
     return mapkey + u" nicht abgeschlossen: auf das \\ am Zeilenende folgt keine Zeile „mapkey(continued)“"_s;
 }
 
-QString sampleMissing(const QString &mapkey, bool oldSample, const QString &name)
+// The sample is valid, so it is shown as typed.
+QString sampleNowhere(const QString &mapkey, bool oldSample, const QString &name, const QString &partOf,
+                      qsizetype partLine)
 {
-    return mapkey + u": "_s + sample(oldSample, name) + u" fehlt"_s;
+    QString text = mapkey + (oldSample ? u": alter "_s : u": neuer "_s) + u"Beispielname "_s + name
+        + u" steht nirgends als ganzer Wert"_s;
+    if (!partOf.isEmpty())
+        text += u", nur als Teil von "_s + quoted(partOf) + u" (Zeile "_s + QString::number(partLine) + u')';
+    return text;
 }
 
 QString sampleTwice(const QString &mapkey, bool oldSample, const QString &name, qsizetype firstLine)
@@ -154,6 +182,20 @@ QString refused(const QString &file, const QString &findingLines)
 QString refusedStatus(const QString &file)
 {
     return u"Fehler: Vorlage "_s + QDir::toNativeSeparators(file) + u" nicht verwendbar, rename.pro nicht erstellt"_s;
+}
+
+QString opened(const QString &path, const Recording::File &file, qsizetype mapkeys)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (file.status != ListFile::ReadResult::Status::Read)
+        return u"Fehler: "_s + unreadable(file, path);
+    return u"Aufzeichnung geöffnet: "_s + shown + u" ("_s + Counted::text(mapkeys, u"Mapkey"_s, u"Mapkeys"_s) + u')';
+}
+
+QString notUsed(const QString &path)
+{
+    return u"Nicht verwendet: "_s + QDir::toNativeSeparators(path)
+        + u" ist neu gelesen nicht mehr verwendbar, siehe Befunde"_s;
 }
 
 QString exported(const QString &path, bool ok, const QString &reason)

@@ -16,11 +16,17 @@ QString finding(qsizetype line, bool error, const QString &message);
 // "Mapkey velmorant_umbenennen (Umbenennen)".
 QString mapkey(const QString &name, RecordedTemplates::Role role);
 
-QString unreadable(ListFile::ReadResult::Status status, const QString &path);
+QString unreadable(const Recording::File &file, const QString &path);
 QString emptySample(bool oldSample);
+QString noObjectName(bool oldSample, const QString &sample);
+QString strayContinuation();
+QString blankAfterBackslash(const QString &mapkey);
 QString missing(const QString &mapkey);
 QString notClosed(const QString &mapkey);
-QString sampleMissing(const QString &mapkey, bool oldSample, const QString &sample);
+// `partOf`: a typed value that holds the sample inside it, on `partLine`;
+// empty when there is none.
+QString sampleNowhere(const QString &mapkey, bool oldSample, const QString &sample, const QString &partOf,
+                      qsizetype partLine);
 QString sampleTwice(const QString &mapkey, bool oldSample, const QString &sample, qsizetype firstLine);
 QString newBeforeOld(const QString &mapkey, const QString &sample, qsizetype oldLine);
 QString sampleSplit(const QString &mapkey, bool oldSample, const QString &sample);
@@ -42,6 +48,10 @@ QString chosen(const RecordedTemplates::Choice &choice);
 // The message and the status line when generation is refused.
 QString refused(const QString &file, const QString &findingLines);
 QString refusedStatus(const QString &file);
+// The dialog's last word once a recording is opened, or read again for use
+// and found wanting.
+QString opened(const QString &path, const Recording::File &file, qsizetype mapkeys);
+QString notUsed(const QString &path);
 // Writing the built-in set out as a recording.
 QString exported(const QString &path, bool ok, const QString &reason);
 
