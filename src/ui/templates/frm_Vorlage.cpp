@@ -112,7 +112,8 @@ void frm_Vorlage::createControls()
     txt_befunde = new QPlainTextEdit(this);
     txt_befunde->setObjectName(u"txt_befunde"_s);
     txt_befunde->setReadOnly(true);
-    txt_befunde->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A finding names a file and a mapkey and may be long; it is read whole.
+    txt_befunde->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txt_vorschau = new QTextEdit(this);
     txt_vorschau->setObjectName(u"txt_vorschau"_s);
     txt_vorschau->setReadOnly(true);
@@ -168,11 +169,12 @@ void frm_Vorlage::cmd_aufzeichnung_Click()
     const QString path = m_platform.askFileName(this, u"Aufzeichnung öffnen"_s, kFilter, false);
     if (path.isEmpty())
         return;
-    openRecording(path, shown());
+    const qsizetype mapkeys = openRecording(path, shown());
     showCheck();
+    lbl_meldung->setText(TemplateTexts::opened(path, m_file, mapkeys));
 }
 
-void frm_Vorlage::openRecording(const QString &path, const Choice &keys)
+qsizetype frm_Vorlage::openRecording(const QString &path, const Choice &keys)
 {
     m_path = path;
     {
@@ -186,6 +188,7 @@ void frm_Vorlage::openRecording(const QString &path, const Choice &keys)
     offer(cbo_umbenennen, mapkeys, keys.renameKey);
     offer(cbo_speichern, mapkeys, keys.saveKey);
     offer(cbo_oeffnen, mapkeys, keys.openKey);
+    return mapkeys.size();
 }
 
 Choice frm_Vorlage::shown() const
@@ -257,8 +260,10 @@ void frm_Vorlage::cmd_verwenden_Click()
         m_file = Recording::read(choice.file);
     }
     showCheck();
-    if (!m_shownCheck.usable())
+    if (!m_shownCheck.usable()) {
+        lbl_meldung->setText(TemplateTexts::notUsed(choice.file));
         return;
+    }
     m_choice = choice;
     m_checked = m_shownCheck;
     accept();

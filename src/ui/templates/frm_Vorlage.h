@@ -61,8 +61,8 @@ private:
     void cmd_speichern_Click();
 
     // Reads the recording and offers its mapkeys, `keys` chosen where it
-    // has them.
-    void openRecording(const QString &path, const RecordedTemplates::Choice &keys);
+    // has them; how many mapkeys it has.
+    qsizetype openRecording(const QString &path, const RecordedTemplates::Choice &keys);
     // The choice the controls show.
     RecordedTemplates::Choice shown() const;
     void showCheck();
