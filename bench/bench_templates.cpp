@@ -22,7 +22,7 @@ void templatesBenchmark(qsizetype pairs)
     const BenchLists lists = benchLists(pairs);
     RecordedTemplates::Choice choice;
     choice.file = u"vorlage.pro"_s;
-    const Recording::File file{ListFile::ReadResult::Status::Read, Cp1252::decode(TemplateExport::recording())};
+    const Recording::File file = Recording::fromText(Cp1252::decode(TemplateExport::recording()));
     RecordedTemplates::Checked recorded;
     const double checkMs = medianMs(21, [&] { recorded = RecordedTemplates::check(file, choice); });
     if (!recorded.usable()) {

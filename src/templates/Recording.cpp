@@ -114,9 +114,70 @@ Contents contents(QStringView fileText)
     return reader.finish();
 }
 
+namespace {
+
+// The lines of a text as they come, each ended by LF whatever ended it,
+// until the text passes a bound.
+class LineCollector
+{
+public:
+    explicit LineCollector(File &file)
+        : m_file(file)
+        , m_lines([this](QString &&line) { take(line); })
+    {
+    }
+
+    // False once a bound is passed.
+    bool feed(QStringView text)
+    {
+        m_lines.feed(text);
+        if (m_file.longLine == 0 && m_lines.pendingSize() > kMaxLineLength)
+            m_file.longLine = m_lineNumber + 1;
+        return !tooLarge();
+    }
+
+    // The file holds its lines, or nothing and why.
+    void finish()
+    {
+        if (!tooLarge())
+            m_lines.finish();
+        if (tooLarge()) {
+            m_file.status = ListFile::ReadResult::Status::TooLarge;
+            m_file.text.clear();
+        }
+    }
+
+private:
+    void take(const QString &line)
+    {
+        ++m_lineNumber;
+        if (line.size() > kMaxLineLength && m_file.longLine == 0)
+            m_file.longLine = m_lineNumber;
+        m_file.text += line;
+        m_file.text += u'\n';
+    }
+    // A file may also grow after its size was asked.
+    bool tooLarge() const { return m_file.longLine > 0 || m_file.text.size() + m_lines.pendingSize() > kMaxFileBytes; }
+
+    File &m_file;
+    NameListOps::LineSplitter m_lines;
+    qsizetype m_lineNumber = 0;
+};
+
+} // namespace
+
+File fromText(QStringView text)
+{
+    File file;
+    file.status = ListFile::ReadResult::Status::Read;
+    LineCollector lines(file);
+    lines.feed(text);
+    lines.finish();
+    return file;
+}
+
 // The size is asked first, so that a huge file costs nothing; the lines
-// are then taken as they come, each ended by LF whatever ended it in the
-// file, and the first one too long ends the reading.
+// are then taken as they come, and the first one too long ends the reading.
 File read(const QString &path)
 {
     using Status = ListFile::ReadResult::Status;
@@ -125,28 +186,11 @@ File read(const QString &path)
         file.status = Status::TooLarge;
         return file;
     }
-    qsizetype lineNumber = 0;
-    NameListOps::LineSplitter lines([&](QString &&line) {
-        ++lineNumber;
-        if (line.size() > kMaxLineLength && file.longLine == 0)
-            file.longLine = lineNumber;
-        file.text += line;
-        file.text += u'\n';
-    });
-    file.status = ListFile::readText(path, [&](QStringView text) {
-        lines.feed(text);
-        if (file.longLine == 0 && lines.pendingSize() > kMaxLineLength)
-            file.longLine = lineNumber + 1;
-        // A file that grew since its size was asked.
-        return file.longLine == 0 && file.text.size() + lines.pendingSize() <= kMaxFileBytes;
-    });
-    if (file.status == Status::Read) {
-        if (file.longLine > 0 || file.text.size() + lines.pendingSize() > kMaxFileBytes)
-            file.status = Status::TooLarge;
-        else
-            lines.finish();
-    }
-    if (file.status != Status::Read)
+    LineCollector lines(file);
+    file.status = ListFile::readText(path, [&lines](QStringView text) { return lines.feed(text); });
+    if (file.status == Status::Read)
+        lines.finish();
+    else
         file.text.clear();
     return file;
 }

@@ -65,5 +65,7 @@ struct File {
     qsizetype longLine = 0;
 };
 File read(const QString &path);
+// The same for a text at hand, such as a recording made by the program.
+File fromText(QStringView text);
 
 } // namespace Recording
