@@ -90,6 +90,10 @@ void TestWindowTemplates::roads()
     } else {
         QTest::mouseClick(dialog->cmd_verwenden, Qt::LeftButton);
     }
+    if (road == u"gone first")
+        QCOMPARE(dialog->lbl_meldung->text(),
+                 u"Nicht verwendet: "_s + QDir::toNativeSeparators(recording)
+                     + u" ist neu gelesen nicht mehr verwendbar, siehe Befunde"_s);
     if (road == u"generate") {
         win.get<QCheckBox>("chk_rueckweg")->setChecked(true);
         QCOMPARE(win.generate(), QStringList());
