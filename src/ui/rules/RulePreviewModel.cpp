@@ -3,53 +3,63 @@
 #include "lists/ReplacementRule.h"
 #include "ui/lists/NameListModel.h"
 
+#include <QThread>
+
 using namespace Qt::StringLiterals;
 
 RulePreviewModel::RulePreviewModel(const QStringList &oldNames, QObject *parent)
     : QAbstractListModel(parent)
     , m_oldNames(oldNames)
-    , m_next(oldNames.size())
 {
-    m_newNames.resize(m_oldNames.size());
-    m_piece.setInterval(0);
-    connect(&m_piece, &QTimer::timeout, this, &RulePreviewModel::computePiece);
+    m_shownResult.newNames.resize(m_oldNames.size());
 }
 
+// A computation still running stops at its next look and is thrown away.
+RulePreviewModel::~RulePreviewModel()
+{
+    ++*m_latest;
+}
+
+void RulePreviewModel::compute(const QList<RuleStep> &steps, const QStringList &oldNames, quint64 generation,
+                               const std::atomic<quint64> &latest, Result &result)
+{
+    const RuleList rules(steps);
+    result.newNames.reserve(oldNames.size());
+    for (qsizetype row = 0; row < oldNames.size(); ++row) {
+        if (row % 1024 == 0 && latest != generation)
+            return;
+        result.newNames.append(rules.newName(oldNames.at(row), row));
+    }
+    if (latest != generation)
+        return;
+    const QList<NameCheck::Finding> findings = NameCheck::check(oldNames, result.newNames);
+    result.marks = NameCheck::rowMarks(findings, oldNames.size());
+    result.summary = NameCheck::summary(findings);
+    result.changed = ReplacementRule::changedCount(oldNames, result.newNames);
+    result.done = true;
+}
+
+// The worker holds copies and shared pointers only: the model may go while
+// it runs.
 void RulePreviewModel::setRules(const QList<RuleStep> &steps)
 {
     m_rules = RuleList(steps);
-    m_next = 0;
-    if (m_oldNames.isEmpty()) {
+    const quint64 generation = ++*m_latest;
+    auto result = std::make_shared<Result>();
+    QThread *worker = QThread::create([steps, oldNames = m_oldNames, generation, latest = m_latest, result] {
+        compute(steps, oldNames, generation, *latest, *result);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, [this, generation, result] {
+        if (!result->done || generation != *m_latest)
+            return;
+        m_shownResult = std::move(*result);
+        m_shown = generation;
+        if (!m_oldNames.isEmpty())
+            emit dataChanged(index(0), index(int(m_oldNames.size() - 1)));
         emit refreshed();
-        return;
-    }
-    m_piece.start();
-}
-
-// The names first, piece by piece; the check needs them all, and runs once.
-void RulePreviewModel::computePiece()
-{
-    QElapsedTimer clock;
-    clock.start();
-    const qsizetype first = m_next;
-    while (m_next < m_oldNames.size()) {
-        const qsizetype end = std::min(m_next + 256, m_oldNames.size());
-        for (; m_next < end; ++m_next)
-            m_newNames[m_next] = m_rules.newName(m_oldNames.at(m_next), m_next);
-        if (clock.elapsed() >= kPieceMs)
-            break;
-    }
-    if (m_next < m_oldNames.size()) {
-        emit dataChanged(index(int(first)), index(int(m_next - 1)), {Qt::DisplayRole});
-        return;
-    }
-    m_piece.stop();
-    const QList<NameCheck::Finding> findings = NameCheck::check(m_oldNames, m_newNames);
-    m_marks = NameCheck::rowMarks(findings, m_oldNames.size());
-    m_summary = NameCheck::summary(findings);
-    m_changed = ReplacementRule::changedCount(m_oldNames, m_newNames);
-    emit dataChanged(index(0), index(int(m_oldNames.size() - 1)));
-    emit refreshed();
+    });
+    worker->start();
 }
 
 int RulePreviewModel::rowCount(const QModelIndex &parent) const
@@ -62,10 +72,10 @@ QVariant RulePreviewModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_oldNames.size())
         return {};
     const qsizetype row = index.row();
-    const NameCheck::RowMark mark = m_marks.value(row);
+    const NameCheck::RowMark mark = m_shownResult.marks.value(row);
     switch (role) {
     case Qt::DisplayRole:
-        return m_oldNames.at(row) + u"  →  "_s + m_newNames.at(row);
+        return m_oldNames.at(row) + u"  →  "_s + m_shownResult.newNames.at(row);
     case Qt::ToolTipRole:
         return mark.any ? QVariant(mark.tooltip) : QVariant();
     case NameListModel::MarkRole:
