@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -97,6 +98,7 @@ void frm_Regeln::createControls()
     };
     lst_schritte = named(new QListWidget(this), "lst_schritte");
     lst_schritte->setToolTip(u"Die Schritte, jeder auf das Ergebnis des vorigen; das Häkchen schaltet einen ein"_s);
+    lst_schritte->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     cbo_neueArt = named(new QComboBox(this), "cbo_neueArt");
     cbo_neueArt->addItems(RuleTexts::kindNames());
     cbo_neueArt->setAccessibleName(u"Art des neuen Schritts"_s);
@@ -159,7 +161,7 @@ void frm_Regeln::createControls()
     auto *all = new QVBoxLayout(this);
     all->addLayout(columns, 1);
     all->addWidget(buttons);
-    resize(fontMetrics().averageCharWidth() * 150, fontMetrics().lineSpacing() * 36);
+    resize(fontMetrics().averageCharWidth() * 180, fontMetrics().lineSpacing() * 36);
 }
 
 QLayout *frm_Regeln::createEditor()
@@ -413,8 +415,17 @@ void frm_Regeln::showStep(int row)
     showProblem();
 }
 
+// The selected step's problem under its fields; every step with one is
+// red in the list, its problem as tooltip.
 void frm_Regeln::showProblem()
 {
+    const QSignalBlocker quiet(lst_schritte);
+    for (int i = 0; i < lst_schritte->count() && i < m_steps.size(); ++i) {
+        const QString itsProblem = RuleList::problemOf(m_steps.at(i));
+        QListWidgetItem *item = lst_schritte->item(i);
+        item->setToolTip(itsProblem);
+        item->setForeground(itsProblem.isEmpty() ? palette().brush(QPalette::Text) : QBrush(QColor(176, 0, 0)));
+    }
     const int row = lst_schritte->currentRow();
     const QString problem = row >= 0 && row < m_steps.size() ? RuleList::problemOf(m_steps.at(row)) : QString();
     lbl_problem->setText(problem);
