@@ -3,6 +3,10 @@
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace RuleFile {

@@ -3,6 +3,7 @@
 #include "common/Module1.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 

@@ -23,6 +23,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
