@@ -2,6 +2,8 @@
 
 #include "common/Module1.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -10,7 +12,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The reasons of the regular expression library for the mistakes people
-// make, in German; any other reason is given as the library words it.
+// make, in German, the same whether Qt's own translation is loaded (the
+// window) or not (velmorant-cli); any other reason is given as Qt words it.
 QString reasonInGerman(const QString &reason)
 {
     static const std::pair<const char *, QString> known[] = {
@@ -29,7 +32,7 @@ QString reasonInGerman(const QString &reason)
         {"lookbehind assertion is not fixed length", u"ein Blick zurück ohne feste Länge"_s},
     };
     for (const auto &[english, german] : known) {
-        if (reason == QLatin1String(english))
+        if (reason == QLatin1String(english) || reason == QCoreApplication::translate("QRegularExpression", english))
             return german;
     }
     return reason;
