@@ -361,12 +361,12 @@ void frm_Regeln::showStep(int row)
     switch (s.kind) {
     case Kind::Replace:
         choice = s.every ? 1 : 0;
-        text = u"&Suchen:"_s;
+        text = u"Su&chen:"_s;
         replacement = u"Ersetzen &durch:"_s;
         break;
     case Kind::Pattern:
         text = u"&Von (* und ?):"_s;
-        replacement = u"&Nach:"_s;
+        replacement = u"N&ach:"_s;
         break;
     case Kind::Regex:
         text = u"&Ausdruck:"_s;
@@ -375,7 +375,7 @@ void frm_Regeln::showStep(int row)
     case Kind::Insert:
         choice = placeIndex(s);
         text = u"&Text:"_s;
-        number = u"St&elle (< 0 vom Ende):"_s;
+        number = u"Ste&lle (< 0 vom Ende):"_s;
         showNumber = s.place == Place::Position;
         spn_zahl->setRange(-kLargest, kLargest);
         spn_zahl->setValue(s.count);
