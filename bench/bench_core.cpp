@@ -4,10 +4,12 @@
 // chain ordering beside the generation of the same lists; then the real
 // velmorant-cli against dd writing the same bytes durably, in pairs of runs;
 // then rename.pro with its way back against rename.pro alone; a recorded
-// template set beside the built-in one (bench_templates.cpp); last the
+// template set beside the built-in one (bench_templates.cpp); five rule
+// steps over a full list (bench_rules.cpp); last the
 // working folder (bench_folder.cpp).
 #include "BenchSupport.h"
 #include "FolderBench.h"
+#include "RulesBench.h"
 #include "TemplatesBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
@@ -238,6 +240,7 @@ int main(int argc, char **argv)
     hugeNameCheck();
     wayBackBenchmark(32767, dir.path());
     templatesBenchmark(32767);
+    rulesBenchmark(32767);
     folderBenchmarks(dir.path());
     return 0;
 }

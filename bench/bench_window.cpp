@@ -4,9 +4,11 @@
 // field is shown beside the file's size, showing the field, "OK" until
 // rename.pro is written, "Liste öffnen" of a list holding one 10 MB line
 // and "Liste löschen" of it, then the start and the idle window
-// (bench_window_idle.cpp). Median and range of several runs. Beside them
+// (bench_window_idle.cpp), and the preview of the dialog "Regeln"
+// (bench_window_rules.cpp). Median and range of several runs. Beside them
 // the memory that 50 "Action" on full lists keep for undo.
 #include "BenchWindow.h"
+#include "RulesBench.h"
 #include "generator/MapkeyGenerator.h"
 #include "lists/ListFile.h"
 #include "ui/frm_rename.h"
@@ -202,7 +204,7 @@ int main(int argc, char **argv)
     if (argc == 3 && qstrcmp(argv[1], "--busy") == 0)
         return busyWriter(QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);
-    // Named parts run alone: click, memory, ok, action, line, start, idle.
+    // Named parts run alone: click, memory, ok, action, line, rules, start, idle.
     const QStringList parts = app.arguments().mid(1);
     const auto part = [&parts](const QString &name) { return parts.isEmpty() || parts.contains(name); };
     QTemporaryDir dir;
@@ -223,6 +225,8 @@ int main(int argc, char **argv)
         if (part(u"line"_s))
             hugeListLine(window, c, platform);
     }
+    if (part(u"rules"_s))
+        rulesPreviewBenchmark();
     if (part(u"start"_s))
         startBenchmarks(platform, dir.path());
     if (part(u"idle"_s))

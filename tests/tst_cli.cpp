@@ -113,6 +113,8 @@ const QHash<QString, QByteArray> kFiles{
      "mapkey u ~ Update `file_open` `Inputname` `alt.prt`;~ Update `rename` `InputPanel2` `neu`;\r\n"
      "mapkey s ~ Update `file_open` `Inputname` `alt.prt`;%hilfe;\r\n"
      "mapkey o ~ Update `file_open` `Inputname` `alt.prt`;\r\n"},
+    {u"rules"_s, "# neue Namen\r\n\r\nersetzen\t_alt\t_neu\terstes\tgross-klein\r\nnummerieren\t*_##\t1\t1\r\n"},
+    {u"rulesbad"_s, "schreibweise\tklein\r\nregex\t(a\tb\r\n"},
     {u"full"_s, lines("n", 32767)},
     {u"huge"_s, lines("n", 32768)},
 };
@@ -201,6 +203,11 @@ void TestCli::runs_data()
     row("rule on the names as read", u"--old @rule --rule _alt _neu --stdout"_s, 0, {},
         u"Zeile 1: Fehler: neuer Name ist ein Pfad („:“), erlaubt ist nur ein Name: C:\\cad\\motor_neu.asm.3\n"_s,
         {u"motor_alt.asm>C:\\cad\\motor_neu.asm.3"_s, u"welle_alt.prt>welle_neu.prt"_s});
+    row("rules from a file", u"--old @rule --rules @rules --stdout"_s, 0, {}, {},
+        {u"motor_alt.asm>motor_neu_01.asm"_s, u"welle_alt.prt>welle_neu_02.prt"_s});
+    row("rules with an invalid expression", u"--old @two --rules @rulesbad --stdout"_s, 2, {},
+        u"=Fehler: Regeldatei @rulesbad, Zeile 2: Ungültiger regulärer Ausdruck an Stelle 3: eine schließende "
+        "Klammer fehlt\n"_s);
     row("pairs file with a header", u"--pairs @pairs --out @out"_s, 0, saved, {}, clean);
     row("pairs file in UTF-8 with a mark", u"--pairs @pairsmark --out @out"_s, 0, saved, {}, clean);
     row("lists in UTF-8 and UTF-16", u"--old @utf --new @utfsixteen --stdout"_s, 0, {}, {},
@@ -323,7 +330,7 @@ void TestCli::runs_data()
     row("too many entries", u"--old @huge --rule a b --stdout"_s, 2, {},
         u"Fehler: Die Liste in @huge hat 32768 Einträge, höchstens 32767 sind erlaubt\n"_s);
     row("no arguments", {}, 2, {}, u"Fehler: --old fehlt\n"_s);
-    row("no new list", u"--old @two --stdout"_s, 2, {}, u"Fehler: --new oder --rule fehlt\n"_s);
+    row("no new list", u"--old @two --stdout"_s, 2, {}, u"Fehler: --new, --rule oder --rules fehlt\n"_s);
     row("no output", u"--old @two --new @two"_s, 2, {}, u"Fehler: --out oder --stdout fehlt\n"_s);
     row("unknown argument", u"--bogus"_s, 2, {}, u"Fehler: Unbekanntes Argument: --bogus\n"_s);
     row("empty folder name", u"--old @two --new @two --out ''"_s, 2, {}, u"Fehler: --out braucht ein Verzeichnis\n"_s);

@@ -1,5 +1,11 @@
 #include "WindowFixture.h"
+#include "ui/lists/NameListModel.h"
+#include "ui/rules/RulePreviewModel.h"
+#include "ui/rules/frm_Regeln.h"
 #include "ui/templates/frm_Vorlage.h"
+#include "ui/widgets/OneLineEdit.h"
+
+#include <QListWidget>
 
 class TestWindowTemplates : public QObject
 {
@@ -8,6 +14,7 @@ class TestWindowTemplates : public QObject
 private slots:
     void roads_data();
     void roads();
+    void rulesDialog();
 };
 
 // Each road starts with the recording in the later style chosen through
@@ -131,6 +138,41 @@ void TestWindowTemplates::roads()
     }
     QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), checkLine);
     QVERIFY2(win.status().startsWith(QString(status).replace(u'@', recording)), qPrintable(win.status()));
+}
+
+// The dialog "Regeln" wired to the window: a step added shows in the
+// preview with the name check's marks, "Übernehmen" is one undo step of the
+// right-hand list, and the steps are there again the next time.
+void TestWindowTemplates::rulesDialog()
+{
+    Window win;
+    win.fill(win.oldList(), {u"C:\\cad\\pumpe_alt.prt.3"_s, u"welle.prt"_s});
+    win.fill(win.newList(), {u"x.prt"_s, u"y.prt"_s});
+    win.click("cmd_regeln");
+    auto *dialog = win.w->findChild<frm_Regeln *>();
+    dialog->cbo_neueArt->setCurrentText(u"Nummerieren"_s);
+    QTest::mouseClick(dialog->cmd_hinzufuegen, Qt::LeftButton);
+    const QModelIndex first = dialog->preview()->index(0);
+    dialog->txt_text->setText(u"teil_mit_einem_viel_zu_langen_namen_#"_s);
+    QTRY_VERIFY(!dialog->preview()->isBusy());
+    QCOMPARE(first.data(NameListModel::MarkRole).toInt(), int(NameListModel::Mark::Error));
+    dialog->txt_text->setText(u"teil_##"_s);
+    QTRY_COMPARE(first.data().toString(), u"C:\\cad\\pumpe_alt.prt.3  →  teil_01.prt"_s);
+    QCOMPARE(first.data(NameListModel::MarkRole).toInt(), int(NameListModel::Mark::None));
+    QCOMPARE(dialog->lbl_meldung->text(), u"2 von 2 Namen ändern sich; Prüfung: keine Befunde"_s);
+    QTest::mouseClick(dialog->cmd_uebernehmen, Qt::LeftButton);
+    QCOMPARE(win.newList()->entries(), QStringList({u"teil_01.prt"_s, u"teil_02.prt"_s}));
+    QCOMPARE(win.status(), u"Regel angewandt: 2 von 2 Namen geändert"_s);
+    QTRY_VERIFY(!win.w->findChild<frm_Regeln *>());
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    win.newList()->setFocus();
+    QTest::keySequence(win.newList(), QKeySequence::Undo);
+    QCOMPARE(win.newList()->entries(), QStringList({u"x.prt"_s, u"y.prt"_s}));
+    win.click("cmd_regeln");
+    dialog = win.w->findChild<frm_Regeln *>();
+    QCOMPARE(dialog->lst_schritte->item(0)->text(), u"1. Nummerieren: „teil_##“ ab 1, Schritt 1"_s);
+    QTest::mouseClick(dialog->cmd_schliessen, Qt::LeftButton);
 }
 
 QTEST_MAIN(TestWindowTemplates)

@@ -10,6 +10,8 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
+#include "rules/RuleFile.h"
+#include "rules/RuleList.h"
 #include "templates/TemplateExport.h"
 #include "verify/RunTexts.h"
 #include "wayback/EarlierWayBack.h"
@@ -105,6 +107,27 @@ bool CliJob::checkRule(QString &err) const
     return true;
 }
 
+// A step that cannot work is an input error here: the window shows it
+// beside the preview, a script would go on with names no one saw.
+bool CliJob::deriveByRules(const QStringList &oldNames, QStringList &newNames, QString &err) const
+{
+    const RuleFile::ReadResult rules = RuleFile::read(m_rulesFile);
+    if (!rules.ok) {
+        err = rules.error + u'\n';
+        return false;
+    }
+    const RuleList list(rules.steps);
+    for (qsizetype i = 0; i < list.problems().size(); ++i) {
+        if (!list.problems().at(i).isEmpty()) {
+            err = u"Fehler: Regeldatei %1, Zeile %2: "_s.arg(m_rulesFile).arg(rules.lines.at(i)) + list.problems().at(i)
+                + u'\n';
+            return false;
+        }
+    }
+    newNames = list.newNames(oldNames);
+    return true;
+}
+
 bool CliJob::readLists(QStringList &oldNames, QStringList &newNames, QString &err) const
 {
     if (!m_pairsFile.isEmpty()) {
@@ -125,6 +148,8 @@ bool CliJob::readLists(QStringList &oldNames, QStringList &newNames, QString &er
         return false;
     if (m_useRule)
         newNames = ReplacementRule::apply(oldNames, m_expression, m_replacement);
+    else if (!m_rulesFile.isEmpty())
+        return deriveByRules(oldNames, newNames, err);
     else if (!readList(m_newFile, newNames, err))
         return false;
     return true;

@@ -51,6 +51,7 @@ private:
               QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
+    bool deriveByRules(const QStringList &oldNames, QStringList &newNames, QString &err) const;
     // The working folder: --scan lists its objects, --folder checks the
     // pairs against it and --add-drawings brings the drawings along.
     bool parseFolderOptions(const QStringList &given);
@@ -70,6 +71,8 @@ private:
     QString m_expression;
     QString m_replacement;
     QString m_pairsFile;
+    // --rules: the new names derived by the steps of this rule file.
+    QString m_rulesFile;
     QString m_outFolder;
     bool m_useRule = false;
     bool m_toStdout = false;

@@ -20,6 +20,8 @@ const std::pair<QString, QString> kExclusive[] = {
     {u"--verify"_s, u"--check"_s},     {u"--verify"_s, u"--strict"_s},
     {u"--verify"_s, u"--reverse"_s},   {u"--verify"_s, u"--only-open"_s},
     {u"--verify"_s, u"--only-done"_s}, {u"--only-open"_s, u"--only-done"_s},
+    {u"--new"_s, u"--rules"_s},        {u"--rule"_s, u"--rules"_s},
+    {u"--pairs"_s, u"--rules"_s},
 };
 
 // The long options, as the help names them: an option is known here as
@@ -94,6 +96,9 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
             if (!takeValue(m_expression, true) || !takeValue(m_replacement, true))
                 return fail(u"--rule braucht einen Ausdruck und einen Ersatz"_s);
             m_useRule = true;
+        } else if (a == u"--rules") {
+            if (!takePath(m_rulesFile))
+                return fail(u"--rules braucht den Namen einer Regeldatei"_s);
         } else if (a == u"--pairs") {
             if (!takePath(m_pairsFile))
                 return fail(u"--pairs braucht den Namen einer Paardatei"_s);
@@ -168,8 +173,8 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
     if (!has(u"--pairs"_s)) {
         if (!has(u"--old"_s))
             return fail(u"--old fehlt"_s);
-        if (!has(u"--new"_s) && !has(u"--rule"_s))
-            return fail(u"--new oder --rule fehlt"_s);
+        if (!has(u"--new"_s) && !has(u"--rule"_s) && !has(u"--rules"_s))
+            return fail(u"--new, --rule oder --rules fehlt"_s);
     }
     if (!m_checkOnly && !m_verify && !has(u"--out"_s) && !has(u"--stdout"_s))
         return fail(u"--out oder --stdout fehlt"_s);
@@ -240,8 +245,8 @@ QString CliJob::usage()
            "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
            "  velmorant-cli --export-templates > vorlage.pro\n"
            "\n"
-           "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ)\n"
-           "          oder --pairs PAARDATEI\n"
+           "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ\n"
+           "          | --rules REGELDATEI) oder --pairs PAARDATEI\n"
            "  ORDNER: --folder VERZEICHNIS [--add-drawings] [--only-open | --only-done]\n"
            "  VORLAGE: --templates AUFZEICHNUNG [--template-keys U,S,O] [--samples ALT NEU]\n"
            "\n"
@@ -251,7 +256,7 @@ QString CliJob::usage()
            "auf der Standardfehlerausgabe (N zählt die Paare ab 1), und rename.pro\n"
            "wird trotzdem erzeugt.\n"
            "\n"
-           "Listen- und Paardateien dürfen Windows-1252, UTF-8 oder UTF-16 mit\n"
+           "Listen-, Paar- und Regeldateien dürfen Windows-1252, UTF-8 oder UTF-16 mit\n"
            "Byte-Order-Markierung sein; rename.pro ist immer Windows-1252.\n"
            "Ein - statt des Dateinamens bei --old, --new oder --pairs liest die\n"
            "Standardeingabe, bei höchstens einer der drei.\n"
@@ -261,6 +266,21 @@ QString CliJob::usage()
            "  --rule AUSDRUCK ERSATZ\n"
            "                      neue Namen aus den alten ableiten: das erste\n"
            "                      Vorkommen von AUSDRUCK wird durch ERSATZ ersetzt\n"
+           "  --rules REGELDATEI  neue Namen aus den alten ableiten, mit den Schritten\n"
+           "                      der Regeldatei (wie \"Regeln speichern\" im Fenster\n"
+           "                      sie schreibt), dieselben Namen wie im Fenster. Jeder\n"
+           "                      Schritt wirkt auf den alten Namen ohne Verzeichnis,\n"
+           "                      Versionsnummer und Endung, die Endung bleibt; ein\n"
+           "                      Schritt je Zeile, Felder durch Tabulator getrennt:\n"
+           "                        ersetzen TEXT ERSATZ erstes|alle gross-klein|egal\n"
+           "                        muster VON NACH      (* und ? wie beim Suchen)\n"
+           "                        regex AUSDRUCK ERSATZ  (\\1 oder $1 im Ersatz)\n"
+           "                        einfuegen TEXT anfang|ende|position N\n"
+           "                        nummerieren MUSTER START SCHRITT  (### im MUSTER)\n"
+           "                        entfernen anfang|ende N  oder  entfernen text TEXT\n"
+           "                        schreibweise klein|gross\n"
+           "                      \"aus\" davor schaltet einen Schritt ab; Leerzeilen\n"
+           "                      und Zeilen mit # am Anfang werden übergangen\n"
            "  --pairs PAARDATEI   beide Listen aus einer Datei mit zwei Spalten je\n"
            "                      Zeile, getrennt durch Semikolon oder Tabulator;\n"
            "                      Leerzeilen und die Kopfzeile \"alter Name;neuer Name\"\n"

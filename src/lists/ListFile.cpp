@@ -143,7 +143,9 @@ ReadResult read(QIODevice &stream, qsizetype maxLines)
 
 QString failureMessage(ReadResult::Status status, const QString &path, Content content)
 {
-    const QString file = content == Content::Names ? u"Listendatei"_s : u"Paardatei"_s;
+    const QString file = content == Content::Names ? u"Listendatei"_s
+        : content == Content::Pairs                ? u"Paardatei"_s
+                                                   : u"Regeldatei"_s;
     switch (status) {
     case ReadResult::Status::Missing:
         return u"Fehler: "_s + file + u" nicht gefunden: "_s + path;
@@ -157,6 +159,8 @@ QString failureMessage(ReadResult::Status status, const QString &path, Content c
     case ReadResult::Status::Unreadable:
         break;
     }
+    if (content == Content::Rules)
+        return u"Fehler: Regeln konnten nicht gelesen werden: "_s + path;
     return content == Content::Names ? unreadableMessage(path)
                                      : u"Fehler: Paare konnten nicht gelesen werden: "_s + path;
 }

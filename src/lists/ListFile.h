@@ -48,7 +48,7 @@ ReadResult read(const QString &path, qsizetype maxLines = NameListOps::kMaxEntri
 ReadResult read(QIODevice &stream, qsizetype maxLines = NameListOps::kMaxEntries);
 
 // What a file read holds, as its failure messages name it.
-enum class Content { Names, Pairs };
+enum class Content { Names, Pairs, Rules };
 
 // Why a file was not read: "nicht gefunden", "ist keine Datei", too large,
 // "ist keine Textdatei", or unreadable.

@@ -24,5 +24,7 @@ inline const QString kTemplateNewSampleKey = QStringLiteral("Vorlage.BeispielNeu
 inline const QString kReadFolderKey = QStringLiteral("OrdnerEinlesen.Ordner");
 inline const QString kReadFilterKey = QStringLiteral("OrdnerEinlesen.Filter");
 inline const QString kReadTypesKey = QStringLiteral("OrdnerEinlesen.Typen");
+// The steps of the dialog "Regeln", as the lines of a rule file.
+inline const QString kRulesKey = QStringLiteral("Regeln.Schritte");
 
 } // namespace SettingsKeys

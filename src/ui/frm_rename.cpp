@@ -72,6 +72,7 @@ void frm_rename::connectHandlers()
     connect(open, &QPushButton::clicked, this, &frm_rename::open_Click);
     connect(paste, &QPushButton::clicked, this, &frm_rename::paste_Click);
     connect(cmd_action, &QPushButton::clicked, this, &frm_rename::cmd_action_Click);
+    connect(cmd_regeln, &QPushButton::clicked, this, &frm_rename::cmd_regeln_Click);
     connect(cmd_tabelle, &QPushButton::clicked, this, &frm_rename::cmd_tabelle_Click);
     connect(cmd_paareOeffnen, &QPushButton::clicked, this, &frm_rename::cmd_paareOeffnen_Click);
     connect(cmd_paareSpeichern, &QPushButton::clicked, this, &frm_rename::cmd_paareSpeichern_Click);

@@ -14,7 +14,8 @@
 // list. Platform supplies drives, the settings store, the folder of the
 // list files, file and folder questions and the desktop; frm_Info is the
 // Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
-// dialog that chooses the template set the mapkeys are built from.
+// dialog that chooses the template set the mapkeys are built from, frm_Regeln
+// the dialog that derives new names by a list of steps (RuleList).
 
 #include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
@@ -43,6 +44,7 @@ class QRadioButton;
 class QScrollArea;
 class frm_Info;
 class frm_Ordner;
+class frm_Regeln;
 class frm_Vorlage;
 
 class frm_rename : public QWidget
@@ -106,6 +108,8 @@ private:
     void open_Click();
     void paste_Click();
     void cmd_action_Click();
+    void cmd_regeln_Click();
+    void frm_Regeln_Accepted(const frm_Regeln &dialog);
     void cmd_tabelle_Click();
     void cmd_paareOeffnen_Click();
     void cmd_paareSpeichern_Click();
@@ -239,6 +243,7 @@ private:
     OneLineEdit *txt_rename = nullptr;
     OneLineEdit *txt_renameNEU = nullptr;
     QPushButton *cmd_action = nullptr;
+    QPushButton *cmd_regeln = nullptr;
     QLabel *Label1_2 = nullptr;
     QLabel *Label1_3 = nullptr;
     QLabel *Label7 = nullptr;

@@ -108,6 +108,9 @@ void frm_rename::createRuleFrame()
     Label1_3 = Twips::place(new QLabel(QStringLiteral("ersetzen mit"), Frame1), "Label1_3", 105, 945, 1275, 285);
     txt_renameNEU = Twips::place(new OneLineEdit(Frame1), "txt_renameNEU", 105, 1170, 2535, 285);
     cmd_action = Twips::place(new QPushButton(QStringLiteral("Action"), Frame1), "cmd_action", 420, 1530, 1800, 330);
+    // Between the two fields, right of the second caption.
+    cmd_regeln = Twips::place(new QPushButton(QStringLiteral("Re&geln …"), Frame1), "cmd_regeln", 1455, 855, 1185, 300);
+    cmd_regeln->setToolTip(QStringLiteral("Neue Namen durch eine Liste von Schritten, mit Vorschau"));
 }
 
 // The groups below the rule stand in a column that scrolls where the

@@ -5,10 +5,12 @@
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/ReplacementRule.h"
+#include "rules/RuleList.h"
 #include "ui/lists/ListHistory.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/NameListView.h"
 #include "ui/platform/Platform.h"
+#include "ui/rules/frm_Regeln.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 
@@ -229,5 +231,24 @@ void frm_rename::cmd_action_Click()
     const QString status = NameListOps::ruleAppliedMessage(ReplacementRule::changedCount(oldNames, newNames),
                                                            oldNames.size());
     rebuildList(QStringLiteral("Action"), list_NewName, newNames);
+    lbl_status->setText(status);
+}
+
+void frm_rename::cmd_regeln_Click()
+{
+    auto *dialog = new frm_Regeln(m_platform, list_OldName->entries(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { frm_Regeln_Accepted(*dialog); });
+    dialog->open();
+}
+
+// The names the preview showed, from the same steps and old names.
+void frm_rename::frm_Regeln_Accepted(const frm_Regeln &dialog)
+{
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList newNames = RuleList(dialog.steps()).newNames(oldNames);
+    const QString status = NameListOps::ruleAppliedMessage(ReplacementRule::changedCount(oldNames, newNames),
+                                                           oldNames.size());
+    rebuildList(QStringLiteral("Regeln"), list_NewName, newNames);
     lbl_status->setText(status);
 }
