@@ -92,13 +92,25 @@ void TestVerify::rule_data()
         << u"A.PRT,c.asm"_s << u"B,D"_s << u"b.prt.1,C.ASM.2"_s << u"eo"_s
         << u"Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
     QTest::newRow("a difference: a new name gone")
-        << u"a.prt,a.prt"_s << u"b.prt,c.prt"_s << u"c.prt"_s << u"ee"_s
-        << u"Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 1 Abweichung"_s
+        << u"a.prt,c.prt,d.prt"_s << u"b.prt,d.prt,a.prt"_s << u"d.prt"_s << u"eeo"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 1 Abweichung"_s
         << QStringList{u"Zeile 1: Abweichung: b.prt sollte da sein, fehlt"_s};
-    QTest::newRow("a difference: a new name there before its pair")
-        << u"a.prt,a.prt"_s << u"b.prt,C.prt"_s << u"a.prt,c.prt"_s << u"oo"_s
-        << u"Lauf: 0 von 2 Paaren erledigt, 2 offen, 0 unklar, 1 Abweichung"_s
-        << QStringList{u"Zeile 2: Abweichung: c.prt sollte weg sein, ist noch da"_s};
+    QTest::newRow("a difference: an old name still there")
+        << u"a.prt,c.prt,b.prt"_s << u"B.PRT,d.prt,c.prt"_s << u"a.prt,b.prt,d.prt"_s << u"eeo"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 1 Abweichung"_s
+        << QStringList{u"Zeile 1: Abweichung: a.prt sollte weg sein, ist noch da"_s};
+    QTest::newRow("the same new name twice: neither judged")
+        << u"a.prt,b.prt"_s << u"c.prt,C"_s << u"c.prt"_s << u"uu"_s
+        << u"Lauf: 0 von 2 Paaren erledigt, 0 offen, 2 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, neuer Name doppelt (auch Zeile 2): c.prt"_s,
+                       u"Zeile 2: Abweichung: nicht eindeutig, neuer Name doppelt (auch Zeile 1): C"_s};
+    QTest::newRow("the same old name twice: its group not judged, the others are")
+        << u"a.prt,x.prt,A.prt,c.prt"_s << u"b.prt,y.prt,c.prt,d.prt"_s << u"b.prt,y.prt"_s << u"ueuu"_s
+        << u"Lauf: 1 von 4 Paaren erledigt, 0 offen, 3 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, alter Name doppelt (auch Zeile 3): a.prt"_s,
+                       u"Zeile 3: Abweichung: nicht eindeutig, alter Name doppelt (auch Zeile 1): A.prt"_s,
+                       u"Zeile 4: Abweichung: nicht eindeutig, hängt über gemeinsame Namen mit Zeile 1 "
+                       u"zusammen, deren Name doppelt ist"_s};
     QTest::newRow("the empty lists") << u""_s << u""_s << u"a.prt"_s << u""_s << u"Lauf: keine Paare"_s
                                      << QStringList();
 }

@@ -228,6 +228,64 @@ void checkGroup(const ComparedPairs &compared, const Names &names, const std::ve
     }
 }
 
+// The rows that hold each key as old name, and as new name: a name held
+// twice is an error of the name check, and a run of such pairs cannot be
+// read back from the folder.
+struct Holders {
+    std::vector<std::vector<qsizetype>> asOld;
+    std::vector<std::vector<qsizetype>> asNew;
+
+    explicit Holders(const ComparedPairs &compared)
+        : asOld(compared.keyCount)
+        , asNew(compared.keyCount)
+    {
+        for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
+            const ComparedPair &p = compared.pairs.at(i);
+            if (p.oldKey >= 0)
+                asOld[p.oldKey].push_back(i);
+            if (p.newKey >= 0)
+                asNew[p.newKey].push_back(i);
+        }
+    }
+
+    bool twice(const ComparedPair &p) const
+    {
+        return (p.oldKey >= 0 && asOld[p.oldKey].size() > 1) || (p.newKey >= 0 && asNew[p.newKey].size() > 1);
+    }
+};
+
+// The first of `rows` other than `row`.
+qsizetype otherThan(const std::vector<qsizetype> &rows, qsizetype row)
+{
+    return rows.front() != row ? rows.front() : rows.at(1);
+}
+
+// A group with a name held twice: the second pair with an old name cannot
+// open it, the second with a new name cannot rename to it, and what either
+// did to the run of the group is not to be seen in the folder. No pair of
+// the group is judged; each says why.
+void leaveGroupUnjudged(const ComparedPairs &compared, const Holders &holders, const QStringList &newNames,
+                        const std::vector<qsizetype> &pairs, Result &result)
+{
+    const auto firstTwice = std::find_if(pairs.begin(), pairs.end(),
+                                         [&](qsizetype row) { return holders.twice(compared.pairs.at(row)); });
+    for (const qsizetype row : pairs) {
+        result.states[row] = State::Unclear;
+        const ComparedPair &p = compared.pairs.at(row);
+        const auto tell = [&](bool oldName, const std::vector<qsizetype> &rows, const QString &name) {
+            if (rows.size() > 1)
+                result.findings.append(
+                    {row, RunTexts::twice(row, oldName, otherThan(rows, row), rows.size() - 1, name)});
+        };
+        if (p.oldKey >= 0)
+            tell(true, holders.asOld[p.oldKey], p.oldName);
+        if (p.newKey >= 0)
+            tell(false, holders.asNew[p.newKey], newNames.at(row));
+        if (!holders.twice(p))
+            result.findings.append({row, RunTexts::besideTwice(row, *firstTwice)});
+    }
+}
+
 } // namespace
 
 qsizetype Result::count(State state) const
@@ -242,8 +300,14 @@ Result check(const QStringList &oldNames, const QStringList &newNames, const Fol
     Result result;
     result.states.resize(compared.pairs.size());
     std::vector<char> present(compared.keyCount);
-    for (const std::vector<qsizetype> &pairs : groupsOf(compared))
-        checkGroup(compared, names, pairs, present, result);
+    const Holders holders(compared);
+    for (const std::vector<qsizetype> &pairs : groupsOf(compared)) {
+        if (std::any_of(pairs.begin(), pairs.end(),
+                        [&](qsizetype row) { return holders.twice(compared.pairs.at(row)); }))
+            leaveGroupUnjudged(compared, holders, newNames, pairs, result);
+        else
+            checkGroup(compared, names, pairs, present, result);
+    }
     std::stable_sort(result.findings.begin(), result.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.row < b.row; });
     return result;

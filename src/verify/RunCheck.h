@@ -15,7 +15,10 @@ class FolderObjects;
 // names not; each pair takes its old name away and adds its new one. The k
 // whose state differs from the folder in the fewest names wins; where
 // several do, the pairs between the first and the last of them are
-// unclear, and nothing is guessed for them. Names are compared as the
+// unclear, and nothing is guessed for them. A group in which a name is
+// the old name of two pairs, or the new name of two, ran otherwise than
+// its list says (the second pair could not open or not rename): all its
+// pairs are unclear. Names are compared as the
 // folder check compares them: letter case and versions aside, a new name
 // without an extension of the old name's type.
 namespace RunCheck {

@@ -1,5 +1,6 @@
 #include "verify/RunTexts.h"
 
+#include "check/CheckTexts.h"
 #include "common/Counted.h"
 #include "common/Module1.h"
 #include "common/ShownName.h"
@@ -79,6 +80,18 @@ QString unchanged(qsizetype row)
 QString eitherWay(qsizetype row)
 {
     return unclear(row, u"der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s);
+}
+
+QString twice(qsizetype row, bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name)
+{
+    return unclear(row, CheckTexts::twice(oldName, otherRow, otherRows, name));
+}
+
+QString besideTwice(qsizetype row, qsizetype twiceRow)
+{
+    return unclear(row,
+                   u"hängt über gemeinsame Namen mit Zeile "_s % line(twiceRow)
+                       % u" zusammen, deren Name doppelt ist"_s);
 }
 
 QString summary(const RunCheck::Result &result)
