@@ -244,15 +244,16 @@ void frm_rename::updateCheck()
     showCheckLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()));
 }
 
-// A long check folder gives way in its middle; the whole line shows under
-// the pointer. No one writes a file for another version unknowingly: a
+// A long check folder gives way in its middle, the findings stay (the
+// label fits the line to its width); the whole line shows under the
+// pointer. No one writes a file for another version unknowingly: a
 // recorded template set in use is named first.
 void frm_rename::showCheckLine(const QString &text)
 {
     QString line = text;
     if (!m_templateChoice.isBuiltIn())
         line = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + line;
-    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(line, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setText(line);
     lbl_pruefung->setToolTip(ShownText::asToolTip(line));
 }
 
