@@ -17,6 +17,8 @@ private slots:
     void rule();
     void wayBackQuestion_data();
     void wayBackQuestion();
+    void folderRulesAfterARun_data();
+    void folderRulesAfterARun();
 };
 
 namespace {
@@ -25,6 +27,17 @@ namespace {
 QStringList list(const QString &text)
 {
     return text.isEmpty() ? QStringList() : text.split(u',');
+}
+
+// States as one letter per pair, as in the rule below.
+RunCheck::Result runOf(const QString &states)
+{
+    RunCheck::Result run;
+    for (const QChar state : states)
+        run.states << (state == u'e'       ? RunCheck::State::Done
+                           : state == u'o' ? RunCheck::State::Open
+                                           : RunCheck::State::Unclear);
+    return run;
 }
 
 } // namespace
@@ -160,16 +173,45 @@ void TestVerify::wayBackQuestion()
 {
     QFETCH(QString, states);
     QFETCH(QString, rows);
-    RunCheck::Result run;
-    for (const QChar state : states)
-        run.states << (state == u'e'       ? RunCheck::State::Done
-                           : state == u'o' ? RunCheck::State::Open
-                                           : RunCheck::State::Unclear);
+    const RunCheck::Result run = runOf(states);
     QList<NameCheck::Finding> findings;
     for (const QString &row : list(rows))
         findings.append({row.toInt() - 1, NameCheck::Severity::Error, NameCheck::Rule::Characters,
                          u"Rückweg: Zeile "_s + row + u": Fehler: f"_s});
     QTEST(RunTexts::wayBackQuestion(findings, run), "question");
+}
+
+// The name check's findings while a run's marks show, each as its row and
+// rule ("1 taken": row 1, the new name taken in the folder): the folder's
+// rules go on the pairs the run judged, every other rule stays.
+void TestVerify::folderRulesAfterARun_data()
+{
+    QTest::addColumn<QString>("states");
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("done and open pairs lose them, an unclear one keeps them")
+        << u"eou"_s << QStringList{u"1 missing"_s, u"1 taken"_s, u"2 taken"_s, u"3 taken"_s}
+        << QStringList{u"3 taken"_s};
+    QTest::newRow("other rules stay on a done pair")
+        << u"e"_s << QStringList{u"1 twice"_s, u"1 drawing"_s} << QStringList{u"1 twice"_s};
+}
+
+void TestVerify::folderRulesAfterARun()
+{
+    QFETCH(QString, states);
+    QFETCH(QStringList, findings);
+    const QHash<QString, NameCheck::Rule> rules{{u"missing"_s, NameCheck::Rule::MissingInFolder},
+                                                {u"taken"_s, NameCheck::Rule::TakenInFolder},
+                                                {u"drawing"_s, NameCheck::Rule::DrawingLeftBehind},
+                                                {u"twice"_s, NameCheck::Rule::NewTwice}};
+    QList<NameCheck::Finding> given;
+    for (const QString &finding : std::as_const(findings))
+        given.append({finding.section(u' ', 0, 0).toInt() - 1, NameCheck::Severity::Error,
+                      rules.value(finding.section(u' ', 1)), finding});
+    QStringList kept;
+    for (const NameCheck::Finding &f : RunCheck::withoutFolderRules(given, runOf(states)))
+        kept << f.text;
+    QTEST(kept, "kept");
 }
 
 QTEST_GUILESS_MAIN(TestVerify)

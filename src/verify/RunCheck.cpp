@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <vector>
 
@@ -324,6 +325,19 @@ Pairs pairsIn(const QStringList &oldNames, const QStringList &newNames, const Re
         pairs.rows << row;
     }
     return pairs;
+}
+
+QList<NameCheck::Finding> withoutFolderRules(const QList<NameCheck::Finding> &findings, const Result &run)
+{
+    using NameCheck::Rule;
+    QList<NameCheck::Finding> kept;
+    kept.reserve(findings.size());
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(kept), [&run](const NameCheck::Finding &f) {
+        const bool folderRule = f.rule == Rule::MissingInFolder || f.rule == Rule::TakenInFolder
+            || f.rule == Rule::DrawingLeftBehind;
+        return !folderRule || run.states.value(f.row, State::Unclear) == State::Unclear;
+    });
+    return kept;
 }
 
 QList<RowMark> rowMarks(const Result &result)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/NameCheck.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -53,6 +55,13 @@ struct Pairs {
     QList<qsizetype> rows;
 };
 Pairs pairsIn(const QStringList &oldNames, const QStringList &newNames, const Result &result, State state);
+
+// The name check's `findings` while the marks of `run` show: the folder
+// rules judge a folder before its run, and after it misread every pair
+// the run has judged (a done pair's new name is "im Ordner schon
+// vergeben"), so they are left out for the done and the open pairs; an
+// unclear pair keeps them, as the user looks at its folder.
+QList<NameCheck::Finding> withoutFolderRules(const QList<NameCheck::Finding> &findings, const Result &run);
 
 // What a list row shows of the run: its state, and its state word and
 // findings as tooltip.

@@ -106,6 +106,11 @@ QString summary(const RunCheck::Result &result)
         % Counted::text(result.differences, u"Abweichung"_s, u"Abweichungen"_s);
 }
 
+QString checkLine(const RunCheck::Result &result, const QString &checkSummary)
+{
+    return summary(result) % u"; "_s % checkSummary;
+}
+
 QString openKept(qsizetype count)
 {
     return Counted::text(count, u"offenes Paar"_s, u"offene Paare"_s) + u" übernommen"_s;

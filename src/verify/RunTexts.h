@@ -35,6 +35,10 @@ QString besideTwice(qsizetype row, qsizetype twiceRow);
 
 // "Lauf: 57 von 120 Paaren erledigt, 62 offen, 1 unklar, 2 Abweichungen".
 QString summary(const RunCheck::Result &result);
+// The check line while the run's marks show: the run's result first, then
+// what the name check says beside it: "Lauf: …; Prüfung gegen D:\arbeit:
+// keine Befunde".
+QString checkLine(const RunCheck::Result &result, const QString &checkSummary);
 
 // The status of "Offene übernehmen" and "Rückweg für Erledigte" when there
 // is nothing to take.
