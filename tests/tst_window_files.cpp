@@ -190,6 +190,12 @@ void TestWindowFiles::workingFolder()
     QVERIFY(QDir(folder).removeRecursively());
     win.open();
     QCOMPARE(win.status(), u"Status"_s);
+    // No output folder chosen yet: the chooser starts at the check folder,
+    // and offers it once another folder is typed.
+    QCOMPARE(win.text("txt_path"), folder);
+    win.setText("txt_path", win.platform.path(u"volumeB"_s));
+    win.get<QPushButton>("cmd_Pruefordner")->click();
+    QCOMPARE(win.text("txt_path"), folder);
     QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), u"Prüfung gegen "_s + folder + u": keine Befunde"_s);
     win.oldList()->setEntries({u"a.prt"_s});
     win.newList()->setEntries({u"b.prt"_s});
@@ -201,6 +207,7 @@ void TestWindowFiles::workingFolder()
                          + u" nicht gefunden.\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s});
     win.click("cmd_ohnePruefordner");
     QCOMPARE(win.get<QLabel>("lbl_pruefung")->text(), u"Prüfung: keine Befunde"_s);
+    QVERIFY(win.get("cmd_Pruefordner")->isHidden());
     QCOMPARE(win.platform.openSettings()->value(u"Pruefordner"_s).toString(), QString());
     win.platform.fileAnswer = win.platform.path(u"volumeB"_s);
     win.click("cmd_pruefordner");
