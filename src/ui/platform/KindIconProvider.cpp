@@ -1,6 +1,22 @@
 #include "ui/platform/KindIconProvider.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QStyle>
+
+QIcon KindIconProvider::icon(IconType type) const
+{
+    if (const QIcon themed = QAbstractFileIconProvider::icon(type); !themed.isNull())
+        return themed;
+    switch (type) {
+    case Drive:
+        return QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon);
+    case Folder:
+        return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    default:
+        return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    }
+}
 
 QIcon KindIconProvider::icon(const QFileInfo &info) const
 {
