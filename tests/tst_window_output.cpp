@@ -623,6 +623,13 @@ void TestWindowOutput::wayBack()
         const QString shown = win.get<FittedLabel>("lbl_status")->shownText();
         QVERIFY2(shown.contains(u'…') && shown.endsWith(u"; Rückweg nicht geschrieben: Ist ein Ordner"_s),
                  qPrintable(shown));
+        // and the line shows that text.
+        auto *line = win.get<FittedLabel>("lbl_status");
+        QLabel plain(shown);
+        plain.setFont(line->font());
+        plain.resize(line->size());
+        QCOMPARE(line->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
     QStringList made;
     for (const QString &file : {u"rename.pro"_s, u"rename_zurueck.pro"_s}) {
