@@ -229,12 +229,28 @@ void checkGroup(const ComparedPairs &compared, const Names &names, const std::ve
     }
 }
 
-// The rows that hold each key as old name, and as new name: a name held
-// twice is an error of the name check, and a run of such pairs cannot be
-// read back from the folder.
+// The pairs that hold a name: the first two and how many. A name held
+// twice as old name, or twice as new name, is an error of the name check,
+// and a run of such pairs cannot be read back from the folder.
+struct Holding {
+    qsizetype first = -1;
+    qsizetype second = -1;
+    qsizetype count = 0;
+
+    void add(qsizetype row)
+    {
+        if (first < 0)
+            first = row;
+        else if (second < 0)
+            second = row;
+        ++count;
+    }
+    qsizetype otherThan(qsizetype row) const { return first != row ? first : second; }
+};
+
 struct Holders {
-    std::vector<std::vector<qsizetype>> asOld;
-    std::vector<std::vector<qsizetype>> asNew;
+    std::vector<Holding> asOld;
+    std::vector<Holding> asNew;
 
     explicit Holders(const ComparedPairs &compared)
         : asOld(compared.keyCount)
@@ -243,23 +259,17 @@ struct Holders {
         for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
             const ComparedPair &p = compared.pairs.at(i);
             if (p.oldKey >= 0)
-                asOld[p.oldKey].push_back(i);
+                asOld[p.oldKey].add(i);
             if (p.newKey >= 0)
-                asNew[p.newKey].push_back(i);
+                asNew[p.newKey].add(i);
         }
     }
 
     bool twice(const ComparedPair &p) const
     {
-        return (p.oldKey >= 0 && asOld[p.oldKey].size() > 1) || (p.newKey >= 0 && asNew[p.newKey].size() > 1);
+        return (p.oldKey >= 0 && asOld[p.oldKey].count > 1) || (p.newKey >= 0 && asNew[p.newKey].count > 1);
     }
 };
-
-// The first of `rows` other than `row`.
-qsizetype otherThan(const std::vector<qsizetype> &rows, qsizetype row)
-{
-    return rows.front() != row ? rows.front() : rows.at(1);
-}
 
 // A group with a name held twice: the second pair with an old name cannot
 // open it, the second with a new name cannot rename to it, and what either
@@ -273,10 +283,10 @@ void leaveGroupUnjudged(const ComparedPairs &compared, const Holders &holders, c
     for (const qsizetype row : pairs) {
         result.states[row] = State::Unclear;
         const ComparedPair &p = compared.pairs.at(row);
-        const auto tell = [&](bool oldName, const std::vector<qsizetype> &rows, const QString &name) {
-            if (rows.size() > 1)
+        const auto tell = [&](bool oldName, const Holding &holding, const QString &name) {
+            if (holding.count > 1)
                 result.findings.append(
-                    {row, RunTexts::twice(row, oldName, otherThan(rows, row), rows.size() - 1, name)});
+                    {row, RunTexts::twice(row, oldName, holding.otherThan(row), holding.count - 1, name)});
         };
         if (p.oldKey >= 0)
             tell(true, holders.asOld[p.oldKey], p.oldName);
