@@ -69,6 +69,9 @@ private slots:
 // too where the system's locale is another.
 void TestDesktop::qtTextsAreGerman()
 {
+    // Every kind of entry has its picture, on a desktop without an icon
+    // theme too: the dialog's side bar scales what it gets.
+    QTest::failOnWarning(QRegularExpression(u"null pixmap"_s));
     QVERIFY(Platform::useGermanForQt());
     QLineEdit field;
     const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());

@@ -60,6 +60,12 @@ void TestLists::lines_data()
     QTest::newRow("heading \"Name\" not pasted, other spellings are")
         << "Name\r\nname\r\nName " << QStringList{u"Name"_s, u"name"_s, u"Name "_s}
         << QStringList{u"name"_s, u"Name "_s} << true << "-";
+    QTest::newRow("heading \"Alter Name\" in any letter case not pasted")
+        << "ALTER name\r\nAlter Name.prt" << QStringList{u"ALTER name"_s, u"Alter Name.prt"_s}
+        << QStringList{u"Alter Name.prt"_s} << true << "-";
+    QTest::newRow("heading \"Neuer Name\" in any letter case not pasted")
+        << "neuer NAME\r\nNeuer  Name" << QStringList{u"neuer NAME"_s, u"Neuer  Name"_s}
+        << QStringList{u"Neuer  Name"_s} << true << "-";
     QTest::newRow("a cell, LF") << "a\n" << QStringList{u"a"_s} << QStringList{u"a"_s} << true << "a";
     QTest::newRow("a cell, CR LF") << "a\r\n" << QStringList{u"a"_s} << QStringList{u"a"_s} << true << "a";
     QTest::newRow("a cell, paragraph separator")

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "common/Module1.h"
+#include "common/ShortLine.h"
 #include "common/TextDecoding.h"
 #include "lists/ReplacementRule.h"
 
@@ -22,6 +23,8 @@ private slots:
     void fileSystemChecks();
     void decode_data();
     void decode();
+    void shortLine_data();
+    void shortLine();
 
 private:
     QTemporaryDir m_dir;
@@ -185,6 +188,37 @@ void TestModule1::decode()
     for (const char &b : std::as_const(bytes))
         pieces += decoder.decode(QByteArrayView(&b, 1));
     QCOMPARE(decoder.finish() ? pieces : QString(), text);
+}
+
+// A line made to fit, one unit of width to each character: its paths give
+// way in the middle first, its words only when they are "…".
+void TestModule1::shortLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("shown");
+    const QString check = u"Prüfung gegen /tmp/abcdefgh/prüfordner: Listen ungleich lang: 120 alte, 0 neue Namen"_s;
+    QTest::newRow("fits as it is") << u"Prüfung: keine Befunde"_s << 22 << u"Prüfung: keine Befunde"_s;
+    QTest::newRow("the folder gives way, the finding stays whole")
+        << check << 74 << u"Prüfung gegen /tmp/ab…ordner: Listen ungleich lang: 120 alte, 0 neue Namen"_s;
+    QTest::newRow("a folder with blanks gives way as one, the reason stays")
+        << u"Fehler: Datei rename_zurueck.pro konnte nicht gespeichert werden in C:\\Dokumente und "
+           u"Einstellungen\\huber\\arbeit: Ist ein Ordner"_s
+        << 100
+        << u"Fehler: Datei rename_zurueck.pro konnte nicht gespeichert werden in C:\\Dokum…\\arbeit: Ist ein Ordner"_s;
+    QTest::newRow("two folders keep as much each")
+        << u"Von /aaaa/bbbbbbbbbb; nach /cc/dddddd/eeee"_s << 32 << u"Von /aaaa…bbbb; nach /cc/d…eeee"_s;
+    QTest::newRow("no folder: the end is cut")
+        << u"Lauf: 57 von 120 Paaren erledigt, 62 offen"_s << 20 << u"Lauf: 57 von 120 Pa…"_s;
+    QTest::newRow("the folder down to its mark, then the end cut")
+        << check << 30 << u"Prüfung gegen …: Listen ungle…"_s;
+}
+
+void TestModule1::shortLine()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QTEST(ShortLine::fitted(text, width, [](const QString &shown) { return int(shown.size()); }), "shown");
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

@@ -17,6 +17,8 @@ private slots:
     void rule();
     void wayBackQuestion_data();
     void wayBackQuestion();
+    void folderRulesAfterARun_data();
+    void folderRulesAfterARun();
 };
 
 namespace {
@@ -25,6 +27,17 @@ namespace {
 QStringList list(const QString &text)
 {
     return text.isEmpty() ? QStringList() : text.split(u',');
+}
+
+// States as one letter per pair, as in the rule below.
+RunCheck::Result runOf(const QString &states)
+{
+    RunCheck::Result run;
+    for (const QChar state : states)
+        run.states << (state == u'e'       ? RunCheck::State::Done
+                           : state == u'o' ? RunCheck::State::Open
+                                           : RunCheck::State::Unclear);
+    return run;
 }
 
 } // namespace
@@ -92,13 +105,25 @@ void TestVerify::rule_data()
         << u"A.PRT,c.asm"_s << u"B,D"_s << u"b.prt.1,C.ASM.2"_s << u"eo"_s
         << u"Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s << QStringList();
     QTest::newRow("a difference: a new name gone")
-        << u"a.prt,a.prt"_s << u"b.prt,c.prt"_s << u"c.prt"_s << u"ee"_s
-        << u"Lauf: 2 von 2 Paaren erledigt, 0 offen, 0 unklar, 1 Abweichung"_s
+        << u"a.prt,c.prt,d.prt"_s << u"b.prt,d.prt,a.prt"_s << u"d.prt"_s << u"eeo"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 1 Abweichung"_s
         << QStringList{u"Zeile 1: Abweichung: b.prt sollte da sein, fehlt"_s};
-    QTest::newRow("a difference: a new name there before its pair")
-        << u"a.prt,a.prt"_s << u"b.prt,C.prt"_s << u"a.prt,c.prt"_s << u"oo"_s
-        << u"Lauf: 0 von 2 Paaren erledigt, 2 offen, 0 unklar, 1 Abweichung"_s
-        << QStringList{u"Zeile 2: Abweichung: c.prt sollte weg sein, ist noch da"_s};
+    QTest::newRow("a difference: an old name still there")
+        << u"a.prt,c.prt,b.prt"_s << u"B.PRT,d.prt,c.prt"_s << u"a.prt,b.prt,d.prt"_s << u"eeo"_s
+        << u"Lauf: 2 von 3 Paaren erledigt, 1 offen, 0 unklar, 1 Abweichung"_s
+        << QStringList{u"Zeile 1: Abweichung: a.prt sollte weg sein, ist noch da"_s};
+    QTest::newRow("the same new name twice: neither judged")
+        << u"a.prt,b.prt"_s << u"c.prt,C"_s << u"c.prt"_s << u"uu"_s
+        << u"Lauf: 0 von 2 Paaren erledigt, 0 offen, 2 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, neuer Name doppelt (auch Zeile 2): c.prt"_s,
+                       u"Zeile 2: Abweichung: nicht eindeutig, neuer Name doppelt (auch Zeile 1): C"_s};
+    QTest::newRow("the same old name twice: its group not judged, the others are")
+        << u"a.prt,x.prt,A.prt,c.prt"_s << u"b.prt,y.prt,c.prt,d.prt"_s << u"b.prt,y.prt"_s << u"ueuu"_s
+        << u"Lauf: 1 von 4 Paaren erledigt, 0 offen, 3 unklar, 0 Abweichungen"_s
+        << QStringList{u"Zeile 1: Abweichung: nicht eindeutig, alter Name doppelt (auch Zeile 3): a.prt"_s,
+                       u"Zeile 3: Abweichung: nicht eindeutig, alter Name doppelt (auch Zeile 1): A.prt"_s,
+                       u"Zeile 4: Abweichung: nicht eindeutig, hängt über gemeinsame Namen mit Zeile 1 "
+                       u"zusammen, deren Name doppelt ist"_s};
     QTest::newRow("the empty lists") << u""_s << u""_s << u"a.prt"_s << u""_s << u"Lauf: keine Paare"_s
                                      << QStringList();
 }
@@ -148,16 +173,45 @@ void TestVerify::wayBackQuestion()
 {
     QFETCH(QString, states);
     QFETCH(QString, rows);
-    RunCheck::Result run;
-    for (const QChar state : states)
-        run.states << (state == u'e'       ? RunCheck::State::Done
-                           : state == u'o' ? RunCheck::State::Open
-                                           : RunCheck::State::Unclear);
+    const RunCheck::Result run = runOf(states);
     QList<NameCheck::Finding> findings;
     for (const QString &row : list(rows))
         findings.append({row.toInt() - 1, NameCheck::Severity::Error, NameCheck::Rule::Characters,
                          u"Rückweg: Zeile "_s + row + u": Fehler: f"_s});
     QTEST(RunTexts::wayBackQuestion(findings, run), "question");
+}
+
+// The name check's findings while a run's marks show, each as its row and
+// rule ("1 taken": row 1, the new name taken in the folder): the folder's
+// rules go on the pairs the run judged, every other rule stays.
+void TestVerify::folderRulesAfterARun_data()
+{
+    QTest::addColumn<QString>("states");
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("done and open pairs lose them, an unclear one keeps them")
+        << u"eou"_s << QStringList{u"1 missing"_s, u"1 taken"_s, u"2 taken"_s, u"3 taken"_s}
+        << QStringList{u"3 taken"_s};
+    QTest::newRow("other rules stay on a done pair")
+        << u"e"_s << QStringList{u"1 twice"_s, u"1 drawing"_s} << QStringList{u"1 twice"_s};
+}
+
+void TestVerify::folderRulesAfterARun()
+{
+    QFETCH(QString, states);
+    QFETCH(QStringList, findings);
+    const QHash<QString, NameCheck::Rule> rules{{u"missing"_s, NameCheck::Rule::MissingInFolder},
+                                                {u"taken"_s, NameCheck::Rule::TakenInFolder},
+                                                {u"drawing"_s, NameCheck::Rule::DrawingLeftBehind},
+                                                {u"twice"_s, NameCheck::Rule::NewTwice}};
+    QList<NameCheck::Finding> given;
+    for (const QString &finding : std::as_const(findings))
+        given.append({finding.section(u' ', 0, 0).toInt() - 1, NameCheck::Severity::Error,
+                      rules.value(finding.section(u' ', 1)), finding});
+    QStringList kept;
+    for (const NameCheck::Finding &f : RunCheck::withoutFolderRules(given, runOf(states)))
+        kept << f.text;
+    QTEST(kept, "kept");
 }
 
 QTEST_GUILESS_MAIN(TestVerify)

@@ -167,6 +167,8 @@ void TestWindow::listEdits_data()
     row("add", "cmd_hinzu", "new", -1, u"n"_s, "a b c", "b y z n", true, u"1 Eintrag übernommen"_s);
     row("delete marked, the first of equal entries", "cmd_del", "new", 0, u"b b z"_s, "a b c", "b z", false);
     row("pair deleted", "cmd_paarLoeschen", "old", 1, QString(), "a c", "b z", false, u"Paar 2 gelöscht"_s);
+    row("pair deleted from the new names' panel", "cmd_paarLoeschen", "new", 2, QString(), "a b", "b y", false,
+        u"Paar 3 gelöscht"_s);
     row("no pair marked", "cmd_paarLoeschen", "new", -1, QString(), "a b c", "b y z", false,
         u"Achtung: Kein Eintrag markiert, kein Paar gelöscht"_s);
     row("unchanged pairs removed", "cmd_unveraendert", "new", -1, u"A y c"_s, "b", "y", true,

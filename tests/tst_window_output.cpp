@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "ui/lists/NameListModel.h"
+#include "ui/widgets/FittedLabel.h"
 
 #include <optional>
 #ifdef Q_OS_LINUX
@@ -618,6 +619,17 @@ void TestWindowOutput::wayBack()
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), win.w->mapToGlobal(win.get("lbl_status")->pos()));
         QApplication::sendEvent(win.get("lbl_status"), &hover);
         QCOMPARE(shownTip(QToolTip::text()), win.status());
+        // The folder gives way on the line, the reason stays.
+        const QString shown = win.get<FittedLabel>("lbl_status")->shownText();
+        QVERIFY2(shown.contains(u'…') && shown.endsWith(u"; Rückweg nicht geschrieben: Ist ein Ordner"_s),
+                 qPrintable(shown));
+        // and the line shows that text.
+        auto *line = win.get<FittedLabel>("lbl_status");
+        QLabel plain(shown);
+        plain.setFont(line->font());
+        plain.resize(line->size());
+        QCOMPARE(line->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
     QStringList made;
     for (const QString &file : {u"rename.pro"_s, u"rename_zurueck.pro"_s}) {

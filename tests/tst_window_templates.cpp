@@ -31,7 +31,9 @@ void TestWindowTemplates::roads_data()
         << u"In Verwendung: @ (Mapkeys velmorant_umbenennen, velmorant_speichern, velmorant_oeffnen)"_s;
     QTest::newRow("generate with it") << u"generate"_s << inUse << u"Datei rename.pro wurde gespeichert in "_s;
     QTest::newRow("way back for the done pairs with it")
-        << u"done"_s << u"Vorlage: later-style.pro; Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen"_s
+        << u"done"_s
+        << u"Vorlage: later-style.pro; Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen; "
+           u"Prüfung gegen %1: keine Befunde"_s
         << u"Datei rename_zurueck.pro wurde gespeichert in "_s;
     QTest::newRow("restart and find it again") << u"restart"_s << inUse << u"Status"_s;
     QTest::newRow("refuse a set whose file has gone")
@@ -136,7 +138,8 @@ void TestWindowTemplates::roads()
         QCOMPARE(win.oldList()->entries().first(), u"C:\\cad\\motor.asm.2"_s);
         QVERIFY(win.output().isEmpty());
     }
-    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), checkLine);
+    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()),
+             QString(checkLine).replace(u"%1"_s, win.dir.filePath(u"arbeit"_s)));
     QVERIFY2(win.status().startsWith(QString(status).replace(u'@', recording)), qPrintable(win.status()));
 }
 

@@ -80,7 +80,10 @@ QStringList splitLines(QStringView text)
 QStringList clipboardLines(QStringView text)
 {
     QStringList lines = splitLines(text);
-    lines.removeIf([](const QString &line) { return line.isEmpty() || line == u"Name"; });
+    lines.removeIf([](const QString &line) {
+        return line.isEmpty() || line == u"Name" || line.compare(u"Alter Name", Qt::CaseInsensitive) == 0
+            || line.compare(u"Neuer Name", Qt::CaseInsensitive) == 0;
+    });
     return lines;
 }
 

@@ -61,8 +61,9 @@ private:
 // All lines of a text. An entry never holds a line break.
 QStringList splitLines(QStringView text);
 
-// The lines of pasted text worth keeping: empty lines and the column
-// heading "Name" (exactly so) are left out.
+// The lines of pasted text worth keeping: empty lines and a column's
+// heading are left out: "Name" exactly so, and "Alter Name" or "Neuer
+// Name" in any letter case, as the heading line of a pasted table.
 QStringList clipboardLines(QStringView text);
 
 // The entries left after "markiertes löschen": the selected row goes, and so

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,10 +128,13 @@ void frm_rename::Form_Load()
     txt_rename->setText(settings->value(SettingsKeys::kRuleKey, QStringLiteral("OldName123")).toString());
     txt_renameNEU->setText(settings->value(SettingsKeys::kReplacementKey, QStringLiteral("NewName123")).toString());
     // A restored folder other than the design text moves the folder tree
-    // through the folder field's own reaction.
-    Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, m_platform.designFolderText()).toString());
-    Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
+    // through the folder field's own reaction. Never chosen yet, the output
+    // folder is the working folder, where rename.pro belongs.
     restoreCheckFolder();
+    const QString firstFolder = m_checkFolder.isSet() ? QDir::toNativeSeparators(m_checkFolder.path())
+                                                      : m_platform.designFolderText();
+    Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, firstFolder).toString());
+    Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
     restoreTemplates();
 }
 

@@ -144,6 +144,7 @@ private:
     // The same for a list built afresh, which keeps no mark.
     void rebuildList(const QString &command, NameListView *list, const QStringList &after);
     void updateCheck();
+    void showFindings(const QList<NameCheck::Finding> &findings, const RunCheck::Result *run = nullptr);
     void showCheckLine(const QString &text);
     // The check after a run stands until the lists or the check folder
     // change; the commands on its result only while it does.

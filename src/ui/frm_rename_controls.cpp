@@ -7,6 +7,7 @@
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/DesignFont.h"
 #include "ui/platform/Twips.h"
+#include "ui/widgets/FittedLabel.h"
 #include "ui/widgets/ImageButton.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/Pictures.h"
@@ -62,7 +63,7 @@ void frm_rename::createControls()
     // moves with the bottom row; the template set's command on the same
     // line, as the line names a recorded set, below the groups and clear of
     // the line's whole width: lists of different length come first in it.
-    lbl_pruefung = Twips::place(new QLabel(this), "lbl_pruefung", 105, 6360, 5535, 285);
+    lbl_pruefung = Twips::place(new FittedLabel(QString(), this), "lbl_pruefung", 105, 6360, 5535, 285);
     cmd_vorlage = Twips::place(new QPushButton(QStringLiteral("&Vorlage …"), this), "cmd_vorlage", 5880, 6360, 1335,
                                285);
     cmd_vorlage->setToolTip(QStringLiteral("Die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen "
@@ -88,11 +89,10 @@ void frm_rename::createControls()
     cmd_openmFile->hide();
     img_EXIT = Twips::place(new ImageButton(Pictures::Picture::BigExit, QStringLiteral("Programm beenden"), this),
                             "img_EXIT", 7770, 6300, 1110, 1170);
-    lbl_status = Twips::place(new QLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
+    // Both lines show names and paths as they stand, never read as rich
+    // text, and let a long folder give way before the words around it.
+    lbl_status = Twips::place(new FittedLabel(QStringLiteral("Status"), this), "lbl_status", 210, 7245, 8730, 285);
     lbl_status->installEventFilter(this);
-    // Names and paths are shown as they stand, never read as rich text.
-    for (QLabel *label : {lbl_status, lbl_pruefung})
-        label->setTextFormat(Qt::PlainText);
 
     createContextMenu();
 

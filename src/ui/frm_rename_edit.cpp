@@ -19,6 +19,7 @@
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/ShownText.h"
+#include "verify/RunTexts.h"
 #include "wayback/WayBackCheck.h"
 
 #include <QAction>
@@ -234,25 +235,33 @@ QList<NameCheck::Finding> frm_rename::pairFindings() const
 void frm_rename::updateCheck()
 {
     forgetRun();
-    const QStringList &oldNames = list_OldName->entries();
-    const QStringList &newNames = list_NewName->entries();
-    if (!oldNames.isEmpty() || !newNames.isEmpty())
+    if (list_OldName->count() > 0 || list_NewName->count() > 0)
         readRememberedCheckFolder();
-    const QList<NameCheck::Finding> findings = pairFindings();
-    list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldNames.size()));
-    list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    showCheckLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()));
+    showFindings(pairFindings());
 }
 
-// A long check folder gives way in its middle; the whole line shows under
-// the pointer. No one writes a file for another version unknowingly: a
+// The marks of `findings` in both lists and their summary; while a run's
+// marks show, its result first.
+void frm_rename::showFindings(const QList<NameCheck::Finding> &findings, const RunCheck::Result *run)
+{
+    const qsizetype oldCount = list_OldName->count();
+    const qsizetype newCount = list_NewName->count();
+    list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldCount));
+    list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newCount));
+    const QString summary = NameCheck::summary(findings, m_checkFolder.against(), oldCount, newCount);
+    showCheckLine(run ? RunTexts::checkLine(*run, summary) : summary);
+}
+
+// A long check folder gives way in its middle, the findings stay (the
+// label fits the line to its width); the whole line shows under the
+// pointer. No one writes a file for another version unknowingly: a
 // recorded template set in use is named first.
 void frm_rename::showCheckLine(const QString &text)
 {
     QString line = text;
     if (!m_templateChoice.isBuiltIn())
         line = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + line;
-    lbl_pruefung->setText(lbl_pruefung->fontMetrics().elidedText(line, Qt::ElideMiddle, lbl_pruefung->width()));
+    lbl_pruefung->setText(line);
     lbl_pruefung->setToolTip(ShownText::asToolTip(line));
 }
 

@@ -89,6 +89,7 @@ void frm_rename::restoreCheckFolder()
 {
     m_checkFolder.remember(m_platform.openSettings()->value(SettingsKeys::kCheckFolderKey).toString());
     cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
+    Frame5->setCheckFolder(m_checkFolder.path());
 }
 
 // The remembered check folder, once the pairs are to be checked against
@@ -118,6 +119,7 @@ void frm_rename::rememberCheckFolder()
 {
     m_platform.openSettings()->setValue(SettingsKeys::kCheckFolderKey, m_checkFolder.path());
     cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
+    Frame5->setCheckFolder(m_checkFolder.path());
     updateCheck();
 }
 

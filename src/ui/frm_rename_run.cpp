@@ -34,7 +34,7 @@ void frm_rename::cmd_laufPruefen_Click()
     const QList<RunCheck::RowMark> marks = RunCheck::rowMarks(*m_run);
     list_OldName->nameModel()->setRunMarks(marks);
     list_NewName->nameModel()->setRunMarks(marks);
-    showCheckLine(RunTexts::summary(*m_run));
+    showFindings(RunCheck::withoutFolderRules(pairFindings(), *m_run), &*m_run);
     updateRunCommands();
     Frame_gruppen->ensureWidgetVisible(cmd_rueckwegErledigte);
 }

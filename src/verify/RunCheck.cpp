@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <vector>
 
@@ -228,6 +229,74 @@ void checkGroup(const ComparedPairs &compared, const Names &names, const std::ve
     }
 }
 
+// The pairs that hold a name: the first two and how many. A name held
+// twice as old name, or twice as new name, is an error of the name check,
+// and a run of such pairs cannot be read back from the folder.
+struct Holding {
+    qsizetype first = -1;
+    qsizetype second = -1;
+    qsizetype count = 0;
+
+    void add(qsizetype row)
+    {
+        if (first < 0)
+            first = row;
+        else if (second < 0)
+            second = row;
+        ++count;
+    }
+    qsizetype otherThan(qsizetype row) const { return first != row ? first : second; }
+};
+
+struct Holders {
+    std::vector<Holding> asOld;
+    std::vector<Holding> asNew;
+
+    explicit Holders(const ComparedPairs &compared)
+        : asOld(compared.keyCount)
+        , asNew(compared.keyCount)
+    {
+        for (qsizetype i = 0; i < compared.pairs.size(); ++i) {
+            const ComparedPair &p = compared.pairs.at(i);
+            if (p.oldKey >= 0)
+                asOld[p.oldKey].add(i);
+            if (p.newKey >= 0)
+                asNew[p.newKey].add(i);
+        }
+    }
+
+    bool twice(const ComparedPair &p) const
+    {
+        return (p.oldKey >= 0 && asOld[p.oldKey].count > 1) || (p.newKey >= 0 && asNew[p.newKey].count > 1);
+    }
+};
+
+// A group with a name held twice: the second pair with an old name cannot
+// open it, the second with a new name cannot rename to it, and what either
+// did to the run of the group is not to be seen in the folder. No pair of
+// the group is judged; each says why.
+void leaveGroupUnjudged(const ComparedPairs &compared, const Holders &holders, const QStringList &newNames,
+                        const std::vector<qsizetype> &pairs, Result &result)
+{
+    const auto firstTwice = std::find_if(pairs.begin(), pairs.end(),
+                                         [&](qsizetype row) { return holders.twice(compared.pairs.at(row)); });
+    for (const qsizetype row : pairs) {
+        result.states[row] = State::Unclear;
+        const ComparedPair &p = compared.pairs.at(row);
+        const auto tell = [&](bool oldName, const Holding &holding, const QString &name) {
+            if (holding.count > 1)
+                result.findings.append(
+                    {row, RunTexts::twice(row, oldName, holding.otherThan(row), holding.count - 1, name)});
+        };
+        if (p.oldKey >= 0)
+            tell(true, holders.asOld[p.oldKey], p.oldName);
+        if (p.newKey >= 0)
+            tell(false, holders.asNew[p.newKey], newNames.at(row));
+        if (!holders.twice(p))
+            result.findings.append({row, RunTexts::besideTwice(row, *firstTwice)});
+    }
+}
+
 } // namespace
 
 qsizetype Result::count(State state) const
@@ -242,8 +311,14 @@ Result check(const QStringList &oldNames, const QStringList &newNames, const Fol
     Result result;
     result.states.resize(compared.pairs.size());
     std::vector<char> present(compared.keyCount);
-    for (const std::vector<qsizetype> &pairs : groupsOf(compared))
-        checkGroup(compared, names, pairs, present, result);
+    const Holders holders(compared);
+    for (const std::vector<qsizetype> &pairs : groupsOf(compared)) {
+        if (std::any_of(pairs.begin(), pairs.end(),
+                        [&](qsizetype row) { return holders.twice(compared.pairs.at(row)); }))
+            leaveGroupUnjudged(compared, holders, newNames, pairs, result);
+        else
+            checkGroup(compared, names, pairs, present, result);
+    }
     std::stable_sort(result.findings.begin(), result.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.row < b.row; });
     return result;
@@ -260,6 +335,19 @@ Pairs pairsIn(const QStringList &oldNames, const QStringList &newNames, const Re
         pairs.rows << row;
     }
     return pairs;
+}
+
+QList<NameCheck::Finding> withoutFolderRules(const QList<NameCheck::Finding> &findings, const Result &run)
+{
+    using NameCheck::Rule;
+    QList<NameCheck::Finding> kept;
+    kept.reserve(findings.size());
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(kept), [&run](const NameCheck::Finding &f) {
+        const bool folderRule = f.rule == Rule::MissingInFolder || f.rule == Rule::TakenInFolder
+            || f.rule == Rule::DrawingLeftBehind;
+        return !folderRule || run.states.value(f.row, State::Unclear) == State::Unclear;
+    });
+    return kept;
 }
 
 QList<RowMark> rowMarks(const Result &result)

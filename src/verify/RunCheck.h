@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/NameCheck.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,10 @@ class FolderObjects;
 // names not; each pair takes its old name away and adds its new one. The k
 // whose state differs from the folder in the fewest names wins; where
 // several do, the pairs between the first and the last of them are
-// unclear, and nothing is guessed for them. Names are compared as the
+// unclear, and nothing is guessed for them. A group in which a name is
+// the old name of two pairs, or the new name of two, ran otherwise than
+// its list says (the second pair could not open or not rename): all its
+// pairs are unclear. Names are compared as the
 // folder check compares them: letter case and versions aside, a new name
 // without an extension of the old name's type.
 namespace RunCheck {
@@ -50,6 +55,13 @@ struct Pairs {
     QList<qsizetype> rows;
 };
 Pairs pairsIn(const QStringList &oldNames, const QStringList &newNames, const Result &result, State state);
+
+// The name check's `findings` while the marks of `run` show: the folder
+// rules judge a folder before its run, and after it misread every pair
+// the run has judged (a done pair's new name is "im Ordner schon
+// vergeben"), so they are left out for the done and the open pairs; an
+// unclear pair keeps them, as the user looks at its folder.
+QList<NameCheck::Finding> withoutFolderRules(const QList<NameCheck::Finding> &findings, const Result &run);
 
 // What a list row shows of the run: its state, and its state word and
 // findings as tooltip.

@@ -1,5 +1,6 @@
 #include "verify/RunTexts.h"
 
+#include "check/CheckTexts.h"
 #include "common/Counted.h"
 #include "common/Module1.h"
 #include "common/ShownName.h"
@@ -81,6 +82,18 @@ QString eitherWay(qsizetype row)
     return unclear(row, u"der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s);
 }
 
+QString twice(qsizetype row, bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name)
+{
+    return unclear(row, CheckTexts::twice(oldName, otherRow, otherRows, name));
+}
+
+QString besideTwice(qsizetype row, qsizetype twiceRow)
+{
+    return unclear(row,
+                   u"hängt über gemeinsame Namen mit Zeile "_s % line(twiceRow)
+                       % u" zusammen, deren Name doppelt ist"_s);
+}
+
 QString summary(const RunCheck::Result &result)
 {
     const qsizetype pairs = result.states.size();
@@ -91,6 +104,11 @@ QString summary(const RunCheck::Result &result)
         % QString::number(result.count(RunCheck::State::Open)) % u" offen, "_s
         % QString::number(result.count(RunCheck::State::Unclear)) % u" unklar, "_s
         % Counted::text(result.differences, u"Abweichung"_s, u"Abweichungen"_s);
+}
+
+QString checkLine(const RunCheck::Result &result, const QString &checkSummary)
+{
+    return summary(result) % u"; "_s % checkSummary;
 }
 
 QString openKept(qsizetype count)

@@ -26,9 +26,19 @@ QString bothThere(qsizetype row, const QString &oldName, const QString &newName)
 QString neitherThere(qsizetype row, const QString &oldName, const QString &newName);
 QString unchanged(qsizetype row);
 QString eitherWay(qsizetype row);
+// A pair whose old or new name other pairs hold too, as the name check
+// tells it: "Zeile 2: Abweichung: nicht eindeutig, alter Name doppelt
+// (auch Zeile 1): a.prt"; and a pair that shares names with such a pair,
+// directly or through others.
+QString twice(qsizetype row, bool oldName, qsizetype otherRow, qsizetype otherRows, const QString &name);
+QString besideTwice(qsizetype row, qsizetype twiceRow);
 
 // "Lauf: 57 von 120 Paaren erledigt, 62 offen, 1 unklar, 2 Abweichungen".
 QString summary(const RunCheck::Result &result);
+// The check line while the run's marks show: the run's result first, then
+// what the name check says beside it: "Lauf: …; Prüfung gegen D:\arbeit:
+// keine Befunde".
+QString checkLine(const RunCheck::Result &result, const QString &checkSummary);
 
 // The status of "Offene übernehmen" and "Rückweg für Erledigte" when there
 // is nothing to take.

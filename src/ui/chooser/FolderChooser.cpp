@@ -47,6 +47,12 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     // The wrapped text takes the height its lines need where the font runs taller than the design's.
     Label8->resize(Label8->width(), std::max(Label8->height(), Label8->heightForWidth(Label8->width())));
 
+    // Beside the field, clear of the drive list and the prompt below it.
+    cmd_Pruefordner = new QPushButton(QStringLiteral("Prüfordner"), this);
+    cmd_Pruefordner->setObjectName(QStringLiteral("cmd_Pruefordner"));
+    cmd_Pruefordner->setGeometry(Twips::rect(3360, 585, 1815, 315));
+    cmd_Pruefordner->hide();
+
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(Twips::rect(120, 960, 2655, 1890));
@@ -88,6 +94,7 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
 
     connect(txt_path, &QLineEdit::textChanged, this, &FolderChooser::txt_path_Change);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderChooser::Drive1_Change);
+    connect(cmd_Pruefordner, &QPushButton::clicked, this, &FolderChooser::cmd_Pruefordner_Click);
     connect(txt_path, &OneLineEdit::lineBreakRefused, this,
             [this] { emit statusMessage(NameListOps::lineBreakMessage()); });
     hide();
@@ -205,6 +212,20 @@ void FolderChooser::txt_path_Change()
 void FolderChooser::Drive1_Change()
 {
     apply(m_choice.driveChanged(Drive1->currentText()));
+}
+
+void FolderChooser::setCheckFolder(const QString &path)
+{
+    m_checkFolder = QDir::toNativeSeparators(path);
+    cmd_Pruefordner->setVisible(!path.isEmpty());
+    cmd_Pruefordner->setToolTip(QStringLiteral("Ausgabeverzeichnis: ") + m_checkFolder);
+}
+
+// The field's own reaction moves the tree there.
+void FolderChooser::cmd_Pruefordner_Click()
+{
+    txt_path->setText(m_checkFolder);
+    txt_path->setFocus(Qt::OtherFocusReason);
 }
 
 void FolderChooser::showChooser()

@@ -38,6 +38,10 @@ public:
     // the folder tree brought into line.
     void showChooser();
 
+    // The working folder the pairs are checked against, offered for the
+    // folder field; none without a check folder.
+    void setCheckFolder(const QString &path);
+
     // "OK": true when the folder field names a folder to write into, which
     // the field then shows in the tree's form; otherwise the chooser stays
     // as it is and the status message says why.
@@ -47,6 +51,9 @@ public:
     QComboBox *Drive1 = nullptr;
     QTreeView *Dir1 = nullptr;
     QPushButton *cmd_okfiles = nullptr;
+    // Puts the check folder into the folder field: rename.pro belongs
+    // where the objects are.
+    QPushButton *cmd_Pruefordner = nullptr;
     // Whether "OK" writes the way back rename_zurueck.pro too.
     QCheckBox *chk_rueckweg = nullptr;
     QLabel *Label8 = nullptr;
@@ -65,6 +72,7 @@ private:
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
+    void cmd_Pruefordner_Click();
     void keepFolderInSight();
     void Dir1_RowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
     void apply(const FolderChoice::Reaction &reaction);
@@ -73,4 +81,5 @@ private:
     QFileSystemModel *m_model = nullptr;
     FolderChoice m_choice;
     bool m_keepInSight = false;
+    QString m_checkFolder;
 };

@@ -80,6 +80,8 @@ const Text kMainWindow[] = {
     {"open", "Liste öffnen", "Lädt die gewählte Liste aus ihrer Listendatei"},
     {"Frame5", "Ausgabeverzeichnis wählen", "Das Verzeichnis, in das rename.pro geschrieben wird"},
     {"txt_path", "Ausgabeverzeichnis", "Pfad des Verzeichnisses für rename.pro"},
+    {"cmd_Pruefordner", "Prüfordner eintragen",
+     "Trägt den Prüfordner, in dem die Objekte liegen, als Ausgabeverzeichnis ein"},
     {"Drive1", "Laufwerk", "Laufwerk des Verzeichnisbaums"},
     {"Dir1", "Verzeichnisse", "Die Verzeichnisse des gewählten Laufwerks"},
     {"chk_rueckweg", "Rückweg-Datei mit erstellen",
@@ -145,7 +147,7 @@ const char *const kTabOrder[] = {
     "cmd_laufPruefen", "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow",
     "cmd_openmFile",
     // the output folder chooser: the folder field leads to "OK" first
-    "txt_path", "cmd_okfiles", "Drive1", "Dir1", "chk_rueckweg", "img_quit",
+    "txt_path", "cmd_okfiles", "Drive1", "cmd_Pruefordner", "Dir1", "chk_rueckweg", "img_quit",
     // the output and the window
     "imgOpen", "imgclose", "txt_OUT", "cmd_info", "img_EXIT"};
 
