@@ -3,6 +3,7 @@
 #include "check/ChainOrder.h"
 #include "check/FolderCheck.h"
 #include "check/NameCheck.h"
+#include "check/UsersToTake.h"
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
@@ -11,7 +12,9 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "templates/TemplateExport.h"
+#include "usage/FolderUsage.h"
 #include "verify/RunTexts.h"
+#include "verify/UsersSaved.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -51,6 +54,7 @@ QString withOptionsForCommands(QString finding)
     static const std::pair<QString, QString> kCommands[] = {
         {u"(Reihenfolge ordnen)"_s, u"(--order)"_s},
         {u"(Zeichnungen ergänzen)"_s, u"(--add-drawings)"_s},
+        {u"(Verwender mitnehmen)"_s, u"(ohne --no-users)"_s},
     };
     for (const auto &[command, option] : kCommands) {
         if (const qsizetype at = finding.indexOf(command); at >= 0)
@@ -185,6 +189,15 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
+    // The folder's use: who uses what is renamed, taken along unless
+    // --no-users leaves the parents as they are.
+    UseIndex use;
+    if (folder) {
+        FolderUsage usage;
+        usage.refresh(checkFolder.path());
+        use = UseIndex(usage.objects());
+    }
+    const bool takingUsers = folder && !m_noUsers;
     // Names of the check folder that could not be read, how many drawings
     // came along, and how far a run got, go first, whatever follows.
     QString notes = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
@@ -205,7 +218,8 @@ int CliJob::runJob(QByteArray &out, QString &err) const
         newNames = std::move(ordered.newNames);
     }
     if (m_verify || m_onlyOpen || m_onlyDone) {
-        const RunCheck::Result run = RunCheck::check(oldNames, newNames, *folder);
+        RunCheck::Result run = RunCheck::check(oldNames, newNames, *folder);
+        UsersSaved::add(run, UsersSaved::check(oldNames, newNames, run, use));
         if (m_verify)
             return verify(oldNames, newNames, run, out, err);
         notes += runNotes(run);
@@ -223,9 +237,10 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
-    const auto checkPairs = [this, &oldNames, &newNames, folder] {
-        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder)
-                         : NameCheck::check(oldNames, newNames, folder);
+    const UseIndex *usersLeft = takingUsers ? nullptr : &use;
+    const auto checkPairs = [this, &oldNames, &newNames, folder, usersLeft] {
+        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder, usersLeft)
+                         : NameCheck::check(oldNames, newNames, folder, usersLeft);
     };
     std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
                                                                              : std::launch::async,
@@ -247,14 +262,21 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             return Findings;
         }
     }
-    const int status = write(oldNames, newNames, *templates.set, out, err);
+    const QStringList users = !takingUsers ? QStringList()
+        : m_reverse                        ? UsersToTake::chooseBack(oldNames, newNames, use)
+                                           : UsersToTake::choose(oldNames, newNames, use);
+    if (folder) {
+        if (const QString note = UsersToTake::note(use, takingUsers, users.size()); !note.isEmpty())
+            notes += note + u'\n';
+    }
+    const int status = write(oldNames, newNames, *templates.set, users, out, err);
     if (check.valid())
         err.prepend(findingLines(check.get()));
     return status;
 }
 
 int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
-                  QByteArray &out, QString &err) const
+                  const QStringList &users, QByteArray &out, QString &err) const
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
@@ -262,8 +284,9 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
-                                                         : MapkeyGenerator::generateFile(oldNames, newNames, templates);
+        MapkeyGenerator::EncodedGeneration g = m_reverse
+            ? WayBack::generateFile(oldNames, newNames, templates, users)
+            : MapkeyGenerator::generateFile(oldNames, newNames, templates, users);
         if (unrepresentable(g))
             return BadInput;
         out = std::move(g.fileBytes);
@@ -274,8 +297,9 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
     EarlierWayBack::Kept kept;
     const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates, users)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates,
+                                          users);
     if (!kept.keptAs.isEmpty())
         err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))
