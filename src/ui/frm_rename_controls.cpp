@@ -11,6 +11,7 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/Pictures.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -122,7 +123,7 @@ void frm_rename::createGroupColumn()
     Frame_gruppen->setFocusPolicy(Qt::NoFocus);
     Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
-    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4080);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4770);
     column->setLayoutDirection(Qt::LeftToRight);
     createPairsFrame(column);
     createFolderFrame(column);
@@ -162,7 +163,7 @@ void frm_rename::createPairsFrame(QWidget *column)
 // Pro/ENGINEER what that folder tells of it.
 void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2010);
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2700);
     cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("&Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
@@ -186,6 +187,14 @@ void frm_rename::createFolderFrame(QWidget *column)
         QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
     for (QPushButton *command : {cmd_laufPruefen, cmd_offeneUebernehmen, cmd_rueckwegErledigte})
         command->setEnabled(false);
+    chk_Verwender = Twips::place(new QCheckBox(QStringLiteral("Verwender &mitnehmen"), Frame_ordner), "chk_Verwender",
+                                 105, 1980, 2745, 285);
+    chk_Verwender->setToolTip(QStringLiteral("Baugruppen und Zeichnungen des Prüfordners, die einen alten Namen "
+                                             "verwenden, vor dem Umbenennen öffnen und danach speichern"));
+    chk_Verwender->setChecked(true);
+    cmd_verwendung = Twips::place(new QPushButton(QStringLiteral("Ver&wendung …"), Frame_ordner), "cmd_verwendung", 105,
+                                  2325, 2745, 285);
+    cmd_verwendung->setToolTip(QStringLiteral("Zeigt, wer im Prüfordner die alten Namen verwendet"));
 }
 
 void frm_rename::createContextMenu()

@@ -3,12 +3,14 @@
 // the way back for the pairs that ran.
 #include "ui/frm_rename.h"
 
+#include "check/UsersToTake.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/NameListView.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 #include "verify/RunTexts.h"
+#include "verify/UsersSaved.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -27,9 +29,13 @@ void frm_rename::cmd_laufPruefen_Click()
     const QStringList &newNames = list_NewName->entries();
     if (!folder || oldNames.size() != newNames.size())
         return;
+    // The parents are read again too: one that still names an old name
+    // was not saved by the run.
+    readFolderUse();
     {
         const WaitCursor busy;
         m_run = RunCheck::check(oldNames, newNames, *folder);
+        UsersSaved::add(*m_run, UsersSaved::check(oldNames, newNames, *m_run, m_useIndex));
     }
     const QList<RunCheck::RowMark> marks = RunCheck::rowMarks(*m_run);
     list_OldName->nameModel()->setRunMarks(marks);
@@ -82,10 +88,12 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     // its date, and when it cannot be, nothing is written.
     const WaitCursor busy;
     const QString folder = Frame5->txt_path->text();
+    const QStringList usersBack = takingUsers() ? UsersToTake::chooseBack(done.oldNames, done.newNames, m_useIndex)
+                                                : QStringList();
     EarlierWayBack::Kept kept;
     const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
                                                                    EarlierWayBack::keeping(folder, kept),
-                                                                   *m_templates.set);
+                                                                   *m_templates.set, usersBack);
     QString status = written.generation.firstUnrepresentable.isEmpty() ? written.report.toldText()
                                                                        : written.generation.unrepresentableMessage();
     if (!kept.keptAs.isEmpty())
