@@ -80,7 +80,8 @@ void TestWindowFiles::infoWindow()
 
 // The three texts come back at the next start as they were, from the
 // program's own store under the keys and section earlier versions used;
-// the way-back box, off at first, is remembered as soon as it changes.
+// the way-back box, off at first, and the users' box, ticked at first, are
+// remembered as soon as they change.
 // Closing the main window closes the Info window too.
 void TestWindowFiles::shutdownAndRestart()
 {
@@ -93,12 +94,15 @@ void TestWindowFiles::shutdownAndRestart()
     auto *wayBack = win.get<QCheckBox>("chk_rueckweg");
     QVERIFY(!wayBack->isChecked());
     QTest::keyClick(wayBack, Qt::Key_Space);
+    auto *users = win.get<QCheckBox>("chk_Verwender");
+    QVERIFY(users->isChecked());
+    QTest::keyClick(users, Qt::Key_Space);
     win.click("cmd_info");
     win.click("img_EXIT");
     QVERIFY(!win.w->isVisible());
     QTRY_COMPARE(infoWindows().size(), 0);
     COMPARE_BYTES(TestSupport::readBytes(ini),
-                  "[Optionen]\nchk_rueckweg.Value=true\ntxt_path.Text=" + folder.toUtf8()
+                  "[Optionen]\nchk_Verwender.Value=false\nchk_rueckweg.Value=true\ntxt_path.Text=" + folder.toUtf8()
                       + "\ntxt_rename.Text=\ntxt_renameNEU.Text=" + QByteArray(40000, 'b') + "\n");
     QVERIFY(TestSupport::writeBytes(ini,
                                     "[Optionen]\nchk_rueckweg.Value=true\ntxt_rename.Text=Gr\xC3\xB6\xC3\x9F"
@@ -110,6 +114,7 @@ void TestWindowFiles::shutdownAndRestart()
     QCOMPARE(win.text("txt_path"), folder);
     QCOMPARE(win.chooser()->dirPath(), folder);
     QVERIFY(win.get<QCheckBox>("chk_rueckweg")->isChecked());
+    QVERIFY(win.get<QCheckBox>("chk_Verwender")->isChecked());
 }
 
 // The road of the working folder: its parts and assemblies read into the
