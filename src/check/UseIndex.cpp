@@ -41,7 +41,8 @@ UseIndex::UseIndex(const QList<FolderUsage::Object> &objects)
     }
 }
 
-QStringList UseIndex::usersOf(QStringView name) const
+QStringList UseIndex::usersOf(const QString &name) const
 {
-    return m_users.value(name.toString().toLower());
+    // Most names are lower case already, and then shared rather than copied.
+    return m_users.value(name.toLower());
 }

@@ -30,7 +30,7 @@ public:
 
     // The objects whose known use names `name` (any letter case, with its
     // type: "welle.prt"), sorted; each object once.
-    QStringList usersOf(QStringView name) const;
+    QStringList usersOf(const QString &name) const;
     // Sorted by name.
     const QList<Unread> &unread() const { return m_unread; }
     // The assemblies and drawings among them, sorted.

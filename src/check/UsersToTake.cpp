@@ -87,12 +87,13 @@ QList<NameCheck::Finding> check(const ComparedPairs &compared, const UseIndex &u
         const ComparedPair &p = compared.pairs.at(i);
         if (p.oldName.isEmpty())
             continue;
-        const QStringList users = usersLeft(use, p.oldName, renamed);
+        const QString name = p.oldName.toLower();
+        const QStringList users = usersLeft(use, name, renamed);
         if (users.isEmpty())
             continue;
         const auto severity = NameCheck::Severity::Warning;
-        findings.append({i, severity, NameCheck::Rule::UsersLeft,
-                         CheckTexts::findingLine(i, severity, leftText(p.oldName.toLower(), users))});
+        findings.append(
+            {i, severity, NameCheck::Rule::UsersLeft, CheckTexts::findingLine(i, severity, leftText(name, users))});
     }
     return findings;
 }
