@@ -87,8 +87,8 @@ void frm_rename::connectHandlers()
     connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
     connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
     connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
-    connect(chk_Verwender, &QCheckBox::clicked, this, &frm_rename::chk_Verwender_Click);
-    connect(cmd_verwendung, &QPushButton::clicked, this, &frm_rename::cmd_verwendung_Click);
+    connect(&m_users, &WindowUsers::takingChanged, this, &frm_rename::updateCheck);
+    connect(m_users.cmd_verwendung, &QPushButton::clicked, this, &frm_rename::cmd_verwendung_Click);
 }
 
 // --- size -----------------------------------------------------------------
@@ -131,7 +131,6 @@ void frm_rename::Form_Load()
     // through the folder field's own reaction.
     Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, m_platform.designFolderText()).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
-    chk_Verwender->setChecked(settings->value(SettingsKeys::kUsersKey, true).toBool());
     restoreCheckFolder();
     restoreTemplates();
 }

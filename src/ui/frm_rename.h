@@ -17,11 +17,10 @@
 // dialog that chooses the template set the mapkeys are built from.
 
 #include "check/NameCheck.h"
-#include "check/UseIndex.h"
 #include "folder/CheckFolder.h"
 #include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
-#include "usage/FolderUsage.h"
+#include "ui/usage/WindowUsers.h"
 #include "verify/RunCheck.h"
 #include "wayback/WritePlan.h"
 
@@ -37,7 +36,6 @@ class NameListView;
 class OneLineEdit;
 class OutputTextEdit;
 class Platform;
-class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -126,7 +124,6 @@ private:
     void cmd_laufPruefen_Click();
     void cmd_offeneUebernehmen_Click();
     void cmd_rueckwegErledigte_Click();
-    void chk_Verwender_Click(bool checked);
     void cmd_verwendung_Click();
     void cmd_vorlage_Click();
     void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
@@ -160,11 +157,6 @@ private:
     void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
-    // The check folder's use, read with it (again only for the files that
-    // changed), and the users the run takes along.
-    void readFolderUse();
-    bool takingUsers() const;
-    QStringList usersToTake(const QStringList &oldNames, const QStringList &newNames) const;
     // The template set: restored at start, chosen and remembered, checked
     // again before each generation (the file may have changed or gone).
     void restoreTemplates();
@@ -191,8 +183,8 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
-    FolderUsage m_folderUsage;
-    UseIndex m_useIndex;
+    // The check folder's use and the users the run takes along.
+    WindowUsers m_users{m_platform, m_checkFolder};
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
     RecordedTemplates::Choice m_templateChoice;
@@ -244,8 +236,6 @@ private:
     QPushButton *cmd_laufPruefen = nullptr;
     QPushButton *cmd_offeneUebernehmen = nullptr;
     QPushButton *cmd_rueckwegErledigte = nullptr;
-    QCheckBox *chk_Verwender = nullptr;
-    QPushButton *cmd_verwendung = nullptr;
     QPushButton *cmd_vorlage = nullptr;
     QScrollArea *Frame_gruppen = nullptr;
     QRadioButton *Option1 = nullptr;

@@ -11,7 +11,6 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/Pictures.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -187,14 +186,7 @@ void frm_rename::createFolderFrame(QWidget *column)
         QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
     for (QPushButton *command : {cmd_laufPruefen, cmd_offeneUebernehmen, cmd_rueckwegErledigte})
         command->setEnabled(false);
-    chk_Verwender = Twips::place(new QCheckBox(QStringLiteral("Verwender &mitnehmen"), Frame_ordner), "chk_Verwender",
-                                 105, 1980, 2745, 285);
-    chk_Verwender->setToolTip(QStringLiteral("Baugruppen und Zeichnungen des Prüfordners, die einen alten Namen "
-                                             "verwenden, vor dem Umbenennen öffnen und danach speichern"));
-    chk_Verwender->setChecked(true);
-    cmd_verwendung = Twips::place(new QPushButton(QStringLiteral("Ver&wendung …"), Frame_ordner), "cmd_verwendung", 105,
-                                  2325, 2745, 285);
-    cmd_verwendung->setToolTip(QStringLiteral("Zeigt, wer im Prüfordner die alten Namen verwendet"));
+    m_users.createControls(Frame_ordner);
 }
 
 void frm_rename::createContextMenu()

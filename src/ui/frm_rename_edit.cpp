@@ -6,7 +6,6 @@
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "check/UnchangedPairs.h"
-#include "check/UsersToTake.h"
 #include "lists/ListDrop.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
@@ -228,9 +227,8 @@ QList<NameCheck::Finding> frm_rename::pairFindings() const
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
     const FolderObjects *folder = m_checkFolder.objects();
-    const UseIndex *usersLeft = chk_Verwender->isChecked() ? nullptr : &m_useIndex;
-    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder, usersLeft)
-                                             : NameCheck::check(oldNames, newNames, folder, usersLeft);
+    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder, m_users.usersLeft())
+                                             : NameCheck::check(oldNames, newNames, folder, m_users.usersLeft());
 }
 
 void frm_rename::updateCheck()
@@ -241,18 +239,11 @@ void frm_rename::updateCheck()
     if (!oldNames.isEmpty() || !newNames.isEmpty())
         readRememberedCheckFolder();
     const QList<NameCheck::Finding> findings = pairFindings();
-    QList<NameCheck::RowMark> oldMarks = NameCheck::rowMarks(findings, oldNames.size());
-    if (m_checkFolder.objects())
-        UsersToTake::addUsedBy(oldMarks, oldNames, m_useIndex);
-    list_OldName->nameModel()->setMarks(oldMarks);
+    list_OldName->nameModel()->setMarks(m_users.withUsers(NameCheck::rowMarks(findings, oldNames.size()), oldNames));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    QString line = NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size());
-    if (m_checkFolder.objects()) {
-        const qsizetype taken = takingUsers() ? usersToTake(oldNames, newNames).size() : 0;
-        if (const QString note = UsersToTake::note(m_useIndex, takingUsers(), taken); !note.isEmpty())
-            line += QStringLiteral("; ") + note;
-    }
-    showCheckLine(line);
+    showCheckLine(
+        m_users.checkLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()),
+                          oldNames, newNames));
 }
 
 // A long check folder gives way in its middle; the whole line shows under

@@ -6,19 +6,16 @@
 #include "ui/SettingsKeys.h"
 
 #include "check/FolderCheck.h"
-#include "check/UsersToTake.h"
 #include "lists/NameListOps.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/NameListView.h"
 #include "ui/platform/Platform.h"
-#include "ui/usage/frm_Verwendung.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 #include "ui/workingfolder/ReadProgress.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,7 +61,7 @@ void frm_rename::frm_Ordner_Accepted(const frm_Ordner &dialog)
     const FolderReader::Result &read = dialog.result();
     if (dialog.asCheckFolder()) {
         m_checkFolder.setRead(dialog.snapshot());
-        readFolderUse();
+        m_users.read(lbl_status);
         rememberCheckFolder();
     }
     NameListView *list = currentList();
@@ -105,11 +102,9 @@ void frm_rename::readRememberedCheckFolder()
         return;
     lbl_pruefung->setText(CheckFolder::readingText());
     lbl_pruefung->repaint();
-    {
-        const WaitCursor busy;
-        m_checkFolder.readAgain();
-    }
-    readFolderUse();
+    const WaitCursor busy;
+    m_checkFolder.readAgain();
+    m_users.read(lbl_status);
 }
 
 void frm_rename::setCheckFolder(const QString &path)
@@ -134,7 +129,7 @@ void frm_rename::readCheckFolder(const QString &path)
         ReadProgress progress(lbl_status);
         m_checkFolder.setPath(path, progress.callback());
     }
-    readFolderUse();
+    m_users.read(lbl_status);
     cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
@@ -151,7 +146,7 @@ void frm_rename::readCheckFolderAgain()
     }
     if (!readAgain)
         return;
-    readFolderUse();
+    m_users.read(lbl_status);
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
     updateCheck();
@@ -185,49 +180,8 @@ void frm_rename::cmd_zeichnungen_Click()
                                            : FolderCheck::drawingsAdded(fitted.taken.size()));
 }
 
-// Each object file is read again only when it has changed since; a large
-// folder read the first time shows the wait cursor and its count.
-void frm_rename::readFolderUse()
-{
-    if (!m_checkFolder.objects()) {
-        m_folderUsage = {};
-        m_useIndex = {};
-        return;
-    }
-    {
-        ReadProgress progress(lbl_status);
-        const FolderSnapshot::Progress seen = progress.callback();
-        m_folderUsage.refresh(m_checkFolder.path(), [&seen](qsizetype done, qsizetype) { seen(done); });
-    }
-    m_useIndex = UseIndex(m_folderUsage.objects());
-}
-
-bool frm_rename::takingUsers() const
-{
-    return chk_Verwender->isChecked() && m_checkFolder.objects();
-}
-
-QStringList frm_rename::usersToTake(const QStringList &oldNames, const QStringList &newNames) const
-{
-    return takingUsers() ? UsersToTake::choose(oldNames, newNames, m_useIndex) : QStringList();
-}
-
-// Remembered at once, like the way-back box; the check then warns of the
-// users left behind, or stops warning.
-void frm_rename::chk_Verwender_Click(bool checked)
-{
-    m_platform.openSettings()->setValue(SettingsKeys::kUsersKey, checked);
-    updateCheck();
-}
-
 void frm_rename::cmd_verwendung_Click()
 {
     readRememberedCheckFolder();
-    const QStringList lines = m_checkFolder.objects()
-        ? UsersToTake::overview(list_OldName->entries(), list_NewName->entries(), m_useIndex)
-        : QStringList{m_checkFolder.isSet() ? m_checkFolder.statusText()
-                                            : QStringLiteral("Die Verwendung braucht einen Prüfordner (Prüfordner …)")};
-    auto *dialog = new frm_Verwendung(QDir::toNativeSeparators(m_checkFolder.path()), lines, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
+    m_users.showOverview(this, list_OldName->entries(), list_NewName->entries());
 }

@@ -39,13 +39,10 @@ void frm_rename::cmd_mapkeyNow_Click()
         return;
     // The way back follows what is built now, whatever the lists hold at
     // "OK"; a refused generation forgets the pairs built before it.
-    m_built = countsMatch ? Built{true,
-                                  oldNames,
-                                  newNames,
-                                  Frame5->chk_rueckweg->isChecked(),
-                                  *m_templates.set,
-                                  usersToTake(oldNames, newNames)}
-                          : Built{};
+    const bool wayBack = Frame5->chk_rueckweg->isChecked();
+    m_built = countsMatch
+        ? Built{true, oldNames, newNames, wayBack, *m_templates.set, m_users.toTake(oldNames, newNames)}
+        : Built{};
     cmd_openmFile->hide();
     if (!countsMatch) {
         txt_OUT->clearOutput();
@@ -64,8 +61,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     {
         const WaitCursor busy;
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates,
-                                                                             m_built.users);
+        auto g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates, m_built.users);
         showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();

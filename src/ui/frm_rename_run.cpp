@@ -3,7 +3,6 @@
 // the way back for the pairs that ran.
 #include "ui/frm_rename.h"
 
-#include "check/UsersToTake.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/NameListView.h"
@@ -31,11 +30,11 @@ void frm_rename::cmd_laufPruefen_Click()
         return;
     // The parents are read again too: one that still names an old name
     // was not saved by the run.
-    readFolderUse();
+    m_users.read(lbl_status);
     {
         const WaitCursor busy;
         m_run = RunCheck::check(oldNames, newNames, *folder);
-        UsersSaved::add(*m_run, UsersSaved::check(oldNames, newNames, *m_run, m_useIndex));
+        UsersSaved::add(*m_run, UsersSaved::check(oldNames, newNames, *m_run, m_users.use()));
     }
     const QList<RunCheck::RowMark> marks = RunCheck::rowMarks(*m_run);
     list_OldName->nameModel()->setRunMarks(marks);
@@ -88,12 +87,11 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     // its date, and when it cannot be, nothing is written.
     const WaitCursor busy;
     const QString folder = Frame5->txt_path->text();
-    const QStringList usersBack = takingUsers() ? UsersToTake::chooseBack(done.oldNames, done.newNames, m_useIndex)
-                                                : QStringList();
     EarlierWayBack::Kept kept;
     const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
                                                                    EarlierWayBack::keeping(folder, kept),
-                                                                   *m_templates.set, usersBack);
+                                                                   *m_templates.set,
+                                                                   m_users.toTakeBack(done.oldNames, done.newNames));
     QString status = written.generation.firstUnrepresentable.isEmpty() ? written.report.toldText()
                                                                        : written.generation.unrepresentableMessage();
     if (!kept.keptAs.isEmpty())
