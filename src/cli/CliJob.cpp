@@ -237,6 +237,13 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
+    // What the folder's use comes to goes last on standard error, whatever
+    // else is told.
+    const QStringList users = !takingUsers ? QStringList()
+        : m_reverse                        ? UsersToTake::chooseBack(oldNames, newNames, use)
+                                           : UsersToTake::choose(oldNames, newNames, use);
+    const QString usersNote = folder ? UsersToTake::note(use, takingUsers, users.size()) : QString();
+    const auto usersNoteLast = qScopeGuard([&] { err += usersNote.isEmpty() ? QString() : usersNote + u'\n'; });
     const UseIndex *usersLeft = takingUsers ? nullptr : &use;
     const auto checkPairs = [this, &oldNames, &newNames, folder, usersLeft] {
         return m_reverse ? WayBackCheck::check(oldNames, newNames, folder, usersLeft)
@@ -261,13 +268,6 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             err = findingLines(findings);
             return Findings;
         }
-    }
-    const QStringList users = !takingUsers ? QStringList()
-        : m_reverse                        ? UsersToTake::chooseBack(oldNames, newNames, use)
-                                           : UsersToTake::choose(oldNames, newNames, use);
-    if (folder) {
-        if (const QString note = UsersToTake::note(use, takingUsers, users.size()); !note.isEmpty())
-            notes += note + u'\n';
     }
     const int status = write(oldNames, newNames, *templates.set, users, out, err);
     if (check.valid())
