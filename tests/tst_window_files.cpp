@@ -3,6 +3,8 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
+#include <QPlainTextEdit>
+
 namespace {
 
 QList<frm_Info *> infoWindows()
@@ -122,10 +124,16 @@ void TestWindowFiles::shutdownAndRestart()
 // check folder, shown and remembered absolute; the new names by the rule;
 // the folder's findings per row; the drawings added; the folder read again
 // before the question; the check folder gone at the next start, which the
-// question before writing says; set and cleared on its own.
+// question before writing says; set and cleared on its own. Without a
+// check folder "Verwendung …" says what it needs.
 void TestWindowFiles::workingFolder()
 {
     Window win;
+    win.click("cmd_verwendung");
+    auto *usage = win.w->findChild<QDialog *>(u"frm_Verwendung"_s);
+    QCOMPARE(usage->findChild<QPlainTextEdit *>(u"txt_verwendung"_s)->toPlainText(),
+             u"Die Verwendung braucht einen Prüfordner (Prüfordner …)"_s);
+    usage->reject();
     const QString folder = win.platform.path(u"arbeit"_s);
     const QString before = QDir::currentPath();
     const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
