@@ -16,16 +16,16 @@ namespace UsersToTake {
 namespace {
 
 // A finding stays a line a terminal shows whole.
-constexpr qsizetype kUsersNamed = 5;
+constexpr qsizetype kUsersShown = 5;
 
-QString namesOf(const QStringList &users)
+QString shownUsers(const QStringList &users)
 {
     QStringList shown;
-    for (qsizetype i = 0; i < std::min(kUsersNamed, users.size()); ++i)
+    for (qsizetype i = 0; i < std::min(kUsersShown, users.size()); ++i)
         shown << ShownName::of(users.at(i));
     QString text = shown.join(u", "_s);
-    if (users.size() > kUsersNamed)
-        text += u" und "_s + QString::number(users.size() - kUsersNamed) + u" weitere"_s;
+    if (users.size() > kUsersShown)
+        text += u" und "_s + QString::number(users.size() - kUsersShown) + u" weitere"_s;
     return text;
 }
 
@@ -100,13 +100,13 @@ QList<NameCheck::Finding> check(const ComparedPairs &compared, const UseIndex &u
 
 QString leftText(const QString &name, const QStringList &users)
 {
-    return ShownName::of(name) + u" wird verwendet von "_s + namesOf(users)
+    return ShownName::of(name) + u" wird verwendet von "_s + shownUsers(users)
         + u", die der Lauf nicht öffnet (Verwender mitnehmen)"_s;
 }
 
 QString usedByText(const QStringList &users)
 {
-    return users.isEmpty() ? QString() : u"Verwendet von: "_s + namesOf(users);
+    return users.isEmpty() ? QString() : u"Verwendet von: "_s + shownUsers(users);
 }
 
 QString note(const UseIndex &use, bool taking, qsizetype taken)
