@@ -11,6 +11,7 @@
 #include "FolderBench.h"
 #include "RulesBench.h"
 #include "TemplatesBench.h"
+#include "UsersBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
@@ -242,5 +243,6 @@ int main(int argc, char **argv)
     templatesBenchmark(32767);
     rulesBenchmark(32767);
     folderBenchmarks(dir.path());
+    usersBenchmarks();
     return 0;
 }

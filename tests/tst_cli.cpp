@@ -292,6 +292,8 @@ void TestCli::runs_data()
         u"Fehler: --filter gilt nur mit --scan\n"_s);
     row("drawings without a folder", u"--pairs @models --stdout --add-drawings"_s, 2, {},
         u"Fehler: --add-drawings braucht --folder\n"_s);
+    row("users left without a folder", u"--pairs @models --stdout --no-users"_s, 2, {},
+        u"Fehler: --no-users braucht --folder\n"_s);
     row("recorded templates", u"--pairs @later --templates @data/later-style.pro --stdout"_s, 0,
         u"later-style-rename.pro"_s, {});
     row("recorded templates, the way back",

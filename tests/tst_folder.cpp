@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "check/FolderCheck.h"
+#include "check/UsersToTake.h"
 #include "folder/CheckFolder.h"
 #include "folder/FolderReader.h"
 
@@ -29,6 +30,10 @@ private slots:
     void readAgainOnlyWhenChanged();
     void drawingPairs_data();
     void drawingPairs();
+    void usersToTake_data();
+    void usersToTake();
+    void usersLeft_data();
+    void usersLeft();
 };
 
 namespace {
@@ -80,6 +85,32 @@ private:
     QString m_dir;
     QList<QByteArray> m_unreadable;
 };
+
+// A folder's use written as one text, objects separated by ";": "z.asm:a.prt
+// b.prt" uses both, "n.asm?" could not be read (its kind by its type),
+// "x.prt!" is no object file at all.
+QList<FolderUsage::Object> useOf(const QString &text)
+{
+    using ObjectUse::FileKind;
+    QList<FolderUsage::Object> objects;
+    for (const QString &entry : text.split(u';', Qt::SkipEmptyParts)) {
+        FolderUsage::Object object;
+        object.name = entry.section(u':', 0, 0).chopped(entry.endsWith(u'?') || entry.endsWith(u'!'));
+        object.fileName = object.name + u".1"_s;
+        const QString type = object.name.section(u'.', -1);
+        object.reading.fileKind = entry.endsWith(u'!') ? FileKind::NotAnObject
+            : type == u"asm"                           ? FileKind::Assembly
+            : type == u"drw"                           ? FileKind::Drawing
+                                                       : FileKind::Part;
+        object.reading.known = entry.contains(u':');
+        object.reading.reason = object.reading.known ? QString() : u"Datei abgeschnitten"_s;
+        for (const QString &used : entry.section(u':', 1).split(u' ', Qt::SkipEmptyParts))
+            object.reading.uses.append({used, ObjectUse::UseKind::Component});
+        objects.append(object);
+    }
+    std::sort(objects.begin(), objects.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
+    return objects;
+}
 
 } // namespace
 
@@ -338,6 +369,86 @@ void TestFolder::drawingPairs()
     const auto again = FolderCheck::drawingPairs(list(oldNames) + added.oldNames, list(newNames) + added.newNames,
                                                  objects);
     QCOMPARE(again.oldNames, QStringList{});
+}
+
+// The users a run takes along and what the check line says of the use,
+// taking them and not; the way back takes the users of the new names too;
+// the tooltips of the old names' rows, "|" between rows.
+void TestFolder::usersToTake_data()
+{
+    for (const char *column :
+         {"oldNames", "newNames", "use", "taken", "takenBack", "noteTaking", "noteLeaving", "tooltips"})
+        QTest::addColumn<QString>(column);
+    QTest::newRow("users of two old names, each once, sorted; the way back's of the new names")
+        << u"a.prt,b.prt"_s << u"x.prt,y"_s << u"z.asm:a.prt b.prt;c.drw:a.prt;d.asm:q.prt;w.asm:x.prt y.prt"_s
+        << u"c.drw,z.asm"_s << u"c.drw,w.asm,z.asm"_s << u"2 Verwender mitgenommen"_s << QString()
+        << u"Verwendet von: c.drw, z.asm|Verwendet von: z.asm"_s;
+    QTest::newRow("a user renamed itself is not taken, letter case and folders aside")
+        << u"C:\\w\\A.PRT.3,Z.asm"_s << u"a2.prt,z2.asm"_s << u"z.asm:a.prt;top.asm:z.asm"_s << u"top.asm"_s
+        << u"top.asm"_s << u"1 Verwender mitgenommen"_s << QString()
+        << u"Verwendet von: z.asm|Verwendet von: top.asm"_s;
+    QTest::newRow("unread assemblies and drawings come, parts and files that are no objects do not")
+        << u"a.prt"_s << u"b.prt"_s << u"neu.asm?;neu.drw?;teil.prt?;kaputt.asm!;z.asm:a.prt"_s
+        << u"neu.asm,neu.drw,z.asm"_s << u"neu.asm,neu.drw,z.asm"_s
+        << u"3 Verwender mitgenommen (2 nicht lesbar); 1 Teil: Verwendung nicht lesbar, nicht mitgenommen; "
+           "1 Datei: kein Objekt"_s
+        << u"3 Objekte: Verwendung nicht lesbar; 1 Datei: kein Objekt"_s << u"Verwendet von: z.asm"_s;
+    QTest::newRow("no pair, no user") << u""_s << u""_s << u"neu.asm?;z.asm:a.prt"_s << u""_s << u""_s << QString()
+                                      << u"1 Objekt: Verwendung nicht lesbar"_s << u""_s;
+}
+
+void TestFolder::usersToTake()
+{
+    const UseIndex use(useOf(*static_cast<QString *>(QTest::qData("use", QMetaType::QString))));
+    const QStringList oldNames = listAt("oldNames");
+    const QStringList newNames = listAt("newNames");
+    const QStringList taken = UsersToTake::choose(oldNames, newNames, use);
+    QCOMPARE(taken, listAt("taken"));
+    QCOMPARE(UsersToTake::chooseBack(oldNames, newNames, use), listAt("takenBack"));
+    QTEST(UsersToTake::note(use, true, taken.size()), "noteTaking");
+    QTEST(UsersToTake::note(use, false, 0), "noteLeaving");
+    QList<NameCheck::RowMark> marks(oldNames.size());
+    UsersToTake::addUsedBy(marks, oldNames, use);
+    QStringList tooltips;
+    for (const NameCheck::RowMark &mark : std::as_const(marks))
+        tooltips << mark.tooltip;
+    QTEST(tooltips.join(u'|'), "tooltips");
+}
+
+// With the folder's use, for a run that takes no users along: a warning
+// for each old name that users the run neither renames nor opens use.
+void TestFolder::usersLeft_data()
+{
+    for (const char *column : {"oldNames", "newNames", "use"})
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("expected");
+    const QString left = u", die der Lauf nicht öffnet (Verwender mitnehmen)"_s;
+    QTest::newRow("users named, a renamed one aside, after the folder's own rules")
+        << u"a.prt,b.prt,z.asm"_s << u"a2.prt,b2.prt,z2.asm"_s << u"z.asm:a.prt;c.drw:a.prt;top.asm:z.asm"_s
+        << QStringList{u"Zeile 1: Warnung: a.prt wird verwendet von c.drw"_s + left,
+                       u"Zeile 2: Warnung: alter Name ist kein Objekt des Ordners: b.prt"_s,
+                       u"Zeile 3: Warnung: z.asm wird verwendet von top.asm"_s + left};
+    QTest::newRow("a long list ends in a count; an unread user is none")
+        << u"A.prt"_s << u"b.prt"_s
+        << u"u1.asm:a.prt;u2.asm:a.prt;u3.asm:a.prt;u4.asm:a.prt;u5.asm:a.prt;"
+           "u6.asm:a.prt;u7.drw:a.prt;neu.asm?"_s
+        << QStringList{u"Zeile 1: Warnung: a.prt wird verwendet von u1.asm, u2.asm, u3.asm, u4.asm, u5.asm und 2 "
+                       "weitere"_s
+                       + left};
+}
+
+void TestFolder::usersLeft()
+{
+    const QList<FolderUsage::Object> objects = useOf(*static_cast<QString *>(QTest::qData("use", QMetaType::QString)));
+    QStringList names{u"a.prt"_s};
+    for (const FolderUsage::Object &object : objects)
+        names << object.name;
+    const FolderObjects folder(names);
+    const UseIndex use(objects);
+    QStringList texts;
+    for (const NameCheck::Finding &f : NameCheck::check(listAt("oldNames"), listAt("newNames"), &folder, &use))
+        texts << f.text;
+    QTEST(texts, "expected");
 }
 
 QTEST_GUILESS_MAIN(TestFolder)

@@ -18,13 +18,16 @@ private slots:
     void streamedInPieces();
 
 private:
-    static QByteArray streamed(const QStringList &oldNames, const QStringList &newNames)
+    static QByteArray streamed(const QStringList &oldNames, const QStringList &newNames, const QStringList &users = {})
     {
         QByteArray bytes;
-        MapkeyGenerator::streamFile(oldNames, newNames, [&bytes](QByteArrayView piece) {
-            bytes.append(piece);
-            return true;
-        });
+        MapkeyGenerator::streamFile(
+            oldNames, newNames,
+            [&bytes](QByteArrayView piece) {
+                bytes.append(piece);
+                return true;
+            },
+            TemplateSet::builtIn(), users);
         return bytes;
     }
 };
@@ -36,19 +39,24 @@ void TestGenerator::wholeFile_data()
     QTest::addColumn<QStringList>("oldNames");
     QTest::addColumn<QStringList>("newNames");
     QTest::addColumn<QString>("golden");
-    QTest::newRow("no pairs") << QStringList{} << QStringList{} << u"no-pairs.pro"_s;
+    QTest::addColumn<QStringList>("users");
+    QTest::newRow("no pairs") << QStringList{} << QStringList{} << u"no-pairs.pro"_s << QStringList{};
     QTest::newRow("worked example: a part and an assembly")
-        << QStringList{u"alt1.prt"_s, u"alt2.asm"_s} << QStringList{u"neu1.prt"_s, u"neu2.asm"_s} << u"two-pairs.pro"_s;
+        << QStringList{u"alt1.prt"_s, u"alt2.asm"_s} << QStringList{u"neu1.prt"_s, u"neu2.asm"_s} << u"two-pairs.pro"_s
+        << QStringList{};
+    QTest::newRow("users opened before the first entry, saved after the last")
+        << QStringList{u"alt1.prt"_s, u"alt2.asm"_s} << QStringList{u"neu1.prt"_s, u"neu2.asm"_s}
+        << u"two-pairs-users.pro"_s << QStringList{u"baugruppe.asm"_s, u"zeichnung.drw"_s};
     QTest::newRow("normalised old names, drawing, upper case, names like template text")
         << QStringList{u"C:\\cad\\motor.asm.3"_s, u"plan.drw"_s, u"MOTOR.ASM"_s, u"my.part.prt"_s, u"x.prt"_s}
         << QStringList{u"File"_s, QString(), u"NeuName123"_s, u"PlatzhalterName"_s, u"Gehäuse `a`;%b\\ €.asm"_s}
-        << u"odd-names.pro"_s;
+        << u"odd-names.pro"_s << QStringList{};
     QStringList oldNames, newNames;
     for (int i = 0; i < 11; ++i) {
         oldNames << u"t%1.prt"_s.arg(i);
         newNames << u"n%1.prt"_s.arg(i);
     }
-    QTest::newRow("eleven pairs: umb0 to umb10") << oldNames << newNames << u"eleven-pairs.pro"_s;
+    QTest::newRow("eleven pairs: umb0 to umb10") << oldNames << newNames << u"eleven-pairs.pro"_s << QStringList{};
 }
 
 void TestGenerator::wholeFile()
@@ -56,14 +64,16 @@ void TestGenerator::wholeFile()
     QFETCH(QStringList, oldNames);
     QFETCH(QStringList, newNames);
     QFETCH(QString, golden);
+    QFETCH(QStringList, users);
     const QByteArray expected = TestSupport::readBytes(QFINDTESTDATA(u"data/"_s + golden));
-    const MapkeyGenerator::Generation shown = MapkeyGenerator::generate(oldNames, newNames);
+    const TemplateSet &builtIn = TemplateSet::builtIn();
+    const MapkeyGenerator::Generation shown = MapkeyGenerator::generate(oldNames, newNames, builtIn, users);
     QVERIFY(shown.countsMatch);
     QByteArray shownBytes;
     QVERIFY(Cp1252::encodeAppend(shown.text, shownBytes, nullptr));
     COMPARE_BYTES(shownBytes + "\r\n", expected);
-    COMPARE_BYTES(MapkeyGenerator::generateFile(oldNames, newNames).fileBytes, expected);
-    COMPARE_BYTES(streamed(oldNames, newNames), expected);
+    COMPARE_BYTES(MapkeyGenerator::generateFile(oldNames, newNames, builtIn, users).fileBytes, expected);
+    COMPARE_BYTES(streamed(oldNames, newNames, users), expected);
 }
 
 // Over a megabyte the file goes out in several pieces; joined they are the

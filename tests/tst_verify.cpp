@@ -2,6 +2,7 @@
 #include "folder/CheckFolder.h"
 #include "verify/RunCheck.h"
 #include "verify/RunTexts.h"
+#include "verify/UsersSaved.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,8 @@ private slots:
     void wayBackQuestion();
     void folderRulesAfterARun_data();
     void folderRulesAfterARun();
+    void usersSaved_data();
+    void usersSaved();
 };
 
 namespace {
@@ -29,7 +32,7 @@ QStringList list(const QString &text)
     return text.isEmpty() ? QStringList() : text.split(u',');
 }
 
-// States as one letter per pair, as in the rule below.
+// One letter per pair: e erledigt, o offen, u unklar.
 RunCheck::Result runOf(const QString &states)
 {
     RunCheck::Result run;
@@ -212,6 +215,48 @@ void TestVerify::folderRulesAfterARun()
     for (const NameCheck::Finding &f : RunCheck::withoutFolderRules(given, runOf(states)))
         kept << f.text;
     QTEST(kept, "kept");
+// The folder's use read after the run, "user:used used" separated by ";",
+// and a difference of the run before, on row 2: a user still naming a done
+// pair's old name comes among the run's own findings by row.
+void TestVerify::usersSaved_data()
+{
+    for (const char *column : {"oldNames", "newNames", "states", "use"})
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("findings");
+    QTest::newRow("done pairs only, each user, by row")
+        << u"C:\\w\\A.prt.2,b.prt,c.prt"_s << u"x.prt,y.prt,z.prt"_s << u"eoe"_s
+        << u"baugruppe.asm:a.prt b.prt c.prt;haupt.asm:z.prt;zeichnung.drw:a.prt"_s
+        << QStringList{u"Zeile 1: Abweichung: baugruppe.asm verweist noch auf a.prt"_s,
+                       u"Zeile 1: Abweichung: zeichnung.drw verweist noch auf a.prt"_s, u"Zeile 2: Abweichung: d"_s,
+                       u"Zeile 3: Abweichung: baugruppe.asm verweist noch auf c.prt"_s};
+    QTest::newRow("all saved") << u"a.prt"_s << u"x.prt"_s << u"e"_s << u"baugruppe.asm:x.prt"_s
+                               << QStringList{u"Zeile 2: Abweichung: d"_s};
+}
+
+void TestVerify::usersSaved()
+{
+    QFETCH(QString, use);
+    QList<FolderUsage::Object> objects;
+    for (const QString &entry : use.split(u';')) {
+        FolderUsage::Object object{entry.section(u':', 0, 0), {}, {}};
+        object.reading.known = true;
+        for (const QString &used : entry.section(u':', 1).split(u' '))
+            object.reading.uses.append({used, ObjectUse::UseKind::Component});
+        objects << object;
+    }
+    QFETCH(QString, states);
+    RunCheck::Result run = runOf(states);
+    run.findings = {{1, u"Zeile 2: Abweichung: d"_s}};
+    run.differences = 1;
+    UsersSaved::add(run,
+                    UsersSaved::check(list(*static_cast<QString *>(QTest::qData("oldNames", QMetaType::QString))),
+                                      list(*static_cast<QString *>(QTest::qData("newNames", QMetaType::QString))), run,
+                                      UseIndex(objects)));
+    QStringList lines;
+    for (const RunCheck::Finding &finding : std::as_const(run.findings))
+        lines << finding.text;
+    QTEST(lines, "findings");
+    QCOMPARE(run.differences, lines.size());
 }
 
 QTEST_GUILESS_MAIN(TestVerify)

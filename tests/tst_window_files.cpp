@@ -4,6 +4,8 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
+#include <QPlainTextEdit>
+
 namespace {
 
 QList<frm_Info *> infoWindows()
@@ -81,7 +83,8 @@ void TestWindowFiles::infoWindow()
 
 // The three texts come back at the next start as they were, from the
 // program's own store under the keys and section earlier versions used;
-// the way-back box, off at first, is remembered as soon as it changes.
+// the way-back box, off at first, and the users' box, ticked at first, are
+// remembered as soon as they change.
 // Closing the main window closes the Info window too.
 void TestWindowFiles::shutdownAndRestart()
 {
@@ -94,12 +97,15 @@ void TestWindowFiles::shutdownAndRestart()
     auto *wayBack = win.get<QCheckBox>("chk_rueckweg");
     QVERIFY(!wayBack->isChecked());
     QTest::keyClick(wayBack, Qt::Key_Space);
+    auto *users = win.get<QCheckBox>("chk_Verwender");
+    QVERIFY(users->isChecked());
+    QTest::keyClick(users, Qt::Key_Space);
     win.click("cmd_info");
     win.click("img_EXIT");
     QVERIFY(!win.w->isVisible());
     QTRY_COMPARE(infoWindows().size(), 0);
     COMPARE_BYTES(TestSupport::readBytes(ini),
-                  "[Optionen]\nchk_rueckweg.Value=true\ntxt_path.Text=" + folder.toUtf8()
+                  "[Optionen]\nchk_Verwender.Value=false\nchk_rueckweg.Value=true\ntxt_path.Text=" + folder.toUtf8()
                       + "\ntxt_rename.Text=\ntxt_renameNEU.Text=" + QByteArray(40000, 'b') + "\n");
     QVERIFY(TestSupport::writeBytes(ini,
                                     "[Optionen]\nchk_rueckweg.Value=true\ntxt_rename.Text=Gr\xC3\xB6\xC3\x9F"
@@ -111,6 +117,7 @@ void TestWindowFiles::shutdownAndRestart()
     QCOMPARE(win.text("txt_path"), folder);
     QCOMPARE(win.chooser()->dirPath(), folder);
     QVERIFY(win.get<QCheckBox>("chk_rueckweg")->isChecked());
+    QVERIFY(win.get<QCheckBox>("chk_Verwender")->isChecked());
 }
 
 // The road of the working folder: its parts and assemblies read into the
@@ -118,10 +125,16 @@ void TestWindowFiles::shutdownAndRestart()
 // check folder, shown and remembered absolute; the new names by the rule;
 // the folder's findings per row; the drawings added; the folder read again
 // before the question; the check folder gone at the next start, which the
-// question before writing says; set and cleared on its own.
+// question before writing says; set and cleared on its own. Without a
+// check folder "Verwendung …" says what it needs.
 void TestWindowFiles::workingFolder()
 {
     Window win;
+    win.click("cmd_verwendung");
+    auto *usage = win.w->findChild<QDialog *>(u"frm_Verwendung"_s);
+    QCOMPARE(usage->findChild<QPlainTextEdit *>(u"txt_verwendung"_s)->toPlainText(),
+             u"Die Verwendung braucht einen Prüfordner (Prüfordner …)"_s);
+    usage->reject();
     const QString folder = win.platform.path(u"arbeit"_s);
     const QString before = QDir::currentPath();
     const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });

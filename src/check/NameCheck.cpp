@@ -4,6 +4,7 @@
 #include "check/ComparedPairs.h"
 #include "check/FolderCheck.h"
 #include "check/RingFinder.h"
+#include "check/UsersToTake.h"
 #include "common/Cp1252.h"
 
 #include <QStringView>
@@ -179,6 +180,7 @@ Severity severityOf(Rule rule)
     case Rule::OtherType:
     case Rule::MissingInFolder:
     case Rule::DrawingLeftBehind:
+    case Rule::UsersLeft:
         return Severity::Warning;
     default:
         return Severity::Error;
@@ -270,11 +272,15 @@ QList<Finding> pairFindings(const ComparedPairs &compared, const QStringList &ol
 
 } // namespace
 
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder)
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder,
+                     const UseIndex *usersLeft)
 {
     const ComparedPairs compared = comparePairs(oldNames, newNames);
-    const QList<Finding> findings = pairFindings(compared, oldNames, newNames);
-    return folder ? joined(findings, FolderCheck::check(compared, newNames, *folder)) : findings;
+    QList<Finding> findings = pairFindings(compared, oldNames, newNames);
+    if (!folder)
+        return findings;
+    findings = joined(findings, FolderCheck::check(compared, newNames, *folder));
+    return usersLeft ? joined(findings, UsersToTake::check(compared, *usersLeft)) : findings;
 }
 
 QString summary(const QList<Finding> &findings, const QString &against, qsizetype oldCount, qsizetype newCount)

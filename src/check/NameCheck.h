@@ -6,6 +6,7 @@
 #include <QStringView>
 
 class FolderObjects;
+class UseIndex;
 
 // Finds, before Pro/ENGINEER replays rename.pro, the pairs whose rename is
 // bound to fail or to do what the user did not mean: Pro/ENGINEER keeps names
@@ -38,7 +39,8 @@ enum class Rule {
     OtherType,
     MissingInFolder,
     TakenInFolder,
-    DrawingLeftBehind
+    DrawingLeftBehind,
+    UsersLeft
 };
 
 struct Finding {
@@ -52,7 +54,10 @@ struct Finding {
 // list's length), sorted by row and then by rule. The old names are taken
 // as typed and compared in their normalised form. With the objects of a
 // check folder, its rules join in: the pairs are compared once for both.
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder = nullptr);
+// With the folder's use, for a run that takes no users along, so does the
+// rule on the users left behind.
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder = nullptr,
+                     const UseIndex *usersLeft = nullptr);
 
 // "Prüfung: keine Befunde", "Prüfung: 2 Fehler, 1 Warnung"; `against` says
 // what the pairs were checked against: "Prüfung gegen D:\arbeit: 1 Fehler".

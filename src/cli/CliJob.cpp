@@ -3,6 +3,7 @@
 #include "check/ChainOrder.h"
 #include "check/FolderCheck.h"
 #include "check/NameCheck.h"
+#include "check/UsersToTake.h"
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
@@ -13,7 +14,9 @@
 #include "rules/RuleFile.h"
 #include "rules/RuleList.h"
 #include "templates/TemplateExport.h"
+#include "usage/FolderUsage.h"
 #include "verify/RunTexts.h"
+#include "verify/UsersSaved.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -53,6 +56,7 @@ QString withOptionsForCommands(QString finding)
     static const std::pair<QString, QString> kCommands[] = {
         {u"(Reihenfolge ordnen)"_s, u"(--order)"_s},
         {u"(Zeichnungen ergänzen)"_s, u"(--add-drawings)"_s},
+        {u"(Verwender mitnehmen)"_s, u"(ohne --no-users)"_s},
     };
     for (const auto &[command, option] : kCommands) {
         if (const qsizetype at = finding.indexOf(command); at >= 0)
@@ -210,6 +214,15 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     if (!readCheckFolder(checkFolder, err))
         return BadInput;
     const FolderObjects *folder = checkFolder.objects();
+    // The folder's use: who uses what is renamed, taken along unless
+    // --no-users leaves the parents as they are.
+    UseIndex use;
+    if (folder) {
+        FolderUsage usage;
+        usage.refresh(checkFolder.path());
+        use = UseIndex(usage.objects());
+    }
+    const bool takingUsers = folder && !m_noUsers;
     // Names of the check folder that could not be read, how many drawings
     // came along, and how far a run got, go first, whatever follows.
     QString notes = checkFolder.unreadable() > 0 ? checkFolder.statusText() + u'\n' : QString();
@@ -230,7 +243,8 @@ int CliJob::runJob(QByteArray &out, QString &err) const
         newNames = std::move(ordered.newNames);
     }
     if (m_verify || m_onlyOpen || m_onlyDone) {
-        const RunCheck::Result run = RunCheck::check(oldNames, newNames, *folder);
+        RunCheck::Result run = RunCheck::check(oldNames, newNames, *folder);
+        UsersSaved::add(run, UsersSaved::check(oldNames, newNames, run, use));
         if (m_verify)
             return verify(oldNames, newNames, run, out, err);
         notes += runNotes(run);
@@ -248,9 +262,17 @@ int CliJob::runJob(QByteArray &out, QString &err) const
     // first; otherwise it runs beside the writing, which it would lengthen
     // by a third on a full list, and its lines go before any other message.
     const bool findingsDecide = m_checkOnly || m_strict;
-    const auto checkPairs = [this, &oldNames, &newNames, folder] {
-        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder)
-                         : NameCheck::check(oldNames, newNames, folder);
+    // What the folder's use comes to goes last on standard error, whatever
+    // else is told.
+    const QStringList users = !takingUsers ? QStringList()
+        : m_reverse                        ? UsersToTake::chooseBack(oldNames, newNames, use)
+                                           : UsersToTake::choose(oldNames, newNames, use);
+    const QString usersNote = folder ? UsersToTake::note(use, takingUsers, users.size()) : QString();
+    const auto usersNoteLast = qScopeGuard([&] { err += usersNote.isEmpty() ? QString() : usersNote + u'\n'; });
+    const UseIndex *usersLeft = takingUsers ? nullptr : &use;
+    const auto checkPairs = [this, &oldNames, &newNames, folder, usersLeft] {
+        return m_reverse ? WayBackCheck::check(oldNames, newNames, folder, usersLeft)
+                         : NameCheck::check(oldNames, newNames, folder, usersLeft);
     };
     std::future<QList<NameCheck::Finding>> check = std::async(findingsDecide ? std::launch::deferred
                                                                              : std::launch::async,
@@ -272,14 +294,14 @@ int CliJob::runJob(QByteArray &out, QString &err) const
             return Findings;
         }
     }
-    const int status = write(oldNames, newNames, *templates.set, out, err);
+    const int status = write(oldNames, newNames, *templates.set, users, out, err);
     if (check.valid())
         err.prepend(findingLines(check.get()));
     return status;
 }
 
 int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
-                  QByteArray &out, QString &err) const
+                  const QStringList &users, QByteArray &out, QString &err) const
 {
     const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
         if (!g.firstUnrepresentable.isEmpty())
@@ -287,8 +309,9 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
         return !g.firstUnrepresentable.isEmpty();
     };
     if (m_toStdout) {
-        MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
-                                                         : MapkeyGenerator::generateFile(oldNames, newNames, templates);
+        MapkeyGenerator::EncodedGeneration g = m_reverse
+            ? WayBack::generateFile(oldNames, newNames, templates, users)
+            : MapkeyGenerator::generateFile(oldNames, newNames, templates, users);
         if (unrepresentable(g))
             return BadInput;
         out = std::move(g.fileBytes);
@@ -299,8 +322,9 @@ int CliJob::write(const QStringList &oldNames, const QStringList &newNames, cons
     EarlierWayBack::Kept kept;
     const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
     const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
+        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates, users)
+        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates,
+                                          users);
     if (!kept.keptAs.isEmpty())
         err += EarlierWayBack::keptText(kept) + u'\n';
     if (unrepresentable(written.generation))

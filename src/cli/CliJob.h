@@ -46,9 +46,9 @@ private:
     int runJob(QByteArray &out, QString &err) const;
     bool readLists(QStringList &oldNames, QStringList &newNames, QString &err) const;
     // Generates and writes (or prints) rename.pro, or with --reverse
-    // rename_zurueck.pro; messages go to `err`.
-    int write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates, QByteArray &out,
-              QString &err) const;
+    // rename_zurueck.pro, taking `users` along; messages go to `err`.
+    int write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+              const QStringList &users, QByteArray &out, QString &err) const;
     bool readList(const QString &path, QStringList &lines, QString &err) const;
     bool checkRule(QString &err) const;
     bool deriveByRules(const QStringList &oldNames, QStringList &newNames, QString &err) const;
@@ -86,6 +86,7 @@ private:
     FolderReader::Options m_scanOptions;
     QString m_checkFolder;
     bool m_addDrawings = false;
+    bool m_noUsers = false;
     bool m_verify = false;
     bool m_onlyOpen = false;
     bool m_onlyDone = false;

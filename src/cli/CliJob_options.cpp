@@ -131,6 +131,8 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
                 return fail(u"--folder braucht ein Verzeichnis"_s);
         } else if (a == u"--add-drawings") {
             m_addDrawings = true;
+        } else if (a == u"--no-users") {
+            m_noUsers = true;
         } else if (a == u"--verify") {
             m_verify = true;
         } else if (a == u"--only-open") {
@@ -195,7 +197,8 @@ bool CliJob::parseFolderOptions(const QStringList &given)
             if (given.contains(option))
                 return fail(option + u" gilt nur mit --scan"_s);
         }
-        for (const QString &option : {u"--add-drawings"_s, u"--verify"_s, u"--only-open"_s, u"--only-done"_s}) {
+        for (const QString &option :
+             {u"--add-drawings"_s, u"--no-users"_s, u"--verify"_s, u"--only-open"_s, u"--only-done"_s}) {
             if (given.contains(option) && m_checkFolder.isEmpty())
                 return fail(option + u" braucht --folder"_s);
         }
@@ -247,7 +250,8 @@ QString CliJob::usage()
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ\n"
            "          | --rules REGELDATEI) oder --pairs PAARDATEI\n"
-           "  ORDNER: --folder VERZEICHNIS [--add-drawings] [--only-open | --only-done]\n"
+           "  ORDNER: --folder VERZEICHNIS [--add-drawings] [--no-users]\n"
+           "          [--only-open | --only-done]\n"
            "  VORLAGE: --templates AUFZEICHNUNG [--template-keys U,S,O] [--samples ALT NEU]\n"
            "\n"
            "Erzeugt die Mapkey-Datei rename.pro aus zwei Namenslisten, Byte für Byte\n"
@@ -306,17 +310,26 @@ QString CliJob::usage()
            "                      ordners prüfen: alter Name kein Objekt des Ordners\n"
            "                      (Warnung), neuer Name dort schon vergeben (Fehler),\n"
            "                      Zeichnung eines umbenannten Modells bleibt zurück\n"
-           "                      (Warnung)\n"
+           "                      (Warnung). Die Verwender eines alten Namens\n"
+           "                      (Baugruppen, Zeichnungen, die ihn verwenden)\n"
+           "                      öffnet rename.pro vor dem ersten Umbenennen und\n"
+           "                      speichert sie nach dem letzten, ebenso Baugruppen\n"
+           "                      und Zeichnungen, deren Verwendung nicht lesbar ist;\n"
+           "                      wie viele, steht auf der Standardfehlerausgabe\n"
            "  --add-drawings      nur mit --folder: vor Prüfung und Schreiben für jede\n"
            "                      zurückbleibende Zeichnung m.drw das Paar\n"
            "                      m.drw -> NEU.drw anhängen, NEU der neue Name ihres\n"
            "                      Modells; wie viele, steht auf der Standardfehlerausgabe\n"
+           "  --no-users          nur mit --folder: die Verwender nicht mitnehmen; jeder\n"
+           "                      Verwender eines alten Namens ist dann eine Warnung\n"
            "  --verify            nur mit --folder, nach einem Lauf von rename.pro: wie\n"
            "                      weit er kam, am Ordner abgelesen. Je Paar eine Zeile\n"
            "                      \"Zeile N: erledigt: ALT -> NEU\" (oder \"offen\",\n"
            "                      \"unklar\") auf die Standardausgabe, die Abweichungen\n"
            "                      und die Summe auf die Standardfehlerausgabe; schreibt\n"
-           "                      nichts\n"
+           "                      nichts. Ein Objekt, das nach dem Lauf noch den alten\n"
+           "                      Namen eines erledigten Paars verwendet, ist eine\n"
+           "                      Abweichung\n"
            "  --only-open         nur mit --folder: vor Prüfung und Schreiben nur die\n"
            "                      Paare behalten, die der Lauf nicht erledigt hat, für\n"
            "                      ein rename.pro des Rests\n"

@@ -78,22 +78,30 @@ void renameMapkey(Out &out, const TemplateSet &set, qsizetype index, const QStri
     out.append(txt_end);
 }
 
+// The users go first, so that every parent is in session before the first
+// rename and takes the new names.
 template <typename Out>
-void callAllBlock(Out &out, const TemplateSet &set, const QStringList &oldNames)
+void callAllBlock(Out &out, const TemplateSet &set, const QStringList &oldNames, const QStringList &users = {})
 {
     out.append(kCrLf);
     appendHead(out, QLatin1String("CallALLNow"));
+    for (const QString &name : users)
+        appendWithName(out, set.openBefore(), name, set.openAfter());
     for (const QString &name : oldNames)
         appendWithName(out, set.openBefore(), name, set.openAfter());
     out.append(txt_end);
 }
 
+// The users, when given, are saved after the last of the names.
 template <typename Out>
-void saveBlock(Out &out, const TemplateSet &set, QLatin1String mapkeyName, const QStringList &names)
+void saveBlock(Out &out, const TemplateSet &set, QLatin1String mapkeyName, const QStringList &names,
+               const QStringList &users = {})
 {
     out.append(kCrLf);
     appendHead(out, mapkeyName);
     for (const QString &name : names)
+        appendWithName(out, set.saveBefore(), name, set.saveAfter());
+    for (const QString &name : users)
         appendWithName(out, set.saveBefore(), name, set.saveAfter());
     out.append(txt_end);
 }
@@ -130,7 +138,8 @@ qsizetype totalLength(const QStringList &names)
 }
 
 // An upper bound of the output size, so that the text is allocated once.
-qsizetype capacityFor(const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames)
+qsizetype capacityFor(const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames,
+                      const QStringList &users)
 {
     constexpr qsizetype kHead = 40; // any head line or call line, index included
     const qsizetype n = newNames.size();
@@ -140,20 +149,22 @@ qsizetype capacityFor(const TemplateSet &set, const QStringList &oldNames, const
     const qsizetype perSave = set.saveBefore().size() + set.saveAfter().size();
     const qsizetype blocks = 4 * (kCrLf.size() + kHead + txt_end.size());
     return kConfigLine.size() + n * (perPair + perCall + 2 * perSave + kHead) + 2 * totalLength(oldNames)
-        + 3 * totalLength(newNames) + blocks + 3 * kHead + kCrLf.size();
+        + 3 * totalLength(newNames) + blocks + 3 * kHead + kCrLf.size() + users.size() * (perCall + perSave)
+        + 2 * totalLength(users);
 }
 
 // The whole file in block order: configuration line, rename mapkeys,
 // CallALLNow, saveALLNow, saveASMNow, rename.
 template <typename Out>
-void wholeText(Out &out, const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames)
+void wholeText(Out &out, const TemplateSet &set, const QStringList &oldNames, const QStringList &newNames,
+               const QStringList &users)
 {
-    out.reserve(capacityFor(set, oldNames, newNames));
+    out.reserve(capacityFor(set, oldNames, newNames, users));
     out.append(kConfigLine);
     for (qsizetype i = 0; i < newNames.size(); ++i)
         renameMapkey(out, set, i, oldNames.at(i), newNames.at(i));
-    callAllBlock(out, set, oldNames);
-    saveBlock(out, set, QLatin1String("saveALLNow"), newNames);
+    callAllBlock(out, set, oldNames, users);
+    saveBlock(out, set, QLatin1String("saveALLNow"), newNames, users);
     saveBlock(out, set, QLatin1String("saveASMNow"), assemblyNames(oldNames, newNames));
     masterBlock(out, newNames.size());
 }
@@ -241,21 +252,23 @@ void mapkeyList(QString &out, qsizetype pairCount)
     masterBlock(out, pairCount);
 }
 
-Generation generate(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates)
+Generation generate(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+                    const QStringList &users)
 {
     Generation g;
     if (prepare(g, oldNames, newNames))
-        wholeText(g.text, templates, g.normalisedOldNames, newNames);
+        wholeText(g.text, templates, g.normalisedOldNames, newNames, users);
     return g;
 }
 
-EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates)
+EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
+                               const QStringList &users)
 {
     EncodedGeneration g;
     if (!prepare(g, oldNames, newNames))
         return g;
     Cp1252Text out;
-    wholeText(out, templates, g.normalisedOldNames, newNames);
+    wholeText(out, templates, g.normalisedOldNames, newNames, users);
     out.append(kCrLf);
     noteUnrepresentable(g, out, newNames);
     if (out.isRepresentable())
@@ -264,13 +277,13 @@ EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &n
 }
 
 EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink,
-                             const TemplateSet &templates)
+                             const TemplateSet &templates, const QStringList &users)
 {
     EncodedGeneration g;
     if (!prepare(g, oldNames, newNames))
         return g;
     Cp1252Text out(sink, kStreamPiece);
-    wholeText(out, templates, g.normalisedOldNames, newNames);
+    wholeText(out, templates, g.normalisedOldNames, newNames, users);
     out.append(kCrLf);
     g.sinkStopped = !out.finish() && out.isRepresentable();
     noteUnrepresentable(g, out, newNames);

@@ -45,8 +45,11 @@ struct Generation {
     QString text;
 };
 
+// `users`, the parents the run takes along (UsersToTake), are opened first
+// in "CallALLNow" and saved last in "saveALLNow", in their order; without
+// them the file is what it always was.
 Generation generate(const QStringList &oldNames, const QStringList &newNames,
-                    const TemplateSet &templates = TemplateSet::builtIn());
+                    const TemplateSet &templates = TemplateSet::builtIn(), const QStringList &users = {});
 
 // The same generation straight into the bytes of rename.pro (Windows-1252,
 // the final CR LF included): half the memory of the text and no second
@@ -69,14 +72,14 @@ struct EncodedGeneration {
 };
 
 EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
-                               const TemplateSet &templates = TemplateSet::builtIn());
+                               const TemplateSet &templates = TemplateSet::builtIn(), const QStringList &users = {});
 
 // The same bytes handed to `sink` in pieces while they are made, so that
 // memory holds one piece rather than the file; `fileBytes` stays empty. The
 // sink is called only when the lists pair up. A name Windows-1252 cannot
 // represent stops the generation after some pieces may have gone out.
 EncodedGeneration streamFile(const QStringList &oldNames, const QStringList &newNames, const Cp1252Text::Sink &sink,
-                             const TemplateSet &templates = TemplateSet::builtIn());
+                             const TemplateSet &templates = TemplateSet::builtIn(), const QStringList &users = {});
 
 // The 0-based pair whose rename mapkey holds `position` of an output text,
 // found by the head line "mapkey umb<pair> ..." above it; -1 outside every

@@ -78,12 +78,12 @@ WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes, const
 
 GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
                               const QString &fileName, const BeforeReplacing &beforeReplacing,
-                              const TemplateSet &templates)
+                              const TemplateSet &templates, const QStringList &users)
 {
     GeneratedWrite result;
     AtomicFile::Writer file(filePath(folder, fileName));
     result.generation = MapkeyGenerator::streamFile(
-        oldNames, newNames, [&file](QByteArrayView piece) { return file.write(piece); }, templates);
+        oldNames, newNames, [&file](QByteArrayView piece) { return file.write(piece); }, templates, users);
     const MapkeyGenerator::EncodedGeneration &g = result.generation;
     if (!g.countsMatch)
         return result;

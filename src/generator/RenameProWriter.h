@@ -36,7 +36,7 @@ WriteReport writeBytes(const QString &folder, const QByteArray &fileBytes, const
 
 // Generates rename.pro (or `fileName`, which the status text then names)
 // straight into its file, piece by piece, so that memory holds one piece
-// rather than the whole file, from `templates`. The file is replaced only
+// rather than the whole file, from `templates`, taking `users` along. The file is replaced only
 // when the lists pair up and every name has its byte; `report` is empty
 // when the lists do not pair up.
 struct GeneratedWrite {
@@ -45,6 +45,6 @@ struct GeneratedWrite {
 };
 GeneratedWrite writeGenerated(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
                               const QString &fileName = kFileName, const BeforeReplacing &beforeReplacing = {},
-                              const TemplateSet &templates = TemplateSet::builtIn());
+                              const TemplateSet &templates = TemplateSet::builtIn(), const QStringList &users = {});
 
 } // namespace RenameProWriter

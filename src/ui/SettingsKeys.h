@@ -12,6 +12,8 @@ inline const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 inline const QString kFolderKey = QStringLiteral("txt_path.Text");
 inline const QString kWayBackKey = QStringLiteral("chk_rueckweg.Value");
 inline const QString kCheckFolderKey = QStringLiteral("Pruefordner");
+// Whether the run takes the users of the old names along.
+inline const QString kUsersKey = QStringLiteral("chk_Verwender.Value");
 // The template set in use: no file is the built-in set.
 inline const QString kTemplateFileKey = QStringLiteral("Vorlage.Datei");
 inline const QString kTemplateRenameKey = QStringLiteral("Vorlage.Umbenennen");

@@ -89,6 +89,8 @@ void frm_rename::connectHandlers()
     connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
     connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
     connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
+    connect(&m_users, &WindowUsers::takingChanged, this, &frm_rename::updateCheck);
+    connect(m_users.cmd_verwendung, &QPushButton::clicked, this, &frm_rename::cmd_verwendung_Click);
 }
 
 // --- size -----------------------------------------------------------------

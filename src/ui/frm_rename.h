@@ -21,6 +21,7 @@
 #include "folder/CheckFolder.h"
 #include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
+#include "ui/usage/WindowUsers.h"
 #include "verify/RunCheck.h"
 #include "wayback/WritePlan.h"
 
@@ -127,6 +128,7 @@ private:
     void cmd_laufPruefen_Click();
     void cmd_offeneUebernehmen_Click();
     void cmd_rueckwegErledigte_Click();
+    void cmd_verwendung_Click();
     void cmd_vorlage_Click();
     void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
@@ -186,6 +188,8 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
+    // The check folder's use and the users the run takes along.
+    WindowUsers m_users{m_platform, m_checkFolder};
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
     RecordedTemplates::Choice m_templateChoice;
@@ -199,6 +203,7 @@ private:
         QStringList newNames;
         bool wayBackAsked = false;
         TemplateSet templates = TemplateSet::builtIn();
+        QStringList users;
     } m_built;
 
     QPushButton *cmd_info = nullptr;

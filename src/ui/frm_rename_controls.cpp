@@ -125,7 +125,7 @@ void frm_rename::createGroupColumn()
     Frame_gruppen->setFocusPolicy(Qt::NoFocus);
     Frame_gruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Frame_gruppen->setLayoutDirection(Qt::RightToLeft);
-    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4080);
+    auto *column = Twips::place(new QWidget, "Frame_gruppenSpalte", 0, 0, 2955, 4770);
     column->setLayoutDirection(Qt::LeftToRight);
     createPairsFrame(column);
     createFolderFrame(column);
@@ -165,7 +165,7 @@ void frm_rename::createPairsFrame(QWidget *column)
 // Pro/ENGINEER what that folder tells of it.
 void frm_rename::createFolderFrame(QWidget *column)
 {
-    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2010);
+    Frame_ordner = Twips::place(new QGroupBox(QStringLiteral("Ordner"), column), "Frame_ordner", 0, 2070, 2955, 2700);
     cmd_ordnerEinlesen = Twips::place(new QPushButton(QStringLiteral("&Ordner einlesen …"), Frame_ordner),
                                       "cmd_ordnerEinlesen", 105, 255, 2745, 285);
     cmd_ordnerEinlesen->setToolTip(QStringLiteral("Die Objekte eines Ordners an die aktuelle Liste anhängen"));
@@ -189,6 +189,7 @@ void frm_rename::createFolderFrame(QWidget *column)
         QStringLiteral("rename_zurueck.pro für die erledigten Paare in das Ausgabeverzeichnis schreiben"));
     for (QPushButton *command : {cmd_laufPruefen, cmd_offeneUebernehmen, cmd_rueckwegErledigte})
         command->setEnabled(false);
+    m_users.createControls(Frame_ordner);
 }
 
 void frm_rename::createContextMenu()

@@ -228,8 +228,8 @@ QList<NameCheck::Finding> frm_rename::pairFindings() const
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
     const FolderObjects *folder = m_checkFolder.objects();
-    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder)
-                                             : NameCheck::check(oldNames, newNames, folder);
+    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder, m_users.usersLeft())
+                                             : NameCheck::check(oldNames, newNames, folder, m_users.usersLeft());
 }
 
 void frm_rename::updateCheck()
@@ -244,11 +244,12 @@ void frm_rename::updateCheck()
 // marks show, its result first.
 void frm_rename::showFindings(const QList<NameCheck::Finding> &findings, const RunCheck::Result *run)
 {
-    const qsizetype oldCount = list_OldName->count();
-    const qsizetype newCount = list_NewName->count();
-    list_OldName->nameModel()->setMarks(NameCheck::rowMarks(findings, oldCount));
-    list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newCount));
-    const QString summary = NameCheck::summary(findings, m_checkFolder.against(), oldCount, newCount);
+    const QStringList &oldNames = list_OldName->entries();
+    const QStringList &newNames = list_NewName->entries();
+    list_OldName->nameModel()->setMarks(m_users.withUsers(NameCheck::rowMarks(findings, oldNames.size()), oldNames));
+    list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
+    const QString summary = m_users.checkLine(
+        NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()), oldNames, newNames);
     showCheckLine(run ? RunTexts::checkLine(*run, summary) : summary);
 }
 

@@ -61,6 +61,7 @@ void frm_rename::frm_Ordner_Accepted(const frm_Ordner &dialog)
     const FolderReader::Result &read = dialog.result();
     if (dialog.asCheckFolder()) {
         m_checkFolder.setRead(dialog.snapshot());
+        m_users.read(lbl_status);
         rememberCheckFolder();
     }
     NameListView *list = currentList();
@@ -104,6 +105,7 @@ void frm_rename::readRememberedCheckFolder()
     lbl_pruefung->repaint();
     const WaitCursor busy;
     m_checkFolder.readAgain();
+    m_users.read(lbl_status);
 }
 
 void frm_rename::setCheckFolder(const QString &path)
@@ -129,6 +131,7 @@ void frm_rename::readCheckFolder(const QString &path)
         ReadProgress progress(lbl_status);
         m_checkFolder.setPath(path, progress.callback());
     }
+    m_users.read(lbl_status);
     cmd_ohnePruefordner->setEnabled(m_checkFolder.isSet());
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
@@ -145,6 +148,7 @@ void frm_rename::readCheckFolderAgain()
     }
     if (!readAgain)
         return;
+    m_users.read(lbl_status);
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
     updateCheck();
@@ -176,4 +180,10 @@ void frm_rename::cmd_zeichnungen_Click()
                  {list_NewName->nameModel(), newNames + added.newNames}});
     lbl_status->setText(fitted.leftOut > 0 ? NameListOps::linesLeftOutMessage(fitted.leftOut)
                                            : FolderCheck::drawingsAdded(fitted.taken.size()));
+}
+
+void frm_rename::cmd_verwendung_Click()
+{
+    readRememberedCheckFolder();
+    m_users.showOverview(this, list_OldName->entries(), list_NewName->entries());
 }

@@ -39,8 +39,10 @@ void frm_rename::cmd_mapkeyNow_Click()
         return;
     // The way back follows what is built now, whatever the lists hold at
     // "OK"; a refused generation forgets the pairs built before it.
-    m_built = countsMatch ? Built{true, oldNames, newNames, Frame5->chk_rueckweg->isChecked(), *m_templates.set}
-                          : Built{};
+    const bool wayBack = Frame5->chk_rueckweg->isChecked();
+    m_built = countsMatch
+        ? Built{true, oldNames, newNames, wayBack, *m_templates.set, m_users.toTake(oldNames, newNames)}
+        : Built{};
     cmd_openmFile->hide();
     if (!countsMatch) {
         txt_OUT->clearOutput();
@@ -59,7 +61,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     }
     {
         const WaitCursor busy;
-        MapkeyGenerator::EncodedGeneration g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates);
+        auto g = MapkeyGenerator::generateFile(oldNames, newNames, m_built.templates, m_built.users);
         showOutput(std::move(g.fileBytes), oldNames, newNames);
     }
     Frame5->showChooser();
@@ -76,7 +78,7 @@ void frm_rename::cmd_mapkeyNow_Click()
 void frm_rename::showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames)
 {
     if (fileBytes.isEmpty())
-        txt_OUT->setOutputText(MapkeyGenerator::generate(oldNames, newNames, m_built.templates).text);
+        txt_OUT->setOutputText(MapkeyGenerator::generate(oldNames, newNames, m_built.templates, m_built.users).text);
     else
         txt_OUT->setOutputBytes(std::move(fileBytes));
 }
@@ -155,7 +157,7 @@ QString frm_rename::fileoutWayBack(const QString &folder)
     // turned up since is kept all the same.
     EarlierWayBack::Kept kept;
     const WriteReport report = WayBack::write(folder, m_built.oldNames, m_built.newNames,
-                                              EarlierWayBack::keeping(folder, kept), m_built.templates)
+                                              EarlierWayBack::keeping(folder, kept), m_built.templates, m_built.users)
                                    .report;
     const QString keptToo = kept.keptAs.isEmpty() ? QString() : QStringLiteral("; ") + EarlierWayBack::keptText(kept);
     if (report.ok)

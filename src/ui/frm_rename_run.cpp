@@ -9,6 +9,7 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 #include "verify/RunTexts.h"
+#include "verify/UsersSaved.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
@@ -27,9 +28,13 @@ void frm_rename::cmd_laufPruefen_Click()
     const QStringList &newNames = list_NewName->entries();
     if (!folder || oldNames.size() != newNames.size())
         return;
+    // The parents are read again too: one that still names an old name
+    // was not saved by the run.
+    m_users.read(lbl_status);
     {
         const WaitCursor busy;
         m_run = RunCheck::check(oldNames, newNames, *folder);
+        UsersSaved::add(*m_run, UsersSaved::check(oldNames, newNames, *m_run, m_users.use()));
     }
     const QList<RunCheck::RowMark> marks = RunCheck::rowMarks(*m_run);
     list_OldName->nameModel()->setRunMarks(marks);
@@ -85,7 +90,8 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     EarlierWayBack::Kept kept;
     const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
                                                                    EarlierWayBack::keeping(folder, kept),
-                                                                   *m_templates.set);
+                                                                   *m_templates.set,
+                                                                   m_users.toTakeBack(done.oldNames, done.newNames));
     QString status = written.generation.firstUnrepresentable.isEmpty() ? written.report.toldText()
                                                                        : written.generation.unrepresentableMessage();
     if (!kept.keptAs.isEmpty())

@@ -24,18 +24,19 @@ Pairs pairs(const QStringList &oldNames, const QStringList &newNames)
 }
 
 MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
-                                                const TemplateSet &templates)
+                                                const TemplateSet &templates, const QStringList &users)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return MapkeyGenerator::generateFile(back.oldNames, back.newNames, templates);
+    return MapkeyGenerator::generateFile(back.oldNames, back.newNames, templates, users);
 }
 
 RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
                                       const RenameProWriter::BeforeReplacing &beforeReplacing,
-                                      const TemplateSet &templates)
+                                      const TemplateSet &templates, const QStringList &users)
 {
     const Pairs back = pairs(oldNames, newNames);
-    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing, templates);
+    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing, templates,
+                                           users);
 }
 
 } // namespace WayBack

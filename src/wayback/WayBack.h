@@ -31,11 +31,14 @@ Pairs pairs(const QStringList &oldNames, const QStringList &newNames);
 // same written atomically into `folder` as it is made; the report names
 // rename_zurueck.pro and the folder. `beforeReplacing` keeps an earlier way
 // back (EarlierWayBack::keeping), which is never replaced. Built from the
-// same template set as the rename.pro it undoes.
+// same template set as the rename.pro it undoes, with the same users: the
+// parents opened and saved again take the old names back.
 MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
-                                                const TemplateSet &templates = TemplateSet::builtIn());
+                                                const TemplateSet &templates = TemplateSet::builtIn(),
+                                                const QStringList &users = {});
 RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
                                       const RenameProWriter::BeforeReplacing &beforeReplacing,
-                                      const TemplateSet &templates = TemplateSet::builtIn());
+                                      const TemplateSet &templates = TemplateSet::builtIn(),
+                                      const QStringList &users = {});
 
 } // namespace WayBack

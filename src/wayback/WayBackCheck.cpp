@@ -78,9 +78,10 @@ QList<Finding> ownFindings(const QStringList &oldNames, const QStringList &newNa
     return ownOnes(oldNames, newNames, NameCheck::check(oldNames, newNames));
 }
 
-QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder)
+QList<Finding> check(const QStringList &oldNames, const QStringList &newNames, const FolderObjects *folder,
+                     const UseIndex *usersLeft)
 {
-    const QList<Finding> forward = NameCheck::check(oldNames, newNames, folder);
+    const QList<Finding> forward = NameCheck::check(oldNames, newNames, folder, usersLeft);
     QList<Finding> all = forward + ownOnes(oldNames, newNames, forward);
     std::stable_sort(all.begin(), all.end(), [](const Finding &a, const Finding &b) { return a.row < b.row; });
     return all;

@@ -22,7 +22,7 @@ QList<NameCheck::Finding> ownFindings(const QStringList &oldNames, const QString
 // back's own ones after those of the same row: what is told before both
 // files are written.
 QList<NameCheck::Finding> check(const QStringList &oldNames, const QStringList &newNames,
-                                const FolderObjects *folder = nullptr);
+                                const FolderObjects *folder = nullptr, const UseIndex *usersLeft = nullptr);
 
 // The question before writing rename.pro and rename_zurueck.pro despite
 // `findings` of the way back alone.

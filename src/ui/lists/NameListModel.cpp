@@ -113,8 +113,10 @@ QVariant NameListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return m_entries.at(index.row());
     case Qt::ToolTipRole: {
-        const QString tooltip = (marked ? mark->tooltip : QString())
-            + (marked && run ? QStringLiteral("\n") : QString()) + (run ? run->tooltip : QString());
+        // A row without a finding may still say who uses its name.
+        const QString own = mark ? mark->tooltip : QString();
+        const QString tooltip = own + (!own.isEmpty() && run ? QStringLiteral("\n") : QString())
+            + (run ? run->tooltip : QString());
         return tooltip.isEmpty() ? QVariant() : QVariant(ShownText::asToolTip(ShownText::withShortLines(tooltip)));
     }
     case MarkRole:

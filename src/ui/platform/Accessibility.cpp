@@ -56,6 +56,10 @@ const Text kMainWindow[] = {
      "Behält nur die Paare, die der geprüfte Lauf nicht erledigt hat, in beiden Listen"},
     {"cmd_rueckwegErledigte", "Rückweg für Erledigte",
      "Schreibt rename_zurueck.pro für die Paare, die der geprüfte Lauf erledigt hat, in das Ausgabeverzeichnis"},
+    {"chk_Verwender", "Verwender mitnehmen",
+     "Öffnet die Baugruppen und Zeichnungen des Prüfordners, die einen alten Namen verwenden, vor dem Umbenennen "
+     "und speichert sie danach"},
+    {"cmd_verwendung", "Verwendung", "Zeigt je Paar, wer im Prüfordner den alten Namen verwendet"},
     {"cmd_vorlage", "Vorlage wählen",
      "Baut die Mapkeys aus der eingebauten Vorlage oder aus drei in der eigenen Pro/ENGINEER-Version "
      "aufgezeichneten Mapkeys"},
@@ -144,8 +148,8 @@ const char *const kTabOrder[] = {
     // the rule and the generation
     "txt_rename", "txt_renameNEU", "cmd_action", "cmd_tabelle", "cmd_paareOeffnen", "cmd_paareSpeichern", "cmd_ordnen",
     "cmd_zeichnungen", "cmd_unveraendert", "cmd_ordnerEinlesen", "cmd_pruefordner", "cmd_ohnePruefordner",
-    "cmd_laufPruefen", "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "cmd_vorlage", "cmd_mapkeyNow",
-    "cmd_openmFile",
+    "cmd_laufPruefen", "cmd_offeneUebernehmen", "cmd_rueckwegErledigte", "chk_Verwender", "cmd_verwendung",
+    "cmd_vorlage", "cmd_mapkeyNow", "cmd_openmFile",
     // the output folder chooser: the folder field leads to "OK" first
     "txt_path", "cmd_okfiles", "Drive1", "cmd_Pruefordner", "Dir1", "chk_rueckweg", "img_quit",
     // the output and the window

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "usage/ObjectUse.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Which objects of a folder use which: for the newest version of each
+// object file in the folder, what ObjectUse reads from it. Read again, only
+// the files whose size or modification time changed are read anew.
+class FolderUsage
+{
+public:
+    // Called now and then while a read lasts: files read so far, of how many.
+    using Progress = std::function<void(qsizetype done, qsizetype total)>;
+
+    struct Object {
+        // The object's name in lower case with its type, version taken off:
+        // "baugruppe.asm".
+        QString name;
+        // The file read: "baugruppe.asm.3".
+        QString fileName;
+        ObjectUse::Reading reading;
+    };
+
+    // Reads `folder` (again); false when the folder cannot be read, with
+    // error() saying why in German.
+    bool refresh(const QString &folder, const Progress &progress = {});
+
+    const QString &folder() const { return m_folder; }
+    QString error() const { return m_error; }
+    // Every object file of the folder (newest version each), sorted by name.
+    const QList<Object> &objects() const { return m_objects; }
+    // The objects whose known list names `name` (lower case, with type),
+    // sorted by name.
+    QStringList usersOf(const QString &name) const;
+    // The objects whose use could not be read, with their reason.
+    QList<const Object *> unknown() const;
+
+private:
+    struct Cached {
+        qint64 size = -1;
+        QDateTime modified;
+        ObjectUse::Reading reading;
+    };
+
+    QString m_folder;
+    QString m_error;
+    QList<Object> m_objects;
+    QHash<QString, Cached> m_cache;           // by file name
+    QHash<QString, QStringList> m_usersByName; // used name -> users
+};
