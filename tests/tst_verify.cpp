@@ -215,6 +215,8 @@ void TestVerify::folderRulesAfterARun()
     for (const NameCheck::Finding &f : RunCheck::withoutFolderRules(given, runOf(states)))
         kept << f.text;
     QTEST(kept, "kept");
+}
+
 // The folder's use read after the run, "user:used used" separated by ";",
 // and a difference of the run before, on row 2: a user still naming a done
 // pair's old name comes among the run's own findings by row.
@@ -235,6 +237,8 @@ void TestVerify::usersSaved_data()
 
 void TestVerify::usersSaved()
 {
+    QFETCH(QString, oldNames);
+    QFETCH(QString, newNames);
     QFETCH(QString, use);
     QList<FolderUsage::Object> objects;
     for (const QString &entry : use.split(u';')) {
@@ -248,10 +252,7 @@ void TestVerify::usersSaved()
     RunCheck::Result run = runOf(states);
     run.findings = {{1, u"Zeile 2: Abweichung: d"_s}};
     run.differences = 1;
-    UsersSaved::add(run,
-                    UsersSaved::check(list(*static_cast<QString *>(QTest::qData("oldNames", QMetaType::QString))),
-                                      list(*static_cast<QString *>(QTest::qData("newNames", QMetaType::QString))), run,
-                                      UseIndex(objects)));
+    UsersSaved::add(run, UsersSaved::check(list(oldNames), list(newNames), run, UseIndex(objects)));
     QStringList lines;
     for (const RunCheck::Finding &finding : std::as_const(run.findings))
         lines << finding.text;

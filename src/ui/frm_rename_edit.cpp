@@ -248,8 +248,9 @@ void frm_rename::showFindings(const QList<NameCheck::Finding> &findings, const R
     const QStringList &newNames = list_NewName->entries();
     list_OldName->nameModel()->setMarks(m_users.withUsers(NameCheck::rowMarks(findings, oldNames.size()), oldNames));
     list_NewName->nameModel()->setMarks(NameCheck::rowMarks(findings, newNames.size()));
-    const QString summary = m_users.checkLine(
-        NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(), newNames.size()), oldNames, newNames);
+    const QString summary = m_users.checkLine(NameCheck::summary(findings, m_checkFolder.against(), oldNames.size(),
+                                                                 newNames.size()),
+                                              oldNames, newNames);
     showCheckLine(run ? RunTexts::checkLine(*run, summary) : summary);
 }
 
