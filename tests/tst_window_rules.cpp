@@ -20,6 +20,8 @@ class TestWindowRules : public QObject
 private slots:
     void layout_data();
     void layout();
+    void outputSeen_data();
+    void outputSeen();
     void folderChoice_data();
     void folderChoice();
     void infoPlacement_data();
@@ -69,6 +71,32 @@ void TestWindowRules::layout()
     QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop,
                             p.groupsHeight}),
              places);
+}
+
+// The output field's text area: visible width and a character's width in
+// pixels, and whether the keyboard is in it.
+void TestWindowRules::outputSeen_data()
+{
+    QTest::addColumn<int>("visibleWidth");
+    QTest::addColumn<int>("characterWidth");
+    QTest::addColumn<bool>("hasKeyboard");
+    QTest::addColumn<bool>("seen");
+    QTest::newRow("beyond the edge") << 0 << 7 << false << false;
+    QTest::newRow("a strip at the narrow width") << 4 << 7 << false << false;
+    QTest::newRow("three characters") << 21 << 7 << false << false;
+    QTest::newRow("four characters") << 28 << 7 << false << true;
+    QTest::newRow("the wide width") << 470 << 7 << false << true;
+    QTest::newRow("beyond the edge, keyboard in it") << 0 << 7 << true << true;
+    QTest::newRow("no character width known") << 3 << 0 << false << false;
+}
+
+void TestWindowRules::outputSeen()
+{
+    QFETCH(int, visibleWidth);
+    QFETCH(int, characterWidth);
+    QFETCH(bool, hasKeyboard);
+    QFETCH(bool, seen);
+    QCOMPARE(WindowLayout::outputSeen(visibleWidth, characterWidth, hasKeyboard), seen);
 }
 
 // A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"

@@ -1,5 +1,6 @@
 #include "ui/output/OutputTextEdit.h"
 
+#include "ui/WindowLayout.h"
 #include "ui/output/OutputParagraphs.h"
 #include "ui/widgets/WaitCursor.h"
 
@@ -93,7 +94,9 @@ bool OutputTextEdit::holdsOutput() const
 
 void OutputTextEdit::showWhenSeen()
 {
-    if (m_waiting && (hasFocus() || !visibleRegion().isEmpty()))
+    if (m_waiting
+        && WindowLayout::outputSeen(viewport()->visibleRegion().boundingRect().width(),
+                                    fontMetrics().averageCharWidth(), hasFocus()))
         fill();
 }
 
