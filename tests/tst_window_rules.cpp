@@ -3,6 +3,7 @@
 #include "ui/WindowCommandLine.h"
 #include "ui/WindowLayout.h"
 #include "ui/chooser/FolderChoice.h"
+#include "ui/chooser/TreeWatch.h"
 #include "ui/info/frm_Info.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/UndoBudget.h"
@@ -24,6 +25,10 @@ private slots:
     void outputSeen();
     void folderChoice_data();
     void folderChoice();
+    void treeReadDelay_data();
+    void treeReadDelay();
+    void treeTakesReading_data();
+    void treeTakesReading();
     void infoPlacement_data();
     void infoPlacement();
     void listFolder_data();
@@ -161,6 +166,49 @@ void TestWindowRules::folderChoice()
     };
     const QString shown = part("tree=", r.treeTo) + part("text=", r.textTo) + part("drive=", r.driveTo) + r.status;
     QCOMPARE(shown.trimmed(), reaction);
+}
+
+// A change of a watched folder, milliseconds after the last reading
+// (-1: none yet), with readings 400 ms apart at most.
+void TestWindowRules::treeReadDelay_data()
+{
+    QTest::addColumn<qint64>("sinceLastRead");
+    QTest::addColumn<qint64>("delay");
+    QTest::newRow("first change: at once") << qint64(-1) << qint64(0);
+    QTest::newRow("just read: a whole interval") << qint64(0) << qint64(400);
+    QTest::newRow("read 150 ms ago") << qint64(150) << qint64(250);
+    QTest::newRow("read an interval ago: at once") << qint64(400) << qint64(0);
+    QTest::newRow("read long ago: at once") << qint64(60000) << qint64(0);
+}
+
+void TestWindowRules::treeReadDelay()
+{
+    QFETCH(qint64, sinceLastRead);
+    QFETCH(qint64, delay);
+    QCOMPARE(TreeWatch::readDelay(sinceLastRead, 400), delay);
+}
+
+// The subfolders the tree shows and those on disk, separated by blanks.
+void TestWindowRules::treeTakesReading_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("onDisk");
+    QTest::addColumn<bool>("differ");
+    QTest::newRow("only files changed") << u"a b"_s << u"a b"_s << false;
+    QTest::newRow("other order") << u"b a"_s << u"a b"_s << false;
+    QTest::newRow("folder made") << u"a"_s << u"a b"_s << true;
+    QTest::newRow("last folder removed") << u"a"_s << QString() << true;
+    QTest::newRow("folder renamed") << u"a b"_s << u"a c"_s << true;
+    QTest::newRow("case differs") << u"Teile"_s << u"teile"_s << true;
+}
+
+void TestWindowRules::treeTakesReading()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, onDisk);
+    QFETCH(bool, differ);
+    QCOMPARE(TreeWatch::subfoldersDiffer(shown.split(u' ', Qt::SkipEmptyParts), onDisk.split(u' ', Qt::SkipEmptyParts)),
+             differ);
 }
 
 void TestWindowRules::infoPlacement_data()
