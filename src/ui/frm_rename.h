@@ -21,6 +21,7 @@
 #include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
 #include "verify/RunCheck.h"
+#include "wayback/PairCheck.h"
 #include "wayback/WritePlan.h"
 
 #include <QPointer>
@@ -181,6 +182,7 @@ private:
     QPointer<frm_Info> m_info;
     ListHistory *m_history = nullptr;
     CheckFolder m_checkFolder;
+    mutable PairCheck m_pairCheck;
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
     RecordedTemplates::Choice m_templateChoice;

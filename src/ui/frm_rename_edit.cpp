@@ -19,7 +19,6 @@
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/ShownText.h"
-#include "wayback/WayBackCheck.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -224,11 +223,8 @@ void frm_rename::dropEvent(QDropEvent *event)
 // check line, the row marks and the question before building count the same.
 QList<NameCheck::Finding> frm_rename::pairFindings() const
 {
-    const QStringList &oldNames = list_OldName->entries();
-    const QStringList &newNames = list_NewName->entries();
-    const FolderObjects *folder = m_checkFolder.objects();
-    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder)
-                                             : NameCheck::check(oldNames, newNames, folder);
+    return m_pairCheck.findings(list_OldName->entries(), list_NewName->entries(), m_checkFolder,
+                                Frame5->chk_rueckweg->isChecked());
 }
 
 void frm_rename::updateCheck()
