@@ -133,7 +133,8 @@ void idleBenchmark(const QString &folder)
     BenchPlatform platform(busy);
     frm_rename window(platform);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::printf("window idle: not shown on the screen\n");
     window.findChild<NameListView *>(u"list_OldName"_s)->setEntries({u"a.prt"_s});
     window.findChild<NameListView *>(u"list_NewName"_s)->setEntries({u"b.prt"_s});
     QTest::mouseClick(window.findChild<QPushButton *>(u"cmd_mapkeyNow"_s), Qt::LeftButton);
