@@ -171,7 +171,7 @@ void FolderChooser::TreeWatcher_FolderChanged(const QString &folder)
     QStringList shown;
     for (int row = 0; row < m_model->rowCount(index); ++row)
         shown << m_model->fileName(m_model->index(row, 0, index));
-    if (!TreeWatch::subfoldersDiffer(shown, QDir(folder).entryList(kTreeFilter)))
+    if (!TreeWatch::subfoldersDiffer(shown, QDir(folder).entryList(kTreeFilter & ~QDir::Drives)))
         return;
     m_model->setRootPath(folder);
     m_model->setRootPath(QString());
