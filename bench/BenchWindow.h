@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
@@ -44,6 +46,19 @@ inline void printRow(const char *what, const std::vector<double> &ms, double goa
     if (goalMs > 0)
         std::printf(", goal <= %.0f ms", goalMs);
     std::printf("\n");
+}
+
+// Which window system the rows below are measured on.
+inline void printPlatform()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize();
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        std::printf("== the window offscreen (no window system), screen %dx%d ==\n", size.width(), size.height());
+    else
+        std::printf("== the window on the window system \"%s\" (DISPLAY %s), screen %dx%d ==\n",
+                    qPrintable(QGuiApplication::platformName()), qgetenv("DISPLAY").constData(), size.width(),
+                    size.height());
 }
 
 // Until the window has handled what the click left to do and drawn itself.

@@ -52,8 +52,8 @@ void fill(const Controls &c, const BenchLists &lists)
     c.newList->setEntries(lists.newNames);
 }
 
-// The click at the narrow width, where the output field lies beyond the
-// window's edge, and velmorant-cli --out making the same file from the
+// The click at the start size, where the output field lies beyond the
+// window's edge or shows but a strip of it, and velmorant-cli --out making the same file from the
 // same lists, in turns; wall clock and processor time of both.
 void clickAgainstCli(QWidget &window, const Controls &c, const BenchLists &lists, const QString &folder)
 {
@@ -90,7 +90,7 @@ void clickAgainstCli(QWidget &window, const Controls &c, const BenchLists &lists
 }
 
 // The window's peak memory (the whole process) through a generation click
-// at the narrow width, and then through showing the output field at the
+// at the start size, and then through showing the output field at the
 // wide width, beside the size of the file; then how long showing took.
 void memoryAndShowing(QWidget &window, const Controls &c, const BenchLists &lists)
 {
@@ -209,9 +209,12 @@ int main(int argc, char **argv)
     const auto part = [&parts](const QString &name) { return parts.isEmpty() || parts.contains(name); };
     QTemporaryDir dir;
     BenchPlatform platform(dir.path());
+    printPlatform();
     {
         frm_rename window(platform);
         window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            std::printf("window: not shown on the screen\n");
         const Controls c(window);
         const BenchLists lists = benchLists(32767);
         if (part(u"click"_s))

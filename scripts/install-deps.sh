@@ -2,6 +2,7 @@
 # Installs the Debian/Ubuntu packages the build, the tests and the window need.
 # Quiet and quick when everything is already there.
 #   --package                also dpkg-dev, which `make package` needs
+#   --bench                  also Xvfb, on which `make bench` measures the window
 #   --ci                     also the tools .ci/run uses (validators, dpkg-dev, lintian, clang-format)
 #   --with-screenshot-tools  also Xvfb and ImageMagick
 # Without dpkg and apt-get (Fedora, Arch, ...) nothing is installed: when
@@ -15,6 +16,7 @@ packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-tra
 for option in "$@"; do
   case "$option" in
     --package) packages+=(dpkg-dev) ;;
+    --bench) packages+=(xvfb) ;;
     --ci) packages+=(desktop-file-utils appstream dpkg-dev lintian clang-format) ;;
     --with-screenshot-tools) packages+=(xvfb xauth imagemagick) ;;
     *) echo "Unbekannte Option: $option" >&2; exit 2 ;;

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
+#include "folder/CheckFolder.h"
 #include "generator/MapkeyGenerator.h"
 #include "wayback/EarlierWayBack.h"
+#include "wayback/PairCheck.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 #include "wayback/WritePlan.h"
@@ -90,6 +92,8 @@ private slots:
     void planForOk();
     void earlierWayBackKept_data();
     void earlierWayBackKept();
+    void pairCheckFollowsItsInputs_data();
+    void pairCheckFollowsItsInputs();
 };
 
 // The pairs in the order rename.pro runs them; the way back's pairs; whether
@@ -295,4 +299,45 @@ void TestWayBack::earlierWayBackKept()
 }
 
 QTEST_GUILESS_MAIN(TestWayBack)
+// The check kept between edits is made again when any of what it was made
+// from changes: a.prt to b.prt, checked against a folder holding a.prt.
+void TestWayBack::pairCheckFollowsItsInputs_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<NameCheck::Rule>>("rules");
+    using R = NameCheck::Rule;
+    QTest::newRow("nothing") << u"nothing"_s << QList<R>{};
+    QTest::newRow("new name is the old one") << u"new names"_s << QList<R>{R::Unchanged};
+    QTest::newRow("folder read again, new name taken") << u"folder read again"_s << QList<R>{R::TakenInFolder};
+    QTest::newRow("other folder, old name missing") << u"other folder"_s << QList<R>{R::MissingInFolder};
+}
+
+void TestWayBack::pairCheckFollowsItsInputs()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<NameCheck::Rule>, rules);
+    QTemporaryDir dir;
+    const QString one = dir.filePath(u"eins"_s);
+    const QString two = dir.filePath(u"zwei"_s);
+    QVERIFY(QDir().mkpath(one) && QDir().mkpath(two) && TestSupport::writeBytes(one + u"/a.prt.1"_s, "x"));
+    CheckFolder folder;
+    folder.setPath(one);
+    PairCheck check;
+    QStringList newNames{u"b.prt"_s};
+    QCOMPARE(check.findings({u"a.prt"_s}, newNames, folder, false).size(), 0);
+    if (change == u"new names")
+        newNames = QStringList{u"a.prt"_s};
+    if (change == u"folder read again") {
+        QVERIFY(TestSupport::writeBytes(one + u"/b.prt.1"_s, "x"));
+        folder.remember(one);
+        folder.readAgain();
+    }
+    if (change == u"other folder")
+        folder.setPath(two);
+    QList<NameCheck::Rule> found;
+    for (const NameCheck::Finding &finding : check.findings({u"a.prt"_s}, newNames, folder, false))
+        found << finding.rule;
+    QCOMPARE(found, rules);
+}
+
 #include "tst_wayback.moc"

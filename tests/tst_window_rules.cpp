@@ -3,6 +3,7 @@
 #include "ui/WindowCommandLine.h"
 #include "ui/WindowLayout.h"
 #include "ui/chooser/FolderChoice.h"
+#include "ui/chooser/TreeWatch.h"
 #include "ui/info/frm_Info.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/UndoBudget.h"
@@ -20,8 +21,14 @@ class TestWindowRules : public QObject
 private slots:
     void layout_data();
     void layout();
+    void outputSeen_data();
+    void outputSeen();
     void folderChoice_data();
     void folderChoice();
+    void treeReadDelay_data();
+    void treeReadDelay();
+    void treeTakesReading_data();
+    void treeTakesReading();
     void infoPlacement_data();
     void infoPlacement();
     void listFolder_data();
@@ -69,6 +76,32 @@ void TestWindowRules::layout()
     QCOMPARE((QList<double>{p.outputHeight, p.exitTop, p.generateTop, p.listHeight, p.statusTop, p.checkTop,
                             p.groupsHeight}),
              places);
+}
+
+// The output field's text area: visible width and a character's width in
+// pixels, and whether the keyboard is in it.
+void TestWindowRules::outputSeen_data()
+{
+    QTest::addColumn<int>("visibleWidth");
+    QTest::addColumn<int>("characterWidth");
+    QTest::addColumn<bool>("hasKeyboard");
+    QTest::addColumn<bool>("seen");
+    QTest::newRow("beyond the edge") << 0 << 7 << false << false;
+    QTest::newRow("a strip at the narrow width") << 4 << 7 << false << false;
+    QTest::newRow("three characters") << 21 << 7 << false << false;
+    QTest::newRow("four characters") << 28 << 7 << false << true;
+    QTest::newRow("the wide width") << 470 << 7 << false << true;
+    QTest::newRow("beyond the edge, keyboard in it") << 0 << 7 << true << true;
+    QTest::newRow("no character width known") << 3 << 0 << false << false;
+}
+
+void TestWindowRules::outputSeen()
+{
+    QFETCH(int, visibleWidth);
+    QFETCH(int, characterWidth);
+    QFETCH(bool, hasKeyboard);
+    QFETCH(bool, seen);
+    QCOMPARE(WindowLayout::outputSeen(visibleWidth, characterWidth, hasKeyboard), seen);
 }
 
 // A disk with the folders /, /start, /b and /b/sub; the drives "/", "/b"
@@ -133,6 +166,49 @@ void TestWindowRules::folderChoice()
     };
     const QString shown = part("tree=", r.treeTo) + part("text=", r.textTo) + part("drive=", r.driveTo) + r.status;
     QCOMPARE(shown.trimmed(), reaction);
+}
+
+// A change of a watched folder, milliseconds after the last reading
+// (-1: none yet), with readings 400 ms apart at most.
+void TestWindowRules::treeReadDelay_data()
+{
+    QTest::addColumn<qint64>("sinceLastRead");
+    QTest::addColumn<qint64>("delay");
+    QTest::newRow("first change: at once") << qint64(-1) << qint64(0);
+    QTest::newRow("just read: a whole interval") << qint64(0) << qint64(400);
+    QTest::newRow("read 150 ms ago") << qint64(150) << qint64(250);
+    QTest::newRow("read an interval ago: at once") << qint64(400) << qint64(0);
+    QTest::newRow("read long ago: at once") << qint64(60000) << qint64(0);
+}
+
+void TestWindowRules::treeReadDelay()
+{
+    QFETCH(qint64, sinceLastRead);
+    QFETCH(qint64, delay);
+    QCOMPARE(TreeWatch::readDelay(sinceLastRead, 400), delay);
+}
+
+// The subfolders the tree shows and those on disk, separated by blanks.
+void TestWindowRules::treeTakesReading_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("onDisk");
+    QTest::addColumn<bool>("differ");
+    QTest::newRow("only files changed") << u"a b"_s << u"a b"_s << false;
+    QTest::newRow("other order") << u"b a"_s << u"a b"_s << false;
+    QTest::newRow("folder made") << u"a"_s << u"a b"_s << true;
+    QTest::newRow("last folder removed") << u"a"_s << QString() << true;
+    QTest::newRow("folder renamed") << u"a b"_s << u"a c"_s << true;
+    QTest::newRow("case differs") << u"Teile"_s << u"teile"_s << true;
+}
+
+void TestWindowRules::treeTakesReading()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, onDisk);
+    QFETCH(bool, differ);
+    QCOMPARE(TreeWatch::subfoldersDiffer(shown.split(u' ', Qt::SkipEmptyParts), onDisk.split(u' ', Qt::SkipEmptyParts)),
+             differ);
 }
 
 void TestWindowRules::infoPlacement_data()

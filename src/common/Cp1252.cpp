@@ -45,10 +45,14 @@ QString characterAt(QStringView text, qsizetype i)
 bool encodeAppend(QStringView text, QByteArray &out, QString *firstUnrepresentable)
 {
     const qsizetype start = out.size();
+    out.resize(start + text.size());
+    return encodeInto(text, out.data() + start, firstUnrepresentable);
+}
+
+bool encodeInto(QStringView text, char *dst, QString *firstUnrepresentable)
+{
     const qsizetype n = text.size();
-    out.resize(start + n);
     const char16_t *src = text.utf16();
-    char *dst = out.data() + start;
 
     // Output texts run to 100 MB and are nearly all ASCII: copy a chunk in a
     // loop the compiler vectorises, and look at single characters only in a

@@ -16,6 +16,8 @@ namespace Cp1252 {
 // `firstUnrepresentable` then holds that character (both halves of a
 // surrogate pair).
 bool encodeAppend(QStringView text, QByteArray &out, QString *firstUnrepresentable);
+// The same into `out`, which has room for text.size() bytes.
+bool encodeInto(QStringView text, char *out, QString *firstUnrepresentable);
 
 QString decode(QByteArrayView bytes);
 

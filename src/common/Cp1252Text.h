@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstring>
 #include <functional>
 
 // A text built directly in Windows-1252 bytes. ASCII template text is
@@ -25,34 +26,48 @@ public:
 
     void reserve(qsizetype size)
     {
-        if (!m_sink)
-            m_bytes.reserve(size);
+        if (!m_sink && size > m_bytes.size())
+            m_bytes.resize(size);
     }
-    void append(QLatin1String ascii)
-    {
-        m_bytes.append(ascii.data(), ascii.size());
-        if (m_sink && m_bytes.size() >= m_piece)
-            handOn();
-    }
+    void append(QLatin1String ascii) { put(ascii.data(), ascii.size()); }
     void append(QStringView text);
     // Bytes that are Windows-1252 already, copied as they are.
-    void appendEncoded(QByteArrayView bytes)
-    {
-        m_bytes.append(bytes);
-        if (m_sink && m_bytes.size() >= m_piece)
-            handOn();
-    }
+    void appendEncoded(QByteArrayView bytes) { put(bytes.data(), bytes.size()); }
     // Hands on what is left; false when the sink stopped the text.
     bool finish();
 
     bool isRepresentable() const { return m_badCharacter.isEmpty(); }
     const QString &firstUnrepresentable() const { return m_badCharacter; }
-    QByteArray takeBytes() { return std::move(m_bytes); }
+    QByteArray takeBytes()
+    {
+        m_bytes.resize(m_used);
+        m_used = 0;
+        return std::move(m_bytes);
+    }
 
 private:
+    // Where `n` more bytes go. The text is appended to hundreds of
+    // thousands of times: each append is a copy into room made beforehand,
+    // not a QByteArray append with its checks.
+    char *room(qsizetype n)
+    {
+        if (m_bytes.size() - m_used < n)
+            grow(n);
+        return m_bytes.data() + m_used;
+    }
+    void put(const char *data, qsizetype n)
+    {
+        std::memcpy(room(n), data, size_t(n));
+        m_used += n;
+        if (m_sink && m_used >= m_piece)
+            handOn();
+    }
+    void grow(qsizetype n);
     void handOn();
 
+    // The text is the first m_used bytes; the rest is room.
     QByteArray m_bytes;
+    qsizetype m_used = 0;
     QString m_badCharacter;
     Sink m_sink;
     qsizetype m_piece = 0;

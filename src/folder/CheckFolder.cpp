@@ -73,6 +73,7 @@ QString CheckFolder::readingText()
 // would count as an old object missing from the folder.
 void CheckFolder::take()
 {
+    ++m_version;
     m_read = {};
     m_objects = {};
     if (!isSet() || m_unread)

@@ -41,6 +41,9 @@ public:
     // How many object files the last read found but could not read the
     // name of: the check against the folder misses them.
     qsizetype unreadable() const { return m_read.unreadable; }
+    // Counts every change of the folder or of what is known of it, so that
+    // what was derived from it can tell whether it still holds.
+    quint64 version() const { return m_version; }
 
     // After a read, for the status line: how many objects, or why the
     // folder could not be read ("Fehler: Ordner nicht gefunden: …").
@@ -70,4 +73,5 @@ private:
     FolderSnapshot m_snapshot;
     FolderReader::Result m_read;
     FolderObjects m_objects;
+    quint64 m_version = 0;
 };

@@ -38,4 +38,9 @@ Places placesFor(double outerHeight)
     return places;
 }
 
+bool outputSeen(int visibleWidth, int characterWidth, bool hasKeyboard)
+{
+    return hasKeyboard || (visibleWidth > 0 && visibleWidth >= kSeenCharacters * std::max(characterWidth, 1));
+}
+
 } // namespace WindowLayout

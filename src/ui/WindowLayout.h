@@ -36,4 +36,13 @@ struct Places {
 };
 Places placesFor(double outerHeight);
 
+// The output field's text is made only once the user can read some of it
+// or types into it: making the text of a million lines costs a second and
+// twice the file's size in memory. At the narrow width a strip of the
+// field may still lie inside the window's edge, showing no character.
+inline constexpr int kSeenCharacters = 4;
+// `visibleWidth` is the width of the field's text area on screen and
+// `characterWidth` the width of an average character, both in pixels.
+bool outputSeen(int visibleWidth, int characterWidth, bool hasKeyboard);
+
 } // namespace WindowLayout

@@ -23,6 +23,7 @@
 #include "ui/lists/ListEditCommand.h"
 #include "ui/usage/WindowUsers.h"
 #include "verify/RunCheck.h"
+#include "wayback/PairCheck.h"
 #include "wayback/WritePlan.h"
 
 #include <QPointer>
@@ -190,6 +191,7 @@ private:
     CheckFolder m_checkFolder;
     // The check folder's use and the users the run takes along.
     WindowUsers m_users{m_platform, m_checkFolder};
+    mutable PairCheck m_pairCheck;
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
     RecordedTemplates::Choice m_templateChoice;

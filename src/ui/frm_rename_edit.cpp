@@ -20,7 +20,6 @@
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/ShownText.h"
 #include "verify/RunTexts.h"
-#include "wayback/WayBackCheck.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -225,11 +224,8 @@ void frm_rename::dropEvent(QDropEvent *event)
 // check line, the row marks and the question before building count the same.
 QList<NameCheck::Finding> frm_rename::pairFindings() const
 {
-    const QStringList &oldNames = list_OldName->entries();
-    const QStringList &newNames = list_NewName->entries();
-    const FolderObjects *folder = m_checkFolder.objects();
-    return Frame5->chk_rueckweg->isChecked() ? WayBackCheck::check(oldNames, newNames, folder, m_users.usersLeft())
-                                             : NameCheck::check(oldNames, newNames, folder, m_users.usersLeft());
+    return m_pairCheck.findings(list_OldName->entries(), list_NewName->entries(), m_checkFolder,
+                                Frame5->chk_rueckweg->isChecked(), m_users.usersLeft(), m_users.version());
 }
 
 void frm_rename::updateCheck()

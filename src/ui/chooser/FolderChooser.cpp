@@ -2,6 +2,8 @@
 
 #include "common/Module1.h"
 #include "lists/NameListOps.h"
+#include "ui/chooser/TreeWatch.h"
+#include "ui/chooser/TreeWatcher.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Twips.h"
 #include "ui/widgets/ImageButton.h"
@@ -19,6 +21,13 @@
 #include <QTreeView>
 
 #include <utility>
+
+namespace {
+
+// What the tree shows: folders, hidden ones too, and the drives.
+constexpr QDir::Filters kTreeFilter = QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden;
+
+} // namespace
 
 FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Dateiliste"), parent)
@@ -62,7 +71,9 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_keepInSight = false; });
     Dir1->installEventFilter(this);
     Dir1->viewport()->installEventFilter(this);
-    readTree(false);
+    m_watcher = new TreeWatcher(this);
+    connect(m_watcher, &TreeWatcher::folderChanged, this, &FolderChooser::TreeWatcher_FolderChanged);
+    readTree();
 
     cmd_okfiles = new QPushButton(QStringLiteral("OK"), this);
     cmd_okfiles->setObjectName(QStringLiteral("cmd_okfiles"));
@@ -100,21 +111,23 @@ FolderChooser::FolderChooser(const Platform &platform, QWidget *parent)
     hide();
 }
 
-// A new model reads the folders the tree shows afresh. Only a shown
-// chooser's tree watches them: a folder where files come and go every few
-// milliseconds would keep the idle window reading it again and again. The
-// tree stays on its folder.
-void FolderChooser::readTree(bool watch)
+// A new model reads the folders the tree shows afresh. It watches none
+// itself: a folder where files come and go every few milliseconds would
+// have it read that folder again at each change. A shown chooser's
+// TreeWatcher watches what it has read instead. The tree stays on its
+// folder.
+void FolderChooser::readTree()
 {
     auto *model = new QFileSystemModel(this);
     model->setIconProvider(&m_icons);
-    model->setOption(QFileSystemModel::DontWatchForChanges, !watch);
+    model->setOption(QFileSystemModel::DontWatchForChanges, true);
     // Hidden folders too: the tree must be able to show any folder that
     // the folder text names.
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
+    model->setFilter(kTreeFilter);
     model->setRootPath(QString());
     // Before the tree's own handler, which would hand the mark on.
     connect(model, &QFileSystemModel::rowsAboutToBeRemoved, this, &FolderChooser::Dir1_RowsAboutToBeRemoved);
+    connect(model, &QFileSystemModel::directoryLoaded, this, &FolderChooser::Dir1_DirectoryLoaded);
     QItemSelectionModel *oldSelection = Dir1->selectionModel();
     QFileSystemModel *oldModel = std::exchange(m_model, model);
     Dir1->setModel(model);
@@ -137,14 +150,39 @@ void FolderChooser::readTree(bool watch)
 void FolderChooser::hideEvent(QHideEvent *event)
 {
     QGroupBox::hideEvent(event);
-    m_model->setOption(QFileSystemModel::DontWatchForChanges, true);
+    m_watcher->stop();
+    m_readAfresh = true;
 }
 
 void FolderChooser::showEvent(QShowEvent *event)
 {
     QGroupBox::showEvent(event);
-    if (m_model->testOption(QFileSystemModel::DontWatchForChanges))
-        readTree(true);
+    if (std::exchange(m_readAfresh, false))
+        readTree();
+}
+
+void FolderChooser::Dir1_DirectoryLoaded(const QString &folder)
+{
+    if (isVisible())
+        m_watcher->watch(folder);
+}
+
+// The model reads a folder again once it counts as unread, which it does
+// after being the model's root path; the tree's root stays the whole disk.
+// Files alone coming and going change nothing the tree shows.
+void FolderChooser::TreeWatcher_FolderChanged(const QString &folder)
+{
+    const QModelIndex index = m_model->index(folder);
+    if (!index.isValid())
+        return;
+    QStringList shown;
+    for (int row = 0; row < m_model->rowCount(index); ++row)
+        shown << m_model->fileName(m_model->index(row, 0, index));
+    if (!TreeWatch::subfoldersDiffer(shown, QDir(folder).entryList(kTreeFilter & ~QDir::Drives)))
+        return;
+    m_model->setRootPath(folder);
+    m_model->setRootPath(QString());
+    m_model->fetchMore(m_model->index(folder));
 }
 
 void FolderChooser::setDirPath(const QString &path)

@@ -14,13 +14,15 @@ class OneLineEdit;
 class QLabel;
 class QPushButton;
 class QTreeView;
+class TreeWatcher;
 
 // The output folder chooser "Dateiliste": a drive list, a folder tree and
 // the folder field, kept in step by FolderChoice. Each of the three reacts
 // to its own change, whether the user or the code made it; setting a
 // control to the value it already holds raises nothing, which ends every
 // chain. The tree reads its folders afresh whenever the chooser opens and
-// watches them only while it is shown; it knows files by their kind alone.
+// watches them only while it is shown, reading a changed folder at most a
+// few times a second; it knows files by their kind alone.
 class FolderChooser : public QGroupBox
 {
     Q_OBJECT
@@ -68,7 +70,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void readTree(bool watch);
+    void readTree();
+    void Dir1_DirectoryLoaded(const QString &folder);
+    void TreeWatcher_FolderChanged(const QString &folder);
     void Dir1_Change();
     void txt_path_Change();
     void Drive1_Change();
@@ -79,6 +83,9 @@ private:
 
     KindIconProvider m_icons;
     QFileSystemModel *m_model = nullptr;
+    TreeWatcher *m_watcher = nullptr;
+    // Hidden since the tree read its folders: it reads them afresh when shown.
+    bool m_readAfresh = true;
     FolderChoice m_choice;
     bool m_keepInSight = false;
     QString m_checkFolder;

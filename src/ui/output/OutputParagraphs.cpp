@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace OutputParagraphs {
 
@@ -26,6 +27,47 @@ QString grouped(const Unit *src, qsizetype n, qsizetype linesPerParagraph, Decod
         }
         if (c == u'\r' && i + 1 < n && src[i + 1] == Unit('\n'))
             ++i;
+        if (++linesInParagraph == linesPerParagraph) {
+            linesInParagraph = 0;
+            out[written++] = QChar::ParagraphSeparator;
+        } else {
+            out[written++] = QChar::LineSeparator;
+        }
+    }
+    text.truncate(written);
+    return text;
+}
+
+// The same for Windows-1252 bytes, the whole output of a generation: the
+// line ends are found with memchr and the runs between them are widened in a
+// loop the compiler vectorises; only a run that holds a byte from 0x80 on
+// is decoded again through the code page's table.
+QString groupedBytes(const char *src, qsizetype n, qsizetype linesPerParagraph, const std::array<char16_t, 256> &table,
+                     qsizetype &linesInParagraph)
+{
+    QString text(n, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < n;) {
+        const auto *lineFeed = static_cast<const char *>(std::memchr(src + i, '\n', size_t(n - i)));
+        qsizetype end = lineFeed ? lineFeed - src : n;
+        if (const auto *cr = static_cast<const char *>(std::memchr(src + i, '\r', size_t(end - i))))
+            end = cr - src;
+        const auto *run = reinterpret_cast<const unsigned char *>(src + i);
+        const qsizetype length = end - i;
+        unsigned char seen = 0;
+        for (qsizetype k = 0; k < length; ++k) {
+            out[written + k] = run[k];
+            seen |= run[k];
+        }
+        if (seen >= 0x80) {
+            for (qsizetype k = 0; k < length; ++k)
+                out[written + k] = table[run[k]];
+        }
+        written += length;
+        if (end == n)
+            break;
+        i = end + (src[end] == '\r' && end + 1 < n && src[end + 1] == '\n' ? 2 : 1);
         if (++linesInParagraph == linesPerParagraph) {
             linesInParagraph = 0;
             out[written++] = QChar::ParagraphSeparator;
@@ -70,7 +112,6 @@ void fromFileBytesInPieces(QByteArrayView fileBytes, qsizetype linesPerParagraph
 {
     const QByteArrayView text = fileBytes.endsWith("\r\n") ? fileBytes.chopped(2) : fileBytes;
     const std::array<char16_t, 256> &table = cp1252Table();
-    const auto decode = [&table](char b) { return table[static_cast<unsigned char>(b)]; };
     qsizetype linesInParagraph = 0;
     for (qsizetype from = 0; from < text.size();) {
         qsizetype to = std::max<qsizetype>(from + 1, std::min(from + pieceBytes, text.size()));
@@ -78,7 +119,7 @@ void fromFileBytesInPieces(QByteArrayView fileBytes, qsizetype linesPerParagraph
             const qsizetype lineFeed = text.indexOf('\n', to - 1);
             to = lineFeed < 0 ? text.size() : lineFeed + 1;
         }
-        piece(grouped(text.data() + from, to - from, linesPerParagraph, decode, linesInParagraph));
+        piece(groupedBytes(text.data() + from, to - from, linesPerParagraph, table, linesInParagraph));
         from = to;
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/output/OutputTextEdit.h"
 
+#include "ui/WindowLayout.h"
 #include "ui/output/OutputParagraphs.h"
 #include "ui/widgets/WaitCursor.h"
 
@@ -93,7 +94,9 @@ bool OutputTextEdit::holdsOutput() const
 
 void OutputTextEdit::showWhenSeen()
 {
-    if (m_waiting && (hasFocus() || !visibleRegion().isEmpty()))
+    if (m_waiting
+        && WindowLayout::outputSeen(viewport()->visibleRegion().boundingRect().width(),
+                                    fontMetrics().averageCharWidth(), hasFocus()))
         fill();
 }
 
@@ -129,12 +132,16 @@ void OutputTextEdit::fill()
 // A changed paragraph counts as one line to the document until it is laid
 // out for drawing; the scroll bar would then shrink a 64-line paragraph out
 // of view to one line and jump while the user scrolls. Without wrapping, a
-// paragraph holds one line more than line separators.
+// paragraph holds one line more than line separators. A text just filled in
+// holds kLinesPerParagraph lines in every paragraph but the last: counting
+// them would copy the whole text once more.
 void OutputTextEdit::countLines(int from, int to)
 {
     QTextDocument *doc = document();
-    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to; block = block.next())
-        block.setLineCount(int(block.text().count(QChar::LineSeparator)) + 1);
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
+        block.setLineCount(m_filling && block.next().isValid() ? int(kLinesPerParagraph)
+                                                               : int(block.text().count(QChar::LineSeparator)) + 1);
+    }
     QAbstractTextDocumentLayout *layout = doc->documentLayout();
     emit layout->documentSizeChanged(layout->documentSize());
 }

@@ -15,9 +15,8 @@
 // Page Up goes back as far as Page Down went.
 // It also keeps the bytes of rename.pro the text was made from, for as long
 // as the text stays as it was shown. The text is made from them only once
-// the field is seen: a text of a million lines costs a second and twice the
-// file's size in memory, and at the window's narrow width the field lies
-// beyond its edge.
+// the user can read some of the field (WindowLayout::outputSeen): at the
+// window's narrow width it lies beyond the edge, or but a strip of it.
 class OutputTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -45,9 +44,9 @@ public:
     // text.
     const QByteArray &unchangedFileBytes() const { return m_fileBytes; }
 
-    // Shows the text waiting for the field once any part of the field can
-    // be seen, or when it has the keyboard. The window calls it whenever
-    // its size changes.
+    // Shows the text waiting for the field once a few characters' width of
+    // it can be seen, or when it has the keyboard. The window calls it
+    // whenever its size changes.
     void showWhenSeen();
 
 protected:

@@ -34,6 +34,7 @@ void WindowUsers::chk_Verwender_Click(bool checked)
 
 void WindowUsers::read(QLabel *label)
 {
+    ++m_version;
     if (!m_folder.objects()) {
         m_usage = {};
         m_index = {};

@@ -42,6 +42,9 @@ public:
     // count in `label`. Without a readable check folder there is no use.
     void read(QLabel *label);
     const UseIndex &use() const { return m_index; }
+    // Counts the reads of the use, so that a check kept from before one
+    // is known to be out of date.
+    quint64 version() const { return m_version; }
     // Whether the run takes the users along: the box ticked, with a check
     // folder read.
     bool taking() const;
@@ -69,4 +72,5 @@ private:
     const CheckFolder &m_folder;
     FolderUsage m_usage;
     UseIndex m_index;
+    quint64 m_version = 0;
 };
