@@ -11,6 +11,8 @@
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "templates/TemplateExport.h"
+#include "usage/FolderUsage.h"
+#include "usage/UsageTexts.h"
 #include "verify/RunTexts.h"
 #include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
@@ -160,6 +162,8 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 
     if (!m_scanFolder.isEmpty())
         return scan(out, err);
+    if (!m_usesFolder.isEmpty())
+        return uses(out, err);
     if (m_exportTemplates) {
         out = TemplateExport::recording();
         return Ok;
@@ -301,6 +305,18 @@ int CliJob::scan(QByteArray &out, QString &err) const
         Cp1252::encodeAppend(name, out, nullptr);
         out.append("\r\n", 2);
     }
+    return Ok;
+}
+
+// UTF-8, as the findings are: an object's name may hold any character.
+int CliJob::uses(QByteArray &out, QString &err) const
+{
+    FolderUsage usage;
+    if (!usage.refresh(m_usesFolder)) {
+        err = u"Fehler: "_s + usage.error() + u'\n';
+        return BadInput;
+    }
+    out = UsageTexts::listing(usage).toUtf8();
     return Ok;
 }
 

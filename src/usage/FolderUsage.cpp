@@ -1,17 +1,127 @@
 #include "usage/FolderUsage.h"
 
-// A placeholder until the folder's reader lands: no objects.
-bool FolderUsage::refresh(const QString &folder, const Progress &)
+#include "check/NameCheck.h"
+#include "folder/FolderReader.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// How often a long read reports how far it has come.
+constexpr qsizetype kProgressStep = 64;
+
+// The newest version of one object: "welle.prt.3" before "welle.prt.2",
+// and any numbered file before "welle.prt" (version 0).
+struct Newest {
+    QString fileName;
+    qint64 version = -1;
+};
+
+// An object file's name in lower case without its version ("welle.prt")
+// and its version; an empty name for a file of no object type.
+QString objectName(const QString &fileName, qint64 &version)
+{
+    QStringView name(fileName);
+    version = 0;
+    qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > 0 && NameCheck::isVersionNumber(name.mid(dot + 1))) {
+        bool ok = false;
+        version = name.mid(dot + 1).toLongLong(&ok);
+        if (!ok)
+            version = std::numeric_limits<qint64>::max();
+        name = name.left(dot);
+        dot = name.lastIndexOf(u'.');
+    }
+    if (dot <= 0)
+        return {};
+    const QStringView extension = name.mid(dot + 1);
+    for (const QString &type : FolderReader::objectTypes())
+        if (extension.compare(type, Qt::CaseInsensitive) == 0)
+            return name.toString().toLower();
+    return {};
+}
+
+} // namespace
+
+bool FolderUsage::refresh(const QString &folder, const Progress &progress)
 {
     m_folder = folder;
+    m_error.clear();
     m_objects.clear();
     m_usersByName.clear();
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (folder.isEmpty() || !info.exists())
+        m_error = u"Ordner nicht gefunden: "_s + shown;
+    else if (!info.isDir())
+        m_error = u"kein Ordner: "_s + shown;
+    else if (!info.isReadable() || !QDir(folder).isReadable())
+        m_error = u"Ordner nicht lesbar: "_s + shown;
+    if (!m_error.isEmpty()) {
+        m_cache.clear();
+        return false;
+    }
+
+    // The newest version of each object; the type of an entry comes with
+    // the listing, only the files chosen are looked at further.
+    QHash<QString, Newest> newest;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QString fileName = it.nextFileInfo().fileName();
+        qint64 version = 0;
+        const QString name = objectName(fileName, version);
+        if (name.isEmpty())
+            continue;
+        Newest &chosen = newest[name];
+        if (version > chosen.version || (version == chosen.version && fileName < chosen.fileName))
+            chosen = {fileName, version};
+    }
+
+    QStringList names = newest.keys();
+    std::sort(names.begin(), names.end());
+    QHash<QString, Cached> cache;
+    cache.reserve(names.size());
+    m_objects.reserve(names.size());
+    const QDir dir(folder);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (progress && i % kProgressStep == 0)
+            progress(i, names.size());
+        const QString &fileName = newest.value(names.at(i)).fileName;
+        const QFileInfo file(dir.filePath(fileName));
+        Cached entry = m_cache.take(fileName);
+        const QDateTime modified = file.lastModified();
+        if (entry.size != file.size() || entry.modified != modified) {
+            entry.size = file.size();
+            entry.modified = modified;
+            entry.reading = ObjectUse::readFile(file.filePath());
+        }
+        m_objects.append({names.at(i), fileName, entry.reading});
+        cache.insert(fileName, entry);
+    }
+    if (progress)
+        progress(names.size(), names.size());
+    m_cache = std::move(cache);
+
+    for (const Object &object : std::as_const(m_objects)) {
+        if (!object.reading.known)
+            continue;
+        for (const ObjectUse::Used &used : object.reading.uses)
+            if (used.name != object.name)
+                m_usersByName[used.name].append(object.name);
+    }
     return true;
 }
 
 QStringList FolderUsage::usersOf(const QString &name) const
 {
-    return m_usersByName.value(name);
+    return m_usersByName.value(name.toLower());
 }
 
 QList<const FolderUsage::Object *> FolderUsage::unknown() const
