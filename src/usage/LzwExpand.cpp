@@ -54,7 +54,9 @@ Status expand(QByteArrayView compressed, qsizetype limit, QByteArray &out)
     const qint64 totalBits = qint64(compressed.size() - 3) * 8;
 
     int bits = kInitialBits;
-    qint64 maxCode = (qint64(1) << bits) - 1;
+    // The largest code of the current width; at the widest, the table's end.
+    const auto maxCodeOf = [&](int width) { return width == maxBits ? maxMaxCode : (qint64(1) << width) - 1; };
+    qint64 maxCode = maxCodeOf(bits);
     qint64 freeEntry = blockMode ? kFirstFree : 256;
     qint64 position = 0, groupStart = 0;
     int oldCode = -1;
@@ -64,7 +66,7 @@ Status expand(QByteArrayView compressed, qsizetype limit, QByteArray &out)
         if (freeEntry > maxCode) {
             position = groupStart = endOfGroup(position, groupStart, bits);
             ++bits;
-            maxCode = bits == maxBits ? maxMaxCode : (qint64(1) << bits) - 1;
+            maxCode = maxCodeOf(bits);
             continue;
         }
         // A code spans at most three bytes; the ones past the end read as 0.
@@ -89,7 +91,7 @@ Status expand(QByteArrayView compressed, qsizetype limit, QByteArray &out)
             freeEntry = kFirstFree - 1;
             position = groupStart = endOfGroup(position, groupStart, bits);
             bits = kInitialBits;
-            maxCode = (qint64(1) << bits) - 1;
+            maxCode = maxCodeOf(bits);
             continue;
         }
         const int inCode = code;
