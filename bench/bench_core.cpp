@@ -9,6 +9,7 @@
 #include "BenchSupport.h"
 #include "FolderBench.h"
 #include "TemplatesBench.h"
+#include "UsageBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
 #include "generator/MapkeyGenerator.h"
@@ -239,5 +240,6 @@ int main(int argc, char **argv)
     wayBackBenchmark(32767, dir.path());
     templatesBenchmark(32767);
     folderBenchmarks(dir.path());
+    usageBenchmarks(dir.path());
     return 0;
 }

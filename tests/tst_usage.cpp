@@ -274,6 +274,11 @@ void TestUsage::read_data()
     doctype.sections[0].payload.replace("<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
                                         "<!DOCTYPE x [<!ENTITY e \"WELLE\">]>");
     unknown("XML with a document type", write(doctype), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
+    ObjectFile cutNote = wildfire5;
+    cutNote.sections[0].payload = QByteArray("\xe0\x00p_dep_db\0\xe3\xe0\x00"
+                                             "dep_db\0\xf8\x01\xf7\xfb\xf7",
+                                             26);
+    unknown("DEPDB_DATA with a note garbled", write(cutNote), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
     ObjectFile later = creo4();
     later.revision = 2149;
     unknown("a later Creo", write(later), FileKind::Assembly, u"Creo-Version nicht lesbar"_s);

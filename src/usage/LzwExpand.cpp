@@ -42,13 +42,21 @@ Status expand(QByteArrayView compressed, qsizetype limit, QByteArray &out)
 
     // Each code's entry: the code before it and its last byte; a string is
     // spelt backwards from its last code and turned round.
-    // On the heap: a thread's stack may be small.
-    std::vector<std::uint16_t> prefix(kTableSize);
-    std::vector<unsigned char> suffix(kTableSize);
+    // Once per thread, on the heap: a folder's files are expanded one after
+    // another, and a thread's stack may be small. An entry is read only
+    // after it was written for this stream.
+    struct Tables {
+        std::vector<std::uint16_t> prefix = std::vector<std::uint16_t>(kTableSize);
+        std::vector<unsigned char> suffix = std::vector<unsigned char>(kTableSize);
+        // A string is at most one byte longer than the table has entries.
+        std::vector<unsigned char> stack = std::vector<unsigned char>(kTableSize + 1);
+    };
+    thread_local Tables tables;
+    std::vector<std::uint16_t> &prefix = tables.prefix;
+    std::vector<unsigned char> &suffix = tables.suffix;
+    std::vector<unsigned char> &stack = tables.stack;
     for (int i = 0; i < 256; ++i)
         suffix[i] = uchar(i);
-    // A string is at most one byte longer than the table has entries.
-    std::vector<unsigned char> stack(kTableSize + 1);
 
     const unsigned char *data = reinterpret_cast<const unsigned char *>(compressed.data()) + 3;
     const qint64 totalBits = qint64(compressed.size() - 3) * 8;

@@ -20,7 +20,8 @@ public:
     qsizetype position() const { return m_position; }
     void setPosition(qsizetype position);
     // The next byte without taking it; -1 at the end.
-    int peek() const { return atEnd() ? -1 : uchar(m_data[m_position]); }
+    // After a failure, nothing stands next: loops that look ahead end.
+    int peek() const { return !m_ok || atEnd() ? -1 : uchar(m_data[m_position]); }
     int byte();
     qint64 integer();
     QByteArray string();

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kMaxStructDepth = 32;
 constexpr qint64 kMaxElements = 1 << 16;
+// Values read in all: nested arrays cannot multiply the work.
+constexpr qint64 kMaxValues = 1 << 18;
 
 // A field as the first struct of an array declares it.
 struct Field {
@@ -141,7 +143,7 @@ private:
             Field field;
             field.type = m_cursor.byte();
             field.name = m_cursor.string();
-            if (!m_cursor.ok() || fields.size() > 64)
+            if (!m_cursor.ok() || fields.size() > 64 || !counted())
                 return false;
             out.fields.emplace_back(field.name, Value());
             if (!declaredValue(field, out.fields.back().second, depth + 1))
@@ -164,6 +166,8 @@ private:
         bool declared = false;
         for (qint64 i = 0; i < count; ++i) {
             skipNotes();
+            if (!counted())
+                return false;
             out.elements.emplace_back();
             const int start = m_cursor.byte();
             if (start == 0xe1)
@@ -188,6 +192,8 @@ private:
             return false;
         for (const Field &field : fields) {
             skipNotes();
+            if (!counted())
+                return false;
             out.fields.emplace_back(field.name, Value());
             Value &value = out.fields.back().second;
             if (field.type == 0x01) {
@@ -219,8 +225,12 @@ private:
         return true;
     }
 
+    // False once too many values were read.
+    bool counted() { return ++m_values <= kMaxValues; }
+
     PsbCursor &m_cursor;
     qint64 m_pendingCloses = 0;
+    qint64 m_values = 0;
 };
 
 QString lowerName(const QByteArray &stored)
