@@ -307,10 +307,14 @@ void TestUsage::read()
 namespace {
 
 // The files of a folder: "name=a,b" an assembly using a and b (stored
-// names), "name=" one using nothing, "name" an empty file.
+// names), "name=" one using nothing, "name|" a pipe, "name" an empty file.
 bool writeFolder(const QString &dir, const QStringList &files)
 {
     for (const QString &file : files) {
+        if (file.endsWith(u'|')) {
+            TestSupport::makeFifo(dir + u'/' + file.chopped(1)); // where the system has pipes
+            continue;
+        }
         const qsizetype equals = file.indexOf(u'=');
         QByteArray bytes;
         if (equals >= 0) {
@@ -340,8 +344,8 @@ void TestUsage::folder_data()
         << QStringList{u"motor.asm.2=WELLE"_s, u"motor.asm.10=WELLE,LAGER"_s, u"motor.asm=ALT"_s}
         << u"motor.asm: lager.prt, welle.prt\n"_s << QStringList{u"motor.asm"_s};
     QTest::newRow("users sorted, other files left alone")
-        << QStringList{u"Zeichnung.ASM=WELLE"_s, u"a.asm.1=WELLE"_s, u"welle.prt.3="_s, u"notiz.txt=WELLE"_s,
-                       u"trail.txt.1=WELLE"_s}
+        << QStringList{u"Zeichnung.ASM=WELLE"_s, u"a.asm.1=WELLE"_s,     u"welle.prt.3="_s,
+                       u"notiz.txt=WELLE"_s,     u"trail.txt.1=WELLE"_s, u"rohr.asm|"_s}
         << u"a.asm: welle.prt\nzeichnung.asm: welle.prt\n"_s << QStringList{u"a.asm"_s, u"zeichnung.asm"_s};
     QTest::newRow("the unreadable after the users, with their reason")
         << QStringList{u"neu.asm.1"_s, u"b.asm=WELLE"_s, u"a.drw"_s}

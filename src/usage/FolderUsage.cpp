@@ -72,7 +72,9 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
     // The newest version of each object; the type of an entry comes with
     // the listing, only the files chosen are looked at further.
     QHash<QString, Newest> newest;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    // Regular files only (and links to them): a pipe named like an object
+    // would never give its bytes.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         const QString fileName = it.nextFileInfo().fileName();
         qint64 version = 0;
