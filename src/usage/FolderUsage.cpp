@@ -4,15 +4,38 @@
 #include "folder/FolderReader.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
+#include <system_error>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
 
 namespace {
+
+// The path as the file system names it; a name as Qt shows it.
+fs::path nativePath(const QString &path)
+{
+    if constexpr (std::is_same_v<fs::path::value_type, char>)
+        return fs::path(QFile::encodeName(path).toStdString());
+    else
+        return fs::path(path.toStdWString());
+}
+
+[[maybe_unused]] QString fileNameOf(const std::string &bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+[[maybe_unused]] QString fileNameOf(const std::wstring &units)
+{
+    return QString::fromStdWString(units);
+}
 
 // How often a long read reports how far it has come.
 constexpr qsizetype kProgressStep = 64;
@@ -70,13 +93,17 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
     }
 
     // The newest version of each object; the type of an entry comes with
-    // the listing, only the files chosen are looked at further.
+    // the listing, only the files chosen are looked at further. Regular
+    // files only (and links to them): a pipe named like an object would
+    // never give its bytes.
     QHash<QString, Newest> newest;
-    // Regular files only (and links to them): a pipe named like an object
-    // would never give its bytes.
-    QDirIterator it(folder, QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        const QString fileName = it.nextFileInfo().fileName();
+    std::error_code error;
+    for (fs::directory_iterator it(nativePath(folder), error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError))
+            continue;
+        const QString fileName = fileNameOf(it->path().filename().native());
         qint64 version = 0;
         const QString name = objectName(fileName, version);
         if (name.isEmpty())
@@ -86,6 +113,11 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
             chosen = {fileName, version};
     }
 
+    if (error) {
+        m_error = u"Ordner nicht lesbar: "_s + shown;
+        m_cache.clear();
+        return false;
+    }
     QStringList names = newest.keys();
     std::sort(names.begin(), names.end());
     QHash<QString, Cached> cache;
@@ -96,13 +128,16 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
         if (progress && i % kProgressStep == 0)
             progress(i, names.size());
         const QString &fileName = newest.value(names.at(i)).fileName;
-        const QFileInfo file(dir.filePath(fileName));
+        const QString path = dir.filePath(fileName);
+        const fs::path native = nativePath(path);
+        std::error_code sizeError, timeError;
+        const qint64 size = qint64(fs::file_size(native, sizeError));
+        const qint64 modified = qint64(fs::last_write_time(native, timeError).time_since_epoch().count());
         Cached entry = m_cache.take(fileName);
-        const QDateTime modified = file.lastModified();
-        if (entry.size != file.size() || entry.modified != modified) {
-            entry.size = file.size();
+        if (sizeError || timeError || entry.size != size || entry.modified != modified) {
+            entry.size = sizeError ? -1 : size;
             entry.modified = modified;
-            entry.reading = ObjectUse::readFile(file.filePath());
+            entry.reading = ObjectUse::readFile(path);
         }
         m_objects.append({names.at(i), fileName, entry.reading});
         cache.insert(fileName, entry);

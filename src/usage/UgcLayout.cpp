@@ -13,6 +13,7 @@ namespace {
 // a few hundred kilobytes at most, their tables in a few hundred rows, and
 // the sections that name the used objects in well under a megabyte.
 constexpr qint64 kMaxLine = 512;
+constexpr qint64 kHead = 64 << 10;
 constexpr qint64 kMaxHeader = 8 << 20;
 constexpr qint64 kMaxRowLength = 256;
 constexpr qint64 kMaxRows = 8192;
@@ -66,6 +67,8 @@ UgcLayout::UgcLayout(QIODevice &file)
     : m_file(file)
 {
     m_size = file.size();
+    if (file.seek(0))
+        m_head = file.read(std::min(m_size, kHead));
     if (!readHeader())
         return;
     const QByteArray banner = lineAt(m_banner, kMaxLine);
@@ -92,14 +95,25 @@ bool UgcLayout::fail(const QString &reason)
 
 QByteArray UgcLayout::readAt(qint64 offset, qint64 length)
 {
-    if (offset < 0 || length < 0 || offset > m_size || length > m_size - offset || !m_file.seek(offset))
+    if (offset < 0 || length < 0 || offset > m_size || length > m_size - offset)
+        return {};
+    if (offset + length <= m_head.size())
+        return m_head.mid(offset, length);
+    if (!m_file.seek(offset))
         return {};
     return m_file.read(length);
 }
 
 QByteArray UgcLayout::lineAt(qint64 offset, qint64 maxLength)
 {
-    if (offset < 0 || offset >= m_size || !m_file.seek(offset))
+    if (offset < 0 || offset >= m_size)
+        return {};
+    if (offset + maxLength < m_head.size() || m_head.size() == m_size) {
+        const qsizetype end = m_head.indexOf('\n', offset);
+        const qint64 length = end < 0 ? m_head.size() - offset : end + 1 - offset;
+        return m_head.mid(offset, std::min(length, maxLength));
+    }
+    if (!m_file.seek(offset))
         return {};
     return m_file.readLine(maxLength + 1);
 }

@@ -50,6 +50,9 @@ private:
     QByteArray lineAt(qint64 offset, qint64 maxLength);
 
     QIODevice &m_file;
+    // The file's first bytes, read at once: the header, the table and
+    // mostly the list lie within them.
+    QByteArray m_head;
     qint64 m_size = 0;
     qint64 m_banner = 0;
     int m_revision = 0;
