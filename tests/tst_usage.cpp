@@ -395,6 +395,14 @@ void TestUsage::readAgainOnlyWhenChanged()
     QVERIFY(QFile::remove(a));
     QVERIFY(usage.refresh(dir.path()));
     QCOMPARE(usage.usersOf(u"welle.prt"_s), QStringList{u"b.asm"_s});
+
+    // Another folder's file of the same name, size and time is its own.
+    QTemporaryDir other;
+    QVERIFY(writeFolder(other.path(), {u"b.asm=LAGER"_s}));
+    QVERIFY(TestSupport::writeDated(other.filePath(u"b.asm"_s), TestSupport::readBytes(other.filePath(u"b.asm"_s)),
+                                    then.addSecs(60)));
+    QVERIFY(usage.refresh(other.path()));
+    QCOMPARE(usage.usersOf(u"lager.prt"_s), QStringList{u"b.asm"_s});
 }
 
 QTEST_GUILESS_MAIN(TestUsage)

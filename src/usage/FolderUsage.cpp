@@ -75,6 +75,9 @@ QString objectName(const QString &fileName, qint64 &version)
 
 bool FolderUsage::refresh(const QString &folder, const Progress &progress)
 {
+    // The readings kept are those of the files of one folder.
+    if (folder != m_folder)
+        m_cache.clear();
     m_folder = folder;
     m_error.clear();
     m_objects.clear();
