@@ -11,6 +11,7 @@
 #include "FolderBench.h"
 #include "RulesBench.h"
 #include "TemplatesBench.h"
+#include "UsageBench.h"
 #include "UsersBench.h"
 #include "check/ChainOrder.h"
 #include "check/NameCheck.h"
@@ -244,5 +245,6 @@ int main(int argc, char **argv)
     rulesBenchmark(32767);
     folderBenchmarks(dir.path());
     usersBenchmarks();
+    usageBenchmarks(dir.path());
     return 0;
 }

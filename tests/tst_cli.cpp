@@ -345,6 +345,12 @@ void TestCli::runs_data()
         "Aufruf: velmorant-cli --help\n"_s);
     row("a value that merely starts with a dash", u"--old @two --rule -h _h --stdout"_s, 0, {},
         u"Zeile 1: Warnung: neuer Name gleich dem alten: a.prt\n"_s, {u"a.prt>a.prt"_s, u"b.prt>b.prt"_s});
+    const QString emptyFile = u": Verwendung nicht lesbar (leere Datei)\n"_s;
+    row("uses of a folder", u"--uses @arbeit"_s, 0,
+        u"lager.asm"_s + emptyFile + u"neu.asm"_s + emptyFile + u"welle.drw"_s + emptyFile + u"welle.prt"_s + emptyFile
+            + u"łódź.prt"_s + emptyFile,
+        {});
+    row("uses of no folder", u"--uses @fehlt"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @fehlt\n"_s);
     row("new and rule", u"--old @two --new @two --rule a b --stdout"_s, 2, {},
         u"Fehler: --new und --rule schließen einander aus\n"_s);
     row("out and stdout", u"--old @two --new @two --out @out --stdout"_s, 2, {},

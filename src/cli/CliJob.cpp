@@ -15,6 +15,7 @@
 #include "rules/RuleList.h"
 #include "templates/TemplateExport.h"
 #include "usage/FolderUsage.h"
+#include "usage/UsageTexts.h"
 #include "verify/RunTexts.h"
 #include "verify/UsersSaved.h"
 #include "wayback/EarlierWayBack.h"
@@ -189,6 +190,8 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 
     if (!m_scanFolder.isEmpty())
         return scan(out, err);
+    if (!m_usesFolder.isEmpty())
+        return uses(out, err);
     if (m_exportTemplates) {
         out = TemplateExport::recording();
         return Ok;
@@ -350,6 +353,18 @@ int CliJob::scan(QByteArray &out, QString &err) const
         Cp1252::encodeAppend(name, out, nullptr);
         out.append("\r\n", 2);
     }
+    return Ok;
+}
+
+// UTF-8, as the findings are: an object's name may hold any character.
+int CliJob::uses(QByteArray &out, QString &err) const
+{
+    FolderUsage usage;
+    if (!usage.refresh(m_usesFolder)) {
+        err = u"Fehler: "_s + usage.error() + u'\n';
+        return BadInput;
+    }
+    out = UsageTexts::listing(usage).toUtf8();
     return Ok;
 }
 

@@ -56,6 +56,9 @@ private:
     // pairs against it and --add-drawings brings the drawings along.
     bool parseFolderOptions(const QStringList &given);
     int scan(QByteArray &out, QString &err) const;
+    // --uses: which objects of the folder use which, and whose use could
+    // not be read.
+    int uses(QByteArray &out, QString &err) const;
     bool readCheckFolder(CheckFolder &folder, QString &err) const;
     // After a run: --verify tells each pair's state, --only-open and
     // --only-done keep the pairs in one state for what follows.
@@ -83,6 +86,7 @@ private:
     bool m_help = false;
     bool m_version = false;
     QString m_scanFolder;
+    QString m_usesFolder;
     FolderReader::Options m_scanOptions;
     QString m_checkFolder;
     bool m_addDrawings = false;

@@ -118,6 +118,9 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
         } else if (a == u"--scan") {
             if (!takePath(m_scanFolder))
                 return fail(u"--scan braucht ein Verzeichnis"_s);
+        } else if (a == u"--uses") {
+            if (!takePath(m_usesFolder))
+                return fail(u"--uses braucht ein Verzeichnis"_s);
         } else if (a == u"--filter") {
             if (!takeValue(m_scanOptions.filter))
                 return fail(u"--filter braucht ein Muster"_s);
@@ -161,6 +164,12 @@ bool CliJob::parse(const QStringList &arguments, const QStringList &paths)
     }
     if (m_help || m_version)
         return true;
+    // --uses is a mode of its own and takes nothing else.
+    if (has(u"--uses"_s)) {
+        if (given.size() > 1)
+            return fail(u"--uses steht allein"_s);
+        return true;
+    }
     if (!parseTemplateOptions(given))
         return false;
     if (m_exportTemplates)
@@ -246,6 +255,7 @@ QString CliJob::usage()
            "  velmorant-cli LISTEN [ORDNER] [VORLAGE] [--order] [--reverse] --check\n"
            "  velmorant-cli LISTEN --folder VERZEICHNIS [--add-drawings] [--order] --verify\n"
            "  velmorant-cli --scan VERZEICHNIS [--filter MUSTER] [--types TYPEN]\n"
+           "  velmorant-cli --uses VERZEICHNIS\n"
            "  velmorant-cli --export-templates > vorlage.pro\n"
            "\n"
            "  LISTEN: --old ALTLISTE (--new NEULISTE | --rule AUSDRUCK ERSATZ\n"
@@ -350,6 +360,12 @@ QString CliJob::usage()
            "                      passt, * für beliebig viele Zeichen, ? für eines\n"
            "  --types TYPEN       nur mit --scan: Typen durch Komma getrennt, aus\n"
            "                      prt,asm,drw,frm,lay,sec,mfg; ohne Angabe prt,asm,drw\n"
+           "  --uses VERZEICHNIS  welche Objekte des Ordners (je die neueste Version)\n"
+           "                      welche anderen verwenden, aus den Objektdateien\n"
+           "                      gelesen, UTF-8 auf die Standardausgabe: eine Zeile\n"
+           "                      je Verwender (\"baugruppe.asm: lager.prt, welle.prt\"),\n"
+           "                      dann eine je Objekt, dessen Verwendung nicht lesbar\n"
+           "                      war, mit dem Grund\n"
            "  --templates AUFZEICHNUNG\n"
            "                      die Mapkeys aus drei in der eigenen Pro/ENGINEER-\n"
            "                      Version aufgezeichneten Mapkeys bauen statt aus der\n"

@@ -45,7 +45,9 @@ public:
 private:
     struct Cached {
         qint64 size = -1;
-        QDateTime modified;
+        // The file system's own count: turning it into a date for every
+        // file of a large folder would take longer than the look at it.
+        qint64 modified = 0;
         ObjectUse::Reading reading;
     };
 
