@@ -246,7 +246,7 @@ void TestCli::runs_data()
     row("folder rules in the check", u"--check --pairs @models --folder @arbeit"_s, 4,
         u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste (--add-drawings): "
         "Welle.prt\nZeile 2: Fehler: neuer Name im Ordner schon vergeben (neu.asm): neu\n"_s,
-        {});
+        u"=5 Dateien: kein Objekt\n"_s);
     row("check, a chain names the option that orders it", u"--check --old @two --new @chain"_s, 4,
         u"Zeile 1: Warnung: Kette: neuer Name ist alter Name der späteren Zeile 2, die zuerst laufen muss (--order): "
         "b.prt\n"_s,
@@ -514,7 +514,7 @@ void TestCli::fileNamesNotUtf8()
                            "Windows-1252), davon 1 nicht lesbar\n\xFC"
                            "ber.prt\r\n"},
           std::tuple{u"--check --pairs p\\351.csv --folder d\\351"_s, 4,
-                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n" + finding
+                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n2 Dateien: kein Objekt\n" + finding
                          + "Zeile 1: Warnung: alter Name ist kein Objekt des Ordners: a.prt\n"}}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);

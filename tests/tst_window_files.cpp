@@ -182,7 +182,7 @@ void TestWindowFiles::workingFolder()
     win.click("cmd_action");
     const QString left = u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste "_s
                          u"(Zeichnungen ergänzen): welle.prt"_s;
-    QCOMPARE(shownTip(check->toolTip()), u"Prüfung gegen "_s + folder + u": 1 Fehler, 1 Warnung"_s);
+    QCOMPARE(shownTip(check->toolTip()), u"Prüfung gegen "_s + folder + u": 1 Fehler, 1 Warnung; 4 Dateien: kein Objekt"_s);
     QCOMPARE(shownTip(win.oldList()->model()->index(0, 0).data(Qt::ToolTipRole).toString()), left);
     win.click("cmd_zeichnungen");
     QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm welle.drw"));
@@ -273,7 +273,7 @@ void TestWindowFiles::afterARun()
     // The run's result first; the folder rules judge none of the pairs the
     // run judged.
     const QString runLine = u"Lauf: 2 von 4 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen"_s;
-    QCOMPARE(shownTip(line->toolTip()), runLine + u"; Prüfung gegen "_s + folder + u": 1 Fehler"_s);
+    QCOMPARE(shownTip(line->toolTip()), runLine + u"; Prüfung gegen "_s + folder + u": 1 Fehler; 5 Dateien: kein Objekt"_s);
     QVERIFY(win.get<FittedLabel>("lbl_pruefung")->shownText().startsWith(runLine));
     const auto mark = [](NameListView *list, int row) {
         const QModelIndex index = list->model()->index(row, 0);

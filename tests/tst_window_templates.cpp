@@ -33,7 +33,7 @@ void TestWindowTemplates::roads_data()
     QTest::newRow("way back for the done pairs with it")
         << u"done"_s
         << u"Vorlage: later-style.pro; Lauf: 1 von 2 Paaren erledigt, 1 offen, 0 unklar, 0 Abweichungen; "
-           u"Prüfung gegen %1: keine Befunde"_s
+           u"Prüfung gegen %1: keine Befunde; 2 Dateien: kein Objekt"_s
         << u"Datei rename_zurueck.pro wurde gespeichert in "_s;
     QTest::newRow("restart and find it again") << u"restart"_s << inUse << u"Status"_s;
     QTest::newRow("refuse a set whose file has gone")
