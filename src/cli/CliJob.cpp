@@ -5,16 +5,15 @@
 #include "check/NameCheck.h"
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
-#include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/ReplacementRule.h"
 #include "templates/TemplateExport.h"
 #include "verify/RunTexts.h"
-#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
+#include "write/MapkeyFiles.h"
 
 #include "VelmorantVersion.h"
 
@@ -256,36 +255,31 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
                   QByteArray &out, QString &err) const
 {
-    const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
-        if (!g.firstUnrepresentable.isEmpty())
-            err += g.unrepresentableMessage() + u'\n';
-        return !g.firstUnrepresentable.isEmpty();
-    };
     if (m_toStdout) {
         MapkeyGenerator::EncodedGeneration g = m_reverse ? WayBack::generateFile(oldNames, newNames, templates)
                                                          : MapkeyGenerator::generateFile(oldNames, newNames, templates);
-        if (unrepresentable(g))
+        if (!g.firstUnrepresentable.isEmpty()) {
+            err += g.unrepresentableMessage() + u'\n';
             return BadInput;
+        }
         out = std::move(g.fileBytes);
         return Ok;
     }
-    // Straight into the file: memory holds a piece of it, not all of it. An
-    // earlier way back in the folder is kept under its date first.
-    EarlierWayBack::Kept kept;
-    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
-    const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates);
-    if (!kept.keptAs.isEmpty())
-        err += EarlierWayBack::keptText(kept) + u'\n';
-    if (unrepresentable(written.generation))
-        return BadInput;
-    const WriteReport &report = written.report;
-    if (!report.ok) {
-        err += report.toldText() + u'\n';
-        return WriteFailed;
+    // Straight into the file: memory holds a piece of it, not all of it.
+    MapkeyFiles::Request request;
+    request.folder = m_outFolder;
+    if (m_reverse)
+        request.wayBack = MapkeyFiles::wayBack(oldNames, newNames, templates);
+    else
+        request.renamePro = MapkeyFiles::generated(oldNames, newNames, templates);
+    const MapkeyFiles::Result written = MapkeyFiles::write(request);
+    if (!written.keptText.isEmpty())
+        err += written.keptText + u'\n';
+    if (!written.written()) {
+        err += written.fileText + u'\n';
+        return written.outcome == MapkeyFiles::Result::Outcome::Refused ? BadInput : WriteFailed;
     }
-    out = (report.statusText + u'\n').toUtf8();
+    out = (written.fileText + u'\n').toUtf8();
     return Ok;
 }
 
