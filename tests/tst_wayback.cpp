@@ -245,6 +245,10 @@ void TestWayBack::earlierWayBackKept_data()
         << u"way back, dangling link"_s << u"<now>"_s << wayBackSaved;
     QTest::newRow("rename.pro a link: replaced by the file, what it led to unchanged")
         << u"rename.pro link"_s << QString() << saved;
+    QTest::newRow("not permitted to rename it, in a sticky folder of another owner")
+        << u"sticky"_s << QString()
+        << u"Fehler: Nichts geschrieben: frühere Rückweg-Datei rename_zurueck.pro in %1 konnte nicht umbenannt "
+           "werden: Vorgang nicht zulässig"_s;
     QTest::newRow("cannot be renamed: nothing written, the reason in German")
         << u"too long"_s << QString()
         << u"Fehler: Nichts geschrieben: frühere Rückweg-Datei rename_zurueck.pro in %1 konnte nicht umbenannt "
@@ -265,6 +269,16 @@ void TestWayBack::earlierWayBackKept()
         folder += u'/' + QString(4064 - folder.size(), u'e');
         if (!QDir().mkpath(folder))
             QSKIP("this system takes no path this long");
+    }
+    std::optional<TestSupport::AsNobody> nobody;
+    if (road == u"sticky") { // root's files, written by nobody
+        if (!TestSupport::AsNobody::root())
+            QSKIP("only root hands a folder's files to another owner");
+#ifdef Q_OS_UNIX
+        folder = dir.filePath(u"geteilt"_s);
+        QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0
+                && ::chmod(QFile::encodeName(folder).constData(), 01777) == 0);
+#endif
     }
     const QString earlier = folder + u"/rename_zurueck.pro"_s;
     const QString other = elsewhere.filePath(u"fremd.pro"_s);
@@ -298,6 +312,11 @@ void TestWayBack::earlierWayBackKept()
         if (!disk.emplace(1024).active())
             QSKIP("this system sets no file size limit");
     }
+    if (road == u"sticky") {
+        for (const QString &file : {earlier, folder + u"/rename.pro"_s})
+            QVERIFY(QFile::setPermissions(file, TestSupport::mode(0666)));
+        QVERIFY(nobody.emplace().m_nobody);
+    }
     const bool wayBack = road.startsWith(u"way back");
     MapkeyFiles::Request request;
     request.folder = folder;
@@ -307,6 +326,7 @@ void TestWayBack::earlierWayBackKept()
         request.renamePro = MapkeyFiles::fileBytes("neu\r\n");
     const MapkeyFiles::Result result = MapkeyFiles::write(request);
     disk.reset();
+    nobody.reset();
     QCOMPARE(result.fileText, status.arg(folder));
     const QString kept = result.keptText.section(u"frühere Rückweg-Datei aufbewahrt als "_s, 1);
     if (keptAs == u"<now>")
