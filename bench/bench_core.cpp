@@ -18,8 +18,7 @@
 #include "generator/MapkeyGenerator.h"
 #include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
-#include "wayback/EarlierWayBack.h"
-#include "wayback/WayBack.h"
+#include "write/MapkeyFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +68,10 @@ void plainWrite(const QString &path, const QByteArray &bytes, bool sync)
 // What velmorant-cli --out does: generate the bytes straight into the file.
 void writeFile(const QStringList &oldNames, const QStringList &newNames, const QString &folder)
 {
-    if (!RenameProWriter::writeGenerated(folder, oldNames, newNames).report.ok)
+    MapkeyFiles::Request request;
+    request.folder = folder;
+    request.renamePro = MapkeyFiles::generated(oldNames, newNames, TemplateSet::builtIn());
+    if (!MapkeyFiles::write(request).written())
         std::fprintf(stderr, "write failed\n");
 }
 
@@ -93,7 +95,10 @@ void benchmark(qsizetype pairs, const QString &folder)
     const double totalMs = medianMs(runs, [&] { writeFile(oldNames, newNames, folder); });
     const double windowPathMs = medianMs(runs, [&] {
         const auto g = MapkeyGenerator::generate(oldNames, newNames);
-        RenameProWriter::write(folder, g.text);
+        MapkeyFiles::Request request;
+        request.folder = folder;
+        request.renamePro = MapkeyFiles::outputText(g.text);
+        MapkeyFiles::write(request);
     });
     const QByteArray fileBytes = MapkeyGenerator::generateFile(oldNames, newNames).fileBytes;
     const QString plainPath = folder + u"/plain.pro"_s;
@@ -202,7 +207,7 @@ void cliAgainstDd(qsizetype pairs, const QString &folder)
                 peakMb / fileMb, ownMb);
 }
 
-// "OK" with the way back ticked writes rename.pro, then rename_zurueck.pro
+// "OK" with the way back ticked writes rename.pro and rename_zurueck.pro
 // from the same pairs: both files against rename.pro alone, in pairs of
 // runs that take turns going first.
 void wayBackBenchmark(qsizetype pairs, const QString &folder)
@@ -210,10 +215,12 @@ void wayBackBenchmark(qsizetype pairs, const QString &folder)
     const BenchLists lists = benchLists(pairs);
     const auto alone = [&] { writeFile(lists.oldNames, lists.newNames, folder); };
     const auto both = [&] {
-        writeFile(lists.oldNames, lists.newNames, folder);
         // The way back of the run before is kept, as "OK" keeps it.
-        EarlierWayBack::Kept kept;
-        if (!WayBack::write(folder, lists.oldNames, lists.newNames, EarlierWayBack::keeping(folder, kept)).report.ok)
+        MapkeyFiles::Request request;
+        request.folder = folder;
+        request.renamePro = MapkeyFiles::generated(lists.oldNames, lists.newNames, TemplateSet::builtIn());
+        request.wayBack = MapkeyFiles::wayBack(lists.oldNames, lists.newNames, TemplateSet::builtIn());
+        if (!MapkeyFiles::write(request).written())
             std::fprintf(stderr, "way back failed\n");
     };
     const PairedRuns runs = pairedRuns(

@@ -1,19 +1,18 @@
 #include "TestSupport.h"
 #include "folder/CheckFolder.h"
 #include "generator/MapkeyGenerator.h"
-#include "wayback/EarlierWayBack.h"
 #include "wayback/PairCheck.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
 #include "wayback/WritePlan.h"
+#include "write/MapkeyFiles.h"
 
 #include <QDir>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -214,12 +213,16 @@ void TestWayBack::planForOk()
           "plan");
 }
 
-// An earlier rename_zurueck.pro ("zurück") is renamed after its
-// modification time right before rename.pro ("neu", or with "way back" the
-// way back itself) replaces anything; when it cannot be, nothing is
-// written. "too long": a folder whose path leaves room for rename.pro but
-// not for the dated name; "disk full": the way back cut short while it is
-// written, before anything is replaced. "%1" stands for the folder.
+// The one road for both files: an earlier rename_zurueck.pro ("zurück") of
+// any kind is renamed after its modification time (local time) right
+// before rename.pro ("neu", or with "way back" the way back itself)
+// replaces anything; when it cannot be, nothing is written. "too long": a
+// folder whose path leaves room for rename.pro but not for the dated name;
+// "disk full": the way back cut short while it is written, before anything
+// is replaced. "link": the earlier one, or rename.pro, is a link to a file
+// of another folder, or to none there ("dangling"); that folder stays as
+// it was, and the link is kept as a link. "%1" stands for the folder;
+// "<now>" for a date of today's kind.
 void TestWayBack::earlierWayBackKept_data()
 {
     QTest::addColumn<QString>("road");
@@ -227,20 +230,33 @@ void TestWayBack::earlierWayBackKept_data()
     QTest::addColumn<QString>("status");
     const QString dated = u"rename_zurueck_2023-04-05_06-07-08"_s;
     const QString saved = u"Datei rename.pro wurde gespeichert in %1"_s;
+    const QString wayBackSaved = u"Datei rename_zurueck.pro wurde gespeichert in %1"_s;
     QTest::newRow("none there") << u"none"_s << QString() << saved;
     QTest::newRow("kept by its modification time") << u"earlier"_s << dated + u".pro"_s << saved;
+    QTest::newRow("that name taken: the second of that second") << u"taken once"_s << dated + u"_2.pro"_s << saved;
     QTest::newRow("that name and the next taken: a number") << u"taken"_s << dated + u"_3.pro"_s << saved;
+    QTest::newRow("modified in the first second of 1970, a date all the same")
+        << u"epoch"_s << u"rename_zurueck_1970-01-01_00-00-00.pro"_s << saved;
     QTest::newRow("a folder of that name is no way back") << u"folder"_s << QString() << saved;
-    QTest::newRow("the way back keeps the earlier one too")
-        << u"way back"_s << dated + u".pro"_s << u"Datei rename_zurueck.pro wurde gespeichert in %1"_s;
+    QTest::newRow("the way back keeps the earlier one too") << u"way back"_s << dated + u".pro"_s << wayBackSaved;
     QTest::newRow("the way back cut short: the earlier one stays")
         << u"way back, disk full"_s << QString()
-        << u"Fehler: Datei rename_zurueck.pro konnte nicht gespeichert werden in %1"_s;
-    QTest::newRow("cannot be renamed: nothing written")
+        << u"Fehler: Datei rename_zurueck.pro konnte nicht gespeichert werden in %1: Datei zu groß (Grenze der "
+           "Dateigröße erreicht)"_s;
+    QTest::newRow("a link to a file elsewhere kept as a link, the way back a file here")
+        << u"way back, link"_s << dated + u".pro"_s << wayBackSaved;
+    QTest::newRow("a link to nothing kept as a link, nothing made elsewhere")
+        << u"way back, dangling link"_s << u"<now>"_s << wayBackSaved;
+    QTest::newRow("rename.pro a link: replaced by the file, what it led to unchanged")
+        << u"rename.pro link"_s << QString() << saved;
+    QTest::newRow("not permitted to rename it, in a sticky folder of another owner")
+        << u"sticky"_s << QString()
+        << u"Fehler: Nichts geschrieben: frühere Rückweg-Datei rename_zurueck.pro in %1 konnte nicht umbenannt "
+           "werden: Vorgang nicht zulässig"_s;
+    QTest::newRow("cannot be renamed: nothing written, the reason in German")
         << u"too long"_s << QString()
         << u"Fehler: Nichts geschrieben: frühere Rückweg-Datei rename_zurueck.pro in %1 konnte nicht umbenannt "
-           "werden: "_s
-            + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
+           "werden: Dateiname oder Pfad zu lang"_s;
 }
 
 void TestWayBack::earlierWayBackKept()
@@ -249,6 +265,7 @@ void TestWayBack::earlierWayBackKept()
     QFETCH(QString, keptAs);
     QFETCH(QString, status);
     QTemporaryDir dir;
+    QTemporaryDir elsewhere;
     QString folder = dir.path();
     if (road == u"too long") { // 4,065 characters
         while (folder.size() < 3800)
@@ -257,15 +274,35 @@ void TestWayBack::earlierWayBackKept()
         if (!QDir().mkpath(folder))
             QSKIP("this system takes no path this long");
     }
+    std::optional<TestSupport::AsNobody> nobody;
+    if (road == u"sticky") { // root's files, written by nobody
+        if (!TestSupport::AsNobody::root())
+            QSKIP("only root hands a folder's files to another owner");
+#ifdef Q_OS_UNIX
+        folder = dir.filePath(u"geteilt"_s);
+        QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0
+                && ::chmod(QFile::encodeName(folder).constData(), 01777) == 0);
+#endif
+    }
     const QString earlier = folder + u"/rename_zurueck.pro"_s;
+    const QString other = elsewhere.filePath(u"fremd.pro"_s);
     const QDateTime modified(QDate(2023, 4, 5), QTime(6, 7, 8));
-    QVERIFY(TestSupport::writeBytes(folder + u"/rename.pro"_s, "alt\r\n"));
+    QVERIFY(TestSupport::writeDated(other, "zurück\r\n", modified));
+    if (road == u"rename.pro link")
+        QVERIFY(QFile::link(other, folder + u"/rename.pro"_s));
+    else
+        QVERIFY(TestSupport::writeBytes(folder + u"/rename.pro"_s, "alt\r\n"));
     if (road == u"folder")
         QVERIFY(QDir(folder).mkdir(u"rename_zurueck.pro"_s));
+    else if (road.endsWith(u"link"))
+        QVERIFY(road == u"rename.pro link"
+                || QFile::link(road.contains(u"dangling") ? elsewhere.filePath(u"fehlt.pro"_s) : other, earlier));
+    else if (road == u"epoch")
+        QVERIFY(TestSupport::writeDated(earlier, "zurück\r\n", QDateTime::fromSecsSinceEpoch(0, Qt::UTC)));
     else if (road != u"none")
         QVERIFY(TestSupport::writeDated(earlier, "zurück\r\n", modified));
     for (const QString &taken : {u"_06-07-08.pro"_s, u"_06-07-08_2.pro"_s}) {
-        if (road == u"taken")
+        if (road == u"taken" || (road == u"taken once" && taken == u"_06-07-08.pro"))
             QVERIFY(TestSupport::writeBytes(folder + u"/rename_zurueck_2023-04-05"_s + taken, {}));
     }
     QStringList oldNames{u"a.prt"_s};
@@ -279,23 +316,47 @@ void TestWayBack::earlierWayBackKept()
         if (!disk.emplace(1024).active())
             QSKIP("this system sets no file size limit");
     }
-    EarlierWayBack::Kept kept;
-    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(folder, kept);
-    const WriteReport report = road.startsWith(u"way back") ? WayBack::write(folder, oldNames, newNames, keep).report
-                                                            : RenameProWriter::writeBytes(folder, "neu\r\n", keep);
+    if (road == u"sticky") {
+        for (const QString &file : {earlier, folder + u"/rename.pro"_s})
+            QVERIFY(QFile::setPermissions(file, TestSupport::mode(0666)));
+        QVERIFY(nobody.emplace().m_nobody);
+    }
+    const bool wayBack = road.startsWith(u"way back");
+    MapkeyFiles::Request request;
+    request.folder = folder;
+    if (wayBack)
+        request.wayBack = MapkeyFiles::wayBack(oldNames, newNames, TemplateSet::builtIn());
+    else
+        request.renamePro = MapkeyFiles::fileBytes("neu\r\n");
+    const MapkeyFiles::Result result = MapkeyFiles::write(request);
     disk.reset();
-    QCOMPARE(report.statusText, status.arg(folder));
-    QCOMPARE(kept.keptAs, keptAs);
-    QCOMPARE(EarlierWayBack::keptText(kept),
-             keptAs.isEmpty() ? QString() : u"frühere Rückweg-Datei aufbewahrt als "_s + keptAs);
-    const bool written = report.ok;
-    QCOMPARE(TestSupport::readBytes(folder + u"/rename.pro"_s), written && road != u"way back" ? "neu\r\n" : "alt\r\n");
-    if (!keptAs.isEmpty())
-        QCOMPARE(TestSupport::readBytes(folder + u'/' + keptAs), QByteArray("zurück\r\n"));
+    nobody.reset();
+    QCOMPARE(result.fileText, status.arg(folder));
+    const QString kept = result.keptText.section(u"frühere Rückweg-Datei aufbewahrt als "_s, 1);
+    if (keptAs == u"<now>")
+        QVERIFY2(QRegularExpression(u"^rename_zurueck_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.pro$"_s)
+                     .match(kept)
+                     .hasMatch(),
+                 qPrintable(result.keptText));
+    else
+        QCOMPARE(result.keptText, keptAs.isEmpty() ? QString() : u"frühere Rückweg-Datei aufbewahrt als "_s + keptAs);
+    const bool written = result.written();
+    QCOMPARE(TestSupport::readBytes(folder + u"/rename.pro"_s), written && !wayBack ? "neu\r\n" : "alt\r\n");
+    if (!kept.isEmpty() && !road.contains(u"dangling"))
+        QCOMPARE(TestSupport::readBytes(folder + u'/' + kept), QByteArray("zurück\r\n"));
+    if (road.endsWith(u"link") && road != u"rename.pro link")
+        QCOMPARE(QFileInfo(folder + u'/' + kept).symLinkTarget(),
+                 road.contains(u"dangling") ? elsewhere.filePath(u"fehlt.pro"_s) : other);
     const QByteArray now = TestSupport::readBytes(earlier);
-    QCOMPARE(now.startsWith("save_objects all"), road == u"way back");
+    QCOMPARE(now.startsWith("save_objects all"), wayBack && written);
     QCOMPARE(now == "zurück\r\n", !written);
     QCOMPARE(QFileInfo(earlier).isDir(), road == u"folder");
+    // Both files are plain files here; nothing elsewhere changed.
+    for (const QString &file : {earlier, folder + u"/rename.pro"_s})
+        QVERIFY(!QFileInfo(file).isSymbolicLink() || !written);
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{u"fremd.pro"_s});
+    QCOMPARE(TestSupport::readBytes(other), QByteArray("zurück\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestWayBack)

@@ -592,10 +592,13 @@ void TestWindowOutput::wayBack_data()
     QTest::newRow("an earlier way back kept")
         << true << u"alt1.prt"_s << QString() << u"earlier"_s << QStringList{}
         << written + u"; frühere Rückweg-Datei aufbewahrt als rename_zurueck_2023-04-05_06-07-08.pro"_s << both;
-    QTest::newRow("OK after a refused generation")
-        << true << u"alt1.prt"_s << QString() << u"refused"_s
-        << QStringList{u"Velmorant | Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen ! | OK"_s}
-        << u"Nichts geschrieben: keine erzeugte Mapkey-Datei"_s << QString();
+    const QStringList differ{
+        u"Velmorant | Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen ! | OK"_s};
+    QTest::newRow("OK after a refused generation") << true << u"alt1.prt"_s << QString() << u"refused"_s << differ
+                                                   << u"Nichts geschrieben: keine erzeugte Mapkey-Datei"_s << QString();
+    QTest::newRow("text typed after a refused generation: no pairs for a way back")
+        << true << u"alt1.prt"_s << QString() << u"refused, typed"_s << differ
+        << saved + u"; Rückweg nicht geschrieben: keine erzeugten Paare"_s << QString();
 }
 
 void TestWindowOutput::wayBack()
@@ -613,9 +616,11 @@ void TestWindowOutput::wayBack()
     win.newList()->setEntries({u"neu1"_s, u"neu2.asm"_s});
     QStringList boxes = win.generate(answer);
     box->setChecked(true);
-    win.oldList()->setEntries(road == u"refused" ? names("x.prt") : QStringList{});
-    if (road == u"refused")
+    win.oldList()->setEntries(road.startsWith(u"refused") ? names("x.prt") : QStringList{});
+    if (road.startsWith(u"refused"))
         boxes += win.generate();
+    if (road == u"refused, typed")
+        win.get<QPlainTextEdit>("txt_OUT")->setPlainText(u"eigener Text"_s);
     const QString folder = win.platform.path(u"volumeB"_s);
     const QString back = folder + u"/rename_zurueck.pro"_s;
     QVERIFY(!road.startsWith(u"folder ") || QDir(folder).mkdir(road.mid(7)));

@@ -5,6 +5,7 @@
 #include "lists/ListFile.h"
 #include "lists/PairsFile.h"
 #include "ui/output/OutputParagraphs.h"
+#include "write/MapkeyFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -119,7 +120,7 @@ void TestWriter::writers_data()
         u"Schreibgeschütztes Dateisystem"_s);
     row(pro, u"folder text names a file"_s, u"folder is a file"_s, notSaved, u"Ist kein Ordner"_s);
     row(list, u"a folder of that name"_s, u"file is a folder"_s, listFailed, u"Ist ein Ordner"_s);
-    row(pro, u"the final rename fails"_s, u"rename fails"_s, notSaved, u"Ist ein Ordner"_s);
+    row(list, u"the final rename fails"_s, u"rename fails"_s, listFailed, u"Ist ein Ordner"_s);
 }
 
 void TestWriter::writers()
@@ -159,6 +160,7 @@ void TestWriter::writers()
                                                       : dir.path();
     const QString path = folder + u'/' + writer;
     WriteReport report;
+    QString told;
     {
         std::optional<TestSupport::FileSizeLimit> disk;
         if (fault == u"disk full" && !disk.emplace(1024).active())
@@ -168,16 +170,24 @@ void TestWriter::writers()
             && !(QFile::setPermissions(dir.path(), TestSupport::mode(0777)) && nobody.emplace().m_nobody
                  && QFileInfo::exists(old)))
             QSKIP("nobody cannot reach the temporary folder");
-        if (writer == u"rename.pro")
-            report = RenameProWriter::write(folder, RenameProWriter::withCrLf(names.join(QChar::ParagraphSeparator)));
-        else if (writer == u"list.txt")
-            report = ListFile::write(path, names);
-        else
-            report = PairsFile::write(path, names, names);
+        if (writer == u"rename.pro") {
+            MapkeyFiles::Request request;
+            request.folder = folder;
+            request.renamePro = MapkeyFiles::outputText(
+                RenameProWriter::withCrLf(names.join(QChar::ParagraphSeparator)));
+            const MapkeyFiles::Result result = MapkeyFiles::write(request);
+            report.ok = result.written();
+            told = result.statusText();
+        } else {
+            report = writer == u"list.txt" ? ListFile::write(path, names) : PairsFile::write(path, names, names);
+            told = report.toldText();
+        }
     }
+    QFETCH(QString, reason);
     QCOMPARE(report.ok, !bytes.isEmpty());
-    QCOMPARE(report.statusText, status.replace(u"%1"_s, writer == u"rename.pro" ? folder : path));
-    QTEST(report.reason, "reason");
+    QCOMPARE(told,
+             status.replace(u"%1"_s, writer == u"rename.pro" ? folder : path)
+                 + (reason.isEmpty() ? QString() : u": "_s + reason));
     if (QFileInfo(old).isFile()) {
         COMPARE_BYTES(TestSupport::readBytes(old), report.ok ? bytes : "alt\r\n");
         QCOMPARE(QFileInfo(old).permissions() & TestSupport::mode(0777), mode);
@@ -186,29 +196,54 @@ void TestWriter::writers()
              QFileInfo(old).isFile() ? QStringList{writer} : QStringList{});
 }
 
-// The reasons a failed write is told with: German for the usual causes,
-// whether Qt gives the system's words for them or fixed English ones
-// (`qtWords`, else the system's), the system's words for the rest.
+// The reasons a failed write, rename or read is told with: German for
+// every cause the system gives for these, whether Qt gives the system's
+// words for them or fixed English ones (`qtWords`, else the system's), or
+// std::filesystem its error code; the system's words for any other cause.
 void TestWriter::reasons_data()
 {
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("qtWords");
     QTest::addColumn<QString>("told"); // null: the system's words
-    QTest::newRow("folder missing, in Qt's English")
-        << ENOENT << u"No such file or directory"_s << u"Ordner nicht gefunden"_s;
-    QTest::newRow("not a folder") << ENOTDIR << QString() << u"Ist kein Ordner"_s;
-    QTest::newRow("no permission, in Qt's English")
-        << EACCES << u"Permission denied"_s << u"Keine Schreibberechtigung für den Ordner"_s;
-    QTest::newRow("not permitted") << EPERM << QString() << u"Keine Berechtigung für diesen Vorgang"_s;
-    QTest::newRow("read-only file system") << EROFS << QString() << u"Schreibgeschütztes Dateisystem"_s;
-    QTest::newRow("disk full, in Qt's English")
-        << ENOSPC << u"No space left on device"_s << u"Kein freier Speicherplatz auf dem Datenträger"_s;
+    const auto row = [](const char *name, int error, const QString &told, const QString &qtWords = {}) {
+        QTest::newRow(name) << error << qtWords << told;
+    };
+    row("folder missing, in Qt's English", ENOENT, u"Ordner nicht gefunden"_s, u"No such file or directory"_s);
+    row("not a folder", ENOTDIR, u"Ist kein Ordner"_s);
+    row("a folder", EISDIR, u"Ist ein Ordner"_s);
+    row("no permission, in Qt's English", EACCES, u"Keine Schreibberechtigung für den Ordner"_s,
+        u"Permission denied"_s);
+    row("not permitted, a sticky folder of another owner", EPERM, u"Vorgang nicht zulässig"_s);
+    row("read-only file system", EROFS, u"Schreibgeschütztes Dateisystem"_s);
+    row("disk full, in Qt's English", ENOSPC, u"Kein freier Speicherplatz auf dem Datenträger"_s,
+        u"No space left on device"_s);
 #ifdef EDQUOT
-    QTest::newRow("quota") << EDQUOT << QString() << u"Speicherkontingent (Quota) erschöpft"_s;
+    row("quota", EDQUOT, u"Speicherkontingent (Quota) erschöpft"_s);
 #endif
-    QTest::newRow("file too large") << EFBIG << QString() << u"Datei zu groß (Grenze der Dateigröße erreicht)"_s;
-    QTest::newRow("another cause") << EIO << QString() << QString();
-    QTest::newRow("another cause, in Qt's English") << EMFILE << u"Too many open files"_s << QString();
+    row("file too large", EFBIG, u"Datei zu groß (Grenze der Dateigröße erreicht)"_s);
+    row("too many open files, in Qt's English", EMFILE, u"Zu viele offene Dateien"_s, u"Too many open files"_s);
+    row("too many open files in the system", ENFILE, u"Zu viele offene Dateien im System"_s);
+    row("renamed onto another file system", EXDEV,
+        u"Umbenennen über die Grenze eines Dateisystems hinweg nicht möglich"_s);
+    row("busy", EBUSY, u"Datei oder Gerät wird gerade benutzt"_s);
+    row("a program running", ETXTBSY, u"Datei wird gerade als Programm ausgeführt"_s);
+    row("name too long", ENAMETOOLONG, u"Dateiname oder Pfad zu lang"_s);
+    row("links in a ring", ELOOP, u"Zu viele Ebenen symbolischer Verknüpfungen"_s);
+    row("disk error", EIO, u"Ein-/Ausgabefehler des Datenträgers"_s);
+    row("not for this file system", EINVAL, u"Ungültiger Vorgang für dieses Dateisystem"_s);
+    row("exists", EEXIST, u"Datei existiert bereits"_s);
+    row("folder not empty", ENOTEMPTY, u"Ordner ist nicht leer"_s);
+    row("too many links", EMLINK, u"Zu viele Verknüpfungen"_s);
+    row("try again", EAGAIN, u"Vorübergehend nicht verfügbar, bitte erneut versuchen"_s);
+    row("interrupted", EINTR, u"Unterbrochen, bitte erneut versuchen"_s);
+    row("out of memory", ENOMEM, u"Nicht genügend Arbeitsspeicher"_s);
+    row("not open", EBADF, u"Datei oder Ausgabe nicht geöffnet"_s);
+    row("no such device", ENXIO, u"Gerät nicht vorhanden"_s);
+    row("not supported", EOPNOTSUPP, u"Vom Dateisystem nicht unterstützt"_s);
+    row("too large to read", EOVERFLOW, u"Datei zu groß für diesen Zugriff"_s);
+    row("output closed", EPIPE, u"Empfänger der Ausgabe beendet"_s);
+    row("stale network file", ESTALE, u"Verbindung zur Netzwerkdatei veraltet"_s);
+    row("another cause", ECHILD, QString());
 }
 
 void TestWriter::reasons()
@@ -217,7 +252,9 @@ void TestWriter::reasons()
     QFETCH(QString, qtWords);
     QFETCH(QString, told);
     const QString system = QString::fromLocal8Bit(std::strerror(error));
-    QCOMPARE(WriteFailure::toldFromQt(qtWords.isNull() ? system : qtWords), told.isNull() ? system : told);
+    const QString expected = told.isNull() ? system : told;
+    QCOMPARE(WriteFailure::toldFromQt(qtWords.isNull() ? system : qtWords), expected);
+    QCOMPARE(WriteFailure::told(std::make_error_code(std::errc(error))), expected);
 }
 
 // Both ways between the lines of a file and the paragraphs the output field

@@ -6,7 +6,6 @@
 #include "check/UsersToTake.h"
 #include "common/Cp1252.h"
 #include "generator/MapkeyGenerator.h"
-#include "generator/RenameProWriter.h"
 #include "lists/ListFile.h"
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
@@ -18,9 +17,9 @@
 #include "usage/UsageTexts.h"
 #include "verify/RunTexts.h"
 #include "verify/UsersSaved.h"
-#include "wayback/EarlierWayBack.h"
 #include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
+#include "write/MapkeyFiles.h"
 
 #include "VelmorantVersion.h"
 
@@ -306,38 +305,32 @@ int CliJob::runJob(QByteArray &out, QString &err) const
 int CliJob::write(const QStringList &oldNames, const QStringList &newNames, const TemplateSet &templates,
                   const QStringList &users, QByteArray &out, QString &err) const
 {
-    const auto unrepresentable = [&err](const MapkeyGenerator::EncodedGeneration &g) {
-        if (!g.firstUnrepresentable.isEmpty())
-            err += g.unrepresentableMessage() + u'\n';
-        return !g.firstUnrepresentable.isEmpty();
-    };
     if (m_toStdout) {
         MapkeyGenerator::EncodedGeneration g = m_reverse
             ? WayBack::generateFile(oldNames, newNames, templates, users)
             : MapkeyGenerator::generateFile(oldNames, newNames, templates, users);
-        if (unrepresentable(g))
+        if (!g.firstUnrepresentable.isEmpty()) {
+            err += g.unrepresentableMessage() + u'\n';
             return BadInput;
+        }
         out = std::move(g.fileBytes);
         return Ok;
     }
-    // Straight into the file: memory holds a piece of it, not all of it. An
-    // earlier way back in the folder is kept under its date first.
-    EarlierWayBack::Kept kept;
-    const RenameProWriter::BeforeReplacing keep = EarlierWayBack::keeping(m_outFolder, kept);
-    const RenameProWriter::GeneratedWrite written = m_reverse
-        ? WayBack::write(m_outFolder, oldNames, newNames, keep, templates, users)
-        : RenameProWriter::writeGenerated(m_outFolder, oldNames, newNames, RenameProWriter::kFileName, keep, templates,
-                                          users);
-    if (!kept.keptAs.isEmpty())
-        err += EarlierWayBack::keptText(kept) + u'\n';
-    if (unrepresentable(written.generation))
-        return BadInput;
-    const WriteReport &report = written.report;
-    if (!report.ok) {
-        err += report.toldText() + u'\n';
-        return WriteFailed;
+    // Straight into the file: memory holds a piece of it, not all of it.
+    MapkeyFiles::Request request;
+    request.folder = m_outFolder;
+    if (m_reverse)
+        request.wayBack = MapkeyFiles::wayBack(oldNames, newNames, templates, users);
+    else
+        request.renamePro = MapkeyFiles::generated(oldNames, newNames, templates, users);
+    const MapkeyFiles::Result written = MapkeyFiles::write(request);
+    if (!written.keptText.isEmpty())
+        err += written.keptText + u'\n';
+    if (!written.written()) {
+        err += written.fileText + u'\n';
+        return written.outcome == MapkeyFiles::Result::Outcome::Refused ? BadInput : WriteFailed;
     }
-    out = (report.statusText + u'\n').toUtf8();
+    out = (written.fileText + u'\n').toUtf8();
     return Ok;
 }
 

@@ -5,6 +5,8 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +15,19 @@ namespace AtomicFile {
 namespace {
 
 WritebackStarter g_writebackStarter = nullptr;
+
+// A name beside `path` that nothing in its folder has: the name and
+// ".neu", then a number, as long as they are taken.
+QString freeNameBeside(const QString &path)
+{
+    for (int number = 1;; ++number) {
+        const QString name = path + (number > 1 ? u".neu"_s + QString::number(number) : u".neu"_s);
+        std::error_code error;
+        if (std::filesystem::symlink_status(QFileInfo(name).filesystemFilePath(), error).type()
+            == std::filesystem::file_type::not_found)
+            return name;
+    }
+}
 
 } // namespace
 
@@ -31,8 +46,10 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
-Writer::Writer(const QString &path)
+Writer::Writer(const QString &path, Link link)
     : m_file(path)
+    , m_path(path)
+    , m_link(link)
 {
 }
 
@@ -46,6 +63,15 @@ Writer::~Writer()
 bool Writer::open()
 {
     m_opened = true;
+    // Qt would write the file a link leads to, wherever that is, and
+    // create it when it is missing.
+    if (m_link == Link::Replaced && QFileInfo(m_path).isSymbolicLink()) {
+        m_besideLink = true;
+        m_file.setFileName(freeNameBeside(m_path));
+        if (!m_file.open(QIODevice::WriteOnly))
+            return fail();
+        return true;
+    }
     // Qt refuses these two itself, in English. A file on a read-only file
     // system is no more writable than one without write permission, and
     // would be misreported as one.
@@ -113,6 +139,19 @@ bool Writer::commit()
     if (!m_file.commit())
         return fail();
     m_committed = true;
+    if (m_besideLink) {
+        // Renaming onto a link replaces the link itself.
+        namespace fs = std::filesystem;
+        const fs::path made = QFileInfo(m_file.fileName()).filesystemFilePath();
+        std::error_code error;
+        fs::rename(made, QFileInfo(m_path).filesystemFilePath(), error);
+        if (error) {
+            m_failed = true;
+            m_error = WriteFailure::told(error);
+            fs::remove(made, error);
+            return false;
+        }
+    }
     return true;
 }
 

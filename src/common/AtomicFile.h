@@ -21,10 +21,17 @@ bool write(const QString &path, const QByteArray &bytes, QString *error = nullpt
 // piece. The temporary file is created with the first piece; commit()
 // replaces the file, and a writer destroyed without a successful commit
 // leaves the old file and no temporary file.
+//
+// A symbolic link at `path` is followed, so that the file it leads to gets
+// the new bytes, unless the link is to be `Replaced`: then the new file is
+// made inside the folder of `path` and takes the link's place as a plain
+// file, and whatever the link led to stays as it was.
+enum class Link { Followed, Replaced };
+
 class Writer
 {
 public:
-    explicit Writer(const QString &path);
+    explicit Writer(const QString &path, Link link = Link::Followed);
     ~Writer();
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
@@ -41,6 +48,11 @@ private:
     bool fail(const QString &reason = {});
 
     QSaveFile m_file;
+    // The path to replace; with a link `Replaced`, the file is first made
+    // under a free name beside it, which is then renamed onto the link.
+    QString m_path;
+    Link m_link;
+    bool m_besideLink = false;
     bool m_opened = false;
     bool m_failed = false;
     bool m_committed = false;

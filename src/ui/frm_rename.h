@@ -4,7 +4,8 @@
 // two name lists, the rule's fields, the output text txt_OUT, the folder
 // chooser Frame5 (FolderChooser) and the status line; beside them, the
 // check folder as last read (CheckFolder). Each handler reads controls,
-// calls the core (MapkeyGenerator and RenameProWriter for rename.pro,
+// calls the core (MapkeyGenerator for rename.pro, MapkeyFiles to write it
+// and its way back,
 // ReplacementRule, NameListOps, ListFile, TwoColumns and PairsFile for the
 // lists, NameCheck and ChainOrder for the pairs, FolderReader and
 // FolderCheck for the working folder, RunCheck for what a run in
@@ -175,7 +176,6 @@ private:
     void showOutput(QByteArray fileBytes, const QStringList &oldNames, const QStringList &newNames);
     WritePlan::Plan writePlan() const;
     void fileout();
-    QString fileoutWayBack(const QString &folder);
     void unloadAll();
     void openWrittenFile();
     void listMouseDown(Qt::MouseButton button, QRadioButton *option);

@@ -3,16 +3,13 @@
 // the way back for the pairs that ran.
 #include "ui/frm_rename.h"
 
-#include "ui/chooser/FolderChooser.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/lists/NameListView.h"
-#include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
 #include "verify/RunTexts.h"
 #include "verify/UsersSaved.h"
-#include "wayback/EarlierWayBack.h"
-#include "wayback/WayBack.h"
 #include "wayback/WayBackCheck.h"
+#include "write/MapkeyFiles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -60,9 +57,9 @@ void frm_rename::cmd_offeneUebernehmen_Click()
     lbl_status->setText(RunTexts::openKept(open.rows.size()));
 }
 
-// Into the folder that the folder field names, as "OK" writes; what only
-// the way back finds on the rows that ran is asked about first, on the
-// rows the lists show.
+// Into the check folder that "Lauf prüfen" read, where the run was: a
+// change of that folder forgets the run. What only the way back finds on
+// the rows that ran is asked about first, on the rows the lists show.
 void frm_rename::cmd_rueckwegErledigte_Click()
 {
     // The way back runs in the same version as the run it undoes: from the
@@ -76,27 +73,17 @@ void frm_rename::cmd_rueckwegErledigte_Click()
         lbl_status->setText(RunTexts::noneDone());
         return;
     }
-    if (!Frame5->confirm())
-        return;
     const QString question = RunTexts::wayBackQuestion(WayBackCheck::ownFindings(oldNames, newNames), *m_run);
     if (!question.isEmpty() && !askDespiteFindings(question)) {
         lbl_status->setText(QStringLiteral("Rückweg nicht geschrieben: abgebrochen"));
         return;
     }
-    // As "OK" writes it: an earlier way back in the folder is kept under
-    // its date, and when it cannot be, nothing is written.
     const WaitCursor busy;
-    const QString folder = Frame5->txt_path->text();
-    EarlierWayBack::Kept kept;
-    const RenameProWriter::GeneratedWrite written = WayBack::write(folder, done.oldNames, done.newNames,
-                                                                   EarlierWayBack::keeping(folder, kept),
-                                                                   *m_templates.set,
-                                                                   m_users.toTakeBack(done.oldNames, done.newNames));
-    QString status = written.generation.firstUnrepresentable.isEmpty() ? written.report.toldText()
-                                                                       : written.generation.unrepresentableMessage();
-    if (!kept.keptAs.isEmpty())
-        status += QStringLiteral("; ") + EarlierWayBack::keptText(kept);
-    lbl_status->setText(status);
+    MapkeyFiles::Request request;
+    request.folder = m_checkFolder.path();
+    request.wayBack = MapkeyFiles::wayBack(done.oldNames, done.newNames, *m_templates.set,
+                                           m_users.toTakeBack(done.oldNames, done.newNames));
+    lbl_status->setText(MapkeyFiles::write(request).statusText());
 }
 
 void frm_rename::forgetRun()

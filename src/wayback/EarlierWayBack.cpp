@@ -1,5 +1,7 @@
 #include "wayback/EarlierWayBack.h"
 
+#include "common/WriteFailure.h"
+#include "generator/RenameProWriter.h"
 #include "wayback/WayBack.h"
 
 #include <QDateTime>
@@ -20,52 +22,60 @@ QString keptName(const QDateTime &modified, int number)
     return u"rename_zurueck_"_s + modified.toString(u"yyyy-MM-dd_hh-mm-ss"_s) + suffix + u".pro"_s;
 }
 
+// In local time, as the user's clock shows it. Qt has no date for a file
+// of the first second of 1970, which is a date all the same. A link that
+// leads nowhere has no time of what it holds: it is kept with the time of
+// keeping.
+QDateTime modifiedTime(const QFileInfo &earlier)
+{
+    if (!earlier.exists())
+        return QDateTime::currentDateTime();
+    const QDateTime modified = earlier.lastModified();
+    return modified.isValid() ? modified : QDateTime::fromSecsSinceEpoch(0);
+}
+
 } // namespace
 
 // The name is looked at before the rename, which on most systems would
 // replace a file of that name: only another program writing the same
-// dated name in the same moment could come between.
+// dated name in the same moment could come between. The entry itself is
+// renamed, a link as a link, so that nothing outside the folder changes.
 Kept keep(const QString &folder)
 {
     namespace fs = std::filesystem;
     Kept kept;
     const QFileInfo earlier(RenameProWriter::filePath(folder, WayBack::kFileName));
-    if (!earlier.isFile())
-        return kept;
-    const QDateTime modified = earlier.lastModified();
     std::error_code error;
-    for (int number = 1;; ++number) {
-        const QString name = keptName(modified, number);
-        const fs::path candidate = QFileInfo(RenameProWriter::filePath(folder, name)).filesystemFilePath();
-        const fs::file_status status = fs::symlink_status(candidate, error);
-        if (status.type() != fs::file_type::not_found) {
-            if (error)
-                break;
-            continue;
+    const fs::file_type type = fs::symlink_status(earlier.filesystemFilePath(), error).type();
+    if (type == fs::file_type::not_found || type == fs::file_type::directory)
+        return kept;
+    if (type != fs::file_type::none) {
+        const QDateTime modified = modifiedTime(earlier);
+        for (int number = 1;; ++number) {
+            const QString name = keptName(modified, number);
+            const fs::path candidate = QFileInfo(RenameProWriter::filePath(folder, name)).filesystemFilePath();
+            if (fs::symlink_status(candidate, error).type() != fs::file_type::not_found) {
+                if (error)
+                    break;
+                continue;
+            }
+            fs::rename(earlier.filesystemFilePath(), candidate, error);
+            if (!error) {
+                kept.keptAs = name;
+                return kept;
+            }
+            break;
         }
-        fs::rename(earlier.filesystemFilePath(), candidate, error);
-        if (!error) {
-            kept.keptAs = name;
-            return kept;
-        }
-        break;
     }
     kept.ok = false;
-    kept.reason = QString::fromLocal8Bit(error.message());
+    kept.reason = WriteFailure::told(error);
     return kept;
 }
 
-RenameProWriter::BeforeReplacing keeping(const QString &folder, Kept &kept)
+QString notKeptText(const QString &folder, const Kept &kept)
 {
-    return [folder, &kept] {
-        kept = keep(folder);
-        WriteReport report;
-        report.ok = kept.ok;
-        if (!kept.ok)
-            report.statusText = u"Fehler: Nichts geschrieben: frühere Rückweg-Datei "_s + WayBack::kFileName + u" in "_s
-                + folder + u" konnte nicht umbenannt werden: "_s + kept.reason;
-        return report;
-    };
+    return u"Fehler: Nichts geschrieben: frühere Rückweg-Datei "_s + WayBack::kFileName + u" in "_s + folder
+        + u" konnte nicht umbenannt werden: "_s + kept.reason;
 }
 
 QString keptText(const Kept &kept)

@@ -30,13 +30,4 @@ MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, con
     return MapkeyGenerator::generateFile(back.oldNames, back.newNames, templates, users);
 }
 
-RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                                      const RenameProWriter::BeforeReplacing &beforeReplacing,
-                                      const TemplateSet &templates, const QStringList &users)
-{
-    const Pairs back = pairs(oldNames, newNames);
-    return RenameProWriter::writeGenerated(folder, back.oldNames, back.newNames, kFileName, beforeReplacing, templates,
-                                           users);
-}
-
 } // namespace WayBack

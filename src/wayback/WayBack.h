@@ -1,7 +1,6 @@
 #pragma once
 
 #include "generator/MapkeyGenerator.h"
-#include "generator/RenameProWriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,18 +26,12 @@ struct Pairs {
 // Rows beyond the shorter list have no pair and are left out.
 Pairs pairs(const QStringList &oldNames, const QStringList &newNames);
 
-// rename_zurueck.pro's bytes (Windows-1252, final CR LF included), and the
-// same written atomically into `folder` as it is made; the report names
-// rename_zurueck.pro and the folder. `beforeReplacing` keeps an earlier way
-// back (EarlierWayBack::keeping), which is never replaced. Built from the
-// same template set as the rename.pro it undoes, with the same users: the
-// parents opened and saved again take the old names back.
+// rename_zurueck.pro's bytes (Windows-1252, final CR LF included), built
+// from the same template set as the rename.pro it undoes, with the same
+// users: the parents opened and saved again take the old names back.
+// MapkeyFiles writes it.
 MapkeyGenerator::EncodedGeneration generateFile(const QStringList &oldNames, const QStringList &newNames,
                                                 const TemplateSet &templates = TemplateSet::builtIn(),
                                                 const QStringList &users = {});
-RenameProWriter::GeneratedWrite write(const QString &folder, const QStringList &oldNames, const QStringList &newNames,
-                                      const RenameProWriter::BeforeReplacing &beforeReplacing,
-                                      const TemplateSet &templates = TemplateSet::builtIn(),
-                                      const QStringList &users = {});
 
 } // namespace WayBack
