@@ -13,6 +13,10 @@
 #include <system_error>
 #include <type_traits>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 
@@ -45,7 +49,41 @@ constexpr qsizetype kProgressStep = 64;
 struct Newest {
     QString fileName;
     qint64 version = -1;
+    fs::directory_entry entry;
 };
+
+// A file's size and modification time in the file system's own count, from
+// one look at it: asked one by one, each would cost a call to the system,
+// and a large folder's files are looked at on every check. On Windows the
+// listing brings both with the entry (where the library keeps them); elsewhere
+// one stat gives both. A size of -1 when the file cannot be looked at.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 modified = 0;
+};
+
+FileStamp fileStampOf(const fs::directory_entry &entry)
+{
+    FileStamp stamp;
+#ifdef Q_OS_WIN
+    std::error_code sizeError, timeError;
+    const auto size = entry.file_size(sizeError);
+    const auto modified = entry.last_write_time(timeError);
+    if (!sizeError && !timeError)
+        stamp = {qint64(size), qint64(modified.time_since_epoch().count())};
+#else
+    struct stat status;
+    if (::stat(entry.path().c_str(), &status) == 0) {
+#ifdef Q_OS_DARWIN
+        const struct timespec &modified = status.st_mtimespec;
+#else
+        const struct timespec &modified = status.st_mtim;
+#endif
+        stamp = {qint64(status.st_size), qint64(modified.tv_sec) * 1000000000 + modified.tv_nsec};
+    }
+#endif
+    return stamp;
+}
 
 // An object file's name in lower case without its version ("welle.prt")
 // and its version; an empty name for a file of no object type.
@@ -113,7 +151,7 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
             continue;
         Newest &chosen = newest[name];
         if (version > chosen.version || (version == chosen.version && fileName < chosen.fileName))
-            chosen = {fileName, version};
+            chosen = {fileName, version, *it};
     }
 
     if (error) {
@@ -130,17 +168,14 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (progress && i % kProgressStep == 0)
             progress(i, names.size());
-        const QString &fileName = newest.value(names.at(i)).fileName;
-        const QString path = dir.filePath(fileName);
-        const fs::path native = nativePath(path);
-        std::error_code sizeError, timeError;
-        const qint64 size = qint64(fs::file_size(native, sizeError));
-        const qint64 modified = qint64(fs::last_write_time(native, timeError).time_since_epoch().count());
+        const Newest &chosen = *newest.constFind(names.at(i));
+        const QString &fileName = chosen.fileName;
+        const FileStamp stamp = fileStampOf(chosen.entry);
         Cached entry = m_cache.take(fileName);
-        if (sizeError || timeError || entry.size != size || entry.modified != modified) {
-            entry.size = sizeError ? -1 : size;
-            entry.modified = modified;
-            entry.reading = ObjectUse::readFile(path);
+        if (stamp.size < 0 || entry.size != stamp.size || entry.modified != stamp.modified) {
+            entry.size = stamp.size;
+            entry.modified = stamp.modified;
+            entry.reading = ObjectUse::readFile(dir.filePath(fileName));
         }
         m_objects.append({names.at(i), fileName, entry.reading});
         cache.insert(fileName, entry);
