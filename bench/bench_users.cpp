@@ -18,8 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kParts = 20000;
-constexpr int kParents = 2000;
+constexpr int kFolderParts = 20000;
+constexpr int kFolderParents = 2000;
 
 // As the bench's folder names them.
 QString partName(int i)
@@ -75,9 +75,10 @@ void checkBenchmark(const Lists &lists, const QList<FolderUsage::Object> &object
                 "%.1f ms | with the rule on users left behind %.1f ms (%lld findings), ratio %.2f (%.2f-%.2f) | with "
                 "the users chosen for the run %.1f ms (%lld users), ratio %.2f (%.2f-%.2f); goal <= 2.50 | the use "
                 "as a table, once per read: %.1f ms\n",
-                kParents, kParts, left.yardstick.median, left.measured.median, static_cast<long long>(findings),
-                left.ratio.median, left.ratio.min, left.ratio.max, taking.measured.median,
-                static_cast<long long>(taken), taking.ratio.median, taking.ratio.min, taking.ratio.max, indexMs);
+                kFolderParents, kFolderParts, left.yardstick.median, left.measured.median,
+                static_cast<long long>(findings), left.ratio.median, left.ratio.min, left.ratio.max,
+                taking.measured.median, static_cast<long long>(taken), taking.ratio.median, taking.ratio.min,
+                taking.ratio.max, indexMs);
 }
 
 void generationBenchmark(const Lists &lists, const QList<FolderUsage::Object> &objects)
