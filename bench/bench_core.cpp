@@ -251,7 +251,13 @@ int main(int argc, char **argv)
     templatesBenchmark(32767);
     rulesBenchmark(32767);
     folderBenchmarks(dir.path());
-    usersBenchmarks();
-    usageBenchmarks(dir.path());
+    const QString usageFolder = dir.path() + u"/verwendung"_s;
+    if (makeUsageFolder(usageFolder)) {
+        usageBenchmarks(usageFolder);
+        usersBenchmarks(usageFolder);
+        QDir(usageFolder).removeRecursively();
+    } else {
+        std::printf("Verwendung: folder not made\n");
+    }
     return 0;
 }

@@ -22,7 +22,8 @@ constexpr int kParts = 20000;
 constexpr qsizetype kParentSize = 1 << 20;
 
 // An assembly (or drawing) naming 20 of the parts, its list compressed,
-// filled to a megabyte by a section not read, as geometry fills real files.
+// filled to a megabyte by a section not read, as geometry fills real files;
+// every tenth is a file of a later version, whose use is not known.
 QByteArray parent(int index, const QByteArray &filler)
 {
     QList<Dep> deps;
@@ -30,13 +31,16 @@ QByteArray parent(int index, const QByteArray &filler)
         deps.append({"TEIL_" + QByteArray::number((index * 20 + k) % kParts), "prt", {}, index % 2 ? 4 : 2});
     ObjectFile file;
     file.type = index % 2 ? "DRAWING" : "ASSEMBLY";
+    file.revision = index % 10 == 9 ? 1950 : file.revision;
     file.sections = {{"ND:0:Model_L05_PX:1", tokens(deps), true}, {"SolidPersistTable", {}}};
     const qsizetype frame = write(file).size();
     file.sections[1].payload = filler.left(kParentSize - frame);
     return write(file);
 }
 
-bool makeFolder(const QString &folder)
+} // namespace
+
+bool makeUsageFolder(const QString &folder)
 {
     if (!QDir().mkpath(folder))
         return false;
@@ -60,15 +64,8 @@ bool makeFolder(const QString &folder)
     return true;
 }
 
-} // namespace
-
-void usageBenchmarks(const QString &tempFolder)
+void usageBenchmarks(const QString &folder)
 {
-    const QString folder = tempFolder + u"/verwendung"_s;
-    if (!makeFolder(folder)) {
-        std::printf("Verwendung: folder not made\n");
-        return;
-    }
     // Processor time beside the wall clock: on a busy machine the wall
     // clock counts the other programs too.
     qsizetype users = 0;
@@ -107,5 +104,4 @@ void usageBenchmarks(const QString &tempFolder)
     std::printf("Verwendung erneut lesen, one file changed: %.0f ms (%.0f-%.0f; CPU %.0f ms), goal <= 50 ms (%lld "
                 "users found)\n",
                 again.median, again.min, again.max, againCpu, static_cast<long long>(users));
-    QDir(folder).removeRecursively();
 }

@@ -1,6 +1,7 @@
 // The users of what is renamed, measured on the folder's use as the reader
-// gives it: 2,000 assemblies and drawings using ten parts each and 20,000
-// parts, against a full list of pairs that renames parts.
+// reads it from the bench's folder: 2,000 assemblies and drawings using
+// twenty parts each and 20,000 parts, against a full list of pairs that
+// renames parts.
 #include "UsersBench.h"
 
 #include "BenchSupport.h"
@@ -8,6 +9,7 @@
 #include "check/UseIndex.h"
 #include "check/UsersToTake.h"
 #include "generator/MapkeyGenerator.h"
+#include "usage/FolderUsage.h"
 
 #include <cstdio>
 #include <vector>
@@ -16,39 +18,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kParts = 20000;
-constexpr int kParents = 2000;
+constexpr int kFolderParts = 20000;
+constexpr int kFolderParents = 2000;
 
+// As the bench's folder names them.
 QString partName(int i)
 {
-    return u"teil_%1.prt"_s.arg(i, 5, 10, QLatin1Char('0'));
-}
-
-// Every parent uses ten parts, each part has one parent or none; every
-// tenth parent is a file of a later version whose use is not known.
-QList<FolderUsage::Object> folderUse()
-{
-    QList<FolderUsage::Object> objects;
-    for (int i = 0; i < kParents; ++i) {
-        FolderUsage::Object parent;
-        parent.name = (i % 2 ? u"zeichnung_%1.drw"_s : u"baugruppe_%1.asm"_s).arg(i, 4, 10, QLatin1Char('0'));
-        parent.fileName = parent.name + u".1"_s;
-        parent.reading.fileKind = i % 2 ? ObjectUse::FileKind::Drawing : ObjectUse::FileKind::Assembly;
-        parent.reading.known = i % 10 != 9;
-        for (int k = 0; parent.reading.known && k < 10; ++k)
-            parent.reading.uses.append({partName(i * 10 + k), ObjectUse::UseKind::Component});
-        objects << parent;
-    }
-    for (int i = 0; i < kParts; ++i) {
-        FolderUsage::Object part;
-        part.name = partName(i);
-        part.fileName = part.name + u".2"_s;
-        part.reading.fileKind = ObjectUse::FileKind::Part;
-        part.reading.known = true;
-        objects << part;
-    }
-    std::sort(objects.begin(), objects.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
-    return objects;
+    return u"teil_%1.prt"_s.arg(i);
 }
 
 struct Lists {
@@ -94,13 +70,15 @@ void checkBenchmark(const Lists &lists, const QList<FolderUsage::Object> &object
                              })
                 .front();
         });
-    std::printf("Verwender, 32767 Paare gegen %d Baugruppen/Zeichnungen und %d Teile: the check with the folder "
+    std::printf("Verwender, 32767 Paare gegen %d Baugruppen/Zeichnungen und %d Teile (read from the folder): the check "
+                "with the folder "
                 "%.1f ms | with the rule on users left behind %.1f ms (%lld findings), ratio %.2f (%.2f-%.2f) | with "
                 "the users chosen for the run %.1f ms (%lld users), ratio %.2f (%.2f-%.2f); goal <= 2.50 | the use "
                 "as a table, once per read: %.1f ms\n",
-                kParents, kParts, left.yardstick.median, left.measured.median, static_cast<long long>(findings),
-                left.ratio.median, left.ratio.min, left.ratio.max, taking.measured.median,
-                static_cast<long long>(taken), taking.ratio.median, taking.ratio.min, taking.ratio.max, indexMs);
+                kFolderParents, kFolderParts, left.yardstick.median, left.measured.median,
+                static_cast<long long>(findings), left.ratio.median, left.ratio.min, left.ratio.max,
+                taking.measured.median, static_cast<long long>(taken), taking.ratio.median, taking.ratio.min,
+                taking.ratio.max, indexMs);
 }
 
 void generationBenchmark(const Lists &lists, const QList<FolderUsage::Object> &objects)
@@ -131,10 +109,15 @@ void generationBenchmark(const Lists &lists, const QList<FolderUsage::Object> &o
 
 } // namespace
 
-void usersBenchmarks()
+void usersBenchmarks(const QString &folder)
 {
+    FolderUsage usage;
+    if (!usage.refresh(folder)) {
+        std::printf("Verwender: %s\n", qPrintable(usage.error()));
+        return;
+    }
     const Lists lists = partPairs();
-    const QList<FolderUsage::Object> objects = folderUse();
+    const QList<FolderUsage::Object> &objects = usage.objects();
     checkBenchmark(lists, objects);
     generationBenchmark(lists, objects);
 }

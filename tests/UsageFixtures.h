@@ -403,4 +403,14 @@ inline QByteArray pObject(const QList<Dep> &deps)
     return out + "@matrix 10 0\n1 10 \n$3*C06FCA906689B97F\n#END_OF_P_OBJECT\n";
 }
 
+// A Creo 4 object file whose list names `deps`, compressed as Creo writes
+// it: an assembly by default, "DRAWING" or "PART" as `type` says.
+inline QByteArray creo4Object(const QList<Dep> &deps, const QByteArray &type = "ASSEMBLY")
+{
+    ObjectFile file;
+    file.type = type;
+    file.sections = {{"ND:0:Model_L05_PX:1", tokens(deps), true}};
+    return write(file);
+}
+
 } // namespace UsageFixtures

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "UsageFixtures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,6 +109,8 @@ const QHash<QString, QByteArray> kFiles{
     {u"twice"_s, "alt.asm;x.asm\r\nalt.asm;neu.asm\r\n"},
     {u"later"_s, "motor.asm;antrieb.asm\r\nwelle.prt;achse.prt\r\n"},
     {u"laterback"_s, "achse.prt;welle.prt\r\nantrieb.asm;motor.asm\r\n"},
+    {u"wellepaar"_s, "welle.prt;alt1.prt\r\n"},
+    {u"altpaare"_s, "alt1.prt;neu1.prt\r\nalt2.asm;neu2.asm\r\n"},
     {u"recorded"_s,
      "mapkey u ~ Update `file_open` `Inputname` `alt.prt`;~ Update `rename` `InputPanel2` `neu`;\r\n"
      "mapkey s ~ Update `file_open` `Inputname` `alt.prt`;%hilfe;\r\n"
@@ -150,6 +153,15 @@ void TestCli::init()
     QVERIFY(QDir(m_dir->path()).mkdir(u"arbeit"_s));
     for (const char *name : {"welle.prt.1", "WELLE.drw.3", "lager.asm", "neu.asm.2", "łódź.prt"})
         QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"arbeit/"_s + QString::fromUtf8(name)), {}));
+    // "@werk": object files as Creo 4 writes them, an assembly using alt1.prt
+    // and welle.prt (renamed to alt1.prt), a drawing of alt2.asm.
+    using UsageFixtures::creo4Object;
+    QVERIFY(QDir(m_dir->path()).mkdir(u"werk"_s));
+    for (const auto &[name, bytes] :
+         {std::pair("baugruppe.asm.2", creo4Object({{"ALT1", "prt"}, {"WELLE", "prt"}})),
+          std::pair("zeichnung.drw.1", creo4Object({{"ALT2", "asm", {}, 4}}, "DRAWING")),
+          std::pair("alt1.prt.1", creo4Object({}, "PART")), std::pair("alt2.asm.1", creo4Object({}))})
+        QVERIFY(TestSupport::writeBytes(m_dir->filePath(u"werk/"_s + QLatin1String(name)), bytes));
 }
 
 // Every "@name" replaced by the path of the file written for it; "@data"
@@ -162,7 +174,7 @@ QString TestCli::withFiles(QString text)
         const QString name = match.captured(1);
         const QString path = name == u"data"
             ? QFINDTESTDATA("data")
-            : m_dir->filePath(name == u"out" || name == u"arbeit" ? name : name + u".txt"_s);
+            : m_dir->filePath(name == u"out" || name == u"arbeit" || name == u"werk" ? name : name + u".txt"_s);
         if (kFiles.contains(name) && !QFile::exists(path))
             TestSupport::writeBytes(path, kFiles.value(name));
         text.replace(match.capturedStart(), match.capturedLength(), path);
@@ -349,6 +361,13 @@ void TestCli::runs_data()
         u"lager.asm"_s + emptyFile + u"neu.asm"_s + emptyFile + u"welle.drw"_s + emptyFile + u"welle.prt"_s + emptyFile
             + u"łódź.prt"_s + emptyFile,
         {});
+    row("users read from the folder's files, opened first and saved last",
+        u"--pairs @altpaare --folder @werk --stdout"_s, 0, u"two-pairs-users.pro"_s, u"=2 Verwender mitgenommen\n"_s,
+        {u"alt1.prt>neu1.prt"_s, u"alt2.asm>neu2.asm"_s});
+    row("verify: a user still naming the old name", u"--pairs @wellepaar --folder @werk --verify"_s, 4,
+        u"Zeile 1: erledigt: welle.prt -> alt1.prt\n"_s,
+        u"=Zeile 1: Abweichung: baugruppe.asm verweist noch auf welle.prt\n"
+        u"Lauf: 1 von 1 Paar erledigt, 0 offen, 0 unklar, 1 Abweichung\n"_s);
     row("uses of no folder", u"--uses @fehlt"_s, 2, {}, u"=Fehler: Ordner nicht gefunden: @fehlt\n"_s);
     row("new and rule", u"--old @two --new @two --rule a b --stdout"_s, 2, {},
         u"Fehler: --new und --rule schließen einander aus\n"_s);
@@ -513,8 +532,8 @@ void TestCli::fileNamesNotUtf8()
                            "Windows-1252), davon 1 nicht lesbar\n\xFC"
                            "ber.prt\r\n"},
           std::tuple{u"--check --pairs p\\351.csv --folder d\\351"_s, 4,
-                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n2 Dateien: kein Objekt\n" + finding
-                         + "Zeile 1: Warnung: alter Name ist kein Objekt des Ordners: a.prt\n"}}) {
+                     "Prüfordner " + folder + " gelesen: 1 Objekt; 1 Dateiname nicht lesbar\n2 Dateien: kein Objekt\n"
+                         + finding + "Zeile 1: Warnung: alter Name ist kein Objekt des Ordners: a.prt\n"}}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());

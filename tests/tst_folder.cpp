@@ -373,28 +373,36 @@ void TestFolder::drawingPairs()
 
 // The users a run takes along and what the check line says of the use,
 // taking them and not; the way back takes the users of the new names too;
-// the tooltips of the old names' rows, "|" between rows.
+// the tooltips of the old names' rows, "|" between rows; the lines of
+// "Verwendung …", "|" between them.
 void TestFolder::usersToTake_data()
 {
     for (const char *column :
-         {"oldNames", "newNames", "use", "taken", "takenBack", "noteTaking", "noteLeaving", "tooltips"})
+         {"oldNames", "newNames", "use", "taken", "takenBack", "noteTaking", "noteLeaving", "tooltips", "overview"})
         QTest::addColumn<QString>(column);
     QTest::newRow("users of two old names, each once, sorted; the way back's of the new names")
         << u"a.prt,b.prt"_s << u"x.prt,y"_s << u"z.asm:a.prt b.prt;c.drw:a.prt;d.asm:q.prt;w.asm:x.prt y.prt"_s
         << u"c.drw,z.asm"_s << u"c.drw,w.asm,z.asm"_s << u"2 Verwender mitgenommen"_s << QString()
-        << u"Verwendet von: c.drw, z.asm|Verwendet von: z.asm"_s;
+        << u"Verwendet von: c.drw, z.asm|Verwendet von: z.asm"_s
+        << u"a.prt: verwendet von c.drw, z.asm|b.prt: verwendet von z.asm"_s;
     QTest::newRow("a user renamed itself is not taken, letter case and folders aside")
         << u"C:\\w\\A.PRT.3,Z.asm"_s << u"a2.prt,z2.asm"_s << u"z.asm:a.prt;top.asm:z.asm"_s << u"top.asm"_s
-        << u"top.asm"_s << u"1 Verwender mitgenommen"_s << QString()
-        << u"Verwendet von: z.asm|Verwendet von: top.asm"_s;
+        << u"top.asm"_s << u"1 Verwender mitgenommen"_s << QString() << u"Verwendet von: z.asm|Verwendet von: top.asm"_s
+        << u"a.prt: verwendet von z.asm|z.asm: verwendet von top.asm"_s;
     QTest::newRow("unread assemblies and drawings come, parts and files that are no objects do not")
         << u"a.prt"_s << u"b.prt"_s << u"neu.asm?;neu.drw?;teil.prt?;kaputt.asm!;z.asm:a.prt"_s
         << u"neu.asm,neu.drw,z.asm"_s << u"neu.asm,neu.drw,z.asm"_s
         << u"3 Verwender mitgenommen (2 nicht lesbar); 1 Teil: Verwendung nicht lesbar, nicht mitgenommen; "
            "1 Datei: kein Objekt"_s
-        << u"3 Objekte: Verwendung nicht lesbar; 1 Datei: kein Objekt"_s << u"Verwendet von: z.asm"_s;
-    QTest::newRow("no pair, no user") << u""_s << u""_s << u"neu.asm?;z.asm:a.prt"_s << u""_s << u""_s << QString()
-                                      << u"1 Objekt: Verwendung nicht lesbar"_s << u""_s;
+        << u"3 Objekte: Verwendung nicht lesbar; 1 Datei: kein Objekt"_s << u"Verwendet von: z.asm"_s
+        << u"a.prt: verwendet von z.asm||Nicht lesbar:|kaputt.asm: kein Objekt (Datei abgeschnitten)|neu.asm: "
+           "Verwendung nicht lesbar (Datei abgeschnitten), wird mitgenommen|neu.drw: Verwendung nicht lesbar (Datei "
+           "abgeschnitten), wird mitgenommen|teil.prt: Verwendung nicht lesbar (Datei abgeschnitten), wird nicht "
+           "mitgenommen"_s;
+    QTest::newRow("no pair, no user")
+        << u""_s << u""_s << u"neu.asm?;z.asm:a.prt"_s << u""_s << u""_s << QString()
+        << u"1 Objekt: Verwendung nicht lesbar"_s << u""_s
+        << u"Nicht lesbar:|neu.asm: Verwendung nicht lesbar (Datei abgeschnitten), wird mitgenommen"_s;
 }
 
 void TestFolder::usersToTake()
@@ -413,6 +421,7 @@ void TestFolder::usersToTake()
     for (const NameCheck::RowMark &mark : std::as_const(marks))
         tooltips << mark.tooltip;
     QTEST(tooltips.join(u'|'), "tooltips");
+    QTEST(UsersToTake::overview(oldNames, newNames, use).join(u'|'), "overview");
 }
 
 // With the folder's use, for a run that takes no users along: a warning

@@ -1,3 +1,4 @@
+#include "UsageFixtures.h"
 #include "WindowFixture.h"
 #include "ui/lists/NameListModel.h"
 #include "ui/widgets/FittedLabel.h"
@@ -5,6 +6,7 @@
 #include "ui/workingfolder/frm_Ordner.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -37,6 +39,8 @@ private slots:
     void workingFolder();
     void afterARun_data();
     void afterARun();
+    void usersOfAnOldName_data();
+    void usersOfAnOldName();
 };
 
 // One Info window at a time, top-aligned with the main window (the
@@ -182,7 +186,8 @@ void TestWindowFiles::workingFolder()
     win.click("cmd_action");
     const QString left = u"Zeile 1: Warnung: Zeichnung welle.drw bleibt zurück, sie ist nicht in der Liste "_s
                          u"(Zeichnungen ergänzen): welle.prt"_s;
-    QCOMPARE(shownTip(check->toolTip()), u"Prüfung gegen "_s + folder + u": 1 Fehler, 1 Warnung; 4 Dateien: kein Objekt"_s);
+    QCOMPARE(shownTip(check->toolTip()),
+             u"Prüfung gegen "_s + folder + u": 1 Fehler, 1 Warnung; 4 Dateien: kein Objekt"_s);
     QCOMPARE(shownTip(win.oldList()->model()->index(0, 0).data(Qt::ToolTipRole).toString()), left);
     win.click("cmd_zeichnungen");
     QCOMPARE(win.oldList()->entries(), names("welle.prt lager.asm welle.drw"));
@@ -273,7 +278,8 @@ void TestWindowFiles::afterARun()
     // The run's result first; the folder rules judge none of the pairs the
     // run judged.
     const QString runLine = u"Lauf: 2 von 4 Paaren erledigt, 1 offen, 1 unklar, 0 Abweichungen"_s;
-    QCOMPARE(shownTip(line->toolTip()), runLine + u"; Prüfung gegen "_s + folder + u": 1 Fehler; 5 Dateien: kein Objekt"_s);
+    QCOMPARE(shownTip(line->toolTip()),
+             runLine + u"; Prüfung gegen "_s + folder + u": 1 Fehler; 5 Dateien: kein Objekt"_s);
     QVERIFY(win.get<FittedLabel>("lbl_pruefung")->shownText().startsWith(runLine));
     const auto mark = [](NameListView *list, int row) {
         const QModelIndex index = list->model()->index(row, 0);
@@ -309,6 +315,63 @@ void TestWindowFiles::afterARun()
     QVERIFY(line->text().startsWith(u"Prüfung gegen"_s));
     QVERIFY(!win.oldList()->model()->index(0, 0).data(NameListModel::RunRole).isValid());
     QVERIFY(!win.get("cmd_rueckwegErledigte")->isEnabled());
+}
+
+// A check folder holding object files as Creo 4 writes them, an assembly
+// among them that uses an old name: the row's tooltip names it and the
+// check line counts it; with "Verwender mitnehmen" rename.pro opens it
+// before the first rename and saves it after the last, without it the
+// question before writing warns of it.
+void TestWindowFiles::usersOfAnOldName_data()
+{
+    QTest::addColumn<bool>("taking");
+    QTest::addColumn<QString>("finding");
+    QTest::addColumn<QString>("line"); // %1 the folder
+    QTest::addColumn<QStringList>("questions");
+    const QString warning = u"Zeile 1: Warnung: welle.prt wird verwendet von baugruppe.asm, die der Lauf nicht "_s
+                            u"öffnet (Verwender mitnehmen)"_s;
+    QTest::newRow("taken along") << true << QString() << u"Prüfung gegen %1: keine Befunde; 1 Verwender mitgenommen"_s
+                                 << QStringList{};
+    QTest::newRow("left behind, a warning")
+        << false << warning << u"Prüfung gegen %1: 1 Warnung"_s
+        << QStringList{u"Velmorant | Die Prüfung der Namen meldet 1 Warnung:\n\n"_s + warning
+                       + u"\n\nrename.pro trotzdem erstellen? | &Trotzdem erstellen, Abbrechen*"_s};
+}
+
+void TestWindowFiles::usersOfAnOldName()
+{
+    QFETCH(bool, taking);
+    QFETCH(QString, finding);
+    QFETCH(QString, line);
+    Window win;
+    const QString folder = win.platform.path(u"arbeit"_s);
+    QVERIFY(QDir().mkpath(folder));
+    using UsageFixtures::creo4Object;
+    QVERIFY(TestSupport::writeBytes(folder + u"/baugruppe.asm.2"_s, creo4Object({{"WELLE", "prt"}, {"LAGER", "prt"}})));
+    QVERIFY(TestSupport::writeBytes(folder + u"/welle.prt.1"_s, creo4Object({}, "PART")));
+    if (!taking)
+        win.get<QCheckBox>("chk_Verwender")->click();
+    win.platform.fileAnswer = folder;
+    win.click("cmd_pruefordner");
+    win.oldList()->setEntries({u"welle.prt"_s});
+    win.newList()->setEntries({u"achse.prt"_s});
+    QCOMPARE(shownTip(win.oldList()->model()->index(0, 0).data(Qt::ToolTipRole).toString()),
+             (finding.isEmpty() ? QString() : finding + u'\n') + u"Verwendet von: baugruppe.asm"_s);
+    QCOMPARE(shownTip(win.get<QLabel>("lbl_pruefung")->toolTip()), line.arg(folder));
+    QTEST(win.generate(), "questions");
+    // The names a mapkey of the output opens, in its order.
+    const auto opened = [&win](const QString &mapkey) {
+        const QString text = win.output();
+        const qsizetype start = text.indexOf(u"mapkey "_s + mapkey + u" ~"_s);
+        static const QRegularExpression name(u"`Inputname` `([^`]*)`"_s);
+        QStringList found;
+        for (const QRegularExpressionMatch &m :
+             name.globalMatch(text.mid(start, text.indexOf(u"\n\n"_s, start) - start)))
+            found << m.captured(1);
+        return found;
+    };
+    QCOMPARE(opened(u"CallALLNow"_s), taking ? names("baugruppe.asm welle.prt") : names("welle.prt"));
+    QCOMPARE(opened(u"saveALLNow"_s), taking ? names("achse.prt baugruppe.asm") : names("achse.prt"));
 }
 
 QTEST_MAIN(TestWindowFiles)

@@ -160,6 +160,13 @@ QStringList overview(const QStringList &oldNames, const QStringList &newNames, c
         lines << ShownName::of(name)
                 + (users.isEmpty() ? u": kein Verwender im Prüfordner"_s : u": verwendet von "_s + users.join(u", "_s));
     }
+    // The files apart from the pairs, under a heading of their own: a line
+    // "kein Objekt" would otherwise read as one more about the pair above.
+    if (!use.unread().isEmpty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << u"Nicht lesbar:"_s;
+    }
     for (const UseIndex::Unread &unread : use.unread()) {
         const QString why = unread.reason.isEmpty() ? QString() : u" ("_s + unread.reason + u')';
         lines << ShownName::of(unread.name)

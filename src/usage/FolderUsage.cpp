@@ -12,6 +12,13 @@
 #include <limits>
 #include <system_error>
 #include <type_traits>
+#include <utility>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -41,11 +48,72 @@ fs::path nativePath(const QString &path)
 constexpr qsizetype kProgressStep = 64;
 
 // The newest version of one object: "welle.prt.3" before "welle.prt.2",
-// and any numbered file before "welle.prt" (version 0).
+// and any numbered file before "welle.prt" (version 0); `listed` is where
+// its file stands in the listing.
 struct Newest {
     QString fileName;
     qint64 version = -1;
+    std::size_t listed = 0;
 };
+
+// The folder held open while its files are looked at, so that each look
+// names the file alone instead of the system walking the whole path again.
+struct OpenFolder {
+#ifdef Q_OS_WIN
+    explicit OpenFolder(const fs::path &)
+    {
+    }
+#else
+    explicit OpenFolder(const fs::path &path)
+        : path(path)
+        , descriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+    }
+    ~OpenFolder()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    fs::path path;
+    int descriptor = -1;
+#endif
+};
+
+// A file's size and modification time in the file system's own count, from
+// one look at it: asked one by one, each would cost a call to the system,
+// and a large folder's files are looked at on every check. On Windows the
+// listing brings both with the entry (where the library keeps them);
+// elsewhere one stat gives both. A size of -1 when the file cannot be
+// looked at.
+FolderUsage::Stamp stampOf([[maybe_unused]] const OpenFolder &folder,
+                           [[maybe_unused]] const std::vector<fs::directory_entry> &entries,
+                           [[maybe_unused]] std::size_t listed, [[maybe_unused]] const fs::path::string_type &fileName)
+{
+    FolderUsage::Stamp stamp;
+#ifdef Q_OS_WIN
+    const fs::directory_entry &entry = entries[listed];
+    std::error_code sizeError, timeError;
+    const auto size = entry.file_size(sizeError);
+    const auto modified = entry.last_write_time(timeError);
+    if (!sizeError && !timeError)
+        stamp = {qint64(size), qint64(modified.time_since_epoch().count())};
+#else
+    struct stat status;
+    const int result = folder.descriptor >= 0 ? ::fstatat(folder.descriptor, fileName.c_str(), &status, 0)
+                                              : ::stat((folder.path / fileName).c_str(), &status);
+    if (result == 0) {
+#ifdef Q_OS_DARWIN
+        const struct timespec &modified = status.st_mtimespec;
+#else
+        const struct timespec &modified = status.st_mtim;
+#endif
+        stamp = {qint64(status.st_size), qint64(modified.tv_sec) * 1000000000 + modified.tv_nsec};
+    }
+#endif
+    return stamp;
+}
 
 // An object file's name in lower case without its version ("welle.prt")
 // and its version; an empty name for a file of no object type.
@@ -77,11 +145,11 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
 {
     // The readings kept are those of the files of one folder.
     if (folder != m_folder)
-        m_cache.clear();
+        forget();
     m_folder = folder;
     m_error.clear();
-    m_objects.clear();
     m_usersByName.clear();
+    m_usersIndexed = false;
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
     if (folder.isEmpty() || !info.exists())
@@ -91,76 +159,123 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
     else if (!info.isReadable() || !QDir(folder).isReadable())
         m_error = u"Ordner nicht lesbar: "_s + shown;
     if (!m_error.isEmpty()) {
-        m_cache.clear();
+        forget();
         return false;
     }
 
-    // The newest version of each object; the type of an entry comes with
-    // the listing, only the files chosen are looked at further. Regular
-    // files only (and links to them): a pipe named like an object would
-    // never give its bytes.
-    QHash<QString, Newest> newest;
+    // The folder's regular files (and links to them): a pipe named like an
+    // object would never give its bytes. The type of an entry comes with
+    // the listing.
+    const fs::path nativeFolder = nativePath(folder);
+    std::vector<fs::directory_entry> entries; // on Windows only, where they bring size and time
+    std::vector<fs::path::string_type> listing;
+    listing.reserve(m_listing.size());
     std::error_code error;
-    for (fs::directory_iterator it(nativePath(folder), error); !error && it != fs::directory_iterator();
+    for (fs::directory_iterator it(nativeFolder, error); !error && it != fs::directory_iterator();
          it.increment(error)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
-        const QString fileName = fileNameOf(it->path().filename().native());
+        // The name cut from the path as it stands: asking the path for it
+        // would build two more paths per file.
+        const fs::path::string_type &path = it->path().native();
+        listing.emplace_back(path, path.find_last_of(fs::path::preferred_separator) + 1);
+#ifdef Q_OS_WIN
+        entries.push_back(*it);
+#endif
+    }
+    if (error) {
+        m_error = u"Ordner nicht lesbar: "_s + shown;
+        forget();
+        return false;
+    }
+    // The same files as last time, in the same order: the same objects, and
+    // only their files' size and time are looked at again.
+    if (listing != m_listing)
+        choose(listing);
+    m_listing = std::move(listing);
+
+    const OpenFolder open(nativeFolder);
+    const QDir dir(folder);
+    const qsizetype count = m_objects.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        if (progress && i % kProgressStep == 0)
+            progress(i, count);
+        const std::size_t listed = m_listed[std::size_t(i)];
+        const Stamp stamp = stampOf(open, entries, listed, m_listing[listed]);
+        Stamp &seen = m_stamps[std::size_t(i)];
+        if (stamp.size < 0 || stamp.size != seen.size || stamp.modified != seen.modified) {
+            seen = stamp;
+            Object &object = m_objects[i];
+            object.reading = ObjectUse::readFile(dir.filePath(object.fileName));
+        }
+    }
+    if (progress)
+        progress(count, count);
+    return true;
+}
+
+void FolderUsage::choose(const std::vector<std::filesystem::path::string_type> &listing)
+{
+    QHash<QString, Newest> newest;
+    newest.reserve(qsizetype(listing.size()));
+    for (std::size_t k = 0; k < listing.size(); ++k) {
+        const QString fileName = fileNameOf(listing[k]);
         qint64 version = 0;
         const QString name = objectName(fileName, version);
         if (name.isEmpty())
             continue;
         Newest &chosen = newest[name];
         if (version > chosen.version || (version == chosen.version && fileName < chosen.fileName))
-            chosen = {fileName, version};
-    }
-
-    if (error) {
-        m_error = u"Ordner nicht lesbar: "_s + shown;
-        m_cache.clear();
-        return false;
+            chosen = {fileName, version, k};
     }
     QStringList names = newest.keys();
     std::sort(names.begin(), names.end());
-    QHash<QString, Cached> cache;
-    cache.reserve(names.size());
-    m_objects.reserve(names.size());
-    const QDir dir(folder);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (progress && i % kProgressStep == 0)
-            progress(i, names.size());
-        const QString &fileName = newest.value(names.at(i)).fileName;
-        const QString path = dir.filePath(fileName);
-        const fs::path native = nativePath(path);
-        std::error_code sizeError, timeError;
-        const qint64 size = qint64(fs::file_size(native, sizeError));
-        const qint64 modified = qint64(fs::last_write_time(native, timeError).time_since_epoch().count());
-        Cached entry = m_cache.take(fileName);
-        if (sizeError || timeError || entry.size != size || entry.modified != modified) {
-            entry.size = sizeError ? -1 : size;
-            entry.modified = modified;
-            entry.reading = ObjectUse::readFile(path);
-        }
-        m_objects.append({names.at(i), fileName, entry.reading});
-        cache.insert(fileName, entry);
-    }
-    if (progress)
-        progress(names.size(), names.size());
-    m_cache = std::move(cache);
 
-    for (const Object &object : std::as_const(m_objects)) {
-        if (!object.reading.known)
-            continue;
-        for (const ObjectUse::Used &used : object.reading.uses)
-            if (used.name != object.name)
-                m_usersByName[used.name].append(object.name);
+    // What was read of the files seen before stays, by file name, until
+    // their size or time says otherwise.
+    QHash<QString, std::pair<Stamp, ObjectUse::Reading>> seen;
+    seen.reserve(m_objects.size());
+    for (qsizetype i = 0; i < m_objects.size(); ++i)
+        seen.insert(m_objects.at(i).fileName, {m_stamps[std::size_t(i)], m_objects.at(i).reading});
+    m_objects.clear();
+    m_objects.reserve(names.size());
+    m_stamps.assign(std::size_t(names.size()), Stamp());
+    m_listed.assign(std::size_t(names.size()), 0);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const Newest &chosen = *newest.constFind(names.at(i));
+        const auto before = seen.constFind(chosen.fileName);
+        if (before != seen.constEnd())
+            m_stamps[std::size_t(i)] = before->first;
+        m_objects.append(
+            {names.at(i), chosen.fileName, before != seen.constEnd() ? before->second : ObjectUse::Reading()});
+        m_listed[std::size_t(i)] = chosen.listed;
     }
-    return true;
+}
+
+void FolderUsage::forget()
+{
+    m_objects.clear();
+    m_stamps.clear();
+    m_listed.clear();
+    m_listing.clear();
+    m_usersByName.clear();
+    m_usersIndexed = false;
 }
 
 QStringList FolderUsage::usersOf(const QString &name) const
 {
+    // Built when first asked for: the check builds a table of its own.
+    if (!m_usersIndexed) {
+        for (const Object &object : m_objects) {
+            if (!object.reading.known)
+                continue;
+            for (const ObjectUse::Used &used : object.reading.uses)
+                if (used.name != object.name)
+                    m_usersByName[used.name].append(object.name);
+        }
+        m_usersIndexed = true;
+    }
     return m_usersByName.value(name.toLower());
 }
 

@@ -2,13 +2,14 @@
 
 #include "usage/ObjectUse.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <functional>
+#include <vector>
 
 // Which objects of a folder use which: for the newest version of each
 // object file in the folder, what ObjectUse reads from it. Read again, only
@@ -42,18 +43,28 @@ public:
     // The objects whose use could not be read, with their reason.
     QList<const Object *> unknown() const;
 
-private:
-    struct Cached {
+    // A file's size and modification time, in the file system's own count:
+    // turning it into a date for every file of a large folder would take
+    // longer than the look at it. A size of -1: not known.
+    struct Stamp {
         qint64 size = -1;
-        // The file system's own count: turning it into a date for every
-        // file of a large folder would take longer than the look at it.
         qint64 modified = 0;
-        ObjectUse::Reading reading;
     };
+
+private:
+    // The objects (newest version each) of the files listed.
+    void choose(const std::vector<std::filesystem::path::string_type> &listing);
+    void forget();
 
     QString m_folder;
     QString m_error;
     QList<Object> m_objects;
-    QHash<QString, Cached> m_cache;           // by file name
-    QHash<QString, QStringList> m_usersByName; // used name -> users
+    // Beside each object: its file's stamp when it was read, and where the
+    // file stands in m_listing.
+    std::vector<Stamp> m_stamps;
+    std::vector<std::size_t> m_listed;
+    // The names of the folder's regular files, in the order of the listing.
+    std::vector<std::filesystem::path::string_type> m_listing;
+    mutable QHash<QString, QStringList> m_usersByName; // used name -> users
+    mutable bool m_usersIndexed = false;
 };
