@@ -10,6 +10,16 @@ namespace OutputParagraphs {
 
 namespace {
 
+// What a line end becomes: the end of a paragraph after every
+// `linesPerParagraph` lines, a line break within one otherwise.
+char16_t separator(qsizetype linesPerParagraph, qsizetype &linesInParagraph)
+{
+    if (++linesInParagraph != linesPerParagraph)
+        return QChar::LineSeparator;
+    linesInParagraph = 0;
+    return QChar::ParagraphSeparator;
+}
+
 // Decodes and copies every character in one pass and turns every line end
 // into one separator; `decode` maps a unit of the source to UTF-16.
 // `linesInParagraph` carries the count of lines from one piece to the next.
@@ -27,12 +37,7 @@ QString grouped(const Unit *src, qsizetype n, qsizetype linesPerParagraph, Decod
         }
         if (c == u'\r' && i + 1 < n && src[i + 1] == Unit('\n'))
             ++i;
-        if (++linesInParagraph == linesPerParagraph) {
-            linesInParagraph = 0;
-            out[written++] = QChar::ParagraphSeparator;
-        } else {
-            out[written++] = QChar::LineSeparator;
-        }
+        out[written++] = separator(linesPerParagraph, linesInParagraph);
     }
     text.truncate(written);
     return text;
@@ -68,12 +73,7 @@ QString groupedBytes(const char *src, qsizetype n, qsizetype linesPerParagraph, 
         if (end == n)
             break;
         i = end + (src[end] == '\r' && end + 1 < n && src[end + 1] == '\n' ? 2 : 1);
-        if (++linesInParagraph == linesPerParagraph) {
-            linesInParagraph = 0;
-            out[written++] = QChar::ParagraphSeparator;
-        } else {
-            out[written++] = QChar::LineSeparator;
-        }
+        out[written++] = separator(linesPerParagraph, linesInParagraph);
     }
     text.truncate(written);
     return text;
