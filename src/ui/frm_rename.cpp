@@ -89,6 +89,7 @@ void frm_rename::connectHandlers()
     connect(cmd_offeneUebernehmen, &QPushButton::clicked, this, &frm_rename::cmd_offeneUebernehmen_Click);
     connect(cmd_rueckwegErledigte, &QPushButton::clicked, this, &frm_rename::cmd_rueckwegErledigte_Click);
     connect(cmd_vorlage, &QPushButton::clicked, this, &frm_rename::cmd_vorlage_Click);
+    connect(&m_templates, &WindowTemplates::checkChanged, this, &frm_rename::updateCheck);
     connect(&m_users, &WindowUsers::takingChanged, this, &frm_rename::updateCheck);
     connect(m_users.cmd_verwendung, &QPushButton::clicked, this, &frm_rename::cmd_verwendung_Click);
 }
@@ -137,7 +138,7 @@ void frm_rename::Form_Load()
                                                       : m_platform.designFolderText();
     Frame5->txt_path->setText(settings->value(SettingsKeys::kFolderKey, firstFolder).toString());
     Frame5->chk_rueckweg->setChecked(settings->value(SettingsKeys::kWayBackKey, false).toBool());
-    restoreTemplates();
+    m_templates.restore();
 }
 
 // The window system reports the frame only once the window is shown; the

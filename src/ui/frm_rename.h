@@ -14,14 +14,15 @@
 // the window's undo history; the name check follows every change of either
 // list. Platform supplies drives, the settings store, the folder of the
 // list files, file and folder questions and the desktop; frm_Info is the
-// Info window, frm_Ordner the dialog "Ordner einlesen", frm_Vorlage the
-// dialog that chooses the template set the mapkeys are built from, frm_Regeln
-// the dialog that derives new names by a list of steps (RuleList).
+// Info window, frm_Ordner the dialog "Ordner einlesen", WindowTemplates the
+// template set the mapkeys are built from and its dialog frm_Vorlage,
+// frm_Regeln the dialog that derives new names by a list of steps
+// (RuleList).
 
 #include "check/NameCheck.h"
 #include "folder/CheckFolder.h"
-#include "templates/RecordedTemplates.h"
 #include "ui/lists/ListEditCommand.h"
+#include "ui/templates/WindowTemplates.h"
 #include "ui/usage/WindowUsers.h"
 #include "verify/RunCheck.h"
 #include "wayback/PairCheck.h"
@@ -48,7 +49,6 @@ class QScrollArea;
 class frm_Info;
 class frm_Ordner;
 class frm_Regeln;
-class frm_Vorlage;
 
 class frm_rename : public QWidget
 {
@@ -132,7 +132,6 @@ private:
     void cmd_rueckwegErledigte_Click();
     void cmd_verwendung_Click();
     void cmd_vorlage_Click();
-    void frm_Vorlage_Accepted(const frm_Vorlage &dialog);
 
     // The list commands on a given list, for the keyboard and for drops.
     void deleteMarked(NameListView *list);
@@ -164,10 +163,6 @@ private:
     void rememberCheckFolder();
     void readCheckFolderAgain();
     void readCheckFolder(const QString &path);
-    // The template set: restored at start, chosen and remembered, checked
-    // again before each generation (the file may have changed or gone).
-    void restoreTemplates();
-    bool templatesStillUsable();
     QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();
     bool askDespiteFindings(const QString &question);
@@ -194,8 +189,8 @@ private:
     mutable PairCheck m_pairCheck;
     // The check after a run, while its marks show.
     std::optional<RunCheck::Result> m_run;
-    RecordedTemplates::Choice m_templateChoice;
-    RecordedTemplates::Checked m_templates;
+    // The template set in use.
+    WindowTemplates m_templates{m_platform};
     // The pairs the output was built from, for the way back (none after a
     // refused generation), and whether the question before building named
     // the way back's own findings.

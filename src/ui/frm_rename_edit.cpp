@@ -10,7 +10,6 @@
 #include "lists/NameListOps.h"
 #include "lists/PairsFile.h"
 #include "lists/TwoColumns.h"
-#include "templates/TemplateTexts.h"
 #include "ui/chooser/FolderChooser.h"
 #include "ui/lists/ListHistory.h"
 #include "ui/lists/NameListModel.h"
@@ -252,13 +251,10 @@ void frm_rename::showFindings(const QList<NameCheck::Finding> &findings, const R
 
 // A long check folder gives way in its middle, the findings stay (the
 // label fits the line to its width); the whole line shows under the
-// pointer. No one writes a file for another version unknowingly: a
-// recorded template set in use is named first.
+// pointer. A recorded template set in use is named first.
 void frm_rename::showCheckLine(const QString &text)
 {
-    QString line = text;
-    if (!m_templateChoice.isBuiltIn())
-        line = TemplateTexts::inUse(m_templateChoice.file, m_templates.usable()) + QStringLiteral("; ") + line;
+    const QString line = m_templates.checkLine(text);
     lbl_pruefung->setText(line);
     lbl_pruefung->setToolTip(ShownText::asToolTip(line));
 }

@@ -13,32 +13,22 @@
 #include "ui/platform/Platform.h"
 #include "ui/widgets/OneLineEdit.h"
 #include "ui/widgets/WaitCursor.h"
+#include "ui/workingfolder/ReadMemory.h"
 #include "ui/workingfolder/ReadProgress.h"
 #include "ui/workingfolder/frm_Ordner.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 
-// The dialog starts where the pairs are checked, else where it was last
-// taken from, else at the output folder; with the filter and the types
-// last taken.
+// The dialog starts at the output folder unless a check folder or its last
+// use says otherwise.
 void frm_rename::cmd_ordnerEinlesen_Click()
 {
-    const std::unique_ptr<QSettings> settings = m_platform.openSettings();
-    const QString remembered = settings->value(SettingsKeys::kReadFolderKey).toString();
-    const QString folder = m_checkFolder.isSet() ? QDir::toNativeSeparators(m_checkFolder.path())
-        : !remembered.isEmpty()                  ? remembered
-                                                 : Frame5->txt_path->text();
-    FolderReader::Options start;
-    start.filter = settings->value(SettingsKeys::kReadFilterKey, start.filter).toString();
-    if (settings->contains(SettingsKeys::kReadTypesKey))
-        start.types = settings->value(SettingsKeys::kReadTypesKey).toString().split(u',', Qt::SkipEmptyParts);
+    const ReadMemory::Start start = ReadMemory::start(m_platform, m_checkFolder, Frame5->txt_path->text());
     QRadioButton *current = Option2->isChecked() ? Option2 : Option1;
-    auto *dialog = new frm_Ordner(m_platform, folder, start, current->text(), m_checkFolder,
+    auto *dialog = new frm_Ordner(m_platform, start.folder, start.options, current->text(), m_checkFolder,
                                   NameListOps::kMaxEntries - currentList()->count(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { frm_Ordner_Accepted(*dialog); });
@@ -49,15 +39,7 @@ void frm_rename::cmd_ordnerEinlesen_Click()
 // dialog has read no more than the list can take.
 void frm_rename::frm_Ordner_Accepted(const frm_Ordner &dialog)
 {
-    {
-        const std::unique_ptr<QSettings> settings = m_platform.openSettings();
-        const FolderReader::Options taken = dialog.options();
-        // Absolute, as the check folder, wherever the program starts next.
-        settings->setValue(SettingsKeys::kReadFolderKey,
-                           QDir::toNativeSeparators(QDir::cleanPath(QDir(dialog.folder()).absolutePath())));
-        settings->setValue(SettingsKeys::kReadFilterKey, taken.filter);
-        settings->setValue(SettingsKeys::kReadTypesKey, taken.types.join(u','));
-    }
+    ReadMemory::remember(m_platform, dialog);
     const FolderReader::Result &read = dialog.result();
     if (dialog.asCheckFolder()) {
         m_checkFolder.setRead(dialog.snapshot());

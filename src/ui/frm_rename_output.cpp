@@ -26,7 +26,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     m_platform.openSettings()->setValue(SettingsKeys::kRuleKey, txt_rename->text());
     // A set that no longer checks builds nothing, and the lists stay as
     // they are.
-    if (!templatesStillUsable())
+    if (!m_templates.stillUsable(this, lbl_status))
         return;
     const QStringList oldNames = list_OldName->entries();
     const QStringList newNames = list_NewName->entries();
@@ -40,7 +40,7 @@ void frm_rename::cmd_mapkeyNow_Click()
     // "OK"; a refused generation forgets the pairs built before it.
     const bool wayBack = Frame5->chk_rueckweg->isChecked();
     m_built = countsMatch
-        ? Built{true, oldNames, newNames, wayBack, *m_templates.set, m_users.toTake(oldNames, newNames)}
+        ? Built{true, oldNames, newNames, wayBack, m_templates.set(), m_users.toTake(oldNames, newNames)}
         : Built{};
     cmd_openmFile->hide();
     if (!countsMatch) {

@@ -64,7 +64,7 @@ void frm_rename::cmd_rueckwegErledigte_Click()
 {
     // The way back runs in the same version as the run it undoes: from the
     // template set in use, and not at all from one that no longer checks.
-    if (!templatesStillUsable() || !m_run)
+    if (!m_templates.stillUsable(this, lbl_status) || !m_run)
         return;
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
@@ -81,7 +81,7 @@ void frm_rename::cmd_rueckwegErledigte_Click()
     const WaitCursor busy;
     MapkeyFiles::Request request;
     request.folder = m_checkFolder.path();
-    request.wayBack = MapkeyFiles::wayBack(done.oldNames, done.newNames, *m_templates.set,
+    request.wayBack = MapkeyFiles::wayBack(done.oldNames, done.newNames, m_templates.set(),
                                            m_users.toTakeBack(done.oldNames, done.newNames));
     lbl_status->setText(MapkeyFiles::write(request).statusText());
 }
