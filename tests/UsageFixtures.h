@@ -278,8 +278,9 @@ inline QByteArray psbSequence(const QList<QByteArray> &items)
 }
 
 // "ND:0:Model_L05_PX:1" and the like: a tree of letters, the integers they
-// take and a pool of strings. `placeholder` adds an item that names nothing.
-inline QByteArray tokens(const QList<Dep> &deps, bool placeholder = false)
+// take and a pool of strings. `placeholder` adds an item that names nothing;
+// `genericAsStored` keeps the generic only as the item's stored name.
+inline QByteArray tokens(const QList<Dep> &deps, bool placeholder = false, bool genericAsStored = false)
 {
     QList<QByteArray> letters, integers, pool;
     const auto text = [&](const QByteArray &s) -> qint64 {
@@ -313,11 +314,13 @@ inline QByteArray tokens(const QList<Dep> &deps, bool placeholder = false)
         letter('Q'), letter('M'), integer(text("Dependency_L05_P"));
         field("ToModelDescriptor"), letter('M'), integer(text("ModelDescriptor"));
         string("Name", dep.name.toLower());
-        string("LibraryName", dep.generic.toLower());
+        string("LibraryName", genericAsStored ? QByteArray() : dep.generic.toLower());
         string("Type", dep.type);
         field("RevNum"), letter('H');
         letter('C');
         string("ToModelNameAsStored", dep.name);
+        if (genericAsStored)
+            string("ToLibraryNameAsStored", dep.generic);
         field("DepType"), letter('F'), integer(dep.depType);
         letter('C');
     }

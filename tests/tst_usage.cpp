@@ -181,6 +181,10 @@ void TestUsage::read_data()
     proe2001.sections = {{"BasicData", "data"}};
     known("Pro/E 2001: the ASCII block, the table as text", proe2001, FileKind::Assembly,
           u"bolt.prt:g,bolt_5.prt:c,deckel.asm:c,welle.prt:c"_s);
+    ObjectFile proe2001Drawing = proe2001;
+    proe2001Drawing.type = "DRAWING";
+    proe2001Drawing.pObject = pObject({{"WELLE", "prt", {}, 4}, {"A4", "frm", {}, 16}});
+    known("Pro/E 2001 drawing: its format", proe2001Drawing, FileKind::Drawing, u"a4.frm:f,welle.prt:m"_s);
 
     ObjectFile wildfire3;
     wildfire3.type = "DRAWING";
@@ -189,6 +193,11 @@ void TestUsage::read_data()
     wildfire3.sections = {{"ND:0:Model_J03", xml({{"WELLE", "prt", {}, 4}, {"A3", "frm", {}, 16}}), true, 1},
                           {"Dwg_Models", drawingModels({"WELLE.PRT", "LAGER.ASM"}), false, 1}};
     known("Wildfire 3 drawing: XML of no stated length, its models", wildfire3, FileKind::Drawing,
+          u"a3.frm:f,lager.asm:m,welle.prt:m"_s);
+    ObjectFile repeatedModel = wildfire3;
+    repeatedModel.sections[1].payload = drawingModels(
+        {"WELLE.PRT", "WELLE.PRT", "WELLE.PRT", "WELLE.PRT", "LAGER.ASM"});
+    known("a drawing's model four times, then another", repeatedModel, FileKind::Drawing,
           u"a3.frm:f,lager.asm:m,welle.prt:m"_s);
 
     ObjectFile wildfire4;
@@ -204,6 +213,15 @@ void TestUsage::read_data()
                           {"ND:0:Model_L03_D", xml(kParts + QList<Dep>{{"REL", "prt", {}, 2048}}), true}};
     known("Wildfire 5: XML and DEPDB_DATA together", wildfire5, FileKind::Assembly,
           u"deckel.asm:c,lager.prt:c,rel.prt:o,unterdrueckt.prt:c,welle.prt:c"_s);
+    ObjectFile suppressedFirst = wildfire5;
+    suppressedFirst.sections[0].payload = depDb(QList<Dep>{{"UNTERDRUECKT", "prt"}} + kParts);
+    known("DEPDB_DATA: the first model only there", suppressedFirst, FileKind::Assembly,
+          u"deckel.asm:c,lager.prt:c,rel.prt:o,unterdrueckt.prt:c,welle.prt:c"_s);
+    ObjectFile fourByteSelf = wildfire5;
+    fourByteSelf.sections[0].payload.replace(QByteArray("to_model_id\0\xf5\x03", 14),
+                                             QByteArray("to_model_id\0\xeb\xff\xff\xff\xfd", 17));
+    known("DEPDB_DATA: the object itself as four bytes", fourByteSelf, FileKind::Assembly,
+          u"deckel.asm:c,lager.prt:c,rel.prt:o,unterdrueckt.prt:c,welle.prt:c"_s);
 
     ObjectFile creo1;
     creo1.type = "PART";
@@ -217,6 +235,12 @@ void TestUsage::read_data()
     known("Creo 4: names with '#', non-ASCII names, chained tables", creo4Names, FileKind::Assembly,
           u"m.prt:o,prt0006.prt:g,法兰x..sldasm:c"_s);
     known("Creo 4: only the model's own list", creo4(), FileKind::Assembly, kPartsText);
+    ObjectFile nestedPlain = creo4();
+    nestedPlain.sections[0].payload.replace(QByteArray("Dependencies_P\0", 15), QByteArray("Dependencies\0", 13));
+    known("Creo 4: the list as Dependencies in Dependencies", nestedPlain, FileKind::Assembly, kPartsText);
+    ObjectFile storedGeneric = creo4();
+    storedGeneric.sections[0].payload = tokens({{"BOLT_5", "prt", "BOLT"}}, false, true);
+    known("Creo 4: a generic only as stored", storedGeneric, FileKind::Assembly, u"bolt.prt:g,bolt_5.prt:c"_s);
 
     ObjectFile creo4Drawing;
     creo4Drawing.type = "DRAWING";
@@ -227,6 +251,13 @@ void TestUsage::read_data()
     format.type = "DWGFORM";
     format.sections = {{"ND:0:Model_L05_PX:1", tokens({}), true}};
     known("a format naming nothing", format, FileKind::Other, {});
+    // Its list N in place of "P <count> R", the count dropped.
+    ObjectFile noList = format;
+    noList.sections[0].payload = tokens({})
+                                     .replace("OPRC", "ONCC")
+                                     .replace(QByteArray("\xf8\x07\0\x01\x02\x03\x04\x03\0", 9),
+                                              QByteArray("\xf8\x06\0\x01\x02\x03\x04\x03", 8));
+    known("a format whose list is empty", noList, FileKind::Other, {});
 
     const QByteArray whole = write(creo4());
     const QString cut = u"Datei abgeschnitten"_s;
@@ -274,6 +305,20 @@ void TestUsage::read_data()
     doctype.sections[0].payload.replace("<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
                                         "<!DOCTYPE x [<!ENTITY e \"WELLE\">]>");
     unknown("XML with a document type", write(doctype), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
+    ObjectFile namelessItem = wildfire4;
+    namelessItem.sections[0].payload = xml(kParts + QList<Dep>{{"", "prt"}});
+    unknown("XML: an item without a name", write(namelessItem), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
+    ObjectFile cutXml = wildfire4;
+    cutXml.sections[0].payload.truncate(cutXml.sections[0].payload.indexOf("</Dependencies>"));
+    unknown("XML cut after its items", write(cutXml), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
+    ObjectFile pastModels = wildfire5;
+    pastModels.sections[0].payload.replace(QByteArray("\xf7\x02\xe3\x02\x02", 5),
+                                           QByteArray("\xf7\x02\xe3\x05\x02", 5));
+    unknown("DEPDB_DATA: a use past model_db", write(pastModels), FileKind::Assembly, u"Abschnitt nicht lesbar"_s);
+    ObjectFile namelessRecord = proe2001;
+    namelessRecord.pObject = pObject({{"WELLE", "prt"}, {"", "prt"}});
+    unknown("the ASCII block: a use without a name", write(namelessRecord), FileKind::Assembly,
+            u"Abschnitt nicht lesbar"_s);
     ObjectFile cutNote = wildfire5;
     cutNote.sections[0].payload = QByteArray("\xe0\x00p_dep_db\0\xe3\xe0\x00"
                                              "dep_db\0\xf8\x01\xf7\xfb\xf7",
