@@ -381,8 +381,8 @@ void TestFolder::usersToTake_data()
          {"oldNames", "newNames", "use", "taken", "takenBack", "noteTaking", "noteLeaving", "tooltips", "overview"})
         QTest::addColumn<QString>(column);
     QTest::newRow("users of two old names, each once, sorted; the way back's of the new names")
-        << u"a.prt,b.prt"_s << u"x.prt,y"_s << u"z.asm:a.prt b.prt;c.drw:a.prt;d.asm:q.prt;w.asm:x.prt y.prt"_s
-        << u"c.drw,z.asm"_s << u"c.drw,w.asm,z.asm"_s << u"2 Verwender mitgenommen"_s << QString()
+        << u"a.prt,b.prt"_s << u"x.prt,y"_s << u"z.asm:a.prt b.prt;c.drw:a.prt;d.asm:q.prt;v.asm:x.prt;w.asm:y.prt"_s
+        << u"c.drw,z.asm"_s << u"c.drw,v.asm,w.asm,z.asm"_s << u"2 Verwender mitgenommen"_s << QString()
         << u"Verwendet von: c.drw, z.asm|Verwendet von: z.asm"_s
         << u"a.prt: verwendet von c.drw, z.asm|b.prt: verwendet von z.asm"_s;
     QTest::newRow("a user renamed itself is not taken, letter case and folders aside")
@@ -437,6 +437,9 @@ void TestFolder::usersLeft_data()
         << QStringList{u"Zeile 1: Warnung: a.prt wird verwendet von c.drw"_s + left,
                        u"Zeile 2: Warnung: alter Name ist kein Objekt des Ordners: b.prt"_s,
                        u"Zeile 3: Warnung: z.asm wird verwendet von top.asm"_s + left};
+    QTest::newRow("five users are all named")
+        << u"a.prt"_s << u"b.prt"_s << u"u1.asm:a.prt;u2.asm:a.prt;u3.asm:a.prt;u4.asm:a.prt;u5.asm:a.prt"_s
+        << QStringList{u"Zeile 1: Warnung: a.prt wird verwendet von u1.asm, u2.asm, u3.asm, u4.asm, u5.asm"_s + left};
     QTest::newRow("a long list ends in a count; an unread user is none")
         << u"A.prt"_s << u"b.prt"_s
         << u"u1.asm:a.prt;u2.asm:a.prt;u3.asm:a.prt;u4.asm:a.prt;u5.asm:a.prt;"

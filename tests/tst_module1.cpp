@@ -208,6 +208,9 @@ void TestModule1::shortLine_data()
         << u"Fehler: Datei rename_zurueck.pro konnte nicht gespeichert werden in C:\\Dokum…\\arbeit: Ist ein Ordner"_s;
     QTest::newRow("two folders keep as much each")
         << u"Von /aaaa/bbbbbbbbbb; nach /cc/dddddd/eeee"_s << 32 << u"Von /aaaa…bbbb; nach /cc/d…eeee"_s;
+    QTest::newRow("a path one longer than kept stays whole")
+        << u"Von /a/b, nach /cccccccccc/dddddddddd"_s << 19 << u"Von /a/b, nach /c…d"_s;
+    QTest::newRow("the cut keeps a character of two units whole") << u"Name 😀 fehlt"_s << 7 << u"Name …"_s;
     QTest::newRow("no folder: the end is cut")
         << u"Lauf: 57 von 120 Paaren erledigt, 62 offen"_s << 20 << u"Lauf: 57 von 120 Pa…"_s;
     QTest::newRow("the folder down to its mark, then the end cut")

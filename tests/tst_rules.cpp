@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "rules/RuleFile.h"
 #include "rules/RuleList.h"
+#include "rules/RuleTexts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,7 @@ private slots:
     void readFile_data();
     void readFile();
     void writeFile();
+    void texts();
 
 private:
     QTemporaryDir m_dir;
@@ -86,10 +88,12 @@ void TestRules::newNames_data()
     row("regex matching the empty text", u"regex|x*|-"_s, {u"ab.prt"_s}, {u"-a-b-.prt"_s});
     row("regex replaces without overlap", u"regex|aa|b"_s, {u"aaaaa"_s}, {u"bba"_s});
     row("regex ^ gives a prefix", u"regex|^|p_"_s, {u"teil.prt"_s}, {u"p_teil.prt"_s});
+    row("regex \\12 with one group is \\1 and 2", u"regex|(a)|\\12"_s, {u"ab"_s}, {u"a2b"_s});
     row("regex \\\\ and $$ and a missing group", u"regex|a|\\\\$$\\7"_s, {u"a"_s}, {u"\\$"_s});
     row("einfuegen anfang and ende", u"einfuegen|neu_|anfang\neinfuegen|_v2|ende"_s, {u"motor.prt"_s, u"motor"_s},
         {u"neu_motor_v2.prt"_s, u"neu_motor_v2"_s});
     row("einfuegen position from the start", u"einfuegen|X|position|2"_s, {u"abcd"_s, u"a"_s}, {u"abXcd"_s, u"aX"_s});
+    row("einfuegen position 0", u"einfuegen|X|position|0"_s, {u"ab"_s}, {u"Xab"_s});
     row("einfuegen position from the end", u"einfuegen|X|position|-1"_s, {u"abcd.prt"_s}, {u"abcXd.prt"_s});
     row("einfuegen position clamped", u"einfuegen|X|position|-9"_s, {u"abcd"_s}, {u"Xabcd"_s});
     row("nummerieren", u"nummerieren|pumpe_neu_###|1|1"_s, {u"a.prt"_s, u"b.asm"_s, u"c"_s},
@@ -101,7 +105,7 @@ void TestRules::newNames_data()
     row("nummerieren without #", u"nummerieren|*-|7|1"_s, {u"a"_s}, {u"a-7"_s});
     row("entfernen anfang", u"entfernen|anfang|2"_s, {u"abcd.prt"_s, u"a.prt"_s}, {u"cd.prt"_s, u".prt"_s});
     row("entfernen ende", u"entfernen|ende|3"_s, {u"abcd.prt"_s}, {u"a.prt"_s});
-    row("entfernen text", u"entfernen|text|_x"_s, {u"a_x_b_x.prt"_s}, {u"a_b.prt"_s});
+    row("entfernen text", u"entfernen|text|_x"_s, {u"a_x_b_x.prt"_s, u"A_X_x"_s}, {u"a_b.prt"_s, u"A_X"_s});
     row("schreibweise klein", u"schreibweise|klein"_s, {u"Pumpe_ÄB.PRT"_s}, {u"pumpe_äb.PRT"_s});
     row("schreibweise gross", u"schreibweise|gross"_s, {u"Maß.prt"_s}, {u"MASS.prt"_s});
     row("in order, off skipped", u"ersetzen|a|b|alle|gross-klein\naus|schreibweise|gross\neinfuegen|a|ende"_s,
@@ -171,6 +175,8 @@ void TestRules::readFile_data()
     refused("flag word", "schreibweise\tKlein", u"Zeile 1: „Klein“ ist keins von: klein, gross"_s);
     refused("start below 0", "nummerieren\tn_#\t-1\t1",
             u"Zeile 1: START muss eine ganze Zahl von 0 bis 999999999 sein, nicht „-1“"_s);
+    refused("start with a plus", "nummerieren\tn_#\t+5\t1",
+            u"Zeile 1: START muss eine ganze Zahl von 0 bis 999999999 sein, nicht „+5“"_s);
     refused("step 0", "nummerieren\tn_#\t1\t0",
             u"Zeile 1: SCHRITT muss eine ganze Zahl von 1 bis 999999999 sein, nicht „0“"_s);
     refused("position without N", "einfuegen\tx\tposition", u"Zeile 1: position braucht eine Zahl N"_s);
@@ -214,6 +220,22 @@ void TestRules::writeFile()
 
     const QString missing = m_dir.filePath(u"fehlt.txt"_s);
     QCOMPARE(RuleFile::read(missing).error, u"Fehler: Regeldatei nicht gefunden: "_s + missing);
+}
+
+// What the dialog lists for each step, and its count of changed names.
+void TestRules::texts()
+{
+    QStringList lines;
+    for (const RuleStep &step : steps(kAllKinds))
+        lines.append(RuleTexts::describe(step));
+    QCOMPARE(lines,
+             QStringList({u"Ersetzen: „alt“ → „neu“ (erstes, Groß/Klein beachtet)"_s,
+                          u"Ersetzen: „Ä“ → „ae“ (alle, Groß/Klein egal)"_s, u"Muster: „pumpe_*_?*“ → „*-?*“"_s,
+                          u"Regulärer Ausdruck: „(\\d+)$“ → „v\\1“"_s, u"Einfügen: „neu_“ am Anfang"_s,
+                          u"Einfügen: „_x“ am Ende"_s, u"Einfügen: „-“ an Stelle -2"_s,
+                          u"Nummerieren: „*_###“ ab 10, Schritt 5"_s, u"Entfernen: 2 Zeichen am Anfang"_s,
+                          u"Entfernen: 1 Zeichen am Ende"_s, u"Entfernen: jedes „_“"_s, u"Schreibweise: groß"_s}));
+    QCOMPARE(RuleTexts::previewSummary(1, 3), u"1 von 3 Namen ändern sich"_s);
 }
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -231,6 +231,8 @@ void TestVerify::usersSaved_data()
         << QStringList{u"Zeile 1: Abweichung: baugruppe.asm verweist noch auf a.prt"_s,
                        u"Zeile 1: Abweichung: zeichnung.drw verweist noch auf a.prt"_s, u"Zeile 2: Abweichung: d"_s,
                        u"Zeile 3: Abweichung: baugruppe.asm verweist noch auf c.prt"_s};
+    QTest::newRow("an unclear pair is not judged")
+        << u"a.prt"_s << u"x.prt"_s << u"u"_s << u"baugruppe.asm:a.prt"_s << QStringList{u"Zeile 2: Abweichung: d"_s};
     QTest::newRow("all saved") << u"a.prt"_s << u"x.prt"_s << u"e"_s << u"baugruppe.asm:x.prt"_s
                                << QStringList{u"Zeile 2: Abweichung: d"_s};
 }
