@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "UsageFixtures.h"
+#include "check/UseIndex.h"
 #include "usage/FolderUsage.h"
 #include "usage/LzwExpand.h"
 #include "usage/ObjectUse.h"
@@ -410,7 +411,7 @@ void TestUsage::folder()
     qsizetype lastDone = -1, lastTotal = -1;
     QVERIFY(usage.refresh(dir.path(), [&](qsizetype done, qsizetype total) { lastDone = done, lastTotal = total; }));
     QCOMPARE(UsageTexts::listing(usage), listing);
-    QCOMPARE(usage.usersOf(u"welle.prt"_s), usersOfWelle);
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"welle.prt"_s), usersOfWelle);
     QCOMPARE(lastDone, usage.objects().size());
     QCOMPARE(lastTotal, usage.objects().size());
     QVERIFY(!usage.refresh(dir.filePath(u"fehlt"_s)));
@@ -428,18 +429,18 @@ void TestUsage::readAgainOnlyWhenChanged()
     QVERIFY(TestSupport::writeDated(a, TestSupport::readBytes(a), then));
     FolderUsage usage;
     QVERIFY(usage.refresh(dir.path()));
-    QCOMPARE(usage.usersOf(u"welle.prt"_s), QStringList{u"a.asm"_s});
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"welle.prt"_s), QStringList{u"a.asm"_s});
 
     QVERIFY(writeFolder(dir.path(), {u"a.asm=HAUS_"_s, u"b.asm=WELLE"_s}));
     QVERIFY(TestSupport::writeDated(a, TestSupport::readBytes(a), then));
     QVERIFY(TestSupport::writeDated(b, TestSupport::readBytes(b), then.addSecs(60)));
     QVERIFY(usage.refresh(dir.path()));
-    QCOMPARE(usage.usersOf(u"welle.prt"_s), (QStringList{u"a.asm"_s, u"b.asm"_s}));
-    QCOMPARE(usage.usersOf(u"lager.prt"_s), QStringList());
-    QCOMPARE(usage.usersOf(u"haus_.prt"_s), QStringList());
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"welle.prt"_s), (QStringList{u"a.asm"_s, u"b.asm"_s}));
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"lager.prt"_s), QStringList());
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"haus_.prt"_s), QStringList());
     QVERIFY(QFile::remove(a));
     QVERIFY(usage.refresh(dir.path()));
-    QCOMPARE(usage.usersOf(u"welle.prt"_s), QStringList{u"b.asm"_s});
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"welle.prt"_s), QStringList{u"b.asm"_s});
 
     // Another folder's file of the same name, size and time is its own.
     QTemporaryDir other;
@@ -447,7 +448,7 @@ void TestUsage::readAgainOnlyWhenChanged()
     QVERIFY(TestSupport::writeDated(other.filePath(u"b.asm"_s), TestSupport::readBytes(other.filePath(u"b.asm"_s)),
                                     then.addSecs(60)));
     QVERIFY(usage.refresh(other.path()));
-    QCOMPARE(usage.usersOf(u"lager.prt"_s), QStringList{u"b.asm"_s});
+    QCOMPARE(UseIndex(usage.objects()).usersOf(u"lager.prt"_s), QStringList{u"b.asm"_s});
 }
 
 QTEST_GUILESS_MAIN(TestUsage)

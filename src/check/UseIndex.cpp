@@ -25,6 +25,9 @@ UseIndex::UseIndex(const QList<FolderUsage::Object> &objects)
             continue;
         }
         for (const ObjectUse::Used &used : object.reading.uses) {
+            // An object named in its own list is no user of itself.
+            if (used.name.compare(user, Qt::CaseInsensitive) == 0)
+                continue;
             QStringList &users = m_users[used.name.toLower()];
             // A file names an object once, but a user may come twice when
             // its list holds the name in two letter cases.

@@ -148,8 +148,6 @@ bool FolderUsage::refresh(const QString &folder, const Progress &progress)
         forget();
     m_folder = folder;
     m_error.clear();
-    m_usersByName.clear();
-    m_usersIndexed = false;
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
     if (folder.isEmpty() || !info.exists())
@@ -259,24 +257,6 @@ void FolderUsage::forget()
     m_stamps.clear();
     m_listed.clear();
     m_listing.clear();
-    m_usersByName.clear();
-    m_usersIndexed = false;
-}
-
-QStringList FolderUsage::usersOf(const QString &name) const
-{
-    // Built when first asked for: the check builds a table of its own.
-    if (!m_usersIndexed) {
-        for (const Object &object : m_objects) {
-            if (!object.reading.known)
-                continue;
-            for (const ObjectUse::Used &used : object.reading.uses)
-                if (used.name != object.name)
-                    m_usersByName[used.name].append(object.name);
-        }
-        m_usersIndexed = true;
-    }
-    return m_usersByName.value(name.toLower());
 }
 
 QList<const FolderUsage::Object *> FolderUsage::unknown() const

@@ -35,11 +35,9 @@ public:
 
     const QString &folder() const { return m_folder; }
     QString error() const { return m_error; }
-    // Every object file of the folder (newest version each), sorted by name.
+    // Every object file of the folder (newest version each), sorted by name;
+    // who uses a given object, UseIndex answers from these.
     const QList<Object> &objects() const { return m_objects; }
-    // The objects whose known list names `name` (lower case, with type),
-    // sorted by name.
-    QStringList usersOf(const QString &name) const;
     // The objects whose use could not be read, with their reason.
     QList<const Object *> unknown() const;
 
@@ -65,6 +63,4 @@ private:
     std::vector<std::size_t> m_listed;
     // The names of the folder's regular files, in the order of the listing.
     std::vector<std::filesystem::path::string_type> m_listing;
-    mutable QHash<QString, QStringList> m_usersByName; // used name -> users
-    mutable bool m_usersIndexed = false;
 };
