@@ -16,20 +16,19 @@ namespace {
 
 WritebackStarter g_writebackStarter = nullptr;
 
-// A name beside `path` that nothing in its folder has: the name and
-// ".neu", then a number, as long as they are taken.
-QString freeNameBeside(const QString &path)
+} // namespace
+
+QString freeName(const std::function<QString(int number)> &nameFor, std::error_code &error)
 {
     for (int number = 1;; ++number) {
-        const QString name = path + (number > 1 ? u".neu"_s + QString::number(number) : u".neu"_s);
-        std::error_code error;
-        if (std::filesystem::symlink_status(QFileInfo(name).filesystemFilePath(), error).type()
-            == std::filesystem::file_type::not_found)
+        const QString name = nameFor(number);
+        const auto type = std::filesystem::symlink_status(QFileInfo(name).filesystemFilePath(), error).type();
+        if (type == std::filesystem::file_type::not_found)
             return name;
+        if (error)
+            return {};
     }
 }
-
-} // namespace
 
 void setWritebackStarter(WritebackStarter starter)
 {
@@ -67,7 +66,14 @@ bool Writer::open()
     // create it when it is missing.
     if (m_link == Link::Replaced && QFileInfo(m_path).isSymbolicLink()) {
         m_besideLink = true;
-        m_file.setFileName(freeNameBeside(m_path));
+        // The name and ".neu", then a number, as long as they are taken.
+        std::error_code error;
+        const QString beside = freeName(
+            [this](int number) { return m_path + (number > 1 ? u".neu"_s + QString::number(number) : u".neu"_s); },
+            error);
+        if (beside.isEmpty())
+            return fail(WriteFailure::told(error));
+        m_file.setFileName(beside);
         if (!m_file.open(QIODevice::WriteOnly))
             return fail();
         return true;

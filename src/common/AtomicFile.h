@@ -5,7 +5,15 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <functional>
+#include <system_error>
+
 namespace AtomicFile {
+
+// The first of nameFor(1), nameFor(2), … (paths) that names nothing, not
+// even a link that leads nowhere; empty, with `error` set, when the folder
+// cannot be looked into.
+QString freeName(const std::function<QString(int number)> &nameFor, std::error_code &error);
 
 // Replaces the file at `path` with `bytes`, or leaves whatever was there
 // untouched: the bytes go to a temporary file beside it, which is renamed

@@ -1,5 +1,6 @@
 #include "wayback/EarlierWayBack.h"
 
+#include "common/AtomicFile.h"
 #include "common/WriteFailure.h"
 #include "generator/RenameProWriter.h"
 #include "wayback/WayBack.h"
@@ -51,20 +52,15 @@ Kept keep(const QString &folder)
         return kept;
     if (type != fs::file_type::none) {
         const QDateTime modified = modifiedTime(earlier);
-        for (int number = 1;; ++number) {
-            const QString name = keptName(modified, number);
-            const fs::path candidate = QFileInfo(RenameProWriter::filePath(folder, name)).filesystemFilePath();
-            if (fs::symlink_status(candidate, error).type() != fs::file_type::not_found) {
-                if (error)
-                    break;
-                continue;
-            }
-            fs::rename(earlier.filesystemFilePath(), candidate, error);
+        const QString path = AtomicFile::freeName(
+            [&](int number) { return RenameProWriter::filePath(folder, keptName(modified, number)); }, error);
+        if (!path.isEmpty()) {
+            const QFileInfo candidate(path);
+            fs::rename(earlier.filesystemFilePath(), candidate.filesystemFilePath(), error);
             if (!error) {
-                kept.keptAs = name;
+                kept.keptAs = candidate.fileName();
                 return kept;
             }
-            break;
         }
     }
     kept.ok = false;
