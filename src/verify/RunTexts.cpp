@@ -77,6 +77,11 @@ QString unchanged(qsizetype row)
     return unclear(row, u"neuer Name gleich dem alten"_s);
 }
 
+QString stillNamed(qsizetype row, const QString &user, const QString &oldName)
+{
+    return difference(row, ShownName::of(user) + u" verweist noch auf "_s + ShownName::of(oldName));
+}
+
 QString eitherWay(qsizetype row)
 {
     return unclear(row, u"der Ordner passt gleich gut, ob das Paar gelaufen ist oder nicht"_s);

@@ -26,6 +26,9 @@ QString bothThere(qsizetype row, const QString &oldName, const QString &newName)
 QString neitherThere(qsizetype row, const QString &oldName, const QString &newName);
 QString unchanged(qsizetype row);
 QString eitherWay(qsizetype row);
+// A parent the run did not save: "Zeile 3: Abweichung: baugruppe.asm
+// verweist noch auf a.prt".
+QString stillNamed(qsizetype row, const QString &user, const QString &oldName);
 // A pair whose old or new name other pairs hold too, as the name check
 // tells it: "Zeile 2: Abweichung: nicht eindeutig, alter Name doppelt
 // (auch Zeile 1): a.prt"; and a pair that shares names with such a pair,

@@ -1,12 +1,10 @@
 #include "verify/UsersSaved.h"
 
 #include "common/Module1.h"
-#include "common/ShownName.h"
+#include "verify/RunTexts.h"
 
 #include <algorithm>
 #include <iterator>
-
-using namespace Qt::StringLiterals;
 
 namespace UsersSaved {
 
@@ -19,11 +17,8 @@ QList<RunCheck::Finding> check(const QStringList &oldNames, const QStringList &n
         if (run.states.at(row) != RunCheck::State::Done || oldNames.at(row).isEmpty())
             continue;
         const QString oldName = Module1::NormalisedName(oldNames.at(row)).toLower();
-        for (const QString &user : after.usersOf(oldName)) {
-            findings.append({row,
-                             u"Zeile "_s + QString::number(row + 1) + u": Abweichung: "_s + ShownName::of(user)
-                                 + u" verweist noch auf "_s + ShownName::of(oldName)});
-        }
+        for (const QString &user : after.usersOf(oldName))
+            findings.append({row, RunTexts::stillNamed(row, user, oldName)});
     }
     return findings;
 }
