@@ -161,7 +161,7 @@ private:
     void readRememberedCheckFolder();
     void setCheckFolder(const QString &path);
     void rememberCheckFolder();
-    void readCheckFolderAgain();
+    bool readCheckFolderAgain();
     void readCheckFolder(const QString &path);
     QList<NameCheck::Finding> pairFindings() const;
     bool confirmDespiteFindings();

@@ -120,8 +120,8 @@ void frm_rename::readCheckFolder(const QString &path)
 }
 
 // Before the question that precedes writing: the folder as it is now, read
-// again only when it has changed.
-void frm_rename::readCheckFolderAgain()
+// again only when it has changed, its use with it; true when it was.
+bool frm_rename::readCheckFolderAgain()
 {
     bool readAgain = false;
     {
@@ -129,11 +129,12 @@ void frm_rename::readCheckFolderAgain()
         readAgain = m_checkFolder.readAgain(progress.callback());
     }
     if (!readAgain)
-        return;
+        return false;
     m_users.read(lbl_status);
     if (m_checkFolder.isGone())
         lbl_status->setText(m_checkFolder.statusText());
     updateCheck();
+    return true;
 }
 
 // The drawing pairs go behind both lists in step, as one step.

@@ -18,16 +18,18 @@
 // The folder as it is now, against the pairs as the lists hold them.
 void frm_rename::cmd_laufPruefen_Click()
 {
-    readCheckFolderAgain();
+    // A parent saved over its own file leaves the folder's time as it was:
+    // the use is looked at again all the same, one not saved still naming
+    // an old name.
+    const bool usersRead = readCheckFolderAgain();
     lbl_status->setText(m_checkFolder.statusText());
     const FolderObjects *folder = m_checkFolder.objects();
     const QStringList &oldNames = list_OldName->entries();
     const QStringList &newNames = list_NewName->entries();
     if (!folder || oldNames.size() != newNames.size())
         return;
-    // The parents are read again too: one that still names an old name
-    // was not saved by the run.
-    m_users.read(lbl_status);
+    if (!usersRead)
+        m_users.read(lbl_status);
     {
         const WaitCursor busy;
         m_run = RunCheck::check(oldNames, newNames, *folder);
